@@ -1,0 +1,7 @@
+#pragma once
+
+#include "TwFrameStats.h"
+
+namespace tw {
+using FrameStats = TwFrameStats;
+}

@@ -1,0 +1,38 @@
+// The narrow interface between the portable engine and one graphics API. The engine owns the
+// backend from TwInit to TwTerminate and calls it with its lock held.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "AntTweakBar.h"
+#include "DisplayList.h"
+#include "FontAtlas.h"
+#include "FrameStats.h"
+
+namespace tw {
+
+class GraphBackend {
+public:
+    virtual ~GraphBackend() = default;
+
+    // Metrics and bitmap of the text the backend can draw; valid while the backend lives.
+    virtual const FontAtlas& atlas() const = 0;
+
+    // The drawing area changed size; (0, 0) releases graphics resources until the next size.
+    virtual void resize(int width, int height) = 0;
+
+    // Draws the list into whatever render target the caller has bound. A list whose version
+    // the backend has drawn before is not uploaded again.
+    virtual bool render(const DisplayList& list) = 0;
+
+    // Figures of the last render call.
+    virtual FrameStats lastFrame() const = 0;
+};
+
+// Made by TwInit. Which definition is linked decides the backend: the Direct3D 11 renderer in
+// the module, a headless one in native builds and engine tests. On failure returns null and
+// sets error.
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, std::string& error);
+
+}  // namespace tw

@@ -1,0 +1,156 @@
+// The tweak-bar C API: bars of controls drawn over a Direct3D 11 picture and driven by window
+// messages. Callers (the overlay module and its plug-ins) include only this header, so the
+// bundled engine and an installed library of the same API are interchangeable at link time.
+//
+// Conventions: functions that return int give 1 on success and 0 on failure, and then
+// TwGetLastError() describes the failure. A null TwBar* makes every function that takes one fail
+// without touching anything. All strings are narrow and NUL-terminated.
+#ifndef TW_INCLUDE_ANTTWEAKBAR_H
+#define TW_INCLUDE_ANTTWEAKBAR_H
+
+#if defined(_WIN32)
+#define TW_CALL __stdcall
+#else
+#define TW_CALL
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct CTwBar TwBar;
+
+// ---- Enumerations (their values are part of the ABI) ----
+
+typedef enum ETwGraphAPI {
+    TW_OPENGL = 1,
+    TW_DIRECT3D9 = 2,
+    TW_DIRECT3D10 = 3,
+    TW_DIRECT3D11 = 4,
+    TW_OPENGL_CORE = 5
+} TwGraphAPI;
+
+typedef enum ETwParamValueType {
+    TW_PARAM_INT32 = 0,
+    TW_PARAM_FLOAT = 1,
+    TW_PARAM_DOUBLE = 2,
+    TW_PARAM_CSTRING = 3
+} TwParamValueType;
+
+typedef enum ETwType {
+    TW_TYPE_UNDEF = 0,
+    TW_TYPE_BOOLCPP = 1,
+    TW_TYPE_BOOL8 = 2,
+    TW_TYPE_BOOL16 = 3,
+    TW_TYPE_BOOL32 = 4,
+    TW_TYPE_CHAR = 5,
+    TW_TYPE_INT8 = 6,
+    TW_TYPE_UINT8 = 7,
+    TW_TYPE_INT16 = 8,
+    TW_TYPE_UINT16 = 9,
+    TW_TYPE_INT32 = 10,
+    TW_TYPE_UINT32 = 11,
+    TW_TYPE_FLOAT = 12,
+    TW_TYPE_DOUBLE = 13,
+    TW_TYPE_COLOR32 = 14,  // packed 0xAARRGGBB
+    TW_TYPE_COLOR3F = 15,  // float r, g, b in 0..1
+    TW_TYPE_COLOR4F = 16,  // float r, g, b, a in 0..1
+    TW_TYPE_CDSTRING = 17,
+    TW_TYPE_QUAT4F = 19,
+    TW_TYPE_QUAT4D = 20,
+    TW_TYPE_DIR3F = 21,
+    TW_TYPE_DIR3D = 22
+} TwType;
+
+// A char array of n bytes, edited in place.
+#define TW_TYPE_CSSTRING(n) ((TwType)(0x30000000 + ((n)&0xfffffff)))
+
+// ---- Callbacks ----
+
+typedef void(TW_CALL* TwButtonCallback)(void* clientData);
+typedef void(TW_CALL* TwSetVarCallback)(const void* value, void* clientData);
+typedef void(TW_CALL* TwGetVarCallback)(void* value, void* clientData);
+
+typedef struct CTwEnumVal {
+    int Value;
+    const char* Label;
+} TwEnumVal;
+
+// ---- Start and stop ----
+
+// Starts the engine on the given graphics device and creates the help bar (index 0).
+int TW_CALL TwInit(TwGraphAPI graphAPI, void* device);
+// Deletes every bar and releases every graphics resource; the device keeps its own references.
+int TW_CALL TwTerminate(void);
+
+// ---- Drawing and input ----
+
+// Size of the drawing area in pixels; (0, 0) releases graphics resources until the next size.
+int TW_CALL TwWindowSize(int width, int height);
+// Draws every visible bar into the render target that the caller has bound.
+int TW_CALL TwDraw(void);
+// Hands one window message to the engine; nonzero when the engine handled it.
+int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long long wParam, long long lParam);
+
+// ---- Bars ----
+
+// A new bar, appended to the list of bars; null if the name is taken.
+TwBar* TW_CALL TwNewBar(const char* barName);
+// Removes a bar (not the help bar); later bars move down one index.
+int TW_CALL TwDeleteBar(TwBar* bar);
+int TW_CALL TwGetBarCount(void);
+// Bars in creation order, the help bar first; null when out of range.
+TwBar* TW_CALL TwGetBarByIndex(int barIndex);
+// Exact, case-sensitive match; null when no bar has that name.
+TwBar* TW_CALL TwGetBarByName(const char* barName);
+const char* TW_CALL TwGetBarName(const TwBar* bar);
+// Makes the bar read its variables and get callbacks again before it is next drawn.
+int TW_CALL TwRefreshBar(TwBar* bar);
+
+// ---- Controls ----
+
+// A variable bound to memory that the caller owns and keeps valid while the control exists.
+int TW_CALL TwAddVarRW(TwBar* bar, const char* name, TwType type, void* var, const char* def);
+// The same, read-only.
+int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* var,
+                       const char* def);
+// A variable served by callbacks; a null set callback makes it read-only.
+int TW_CALL TwAddVarCB(TwBar* bar, const char* name, TwType type, TwSetVarCallback setCallback,
+                       TwGetVarCallback getCallback, void* clientData, const char* def);
+// A button; a null callback makes it a line of text.
+int TW_CALL TwAddButton(TwBar* bar, const char* name, TwButtonCallback callback,
+                        void* clientData, const char* def);
+// A separator line; the name may be empty (and then cannot be addressed).
+int TW_CALL TwAddSeparator(TwBar* bar, const char* name, const char* def);
+int TW_CALL TwRemoveVar(TwBar* bar, const char* name);
+int TW_CALL TwRemoveAllVars(TwBar* bar);
+
+// ---- Parameters ----
+
+// Applies "target param=value ..." entries; see the engine's README for the syntax.
+int TW_CALL TwDefine(const char* def);
+// New enum types; their values lie above the built-in types.
+TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal* enumValues,
+                            unsigned int nbValues);
+TwType TW_CALL TwDefineEnumFromString(const char* name, const char* enumString);
+
+// Reads a parameter of a bar (null or empty varName) or of a control; a null bar addresses the
+// GLOBAL parameters. Returns the number of values written, 0 on failure.
+int TW_CALL TwGetParam(TwBar* bar, const char* varName, const char* paramName,
+                       TwParamValueType paramValueType, unsigned int outValueMaxCount,
+                       void* outValues);
+// Writes a parameter the same way; returns 1 on success.
+int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
+                       TwParamValueType paramValueType, unsigned int inValueCount,
+                       const void* inValues);
+
+// ---- Errors ----
+
+// The description of the last failure, or null; reading it clears it.
+const char* TW_CALL TwGetLastError(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif  // TW_INCLUDE_ANTTWEAKBAR_H
