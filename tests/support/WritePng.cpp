@@ -1,6 +1,6 @@
 // stb's single-header PNG writer, compiled once for all tests.
 #define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>
+#include <stb_image_write.h>
 
 #include "D3DTestWindow.h"
 
