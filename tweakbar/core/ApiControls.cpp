@@ -43,6 +43,8 @@ std::unique_ptr<Control> variable(TwType type, const char*& error) {
     control->kind = ControlKind::Variable;
     control->type = type;
     error = describeType(type, engine().enums, control->typeInfo);
+    // Colours show as one row with a swatch until the user opens their channels.
+    control->opened = !isColor(control->typeInfo.kind);
     return control;
 }
 

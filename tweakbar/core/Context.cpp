@@ -161,7 +161,7 @@ void Context::bringToFront(Bar& bar) {
     if (!stacking.empty() && stacking.back() == &bar) return;
     stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
     stacking.push_back(&bar);
-    changed();
+    repaint();
 }
 
 }  // namespace tw

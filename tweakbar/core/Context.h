@@ -41,8 +41,10 @@ class Context {
     bool resourcesReleased = false;
     bool drawn = false;  // TwDraw has run since TwInit
 
-    // Set by anything that changes what is shown; TwDraw then lays out and rebuilds the list.
-    bool dirty = true;
+    // Set by anything that changes what is shown: the layout must be computed again, or only
+    // the display list built again (hover, a caret). A frame with neither reuses the list.
+    bool layoutDirty = true;
+    bool listDirty = true;
     bool helpDirty = true;  // the help bar's lines must be generated again
     DisplayList displayList;
     InputState input;
@@ -71,8 +73,9 @@ class Context {
     }
 
     const FontFace& face(const Bar& bar) const { return backend->atlas().face(bar.fontSize); }
-    void changed() { dirty = true; }
-    void structureChanged() { dirty = helpDirty = true; }
+    void changed() { layoutDirty = listDirty = true; }
+    void repaint() { listDirty = true; }
+    void structureChanged() { layoutDirty = listDirty = helpDirty = true; }
     // From TwWindowSize or the window system; an empty area releases graphics resources.
     void setWindowSize(int width, int height);
 };

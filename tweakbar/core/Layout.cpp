@@ -1,6 +1,173 @@
 #include "Layout.h"
 
+#include <algorithm>
+
+#include "Context.h"
+#include "ValueText.h"
+
 namespace tw {
+namespace {
+
+constexpr int kSidePadding = 4;
+constexpr int kTitleGap = 3;       // between the title line and the first row
+constexpr int kBottomPadding = 6;  // room for the resize grip
+constexpr int kScrollbarGap = 2;
+constexpr int kIconSpacing = 4;
+
+int valuesWidthWanted(const Bar& bar, const FontFace& face) {
+    switch (bar.valuesWidthMode) {
+        case ValuesWidthMode::Fixed:
+            return bar.valuesWidth;
+        case ValuesWidthMode::FollowFont:
+            return defaultValuesWidth(bar.fontSize);
+        case ValuesWidthMode::Fit:
+            break;
+    }
+    // Wide enough for the widest value shown, with its padding.
+    int widest = 2 * face.lineHeight;
+    for (const Row& row : bar.layout.rows) {
+        if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) continue;
+        const int text = row.kind == RowKind::Channel
+                             ? face.measure("255")
+                             : face.measure(row.control->valueText.c_str());
+        widest = std::max(widest, text + 2 * kValuePadding + face.lineHeight);
+    }
+    return widest;
+}
+
+void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int depth) {
+    for (Control* control : controls) {
+        if (!control->visible) continue;
+        Row row;
+        row.control = control;
+        row.depth = depth;
+        switch (control->kind) {
+            case ControlKind::Group:
+                row.kind = RowKind::Group;
+                rows.push_back(row);
+                if (control->opened) addRows(rows, control->members, depth + 1);
+                continue;
+            case ControlKind::Separator:
+                row.kind = RowKind::Separator;
+                break;
+            case ControlKind::Button:
+                row.kind = control->button ? RowKind::Button : RowKind::Text;
+                break;
+            case ControlKind::Variable:
+                row.kind = RowKind::Variable;
+                break;
+        }
+        rows.push_back(row);
+        if (control->kind == ControlKind::Variable && isColor(control->typeInfo.kind) &&
+            control->opened) {
+            const int channels = control->typeInfo.kind == ValueKind::Color3F ? 3 : 4;
+            for (int c = 0; c < channels; ++c) {
+                Row channel = row;
+                channel.kind = RowKind::Channel;
+                channel.channel = c;
+                channel.depth = depth + 1;
+                rows.push_back(channel);
+            }
+        }
+    }
+}
+
+void layoutRows(Bar& bar, const FontFace& face) {
+    BarLayout& layout = bar.layout;
+    const Rect frame = layout.frame;
+    const int title = titleHeight(face);
+    layout.title = {frame.x, frame.y, frame.w, title};
+    const int button = title - 6;
+    layout.iconifyButton =
+        bar.iconifiable ? Rect{frame.right() - 4 - button, frame.y + 3, button, button} : Rect{};
+    layout.content = {frame.x + kSidePadding, frame.y + title + kTitleGap,
+                      frame.w - 2 * kSidePadding, frame.h - title - kTitleGap - kBottomPadding};
+    layout.content.h = std::max(layout.content.h, 0);
+    layout.lineHeight = face.lineHeight;
+    layout.rowHeight = rowHeightOf(RowKind::Variable, face);
+    layout.indent = face.lineHeight * 3 / 4;
+
+    layout.rows.clear();
+    addRows(layout.rows, bar.topLevel, 0);
+
+    int total = 0;
+    for (const Row& row : layout.rows)
+        total += rowHeightOf(row.kind, face);
+    layout.scrollable = total > layout.content.h;
+    if (layout.scrollable) {
+        const int width = std::max(6, face.lineHeight / 2);
+        layout.content.w -= width + kScrollbarGap;
+        layout.scrollTrack = {layout.content.right() + kScrollbarGap, layout.content.y, width,
+                              layout.content.h};
+    }
+
+    // The first row shown: what the bar was scrolled to, no further than needed to show the
+    // last row.
+    int lastFirst = int(layout.rows.size());
+    for (int fits = 0; lastFirst > 0;) {
+        fits += rowHeightOf(layout.rows[std::size_t(lastFirst - 1)].kind, face);
+        if (fits > layout.content.h) break;
+        --lastFirst;
+    }
+    bar.scroll = std::clamp(bar.scroll, 0, std::max(lastFirst, 0));
+    if (!layout.scrollable) bar.scroll = 0;
+    layout.firstShown = bar.scroll;
+
+    int above = 0;
+    for (int i = 0; i < layout.firstShown; ++i) {
+        above += rowHeightOf(layout.rows[std::size_t(i)].kind, face);
+    }
+    int y = layout.content.y;
+    layout.shownCount = 0;
+    for (std::size_t i = std::size_t(layout.firstShown); i < layout.rows.size(); ++i) {
+        Row& row = layout.rows[i];
+        const int height = rowHeightOf(row.kind, face);
+        if (y + height > layout.content.bottom()) break;
+        row.rect = {layout.content.x, y, layout.content.w, height};
+        y += height;
+        ++layout.shownCount;
+    }
+    if (layout.scrollable && total > 0) {
+        const Rect& track = layout.scrollTrack;
+        const int thumb = std::max(track.h * layout.content.h / total, std::min(track.h, 8));
+        const int offset = (track.h - thumb) * above / std::max(1, total - layout.content.h);
+        layout.scrollThumb = {track.x, track.y + std::min(offset, track.h - thumb), track.w, thumb};
+    } else {
+        layout.scrollTrack = layout.scrollThumb = Rect{};
+    }
+
+    layout.labelX = layout.content.x + kValuePadding;
+    const int wanted = valuesWidthWanted(bar, face);
+    layout.valueWidth = std::clamp(wanted, 0, std::max(0, layout.content.w - 2 * face.lineHeight));
+    layout.valueX = layout.content.right() - layout.valueWidth;
+}
+
+void layoutIcons(Context& context) {
+    const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
+    const int size = iconSize(face);
+    const Globals& g = context.globals;
+    const bool right =
+        g.iconCorner == IconCorner::BottomRight || g.iconCorner == IconCorner::TopRight;
+    const bool bottom =
+        g.iconCorner == IconCorner::BottomLeft || g.iconCorner == IconCorner::BottomRight;
+    int x = right ? context.windowWidth - g.iconMarginX - size : g.iconMarginX;
+    int y = bottom ? context.windowHeight - g.iconMarginY - size : g.iconMarginY;
+    const int step = size + kIconSpacing;
+    for (auto& bar : context.bars) {
+        if (!bar->visible || !bar->iconified) {
+            bar->layout.icon = Rect{};
+            continue;
+        }
+        bar->layout.icon = {x, y, size, size};
+        if (g.iconsVertical) {
+            y += bottom ? -step : step;
+        } else {
+            x += right ? -step : step;
+        }
+    }
+}
+
+}  // namespace
 
 int titleHeight(const FontFace& face) {
     return face.lineHeight + 5;
@@ -8,6 +175,10 @@ int titleHeight(const FontFace& face) {
 
 int rowHeightOf(RowKind kind, const FontFace& face) {
     return kind == RowKind::Separator ? (face.lineHeight + 1) / 2 : face.lineHeight;
+}
+
+int iconSize(const FontFace& face) {
+    return face.lineHeight + 9;
 }
 
 void minimumSize(int fontSize, int& width, int& height) {
@@ -21,6 +192,66 @@ void minimumSize(int fontSize, int& width, int& height) {
 int defaultValuesWidth(int fontSize) {
     static constexpr int kWidths[] = {50, 70, 80};
     return kWidths[fontSize < 1 ? 0 : fontSize > 3 ? 2 : fontSize - 1];
+}
+
+Rect constrainedFrame(const Bar& bar, int windowWidth, int windowHeight) {
+    int minWidth = 0, minHeight = 0;
+    minimumSize(bar.fontSize, minWidth, minHeight);
+    Rect frame{bar.x, bar.y, std::max(bar.width, minWidth), std::max(bar.height, minHeight)};
+    if (bar.contained && windowWidth > 0 && windowHeight > 0) {
+        // Too large for the area: shrunk to it, at its edge.
+        if (frame.w > windowWidth) frame.w = windowWidth, frame.x = 0;
+        if (frame.h > windowHeight) frame.h = windowHeight, frame.y = 0;
+        frame.x = std::clamp(frame.x, 0, windowWidth - frame.w);
+        frame.y = std::clamp(frame.y, 0, windowHeight - frame.h);
+    }
+    return frame;
+}
+
+const Row* shownRow(const Bar& bar, const Control* control, int channel) {
+    const BarLayout& layout = bar.layout;
+    const int end = std::min(int(layout.rows.size()), layout.firstShown + layout.shownCount);
+    for (int i = layout.firstShown; i < end; ++i) {
+        const Row& row = layout.rows[std::size_t(i)];
+        if (row.control == control && row.channel == channel) return &row;
+    }
+    return nullptr;
+}
+
+Rect enumPopupFrame(const Context& context) {
+    const EnumPopup& popup = context.input.popup;
+    if (!popup.bar || !popup.control) return {};
+    const auto* entries = popup.control->enumEntries();
+    const Row* row = shownRow(*popup.bar, popup.control, -1);
+    if (!entries || !row) return {};
+    const FontFace& face = context.face(*popup.bar);
+    const BarLayout& layout = popup.bar->layout;
+    int width = layout.valueWidth;
+    for (const auto& entry : *entries) {
+        width = std::max(width, face.measure(entry.label.c_str()) + 4 * kValuePadding);
+    }
+    const int height = int(entries->size()) * face.lineHeight + 2;
+    Rect frame{layout.valueX, row->rect.bottom(), width, height};
+    if (context.windowHeight > 0 && frame.bottom() > context.windowHeight &&
+        row->rect.y - height >= 0) {
+        frame.y = row->rect.y - height;
+    }
+    return frame;
+}
+
+void layoutAll(Context& context) {
+    for (auto& owned : context.bars) {
+        Bar& bar = *owned;
+        bar.layout.frame = constrainedFrame(bar, context.windowWidth, context.windowHeight);
+        if (bar.shown()) {
+            layoutRows(bar, context.face(bar));
+        } else {
+            bar.layout.rows.clear();
+            bar.layout.shownCount = 0;
+        }
+    }
+    layoutIcons(context);
+    context.layoutDirty = false;
 }
 
 }  // namespace tw

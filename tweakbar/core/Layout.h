@@ -8,6 +8,8 @@
 #include "FontAtlas.h"
 #include "Geometry.h"
 
+struct CTwBar;
+
 namespace tw {
 
 struct Control;
@@ -39,12 +41,23 @@ struct BarLayout {
 };
 
 // Metrics shared by layout and drawing.
+inline constexpr int kValuePadding = 3;  // between a field's edge and its text
 int titleHeight(const FontFace& face);
+int iconSize(const FontFace& face);
 int rowHeightOf(RowKind kind, const FontFace& face);
 // The smallest size a bar can take at a font size.
 void minimumSize(int fontSize, int& width, int& height);
 // The values column width that follows the font size until the caller sets one.
 int defaultValuesWidth(int fontSize);
+
+// The place and size a bar is drawn at: its own, raised to the minimum size and, when it is
+// contained, moved and shrunk into the drawing area.
+Rect constrainedFrame(const CTwBar& bar, int windowWidth, int windowHeight);
+
+// The open list of enum values, below (or above) the field it belongs to; empty when closed.
+Rect enumPopupFrame(const Context& context);
+// The row a control (and colour channel) occupies while it is shown, or null.
+const Row* shownRow(const CTwBar& bar, const Control* control, int channel);
 
 // Recomputes the layout of every bar and of the icons.
 void layoutAll(Context& context);

@@ -1,0 +1,219 @@
+// Geometry of bars with the headless font (advance 6/8/9, line height 12/15/17 for font sizes
+// 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
+#include "Bar.h"
+#include "EngineFixture.h"
+#include "Layout.h"
+
+namespace {
+
+class Layout : public EngineTest {
+  protected:
+    // Drawn once, so the layout and the parameters that it settles are current.
+    static const tw::BarLayout& drawn(TwBar* bar) {
+        EXPECT_EQ(TwDraw(), 1);
+        return bar->layout;
+    }
+    static tw::Rect rectOf(const tw::BarLayout& layout, std::size_t row) {
+        return layout.rows.at(row).rect;
+    }
+};
+
+TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
+    TwBar* bar = TwNewBar("bar");
+    int a = 0, b = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, nullptr), 1);
+    ASSERT_EQ(TwAddSeparator(bar, nullptr, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, nullptr), 1);
+    const tw::BarLayout& layout = drawn(bar);
+    // Bar at (16, 16), 200 x 320; title 15 + 5 high; 4 px side padding, 3 px below the title.
+    EXPECT_EQ(layout.title, (tw::Rect{16, 16, 200, 20}));
+    ASSERT_EQ(layout.rows.size(), 3u);
+    EXPECT_EQ(rectOf(layout, 0), (tw::Rect{20, 39, 192, 15}));
+    EXPECT_EQ(rectOf(layout, 1), (tw::Rect{20, 54, 192, 8}));
+    EXPECT_EQ(rectOf(layout, 2), (tw::Rect{20, 62, 192, 15}));
+    EXPECT_EQ(layout.valueWidth, 70);
+    EXPECT_EQ(layout.valueX, 20 + 192 - 70);
+    EXPECT_FALSE(layout.scrollable);
+
+    ASSERT_EQ(TwDefine(" bar valueswidth=100 "), 1);
+    EXPECT_EQ(drawn(bar).valueX, 20 + 192 - 100);
+    // A column wider than the bar leaves room for the labels.
+    ASSERT_EQ(TwDefine(" bar valueswidth=5000 "), 1);
+    EXPECT_EQ(drawn(bar).valueWidth, 192 - 2 * 15);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 5000);
+}
+
+TEST_F(Layout, FontSizeSetsTheRowHeight) {
+    TwBar* bar = TwNewBar("bar");
+    int a = 0, b = 0;
+    TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, nullptr);
+    TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, nullptr);
+    const int heights[] = {12, 15, 17};
+    for (int size = 1; size <= 3; ++size) {
+        ASSERT_EQ(TwSetParam(bar, nullptr, "fontsize", TW_PARAM_INT32, 1, &size), 1);
+        const tw::BarLayout& layout = drawn(bar);
+        EXPECT_EQ(rectOf(layout, 0).h, heights[size - 1]);
+        EXPECT_EQ(rectOf(layout, 1).y - rectOf(layout, 0).y, heights[size - 1]);
+        EXPECT_EQ(layout.title.h, heights[size - 1] + 5);
+    }
+}
+
+TEST_F(Layout, GroupsIndentTheirMembersAndHideThemWhenFolded) {
+    TwBar* bar = TwNewBar("bar");
+    int a = 0, b = 0, c = 0;
+    TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=Outer ");
+    TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=Inner ");
+    TwAddVarRW(bar, "c", TW_TYPE_INT32, &c, nullptr);
+    ASSERT_EQ(TwDefine(" bar/Inner group=Outer "), 1);
+    const tw::BarLayout& open = drawn(bar);
+    // Outer, a, Inner, b, c: members one level deeper, in the order they came.
+    ASSERT_EQ(open.rows.size(), 5u);
+    EXPECT_EQ(open.rows[0].kind, tw::RowKind::Group);
+    EXPECT_EQ(open.rows[1].depth, 1);
+    EXPECT_EQ(open.rows[2].kind, tw::RowKind::Group);
+    EXPECT_EQ(open.rows[3].depth, 2);
+    EXPECT_EQ(open.rows[4].depth, 0);
+    EXPECT_EQ(open.indent, 15 * 3 / 4);
+
+    ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 4u);
+    ASSERT_EQ(TwDefine(" bar/Outer opened=false "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 2u);
+    ASSERT_EQ(TwDefine(" bar/c visible=false "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 1u);
+}
+
+TEST_F(Layout, ColoursShowTheirChannelsWhenOpened) {
+    TwBar* bar = TwNewBar("bar");
+    unsigned int c32 = 0;
+    float c3[3] = {};
+    TwAddVarRW(bar, "c32", TW_TYPE_COLOR32, &c32, nullptr);
+    TwAddVarRW(bar, "c3", TW_TYPE_COLOR3F, c3, " opened=true ");
+    const tw::BarLayout& layout = drawn(bar);
+    ASSERT_EQ(layout.rows.size(), 5u);
+    EXPECT_EQ(layout.rows[2].kind, tw::RowKind::Channel);
+    EXPECT_EQ(layout.rows[4].channel, 2);
+    ASSERT_EQ(TwDefine(" bar/c32 opened=true "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 9u);
+}
+
+TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
+    TwBar* bar = TwNewBar("bar");
+    int values[30] = {};
+    for (int i = 0; i < 30; ++i) {
+        TwAddVarRW(bar, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
+    }
+    ASSERT_EQ(TwDefine(" bar size='200 170' "), 1);
+    const tw::BarLayout& layout = drawn(bar);
+    // 170 - 20 (title) - 3 - 6 = 141 px of rows: 9 rows of 15.
+    EXPECT_TRUE(layout.scrollable);
+    EXPECT_EQ(layout.content.h, 141);
+    EXPECT_EQ(layout.shownCount, 9);
+    EXPECT_EQ(layout.content.w, 192 - 7 - 2);
+    EXPECT_EQ(layout.scrollTrack.x, layout.content.right() + 2);
+    EXPECT_EQ(layout.scrollThumb.y, layout.scrollTrack.y);
+
+    bar->scroll = 1000;
+    ASSERT_EQ(TwDefine(" bar alpha=65 "), 1);  // any change lays the bar out again
+    const tw::BarLayout& end = drawn(bar);
+    EXPECT_EQ(end.firstShown, 30 - 9);
+    EXPECT_EQ(end.scrollThumb.bottom(), end.scrollTrack.bottom());
+    EXPECT_EQ(end.rows[29].rect.bottom(), end.content.y + 9 * 15);
+}
+
+TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
+    TwBar* bar = TwNewBar("bar");
+    char longText[64] = "a rather long text value";
+    int small = 1;
+    TwAddVarRW(bar, "t", TW_TYPE_CSSTRING(sizeof longText), longText, nullptr);
+    TwAddVarRW(bar, "i", TW_TYPE_INT32, &small, nullptr);
+    ASSERT_EQ(TwDefine(" bar valueswidth=fit size='400 200' "), 1);
+    TwDraw();  // reads the values
+    const tw::BarLayout& layout = drawn(bar);
+    EXPECT_EQ(layout.valueWidth, 24 * 8 + 2 * tw::kValuePadding + 15);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), layout.valueWidth);
+    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "fit");
+}
+
+TEST_F(Layout, SizesBelowTheMinimumAreRaisedAtTheNextDraw) {
+    TwBar* bar = TwNewBar("bar");
+    const int tiny[] = {10, 10};
+    const int minimum[3][2] = {{88, 55}, {112, 70}, {128, 80}};
+    for (int size = 1; size <= 3; ++size) {
+        TwSetParam(bar, nullptr, "fontsize", TW_PARAM_INT32, 1, &size);
+        ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
+        EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{10, 10}));
+        TwDraw();
+        EXPECT_EQ(ints(bar, nullptr, "size"),
+                  (std::vector<int>{minimum[size - 1][0], minimum[size - 1][1]}));
+    }
+}
+
+TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
+    ASSERT_EQ(TwWindowSize(800, 600), 1);
+    TwBar* bar = TwNewBar("bar");
+    TwBar* free = TwNewBar("free");
+    ASSERT_EQ(TwDefine(" bar position='700 550' free position='700 550' "), 1);
+    ASSERT_EQ(TwDefine(" bar contained=true "), 1);
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{700, 550}));
+    TwDraw();
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{600, 280}));
+    EXPECT_EQ(ints(free, nullptr, "position"), (std::vector<int>{700, 550}));
+
+    // Larger than the area: shrunk to it, at its edge.
+    ASSERT_EQ(TwDefine(" bar size='1000 700' "), 1);
+    TwDraw();
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{0, 0}));
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{800, 600}));
+
+    // The area shrinks: contained bars follow.
+    ASSERT_EQ(TwDefine(" bar size='200 300' position='550 250' "), 1);
+    ASSERT_EQ(TwWindowSize(640, 480), 1);
+    TwDraw();
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{440, 180}));
+    // An area of zero releases the graphics but moves nothing.
+    ASSERT_EQ(TwWindowSize(0, 0), 1);
+    TwDraw();
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{440, 180}));
+    EXPECT_EQ(TwWindowSize(-1, 10), 0);
+    EXPECT_EQ(TwWindowSize(1000000, 10), 0);
+}
+
+TEST_F(Layout, IconsLineUpFromTheBottomLeftCorner) {
+    ASSERT_EQ(TwWindowSize(800, 600), 1);
+    TwBar* help = TwGetBarByIndex(0);
+    TwBar* a = TwNewBar("a");
+    TwBar* hidden = TwNewBar("hidden");
+    ASSERT_EQ(TwDefine(" a iconified=true hidden iconified=true visible=false "), 1);
+    TwDraw();
+    const int size = 15 + 9;
+    EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));
+    EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size - 4, size, size}));
+    EXPECT_TRUE(hidden->layout.icon.empty());
+    EXPECT_TRUE(a->layout.rows.empty());
+
+    ASSERT_EQ(TwDefine(" GLOBAL iconpos=topright iconalign=horizontal iconmargin='2 3' "), 1);
+    TwDraw();
+    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
+    EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size - 4, 3, size, size}));
+}
+
+TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {
+    TwBar* bar = TwNewBar("tools");
+    TwAddButton(
+        bar, "reset", [](void*) {}, nullptr, " label=Reset key=r help='Starts over' ");
+    ASSERT_EQ(TwDefine(" GLOBAL help='Engine help' tools label=Tools help='Line one\nLine two' "),
+              1);
+    TwBar* help = TwGetBarByIndex(0);
+    ASSERT_EQ(TwDefine(" TW_HELP iconified=false "), 1);
+    std::vector<std::string> lines;
+    for (const auto& row : drawn(help).rows)
+        lines.push_back(row.control->shownLabel());
+    EXPECT_EQ(lines, (std::vector<std::string>{"Engine help", "Tools", "Line one", "Line two",
+                                               "r  Reset", "Reset: Starts over"}));
+    // The lines follow what they come from.
+    ASSERT_EQ(TwDefine(" tools label=Toolbox "), 1);
+    EXPECT_EQ(drawn(help).rows.at(1).control->shownLabel(), "Toolbox");
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// TwDraw: read the values that are due, lay out and rebuild the display list if anything shown
+// changed, and hand the list to the backend. A frame where nothing changed only draws.
+#include "ApiGuard.h"
+#include "Clock.h"
+#include "DrawList.h"
+#include "HelpBar.h"
+#include "Layout.h"
+#include "Refresh.h"
+
+using namespace tw;
+
+namespace {
+
+// The minimum size and containment are applied when a bar is drawn, and from then on the bar's
+// parameters report where it really is.
+void commitFrames(Context& context) {
+    for (auto& bar : context.bars) {
+        const Rect& frame = bar->layout.frame;
+        if (frame.empty()) continue;
+        bar->x = frame.x;
+        bar->y = frame.y;
+        bar->width = frame.w;
+        bar->height = frame.h;
+    }
+}
+
+}  // namespace
+
+int TW_CALL TwDraw(void) {
+    return guarded(0, [] {
+        Context* context = requireContext();
+        if (!context) return 0;
+        refreshValues(*context, clockSeconds());
+        // A callback may have ended the engine; then there is nothing left to draw.
+        if (engine().context.get() != context) return 1;
+        updateHelpBar(*context);
+        if (context->layoutDirty) layoutAll(*context);
+        if (context->listDirty) {
+            commitFrames(*context);
+            buildDisplayList(*context);
+        }
+        context->drawn = true;
+        if (context->resourcesReleased) return 1;
+        return context->backend->render(context->displayList) ? 1 : fail("Drawing failed");
+    });
+}

@@ -1,0 +1,397 @@
+#include "DrawList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "Context.h"
+#include "Painter.h"
+#include "TextUtil.h"
+#include "ValueText.h"
+
+namespace tw {
+namespace {
+
+constexpr PackedColor kBlack = packColor(0, 0, 0, 255);
+constexpr PackedColor kWhite = packColor(255, 255, 255, 255);
+constexpr const char* kChannelNames[] = {"Red", "Green", "Blue", "Alpha"};
+// A clip that lets everything through, while the drawing area's size is not known.
+constexpr int kHuge = 1 << 20;
+
+// The colours of one bar, derived from its colour, alpha and text choice.
+struct Palette {
+    PackedColor body, titleTop, titleBottom, titleText, border, shadow;
+    PackedColor label, value, readOnly, group, field, fieldEdit, editText, hover, pressed;
+    PackedColor separator, scrollTrack, scrollThumb;
+};
+
+Palette paletteFor(const Bar& bar) {
+    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    Palette p{};
+    p.body = withAlpha(base, bar.alpha);
+    p.border = packColor(0, 0, 0, 140);
+    p.shadow = packColor(0, 0, 0, 60);
+    p.fieldEdit = packColor(250, 250, 245, 235);
+    p.editText = packColor(10, 10, 10, 255);
+    if (bar.darkText) {
+        p.titleTop = withAlpha(mix(base, kWhite, 0.7f), 235);
+        p.titleBottom = withAlpha(mix(base, kWhite, 0.5f), 235);
+        p.titleText = packColor(15, 15, 15, 255);
+        p.label = packColor(20, 20, 20, 255);
+        p.value = packColor(0, 0, 100, 255);
+        p.readOnly = packColor(85, 85, 85, 255);
+        p.group = packColor(120, 50, 0, 255);
+        p.field = packColor(255, 255, 255, 110);
+        p.hover = packColor(0, 0, 0, 28);
+        p.pressed = packColor(0, 0, 0, 60);
+        p.separator = packColor(0, 0, 0, 90);
+        p.scrollTrack = packColor(0, 0, 0, 40);
+        p.scrollThumb = packColor(0, 0, 0, 110);
+    } else {
+        p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
+        p.titleBottom = withAlpha(mix(base, kBlack, 0.35f), 230);
+        p.titleText = packColor(255, 255, 255, 255);
+        p.label = packColor(235, 235, 235, 255);
+        p.value = packColor(255, 250, 185, 255);
+        p.readOnly = packColor(175, 175, 175, 255);
+        p.group = packColor(255, 210, 110, 255);
+        p.field = packColor(0, 0, 0, 80);
+        p.hover = packColor(255, 255, 255, 30);
+        p.pressed = packColor(255, 255, 255, 70);
+        p.separator = packColor(255, 255, 255, 90);
+        p.scrollTrack = packColor(0, 0, 0, 60);
+        p.scrollThumb = packColor(255, 255, 255, 110);
+    }
+    return p;
+}
+
+class BarPainter {
+  public:
+    BarPainter(Painter& painter, const Context& context, const Bar& bar)
+        : painter_(painter),
+          context_(context),
+          bar_(bar),
+          layout_(bar.layout),
+          face_(context.face(bar)),
+          palette_(paletteFor(bar)) {}
+
+    void paint() {
+        const Rect& frame = layout_.frame;
+        // The shadow falls outside the bar only, so it never darkens a translucent body.
+        painter_.setClip({frame.x, frame.y, frame.w + 3, frame.h + 3});
+        painter_.fill({frame.right(), frame.y + 3, 3, frame.h}, palette_.shadow);
+        painter_.fill({frame.x + 3, frame.bottom(), frame.w - 3, 3}, palette_.shadow);
+        painter_.setClip(frame);
+        painter_.fill({frame.x, layout_.title.bottom(), frame.w, frame.h - layout_.title.h},
+                      palette_.body);
+        paintTitle();
+        for (int i = 0; i < layout_.shownCount; ++i) {
+            paintRow(layout_.rows[std::size_t(layout_.firstShown + i)]);
+        }
+        paintScrollbar();
+        if (bar_.resizable) paintGrip();
+        painter_.setClip(frame);
+        painter_.outline(frame, palette_.border);
+    }
+
+  private:
+    int textTop(const Rect& row) const { return row.y + (row.h - face_.lineHeight) / 2; }
+
+    // Text clipped to an area inside the bar.
+    void clippedText(const Rect& area, int x, int y, std::string_view text, PackedColor color) {
+        painter_.setClip(intersect(layout_.frame, area));
+        painter_.text(face_, x, y, text, color);
+        painter_.setClip(layout_.frame);
+    }
+
+    void paintTitle() {
+        const Rect& title = layout_.title;
+        painter_.fill(title, palette_.titleTop, palette_.titleBottom);
+        const std::string& text = bar_.title();
+        const int right =
+            layout_.iconifyButton.empty() ? title.right() - 4 : layout_.iconifyButton.x - 4;
+        const int width = face_.measure(text.c_str());
+        // Centred when it fits, else from the left and cut at the button.
+        const int x = std::max(title.x + 4, title.x + (title.w - width) / 2);
+        clippedText({title.x, title.y, right - title.x, title.h},
+                    std::min(x, std::max(title.x + 4, right - width)), textTop(title), text,
+                    palette_.titleText);
+        if (!layout_.iconifyButton.empty()) {
+            const Rect& b = layout_.iconifyButton;
+            const bool hot = context_.input.hover.bar == &bar_ && !context_.input.hover.control &&
+                             b.contains(context_.input.mouseX, context_.input.mouseY);
+            if (hot) painter_.fill(b, palette_.pressed);
+            painter_.outline(b, withAlpha(palette_.titleText, 150));
+            painter_.fill({b.x + 3, b.bottom() - 4, b.w - 6, 2}, palette_.titleText);
+        }
+    }
+
+    bool hovered(const Row& row) const {
+        const Hover& hover = context_.input.hover;
+        return hover.bar == &bar_ && hover.control == row.control && hover.channel == row.channel;
+    }
+
+    // A small box with a minus, or a plus when closed: groups and colours.
+    int paintFoldMarker(int x, const Rect& row, bool opened, PackedColor color) {
+        const int size = std::max(5, (face_.lineHeight - 6) | 1);
+        const Rect box{x, row.y + (row.h - size) / 2, size, size};
+        painter_.outline(box, color);
+        const int mid = size / 2;
+        painter_.fill({box.x + 2, box.y + mid, size - 4, 1}, color);
+        if (!opened) painter_.fill({box.x + mid, box.y + 2, 1, size - 4}, color);
+        return x + size + 4;
+    }
+
+    void paintRow(const Row& row) {
+        const Rect& r = row.rect;
+        const Drag& drag = context_.input.drag;
+        const bool interactive = row.kind != RowKind::Separator && row.kind != RowKind::Text &&
+                                 !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
+                                   !isColor(row.control->typeInfo.kind));
+        if (interactive && hovered(row)) {
+            const bool pressed = drag.kind == DragKind::PressButton && drag.control == row.control;
+            painter_.fill(r, pressed ? palette_.pressed : palette_.hover);
+        }
+        const int left = layout_.labelX + row.depth * layout_.indent;
+        const int top = textTop(r);
+        const Control& control = *row.control;
+        switch (row.kind) {
+            case RowKind::Group: {
+                const int x = paintFoldMarker(left, r, control.opened, palette_.group);
+                clippedText(r, x, top, control.shownLabel(), palette_.group);
+                return;
+            }
+            case RowKind::Separator:
+                painter_.fill({left, r.y + r.h / 2, r.right() - left, 1}, palette_.separator);
+                return;
+            case RowKind::Text:
+                clippedText(r, left, top, control.shownLabel(), palette_.label);
+                return;
+            case RowKind::Button:
+                paintButton(row, left, top);
+                return;
+            case RowKind::Variable:
+            case RowKind::Channel:
+                paintVariable(row, left, top);
+                return;
+        }
+    }
+
+    void paintButton(const Row& row, int left, int top) {
+        const Rect& r = row.rect;
+        const int marker = std::max(3, face_.lineHeight / 3);
+        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, palette_.label);
+        const std::string& label = row.control->shownLabel();
+        const int start = left + marker + 4;
+        const int width = face_.measure(label.c_str());
+        int x = start;
+        switch (context_.globals.buttonAlign) {
+            case ButtonAlign::Left:
+                break;
+            case ButtonAlign::Center:
+                x = std::max(start, r.x + (r.w - width) / 2);
+                break;
+            case ButtonAlign::Right:
+                x = std::max(start, r.right() - kValuePadding - width);
+                break;
+        }
+        clippedText(r, x, top, label, palette_.label);
+    }
+
+    void paintVariable(const Row& row, int left, int top) {
+        const Rect& r = row.rect;
+        const Control& control = *row.control;
+        const bool color = isColor(control.typeInfo.kind);
+        int x = left;
+        if (color && row.kind == RowKind::Variable) {
+            x = paintFoldMarker(left, r, control.opened, palette_.label);
+        }
+        const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
+        clippedText(
+            labelArea, x, top,
+            row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
+            palette_.label);
+
+        const Rect field{layout_.valueX, r.y + 1, layout_.valueWidth, r.h - 2};
+        const TextEdit& edit = context_.input.edit;
+        if (edit.bar == &bar_ && edit.control == &control && edit.channel == row.channel) {
+            paintEdit(field, top, edit);
+            return;
+        }
+        painter_.fill(field, palette_.field);
+        if (!control.valueRead) return;
+        const PackedColor ink = control.isReadOnly() ? palette_.readOnly : palette_.value;
+        const int textX = field.x + kValuePadding;
+        if (row.kind == RowKind::Channel) {
+            char text[8];
+            formatValue(control, control.value.data(), row.channel, text, sizeof text);
+            clippedText(field, textX, top, text, ink);
+        } else if (color) {
+            paintSwatch(field, readColor(control.typeInfo, control.value.data()));
+        } else if (control.typeInfo.kind == ValueKind::Bool && !control.boolLabelsSet) {
+            paintCheck(field, readNumber(control.typeInfo, control.value.data()) != 0, ink);
+        } else {
+            const bool list = control.enumEntries() && !control.isReadOnly();
+            const int arrow = list ? face_.lineHeight / 2 + 2 : 0;
+            clippedText({field.x, field.y, field.w - arrow, field.h}, textX, top, control.valueText,
+                        ink);
+            if (list) paintArrow(field, ink);
+        }
+    }
+
+    void paintEdit(const Rect& field, int top, const TextEdit& edit) {
+        painter_.fill(field, palette_.fieldEdit);
+        const int x = field.x + kValuePadding - edit.scrollX;
+        clippedText(field, x, top, edit.text, palette_.editText);
+        const int caret = x + face_.measure(edit.text.substr(0, edit.caret).c_str());
+        painter_.setClip(intersect(layout_.frame, field));
+        painter_.fill({caret, field.y + 1, 1, field.h - 2}, palette_.editText);
+        painter_.setClip(layout_.frame);
+    }
+
+    void paintSwatch(const Rect& field, Rgba c) {
+        const Rect swatch = field.inset(2, 2);
+        painter_.setClip(intersect(layout_.frame, swatch));
+        const int half = swatch.w / 2;
+        painter_.fill({swatch.x, swatch.y, half, swatch.h}, packColor(c.r, c.g, c.b, 255));
+        painter_.fill({swatch.x + half, swatch.y, swatch.w - half, swatch.h},
+                      packColor(c.r, c.g, c.b, c.a));
+        painter_.outline(swatch, packColor(0, 0, 0, 150));
+        painter_.setClip(layout_.frame);
+    }
+
+    // A check mark when on, a short dash when off.
+    void paintCheck(const Rect& field, bool on, PackedColor ink) {
+        const float h = float(field.h), x = float(field.x + kValuePadding + 1);
+        const float y = float(field.y);
+        painter_.setClip(intersect(layout_.frame, field));
+        if (on) {
+            const float s = h - 4;
+            painter_.stroke(x, y + h * 0.5f, x + s * 0.35f, y + h - 3, 2, ink);
+            painter_.stroke(x + s * 0.35f, y + h - 3, x + s, y + 3, 2, ink);
+        } else {
+            painter_.fill({int(x), field.y + field.h / 2 - 1, std::max(4, field.h / 2), 2}, ink);
+        }
+        painter_.setClip(layout_.frame);
+    }
+
+    // A small triangle pointing down at the right of an enum's field.
+    void paintArrow(const Rect& field, PackedColor ink) {
+        const int size = std::max(2, face_.lineHeight / 4);
+        const int x = field.right() - kValuePadding - 2 * size;
+        const int y = field.y + (field.h - size) / 2;
+        painter_.setClip(intersect(layout_.frame, field));
+        for (int i = 0; i < size; ++i)
+            painter_.fill({x + i, y + i, 2 * (size - i), 1}, ink);
+        painter_.setClip(layout_.frame);
+    }
+
+    void paintScrollbar() {
+        if (!layout_.scrollable) return;
+        painter_.fill(layout_.scrollTrack, palette_.scrollTrack);
+        painter_.fill(layout_.scrollThumb, palette_.scrollThumb);
+    }
+
+    void paintGrip() {
+        const Rect& f = layout_.frame;
+        const PackedColor ink = withAlpha(palette_.label, 120);
+        for (const auto& dot : {std::pair{3, 3}, {6, 3}, {3, 6}}) {
+            painter_.fill({f.right() - 2 - dot.first, f.bottom() - 2 - dot.second, 2, 2}, ink);
+        }
+    }
+
+    Painter& painter_;
+    const Context& context_;
+    const Bar& bar_;
+    const BarLayout& layout_;
+    const FontFace& face_;
+    Palette palette_;
+};
+
+Rect drawingArea(const Context& context) {
+    if (context.windowWidth > 0 && context.windowHeight > 0) {
+        return {0, 0, context.windowWidth, context.windowHeight};
+    }
+    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
+}
+
+void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
+    const Rect& icon = bar.layout.icon;
+    const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
+    const Palette palette = paletteFor(bar);
+    const bool hot = context.input.hover.bar == &bar && context.input.hover.icon;
+    painter.setClip(drawingArea(context));
+    painter.fill({icon.right(), icon.y + 2, 2, icon.h}, palette.shadow);
+    painter.fill({icon.x + 2, icon.bottom(), icon.w - 2, 2}, palette.shadow);
+    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    painter.fill(icon, withAlpha(mix(base, kWhite, 0.15f), 225),
+                 withAlpha(mix(base, kBlack, 0.3f), 225));
+    painter.fill({icon.x, icon.y, icon.w, std::max(3, icon.h / 5)}, withAlpha(kWhite, 70));
+    painter.outline(icon, hot ? packColor(255, 255, 255, 230) : palette.border);
+    // The help bar is a question mark; other bars show the first letter of their title.
+    char glyph[2] = {'?', '\0'};
+    if (!bar.isHelp && !bar.title().empty()) {
+        glyph[0] = char(std::toupper(static_cast<unsigned char>(bar.title()[0])));
+    }
+    const Glyph& g = face.glyphs[static_cast<unsigned char>(glyph[0])];
+    painter.text(face, icon.x + (icon.w - g.advance) / 2,
+                 icon.y + (icon.h - face.lineHeight) / 2 + 1, glyph, kWhite);
+    if (hot) {
+        // The title next to the icon, on the side away from the nearest edge.
+        const std::string& title = bar.title();
+        const int width = face.measure(title.c_str()) + 2 * kValuePadding + 2;
+        const bool left = context.globals.iconCorner == IconCorner::BottomRight ||
+                          context.globals.iconCorner == IconCorner::TopRight;
+        const Rect tip{left ? icon.x - 4 - width : icon.right() + 4,
+                       icon.y + (icon.h - face.lineHeight - 4) / 2, width, face.lineHeight + 4};
+        painter.fill(tip, packColor(20, 20, 20, 220));
+        painter.outline(tip, packColor(255, 255, 255, 60));
+        painter.text(face, tip.x + kValuePadding + 1, tip.y + 2, title, kWhite);
+    }
+}
+
+void paintPopup(Painter& painter, const Context& context) {
+    const EnumPopup& popup = context.input.popup;
+    const Rect frame = enumPopupFrame(context);
+    if (frame.empty()) return;
+    const Bar& bar = *popup.bar;
+    const FontFace& face = context.face(bar);
+    const auto& entries = *popup.control->enumEntries();
+    const int current =
+        roundToInt(readNumber(popup.control->typeInfo, popup.control->value.data()));
+    painter.setClip(drawingArea(context));
+    painter.fill({frame.right(), frame.y + 3, 3, frame.h}, packColor(0, 0, 0, 60));
+    painter.fill({frame.x + 3, frame.bottom(), frame.w - 3, 3}, packColor(0, 0, 0, 60));
+    painter.fill(frame, packColor(28, 30, 34, 240));
+    const PackedColor accent = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Rect item{frame.x + 1, frame.y + 1 + int(i) * face.lineHeight, frame.w - 2,
+                        face.lineHeight};
+        if (int(i) == popup.hovered) painter.fill(item, mix(accent, kWhite, 0.2f));
+        if (entries[i].value == current) {
+            painter.fill({item.x + 2, item.y + item.h / 2 - 2, 4, 4},
+                         packColor(255, 250, 185, 255));
+        }
+        painter.text(face, item.x + 3 * kValuePadding, item.y, entries[i].label,
+                     packColor(240, 240, 240, 255));
+    }
+    painter.outline(frame, packColor(255, 255, 255, 70));
+}
+
+}  // namespace
+
+void buildDisplayList(Context& context) {
+    DisplayList& list = context.displayList;
+    list.clear();
+    Painter painter(list, context.backend->atlas());
+    context.forEachBackToFront([&](const Bar& bar) {
+        if (bar.shown()) BarPainter(painter, context, bar).paint();
+    });
+    for (const auto& bar : context.bars) {
+        if (bar->visible && bar->iconified) paintIcon(painter, context, *bar);
+    }
+    paintPopup(painter, context);
+    ++list.version;
+    context.listDirty = false;
+}
+
+}  // namespace tw

@@ -1,0 +1,101 @@
+#include "Painter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tw {
+namespace {
+
+std::uint8_t channelOf(PackedColor color, int shift) {
+    return std::uint8_t(color >> shift);
+}
+
+PackedColor lerpColor(PackedColor a, PackedColor b, float t) {
+    PackedColor out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const float value = channelOf(a, shift) + (channelOf(b, shift) - channelOf(a, shift)) * t;
+        out |= PackedColor(std::lround(value)) << shift;
+    }
+    return out;
+}
+
+}  // namespace
+
+PackedColor withAlpha(PackedColor color, int alpha) {
+    return (color & 0x00ffffffu) | PackedColor(std::clamp(alpha, 0, 255)) << 24;
+}
+
+PackedColor mix(PackedColor color, PackedColor toward, float t) {
+    return withAlpha(lerpColor(color, toward, t), channelOf(color, 24));
+}
+
+void Painter::quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
+                   PackedColor top, PackedColor bottom) {
+    const float cx0 = std::max(x0, float(clip_.x)), cy0 = std::max(y0, float(clip_.y));
+    const float cx1 = std::min(x1, float(clip_.right())), cy1 = std::min(y1, float(clip_.bottom()));
+    if (cx0 >= cx1 || cy0 >= cy1) return;
+    // Texture coordinates and the gradient follow the cut.
+    const float w = x1 - x0, h = y1 - y0;
+    const float su0 = u0 + (u1 - u0) * (cx0 - x0) / w, su1 = u0 + (u1 - u0) * (cx1 - x0) / w;
+    const float sv0 = v0 + (v1 - v0) * (cy0 - y0) / h, sv1 = v0 + (v1 - v0) * (cy1 - y0) / h;
+    const PackedColor ctop = top == bottom ? top : lerpColor(top, bottom, (cy0 - y0) / h);
+    const PackedColor cbottom = top == bottom ? top : lerpColor(top, bottom, (cy1 - y0) / h);
+    const auto base = std::uint32_t(list_.vertices.size());
+    list_.vertices.push_back({cx0, cy0, su0, sv0, ctop});
+    list_.vertices.push_back({cx1, cy0, su1, sv0, ctop});
+    list_.vertices.push_back({cx1, cy1, su1, sv1, cbottom});
+    list_.vertices.push_back({cx0, cy1, su0, sv1, cbottom});
+    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
+        list_.indices.push_back(base + i);
+}
+
+void Painter::fill(const Rect& rect, PackedColor top, PackedColor bottom) {
+    if (rect.empty()) return;
+    quad(float(rect.x), float(rect.y), float(rect.right()), float(rect.bottom()), atlas_.whiteU,
+         atlas_.whiteV, atlas_.whiteU, atlas_.whiteV, top, bottom);
+}
+
+void Painter::outline(const Rect& rect, PackedColor color) {
+    if (rect.w < 2 || rect.h < 2) return fill(rect, color);
+    fill({rect.x, rect.y, rect.w, 1}, color);
+    fill({rect.x, rect.bottom() - 1, rect.w, 1}, color);
+    fill({rect.x, rect.y + 1, 1, rect.h - 2}, color);
+    fill({rect.right() - 1, rect.y + 1, 1, rect.h - 2}, color);
+}
+
+void Painter::stroke(float x0, float y0, float x1, float y1, float width, PackedColor color) {
+    const float dx = x1 - x0, dy = y1 - y0;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    if (length <= 0) return;
+    const float nx = -dy / length * width * 0.5f, ny = dx / length * width * 0.5f;
+    const float xs[4] = {x0 + nx, x1 + nx, x1 - nx, x0 - nx};
+    const float ys[4] = {y0 + ny, y1 + ny, y1 - ny, y0 - ny};
+    const float left = float(clip_.x), top = float(clip_.y);
+    const float right = float(clip_.right()), bottom = float(clip_.bottom());
+    for (int i = 0; i < 4; ++i) {
+        if (xs[i] < left || ys[i] < top || xs[i] > right || ys[i] > bottom) return;
+    }
+    const auto base = std::uint32_t(list_.vertices.size());
+    for (int i = 0; i < 4; ++i) {
+        list_.vertices.push_back({xs[i], ys[i], atlas_.whiteU, atlas_.whiteV, color});
+    }
+    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
+        list_.indices.push_back(base + i);
+}
+
+int Painter::text(const FontFace& face, int x, int y, std::string_view text, PackedColor color) {
+    int pen = x;
+    for (const char c : text) {
+        const Glyph& glyph = face.glyphs[static_cast<unsigned char>(c)];
+        if (pen >= clip_.right()) break;
+        if (glyph.width > 0 && glyph.height > 0) {
+            const float gx = float(pen + glyph.left), gy = float(y + glyph.top);
+            quad(gx, gy, gx + float(glyph.width), gy + float(glyph.height), glyph.u0, glyph.v0,
+                 glyph.u1, glyph.v1, color, color);
+        }
+        pen += glyph.advance;
+    }
+    return pen;
+}
+
+}  // namespace tw

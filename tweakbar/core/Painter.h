@@ -1,0 +1,45 @@
+// Appends solid and textured quads to the display list, clipped on the CPU to the current
+// clip rectangle, so that the whole frame draws in one call without scissor changes.
+#pragma once
+
+#include <string_view>
+
+#include "DisplayList.h"
+#include "FontAtlas.h"
+#include "Geometry.h"
+
+namespace tw {
+
+class Painter {
+  public:
+    Painter(DisplayList& list, const FontAtlas& atlas) : list_(list), atlas_(atlas) {}
+
+    void setClip(const Rect& clip) { clip_ = clip; }
+    const Rect& clip() const { return clip_; }
+
+    void fill(const Rect& rect, PackedColor color) { fill(rect, color, color); }
+    // A vertical gradient.
+    void fill(const Rect& rect, PackedColor top, PackedColor bottom);
+    void outline(const Rect& rect, PackedColor color);
+    // A straight stroke of the given width; drawn only when it lies wholly inside the clip,
+    // since only axis-aligned quads are clipped.
+    void stroke(float x0, float y0, float x1, float y1, float width, PackedColor color);
+    // Text with the top of its line at y; returns the pen position after it, or where it
+    // stopped at the clip's right edge.
+    int text(const FontFace& face, int x, int y, std::string_view text, PackedColor color);
+
+  private:
+    void quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
+              PackedColor top, PackedColor bottom);
+
+    DisplayList& list_;
+    const FontAtlas& atlas_;
+    Rect clip_;
+};
+
+// Colour helpers for the look of bars.
+PackedColor withAlpha(PackedColor color, int alpha);
+// Moves each channel towards another colour by t in 0..1; alpha is taken from the first.
+PackedColor mix(PackedColor color, PackedColor toward, float t);
+
+}  // namespace tw
