@@ -42,6 +42,9 @@ TEST(ValueText, IntegersShowInDecimalOrHexaInTheirOwnWidth) {
     EXPECT_EQ(shown<std::int8_t>(i8, -5), "-5");
     i8.hexa = true;
     EXPECT_EQ(shown<std::int8_t>(i8, -1), "0xFF");
+    Control i32 = makeControl(TW_TYPE_INT32);
+    EXPECT_EQ(shown<std::int32_t>(i32, -7), "-7");
+    EXPECT_EQ(shown<std::int32_t>(i32, INT32_MIN), "-2147483648");
     Control u32 = makeControl(TW_TYPE_UINT32);
     EXPECT_EQ(shown<std::uint32_t>(u32, 4000000000u), "4000000000");
     EXPECT_EQ(typed<std::uint32_t>(u32, "0x10"), 16u);

@@ -66,11 +66,11 @@ class Context {
     void forEachBackToFront(F&& f) const {
         for (int pass = 0; pass < 3; ++pass) {
             for (Bar* bar : stacking) {
-                const int layer = bar->alwaysBottom ? 0 : bar->alwaysTop ? 2 : 1;
-                if (layer == pass) f(*bar);
+                if (layerOf(*bar) == pass) f(*bar);
             }
         }
     }
+    static int layerOf(const Bar& bar) { return bar.alwaysBottom ? 0 : bar.alwaysTop ? 2 : 1; }
 
     const FontFace& face(const Bar& bar) const { return backend->atlas().face(bar.fontSize); }
     void changed() { layoutDirty = listDirty = true; }

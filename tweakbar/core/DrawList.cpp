@@ -117,8 +117,8 @@ class BarPainter {
                     palette_.titleText);
         if (!layout_.iconifyButton.empty()) {
             const Rect& b = layout_.iconifyButton;
-            const bool hot = context_.input.hover.bar == &bar_ && !context_.input.hover.control &&
-                             b.contains(context_.input.mouseX, context_.input.mouseY);
+            const bool hot =
+                context_.input.hover.bar == &bar_ && context_.input.hover.iconifyButton;
             if (hot) painter_.fill(b, palette_.pressed);
             painter_.outline(b, withAlpha(palette_.titleText, 150));
             painter_.fill({b.x + 3, b.bottom() - 4, b.w - 6, 2}, palette_.titleText);

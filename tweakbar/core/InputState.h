@@ -18,9 +18,10 @@ enum class DragKind {
     MoveBar,
     ResizeBar,
     ScrollThumb,
-    Value,        // a number changed by dragging, or a click that may become a typed edit
-    PressButton,  // released over the same button, it fires
-    PressIcon,    // released over the same icon, the bar is restored
+    Value,         // a number changed by dragging, or a click that may become a typed edit
+    PressButton,   // released over the same button, it fires
+    PressIcon,     // released over the same icon, the bar is restored
+    PressIconify,  // released over the same title button, the bar is iconified
 };
 
 // Which corner of a bar a resize drags.
@@ -31,9 +32,11 @@ struct Hover {
     Control* control = nullptr;
     int channel = -1;
     bool icon = false;
+    bool iconifyButton = false;
 
     bool operator==(const Hover& o) const {
-        return bar == o.bar && control == o.control && channel == o.channel && icon == o.icon;
+        return bar == o.bar && control == o.control && channel == o.channel && icon == o.icon &&
+               iconifyButton == o.iconifyButton;
     }
     bool operator!=(const Hover& o) const { return !(*this == o); }
 };

@@ -185,13 +185,25 @@ double readNumber(const TypeInfo& type, const void* raw) {
             return load<std::int32_t>(raw);
         case ValueKind::Integer:
         case ValueKind::Char:
+            // Each width converted on its own: a conditional between int32 and uint32 would
+            // turn negative numbers into large unsigned ones.
+            if (type.isSigned) {
+                switch (type.size) {
+                    case 1:
+                        return load<std::int8_t>(raw);
+                    case 2:
+                        return load<std::int16_t>(raw);
+                    default:
+                        return load<std::int32_t>(raw);
+                }
+            }
             switch (type.size) {
                 case 1:
-                    return type.isSigned ? load<std::int8_t>(raw) : load<std::uint8_t>(raw);
+                    return load<std::uint8_t>(raw);
                 case 2:
-                    return type.isSigned ? load<std::int16_t>(raw) : load<std::uint16_t>(raw);
+                    return load<std::uint16_t>(raw);
                 default:
-                    return type.isSigned ? load<std::int32_t>(raw) : load<std::uint32_t>(raw);
+                    return load<std::uint32_t>(raw);
             }
         default:
             return 0;

@@ -1,0 +1,416 @@
+// Input scenarios through the portable events: what each gesture does to bars and values, and
+// which events the engine reports as its own.
+#include <cstring>
+#include <string>
+
+#include "Bar.h"
+#include "EngineFixture.h"
+#include "InputEvents.h"
+
+namespace {
+
+using tw::Key;
+using tw::MouseButton;
+
+class Input : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ASSERT_EQ(TwWindowSize(800, 600), 1);
+        bar = TwNewBar("bar");
+        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' "), 1);
+    }
+
+    // Drawn, so that values are read and the layout is what the user sees.
+    const tw::BarLayout& layout() {
+        EXPECT_EQ(TwDraw(), 1);
+        return bar->layout;
+    }
+    const tw::Row& row(std::size_t index) { return layout().rows.at(index); }
+    void labelOf(std::size_t index, int& x, int& y) {
+        const tw::Rect r = row(index).rect;
+        x = r.x + 2;
+        y = r.y + r.h / 2;
+    }
+    void valueOf(std::size_t index, int& x, int& y) {
+        const tw::Rect r = row(index).rect;
+        x = bar->layout.valueX + 10;
+        y = r.y + r.h / 2;
+    }
+    static bool press(int x, int y) {
+        tw::inputMouseMove(x, y);
+        return tw::inputMouseButton(MouseButton::Left, true);
+    }
+    static bool release(int x, int y) {
+        tw::inputMouseMove(x, y);
+        return tw::inputMouseButton(MouseButton::Left, false);
+    }
+    static bool click(int x, int y) {
+        const bool down = press(x, y);
+        const bool up = release(x, y);
+        return down && up;
+    }
+    static void type(const char* text) {
+        for (; *text; ++text)
+            EXPECT_TRUE(tw::inputChar(static_cast<unsigned char>(*text), 0));
+    }
+
+    TwBar* bar = nullptr;
+};
+
+struct Counter {
+    int calls = 0;
+    int callsDuringPress = -1;
+};
+
+void TW_CALL countCall(void* data) {
+    ++static_cast<Counter*>(data)->calls;
+}
+
+TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
+    Counter counter;
+    ASSERT_EQ(TwAddButton(bar, "go", countCall, &counter, nullptr), 1);
+    int x, y;
+    labelOf(0, x, y);
+    EXPECT_TRUE(press(x, y));
+    EXPECT_EQ(counter.calls, 0);
+    EXPECT_TRUE(tw::inputWantsCapture());
+    EXPECT_TRUE(release(x, y));
+    EXPECT_EQ(counter.calls, 1);
+    EXPECT_FALSE(tw::inputWantsCapture());
+    // Released elsewhere, it does not fire, but the release still belongs to the engine.
+    EXPECT_TRUE(press(x, y));
+    EXPECT_TRUE(release(5, 5));
+    EXPECT_EQ(counter.calls, 1);
+    // Drawing never fires it.
+    TwDraw();
+    EXPECT_EQ(counter.calls, 1);
+}
+
+TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
+    int v = 0;
+    TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, nullptr);
+    TwDraw();
+    EXPECT_FALSE(tw::inputMouseMove(700, 50));
+    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, true));
+    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, false));
+    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Right, true));
+    EXPECT_FALSE(tw::inputMouseWheel(120));
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_FALSE(tw::inputChar('a', 0));
+    // Over the bar, body and title alike, the mouse is the engine's.
+    EXPECT_TRUE(tw::inputMouseMove(150, 105));
+    EXPECT_TRUE(tw::inputMouseMove(150, 450));
+    EXPECT_TRUE(tw::inputMouseButton(MouseButton::Right, true));
+    // Keys are not, while nothing is being edited.
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_FALSE(tw::inputChar('a', 0));
+}
+
+TEST_F(Input, AHiddenBarTakesNoInput) {
+    Counter counter;
+    TwAddButton(bar, "go", countCall, &counter, nullptr);
+    int x, y;
+    labelOf(0, x, y);
+    ASSERT_EQ(TwDefine(" bar visible=false "), 1);
+    EXPECT_FALSE(tw::inputMouseMove(x, y));
+    EXPECT_FALSE(click(x, y));
+    EXPECT_EQ(counter.calls, 0);
+}
+
+TEST_F(Input, DraggingTheTitleMovesTheBarAndThePositionFollows) {
+    layout();
+    EXPECT_TRUE(press(150, 105));
+    EXPECT_TRUE(tw::inputMouseMove(200, 135));
+    EXPECT_TRUE(release(230, 125));
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{180, 120}));
+    // Not past the left or top edge, and within the area when contained.
+    press(200, 125);
+    release(0, 0);
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{0, 0}));
+    ASSERT_EQ(TwDefine(" bar contained=true "), 1);
+    layout();
+    press(50, 5);
+    release(2000, 2000);
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{500, 200}));
+    // An immovable bar stays.
+    ASSERT_EQ(TwDefine(" bar movable=false "), 1);
+    layout();
+    press(550, 205);
+    release(600, 300);
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{500, 200}));
+}
+
+TEST_F(Input, DraggingACornerResizesDownToTheMinimum) {
+    layout();
+    // Bottom-right corner: the top-left stays.
+    EXPECT_TRUE(press(398, 498));
+    release(438, 518);
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{340, 420}));
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{100, 100}));
+    // Top-left corner: the bottom-right stays.
+    layout();
+    press(101, 101);
+    release(141, 121);
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{140, 120}));
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{300, 400}));
+    // Never below the minimum size.
+    layout();
+    press(141, 121);
+    release(1000, 1000);
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{112, 70}));
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{328, 450}));
+    // Not when the bar is not resizable.
+    ASSERT_EQ(TwDefine(" bar resizable=false "), 1);
+    layout();
+    press(328 + 111, 450 + 69);
+    release(700, 590);
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{112, 70}));
+}
+
+TEST_F(Input, TypingANumberCommitsOnEnterWithinTheRangeAndEscapeCancels) {
+    int v = 5;
+    ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, " min=-10 max=100 "), 1);
+    int x, y;
+    valueOf(0, x, y);
+    EXPECT_TRUE(click(x, y));  // a click without a drag opens the field
+    EXPECT_TRUE(tw::inputKeyDown(Key::Backspace, 0));
+    type("150");
+    EXPECT_EQ(v, 5);
+    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_EQ(v, 100);
+
+    click(x, y);
+    EXPECT_TRUE(tw::inputKeyDown(Key::Home, 0));
+    type("-");
+    EXPECT_TRUE(tw::inputKeyDown(Key::Escape, 0));
+    EXPECT_EQ(v, 100);
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));  // no field open any more
+
+    click(x, y);
+    tw::inputKeyDown(Key::End, 0);
+    tw::inputKeyDown(Key::Backspace, 0);
+    tw::inputKeyDown(Key::Backspace, 0);
+    tw::inputKeyDown(Key::Backspace, 0);
+    type("-3x");
+    tw::inputKeyDown(Key::Enter, 0);
+    EXPECT_EQ(v, 100);  // not a number: the value stays
+    click(x, y);
+    tw::inputKeyDown(Key::Home, 0);
+    tw::inputKeyDown(Key::Delete, 0);
+    type("-3");  // "-300": held to the minimum
+    // A click elsewhere commits too.
+    click(700, 500);
+    EXPECT_EQ(v, -10);
+}
+
+TEST_F(Input, DraggingANumberMovesItByStepsWithinTheRange) {
+    float f = 1.0f;
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &f, " step=0.5 max=20 "), 1);
+    int x, y;
+    valueOf(0, x, y);
+    EXPECT_TRUE(press(x, y));
+    EXPECT_TRUE(tw::inputWantsCapture());
+    EXPECT_TRUE(tw::inputMouseMove(x + 10, y + 30));
+    EXPECT_FLOAT_EQ(f, 6.0f);
+    EXPECT_TRUE(tw::inputMouseMove(x - 4, y));
+    EXPECT_FLOAT_EQ(f, -1.0f);
+    EXPECT_TRUE(tw::inputMouseMove(x + 500, y));
+    EXPECT_FLOAT_EQ(f, 20.0f);
+    EXPECT_TRUE(release(x + 500, y));
+    // A drag is not a click: no field opens.
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+}
+
+struct Flag {
+    bool value = false;
+    int sets = 0;
+};
+void TW_CALL setFlag(const void* value, void* data) {
+    auto* flag = static_cast<Flag*>(data);
+    flag->value = *static_cast<const bool*>(value);
+    ++flag->sets;
+}
+void TW_CALL getFlag(void* value, void* data) {
+    *static_cast<bool*>(value) = static_cast<Flag*>(data)->value;
+}
+
+TEST_F(Input, AClickTogglesABoolThroughItsSetCallback) {
+    Flag flag;
+    ASSERT_EQ(TwAddVarCB(bar, "flag", TW_TYPE_BOOLCPP, setFlag, getFlag, &flag, nullptr), 1);
+    bool fixed = true;
+    ASSERT_EQ(TwAddVarRO(bar, "fixed", TW_TYPE_BOOLCPP, &fixed, nullptr), 1);
+    int x, y;
+    labelOf(0, x, y);
+    EXPECT_TRUE(press(x, y));
+    EXPECT_EQ(flag.sets, 1);
+    EXPECT_TRUE(flag.value);
+    release(x, y);
+    valueOf(0, x, y);
+    click(x, y);
+    EXPECT_FALSE(flag.value);
+    EXPECT_EQ(flag.sets, 2);
+    valueOf(1, x, y);
+    EXPECT_TRUE(click(x, y));
+    EXPECT_TRUE(fixed);
+}
+
+TEST_F(Input, AClickOnAGroupHeadingFoldsAndUnfoldsIt) {
+    int a = 0, b = 0;
+    TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=G ");
+    TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=G ");
+    int x, y;
+    labelOf(0, x, y);
+    EXPECT_TRUE(click(x, y));
+    EXPECT_EQ(intParam(bar, "G", "opened"), 0);
+    EXPECT_EQ(layout().rows.size(), 1u);
+    click(x, y);
+    EXPECT_EQ(intParam(bar, "G", "opened"), 1);
+    EXPECT_EQ(layout().rows.size(), 3u);
+}
+
+TEST_F(Input, AnEnumValueIsPickedFromItsListByMouseOrKeys) {
+    const TwType quality = TwDefineEnumFromString("Quality", "Low,Medium,High");
+    int q = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "q", quality, &q, nullptr), 1);
+    int x, y;
+    valueOf(0, x, y);
+    EXPECT_TRUE(click(x, y));
+    // The list opens below the field, one line per entry.
+    const tw::Rect r = row(0).rect;
+    EXPECT_TRUE(click(x, r.bottom() + 1 + 15 * 2 + 7));
+    EXPECT_EQ(q, 2);
+    click(x, y);
+    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
+    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_EQ(q, 1);
+    // A click elsewhere closes the list without a change.
+    click(x, y);
+    click(700, 500);
+    EXPECT_EQ(q, 1);
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+}
+
+TEST_F(Input, ColourChannelsOpenAndChangeOneByOne) {
+    unsigned int color = 0xFF102030;
+    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &color, nullptr), 1);
+    int x, y;
+    labelOf(0, x, y);
+    EXPECT_TRUE(click(x, y));
+    ASSERT_EQ(layout().rows.size(), 5u);
+    // Green: typed.
+    valueOf(2, x, y);
+    click(x, y);
+    for (int i = 0; i < 3; ++i)
+        tw::inputKeyDown(Key::Backspace, 0);
+    type("255");
+    tw::inputKeyDown(Key::Enter, 0);
+    EXPECT_EQ(color, 0xFF10FF30u);
+    // Blue: dragged down by 16.
+    valueOf(3, x, y);
+    press(x, y);
+    tw::inputMouseMove(x - 16, y);
+    release(x - 16, y);
+    EXPECT_EQ(color, 0xFF10FF20u);
+}
+
+TEST_F(Input, TextIsEditedInPlaceAndCutToItsBuffer) {
+    char name[8] = "abc";
+    ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
+    int x, y;
+    valueOf(0, x, y);
+    EXPECT_TRUE(press(x, y));
+    release(x, y);
+    EXPECT_TRUE(tw::inputKeyDown(Key::Left, 0));
+    type("XYZ1234");
+    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_STREQ(name, "abXYZ1c");
+}
+
+TEST_F(Input, TheTitleButtonIconifiesAndTheIconRestores) {
+    const tw::Rect button = layout().iconifyButton;
+    ASSERT_FALSE(button.empty());
+    EXPECT_TRUE(click(button.x + 2, button.y + 2));
+    EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
+    const tw::Rect icon = layout().icon;
+    ASSERT_FALSE(icon.empty());
+    EXPECT_TRUE(tw::inputMouseMove(icon.x + 3, icon.y + 3));
+    EXPECT_TRUE(click(icon.x + 3, icon.y + 3));
+    EXPECT_EQ(intParam(bar, nullptr, "iconified"), 0);
+    // The help bar opens from its icon the same way.
+    TwBar* help = TwGetBarByIndex(0);
+    const tw::Rect helpIcon = help->layout.icon;
+    layout();
+    EXPECT_TRUE(click(help->layout.icon.x + 3, help->layout.icon.y + 3));
+    EXPECT_EQ(intParam(help, nullptr, "iconified"), 0);
+    EXPECT_FALSE(helpIcon.empty());
+}
+
+TEST_F(Input, TheWheelScrollsTheBarUnderTheMouse) {
+    int values[40] = {};
+    for (int i = 0; i < 40; ++i) {
+        TwAddVarRW(bar, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
+    }
+    layout();
+    tw::inputMouseMove(150, 200);
+    EXPECT_TRUE(tw::inputMouseWheel(-120));
+    EXPECT_EQ(layout().firstShown, 3);
+    EXPECT_TRUE(tw::inputMouseWheel(-240));
+    EXPECT_EQ(layout().firstShown, 9);
+    EXPECT_TRUE(tw::inputMouseWheel(120 * 100));
+    EXPECT_EQ(layout().firstShown, 0);
+    tw::inputMouseMove(700, 500);
+    EXPECT_FALSE(tw::inputMouseWheel(-120));
+}
+
+TEST_F(Input, ShortcutsPressToggleAndStep) {
+    Counter counter;
+    bool on = false;
+    int level = 3;
+    ASSERT_EQ(TwAddButton(bar, "go", countCall, &counter, " key=r "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "on", TW_TYPE_BOOLCPP, &on, " key=SPACE "), 1);
+    ASSERT_EQ(
+        TwAddVarRW(bar, "level", TW_TYPE_INT32, &level, " keyincr=UP keydecr='CTRL+d' max=4 "), 1);
+    EXPECT_TRUE(tw::inputChar('r', 0));
+    EXPECT_EQ(counter.calls, 1);
+    EXPECT_FALSE(tw::inputChar('r', tw::ModCtrl));
+    EXPECT_TRUE(tw::inputChar(' ', 0));
+    EXPECT_TRUE(on);
+    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
+    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
+    EXPECT_EQ(level, 4);
+    EXPECT_TRUE(tw::inputChar(4, tw::ModCtrl));  // Ctrl+D arrives as a control code
+    EXPECT_EQ(level, 3);
+    EXPECT_FALSE(tw::inputKeyDown(Key::Down, 0));
+    // A variable changed by its owner is stepped from its new value.
+    level = -7;
+    tw::inputKeyDown(Key::Up, 0);
+    EXPECT_EQ(level, -6);
+}
+
+void TW_CALL deleteOwnBar(void* bar) {
+    TwDeleteBar(static_cast<TwBar*>(bar));
+}
+void TW_CALL terminateEngine(void*) {
+    TwTerminate();
+}
+
+TEST_F(Input, ACallbackMayDeleteItsOwnBarOrEndTheEngine) {
+    ASSERT_EQ(TwAddButton(bar, "delete", deleteOwnBar, bar, nullptr), 1);
+    int x, y;
+    labelOf(0, x, y);
+    EXPECT_TRUE(click(x, y));
+    EXPECT_EQ(TwGetBarByName("bar"), nullptr);
+    EXPECT_EQ(TwDraw(), 1);
+
+    TwBar* other = TwNewBar("other");
+    ASSERT_EQ(TwAddButton(other, "end", terminateEngine, nullptr, nullptr), 1);
+    ASSERT_EQ(TwDefine(" other position='10 10' "), 1);
+    TwDraw();
+    const tw::Rect r = other->layout.rows.at(0).rect;
+    EXPECT_TRUE(click(r.x + 2, r.y + 2));
+    EXPECT_EQ(TwGetBarCount(), 0);
+    EXPECT_FALSE(tw::inputMouseMove(r.x + 2, r.y + 2));
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+#include "HitTest.h"
+
+#include "Context.h"
+
+namespace tw {
+namespace {
+
+// The square at each corner of a resizable bar that starts a resize.
+constexpr int kCornerSize = 7;
+
+Hit hitBar(Bar& bar, int x, int y) {
+    const BarLayout& layout = bar.layout;
+    if (!layout.frame.contains(x, y)) return {};
+    Hit hit;
+    hit.bar = &bar;
+    if (layout.iconifyButton.contains(x, y)) {
+        hit.zone = Zone::IconifyButton;
+        return hit;
+    }
+    if (bar.resizable) {
+        const Rect& f = layout.frame;
+        const bool left = x < f.x + kCornerSize, right = x >= f.right() - kCornerSize;
+        const bool top = y < f.y + kCornerSize, bottom = y >= f.bottom() - kCornerSize;
+        if ((left || right) && (top || bottom)) {
+            hit.zone = Zone::Corner;
+            hit.corner = (left ? CornerLeft : 0) | (top ? CornerTop : 0);
+            return hit;
+        }
+    }
+    if (layout.title.contains(x, y)) {
+        hit.zone = Zone::Title;
+        return hit;
+    }
+    if (layout.scrollable && layout.scrollTrack.contains(x, y)) {
+        hit.zone = layout.scrollThumb.contains(x, y) ? Zone::ScrollThumb : Zone::ScrollTrack;
+        return hit;
+    }
+    for (int i = 0; i < layout.shownCount; ++i) {
+        const Row& row = layout.rows[std::size_t(layout.firstShown + i)];
+        if (row.rect.contains(x, y)) {
+            hit.zone = Zone::Row;
+            hit.row = &row;
+            hit.inValue = x >= layout.valueX;
+            return hit;
+        }
+    }
+    hit.zone = Zone::Body;
+    return hit;
+}
+
+}  // namespace
+
+Hit hitTest(const Context& context, int x, int y) {
+    Hit hit;
+    const Rect popup = enumPopupFrame(context);
+    if (popup.contains(x, y)) {
+        hit.zone = Zone::Popup;
+        hit.bar = context.input.popup.bar;
+        hit.popupEntry = (y - popup.y - 1) / context.face(*hit.bar).lineHeight;
+        return hit;
+    }
+    for (const auto& bar : context.bars) {
+        if (bar->visible && bar->iconified && bar->layout.icon.contains(x, y)) {
+            hit.zone = Zone::Icon;
+            hit.bar = bar.get();
+            return hit;
+        }
+    }
+    // Front to back: alwaystop bars, the others from the last raised, then alwaysbottom bars.
+    for (int pass = 2; pass >= 0; --pass) {
+        for (auto it = context.stacking.rbegin(); it != context.stacking.rend(); ++it) {
+            Bar& bar = **it;
+            if (Context::layerOf(bar) != pass || !bar.shown()) continue;
+            hit = hitBar(bar, x, y);
+            if (hit.zone != Zone::None) return hit;
+        }
+    }
+    return {};
+}
+
+Hover hoverOf(const Hit& hit) {
+    Hover hover;
+    if (hit.zone == Zone::None || hit.zone == Zone::Popup) return hover;
+    hover.bar = hit.bar;
+    hover.icon = hit.zone == Zone::Icon;
+    hover.iconifyButton = hit.zone == Zone::IconifyButton;
+    if (hit.row) {
+        hover.control = hit.row->control;
+        hover.channel = hit.row->channel;
+    }
+    return hover;
+}
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+// What lies under a point: an open enum list, an icon, or a part of the front-most bar there.
+#pragma once
+
+#include "InputState.h"
+#include "Layout.h"
+
+namespace tw {
+
+class Context;
+
+enum class Zone {
+    None,
+    Popup,
+    Icon,
+    IconifyButton,
+    Corner,
+    Title,
+    ScrollThumb,
+    ScrollTrack,
+    Row,
+    Body,
+};
+
+struct Hit {
+    Zone zone = Zone::None;
+    Bar* bar = nullptr;
+    const Row* row = nullptr;
+    bool inValue = false;  // a row's value field
+    int corner = 0;        // Corner flags of a resize corner
+    int popupEntry = -1;
+};
+
+// The layout must be current.
+Hit hitTest(const Context& context, int x, int y);
+
+// The hover state that a hit shows.
+Hover hoverOf(const Hit& hit);
+
+}  // namespace tw
