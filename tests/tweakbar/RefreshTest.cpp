@@ -1,0 +1,114 @@
+// When values are read from the caller: every refresh period while the bar is shown, at once
+// after a change through the bar, on TwRefreshBar, and never while the bar is not shown.
+#include "Bar.h"
+#include "Clock.h"
+#include "EngineFixture.h"
+#include "InputEvents.h"
+
+namespace {
+
+double gNow = 0;
+double fakeClock() { return gNow; }
+
+struct Source {
+    int value = 0;
+    int reads = 0;
+    int writes = 0;
+};
+
+void TW_CALL getValue(void* value, void* data) {
+    auto* source = static_cast<Source*>(data);
+    ++source->reads;
+    *static_cast<int*>(value) = source->value;
+}
+
+void TW_CALL setValue(const void* value, void* data) {
+    auto* source = static_cast<Source*>(data);
+    ++source->writes;
+    source->value = *static_cast<const int*>(value);
+}
+
+class Refresh : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        gNow = 1000;
+        tw::setClock(fakeClock);
+        ASSERT_EQ(TwWindowSize(800, 600), 1);
+        bar = TwNewBar("bar");
+        ASSERT_EQ(TwAddVarCB(bar, "v", TW_TYPE_INT32, setValue, getValue, &source, nullptr), 1);
+    }
+    void TearDown() override {
+        EngineTest::TearDown();
+        tw::setClock(nullptr);
+    }
+    int readsAfterDrawAt(double time) {
+        gNow = time;
+        EXPECT_EQ(TwDraw(), 1);
+        return source.reads;
+    }
+    TwBar* bar = nullptr;
+    Source source;
+};
+
+TEST_F(Refresh, ValuesAreReadEveryPeriodWhileTheBarIsShown) {
+    EXPECT_EQ(source.reads, 0);  // adding reads nothing yet
+    EXPECT_EQ(readsAfterDrawAt(1000), 1);
+    EXPECT_EQ(readsAfterDrawAt(1001.9), 1);
+    EXPECT_EQ(readsAfterDrawAt(1002.0), 2);
+    EXPECT_EQ(readsAfterDrawAt(1003.0), 2);
+    EXPECT_EQ(readsAfterDrawAt(1004.5), 3);
+    // The module's period of 0.2 s.
+    ASSERT_EQ(TwDefine(" bar refresh=0.2 "), 1);
+    EXPECT_EQ(readsAfterDrawAt(1004.6), 3);
+    EXPECT_EQ(readsAfterDrawAt(1004.7), 4);
+    EXPECT_EQ(readsAfterDrawAt(1004.95), 5);
+}
+
+TEST_F(Refresh, ANewVariableIsReadAtTheNextDrawWithoutWaiting) {
+    EXPECT_EQ(readsAfterDrawAt(1000), 1);
+    Source other;
+    ASSERT_EQ(TwAddVarCB(bar, "w", TW_TYPE_INT32, setValue, getValue, &other, nullptr), 1);
+    gNow = 1000.5;
+    TwDraw();
+    EXPECT_EQ(other.reads, 1);
+    EXPECT_EQ(source.reads, 1);  // the others wait for their period
+}
+
+TEST_F(Refresh, NothingIsReadWhileTheBarIsHiddenOrIconifiedAndAllAtOnceWhenItReturns) {
+    EXPECT_EQ(readsAfterDrawAt(1000), 1);
+    ASSERT_EQ(TwDefine(" bar iconified=true "), 1);
+    EXPECT_EQ(readsAfterDrawAt(1010), 1);
+    ASSERT_EQ(TwDefine(" bar iconified=false visible=false "), 1);
+    EXPECT_EQ(readsAfterDrawAt(1020), 1);
+    ASSERT_EQ(TwDefine(" bar visible=true "), 1);
+    EXPECT_EQ(readsAfterDrawAt(1020.1), 2);
+    EXPECT_EQ(readsAfterDrawAt(1020.2), 2);
+    // A control that is hidden is not read either.
+    ASSERT_EQ(TwDefine(" bar/v visible=false "), 1);
+    EXPECT_EQ(readsAfterDrawAt(1030), 2);
+}
+
+TEST_F(Refresh, TwRefreshBarReadsInsideTheCall) {
+    EXPECT_EQ(readsAfterDrawAt(1000), 1);
+    ASSERT_EQ(TwRefreshBar(bar), 1);
+    EXPECT_EQ(source.reads, 2);
+}
+
+TEST_F(Refresh, AChangeThroughTheBarIsReadBackAtTheNextDraw) {
+    EXPECT_EQ(readsAfterDrawAt(1000), 1);
+    // Type a value into the field.
+    const tw::Rect r = bar->layout.rows.at(0).rect;
+    const int x = bar->layout.valueX + 5, y = r.y + 3;
+    tw::inputMouseMove(x, y);
+    tw::inputMouseButton(tw::MouseButton::Left, true);
+    tw::inputMouseButton(tw::MouseButton::Left, false);
+    tw::inputChar('7', 0);
+    tw::inputKeyDown(tw::Key::Enter, 0);
+    EXPECT_EQ(source.writes, 1);
+    EXPECT_EQ(source.value, 7);
+    EXPECT_EQ(readsAfterDrawAt(1000.1), 2);
+    EXPECT_EQ(readsAfterDrawAt(1000.2), 2);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// Every entry point may be called from two threads at once: the window thread sends input
+// while the render thread draws and a plug-in adds and removes controls.
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "EngineFixture.h"
+#include "InputEvents.h"
+
+namespace {
+
+using Threads = EngineTest;
+
+struct Shared {
+    std::atomic<int> reads{0};
+    int value = 0;
+};
+
+void TW_CALL getShared(void* value, void* data) {
+    auto* shared = static_cast<Shared*>(data);
+    ++shared->reads;
+    *static_cast<int*>(value) = shared->value;
+    // A callback calls the API again while it holds the engine.
+    TwGetBarCount();
+}
+
+void TW_CALL setShared(const void* value, void* data) {
+    static_cast<Shared*>(data)->value = *static_cast<const int*>(value);
+}
+
+TEST_F(Threads, DrawingInputAndChangesFromTwoThreadsKeepTheEngineWhole) {
+    ASSERT_EQ(TwWindowSize(800, 600), 1);
+    TwBar* bar = TwNewBar("bar");
+    ASSERT_EQ(TwDefine(" bar refresh=0 position='0 0' size='400 600' "), 1);
+    Shared shared;
+    ASSERT_EQ(TwAddVarCB(bar, "shared", TW_TYPE_INT32, setShared, getShared, &shared, nullptr), 1);
+
+    constexpr int kRounds = 400;
+    std::atomic<bool> failed{false};
+    std::thread render([&] {
+        for (int i = 0; i < kRounds; ++i) {
+            if (TwDraw() != 1) failed = true;
+            // Sweep the mouse over the rows, with presses and wheel notches.
+            tw::inputMouseMove(20 + i % 300, 30 + (i * 7) % 500);
+            tw::inputMouseButton(tw::MouseButton::Left, i % 3 == 0);
+            tw::inputMouseWheel(i % 2 ? 120 : -120);
+        }
+    });
+    std::thread plugin([&] {
+        int values[8] = {};
+        for (int i = 0; i < kRounds; ++i) {
+            const std::string name = "v" + std::to_string(i % 8);
+            if (TwAddVarRW(bar, name.c_str(), TW_TYPE_INT32, &values[i % 8], " group=G ") != 1 &&
+                TwRemoveVar(bar, name.c_str()) != 1) {
+                failed = true;
+            }
+            const int alpha = i % 256;
+            if (TwSetParam(bar, nullptr, "alpha", TW_PARAM_INT32, 1, &alpha) != 1) failed = true;
+            TwDefine(" bar/G opened=false ");
+            TwDefine(" bar/G opened=true ");
+        }
+    });
+    render.join();
+    plugin.join();
+    EXPECT_FALSE(failed);
+    EXPECT_GT(shared.reads.load(), 0);
+    EXPECT_EQ(TwGetBarCount(), 2);
+    EXPECT_EQ(intParam(bar, nullptr, "alpha"), (kRounds - 1) % 256);
+    EXPECT_EQ(TwDraw(), 1);
+}
+
+TEST_F(Threads, BarsMadeAndDeletedOnTwoThreadsAllArriveOrLeave) {
+    constexpr int kBars = 100;
+    auto worker = [](char prefix) {
+        for (int i = 0; i < kBars; ++i) {
+            const std::string name = prefix + std::to_string(i);
+            TwBar* bar = TwNewBar(name.c_str());
+            TwDefine((" " + name + " label='Bar " + name + "' ").c_str());
+            if (i % 2) TwDeleteBar(bar);
+        }
+    };
+    std::thread a(worker, 'a');
+    std::thread b(worker, 'b');
+    a.join();
+    b.join();
+    EXPECT_EQ(TwGetBarCount(), 1 + kBars);
+    EXPECT_EQ(text(TwGetBarByName("a10"), nullptr, "label"), "Bar a10");
+    EXPECT_EQ(TwGetBarByName("b11"), nullptr);
+}
+
+}  // namespace
