@@ -44,9 +44,9 @@ void buildReferenceScene(Scene& scene) {
     for (int b = 0; b < 3; ++b) {
         const std::string name = "bar" + std::to_string(b);
         TwBar* bar = TwNewBar(name.c_str());
-        TwDefine((" " + name + " size='300 700' position='" + std::to_string(300 + 320 * b) +
-                  " 20' ")
-                     .c_str());
+        TwDefine(
+            (" " + name + " size='300 700' position='" + std::to_string(300 + 320 * b) + " 20' ")
+                .c_str());
         for (int i = 0; i < 5; ++i) {
             const std::string n = std::to_string(i), group = " group=G" + std::to_string(i % 2);
             TwAddVarRW(bar, ("i" + n).c_str(), TW_TYPE_INT32, &scene.ints[b * 5 + i],
@@ -70,7 +70,8 @@ void reportList(benchmark::State& state) {
 void SteadyFrame(benchmark::State& state) {
     Scene scene;
     buildReferenceScene(scene);
-    for (auto _ : state) benchmark::DoNotOptimize(TwDraw());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TwDraw());
     reportList(state);
     TwTerminate();
 }
@@ -81,7 +82,8 @@ void PollingFrame(benchmark::State& state) {
     Scene scene;
     buildReferenceScene(scene);
     TwDefine(" settings refresh=0 bar0 refresh=0 bar1 refresh=0 bar2 refresh=0 ");
-    for (auto _ : state) benchmark::DoNotOptimize(TwDraw());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TwDraw());
     reportList(state);
     TwTerminate();
 }

@@ -8,7 +8,9 @@
 namespace {
 
 double gNow = 0;
-double fakeClock() { return gNow; }
+double fakeClock() {
+    return gNow;
+}
 
 struct Source {
     int value = 0;
@@ -29,7 +31,7 @@ void TW_CALL setValue(const void* value, void* data) {
 }
 
 class Refresh : public EngineTest {
-protected:
+  protected:
     void SetUp() override {
         EngineTest::SetUp();
         gNow = 1000;

@@ -1,0 +1,54 @@
+// Any bytes as a define string, as a control's definition, as parameter text and as enum
+// labels; then a frame and a few input events built from the same bytes. Nothing may crash,
+// leak or read out of bounds.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "AntTweakBar.h"
+#include "InputEvents.h"
+
+namespace {
+
+int gInts[2];
+float gFloat;
+bool gBool;
+char gText[16];
+unsigned int gColor;
+
+TwBar* fuzzedBar() {
+    if (TwBar* bar = TwGetBarByName("b")) return bar;
+    TwBar* bar = TwNewBar("b");
+    TwAddVarRW(bar, "i", TW_TYPE_INT32, &gInts[0], " group=G ");
+    TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &gFloat, nullptr);
+    TwAddVarRW(bar, "bo", TW_TYPE_BOOLCPP, &gBool, nullptr);
+    TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof gText), gText, nullptr);
+    TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &gColor, nullptr);
+    return bar;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool started = TwInit(TW_DIRECT3D11, nullptr) && TwWindowSize(640, 480);
+    if (!started) return 0;
+    TwBar* bar = fuzzedBar();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    TwDefine(text.c_str());
+    TwAddVarRW(bar, "x", TW_TYPE_INT32, &gInts[1], text.c_str());
+    TwRemoveVar(bar, "x");
+    TwSetParam(bar, nullptr, "label", TW_PARAM_CSTRING, 1, text.c_str());
+    TwSetParam(nullptr, nullptr, "iconpos", TW_PARAM_CSTRING, 1, text.c_str());
+    TwDefineEnumFromString("E", text.c_str());
+    TwDraw();
+    for (std::size_t i = 0; i + 2 < size && i < 32; i += 3) {
+        tw::inputMouseMove(data[i] * 3, data[i + 1] * 2);
+        tw::inputMouseButton(tw::MouseButton::Left, data[i + 2] & 1);
+        tw::inputChar(data[i + 2], 0);
+        if (data[i + 2] % 7 == 0) tw::inputKeyDown(static_cast<tw::Key>(data[i] % 14), 0);
+    }
+    // Now and then the bar goes, so that the next input starts on a new one.
+    if (size % 5 == 0) TwDeleteBar(TwGetBarByName("b"));
+    TwGetLastError();
+    return 0;
+}
