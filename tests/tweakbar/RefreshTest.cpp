@@ -113,4 +113,18 @@ TEST_F(Refresh, AChangeThroughTheBarIsReadBackAtTheNextDraw) {
     EXPECT_EQ(readsAfterDrawAt(1000.2), 2);
 }
 
+void TW_CALL getAndDraw(void* value, void* data) {
+    getValue(value, data);
+    EXPECT_EQ(TwDraw(), 1);
+}
+
+TEST_F(Refresh, AGetCallbackThatDrawsIsReadOnce) {
+    Source drawing;
+    ASSERT_EQ(TwAddVarCB(bar, "d", TW_TYPE_INT32, nullptr, getAndDraw, &drawing, nullptr), 1);
+    EXPECT_EQ(TwDraw(), 1);
+    EXPECT_EQ(drawing.reads, 1);
+    EXPECT_EQ(TwDraw(), 1);
+    EXPECT_EQ(drawing.reads, 1);
+}
+
 }  // namespace

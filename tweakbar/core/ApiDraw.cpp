@@ -30,6 +30,13 @@ int TW_CALL TwDraw(void) {
     return guarded(0, [] {
         Context* context = requireContext();
         if (!context) return 0;
+        // A get callback that draws would read its own value again, without end.
+        if (context->drawing) return 1;
+        context->drawing = true;
+        struct EndOfDraw {
+            bool& drawing;
+            ~EndOfDraw() { drawing = false; }
+        } endOfDraw{context->drawing};
         refreshValues(*context, clockSeconds());
         // A callback may have ended the engine; then there is nothing left to draw.
         if (engine().context.get() != context) return 1;

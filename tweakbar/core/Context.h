@@ -39,7 +39,8 @@ class Context {
     Globals globals;
     int windowWidth = 0, windowHeight = 0;
     bool resourcesReleased = false;
-    bool drawn = false;  // TwDraw has run since TwInit
+    bool drawn = false;    // TwDraw has run since TwInit
+    bool drawing = false;  // inside TwDraw, where get callbacks run
 
     // Set by anything that changes what is shown: the layout must be computed again, or only
     // the display list built again (hover, a caret). A frame with neither reuses the list.
