@@ -128,6 +128,7 @@ TEST_F(Defines, ControlDefinitionsTakePairsOnly) {
     int v = 0;
     EXPECT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, " label=x stray "), 0);
     EXPECT_EQ(lastError(), "Syntax error: expected param=value");
+    EXPECT_EQ(TwRemoveVar(bar, "v"), 1);
     EXPECT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, " min=0 max=10 step=2 keyincr=+ "), 1);
     EXPECT_EQ(intParam(bar, "v", "max"), 10);
     EXPECT_EQ(text(bar, "v", "keyincr"), "+");

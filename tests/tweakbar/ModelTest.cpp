@@ -198,16 +198,19 @@ TEST_F(Controls, UnhandledTypesAndMissingBindingsAreRefused) {
     EXPECT_EQ(intParam(bar, "d", "readonly"), 1);
 }
 
-TEST_F(Controls, AFailedDefinitionLeavesNoControlBehind) {
+TEST_F(Controls, AFailedDefinitionIsReportedButTheControlStays) {
     TwBar* bar = TwNewBar("bar");
     int v = 0;
-    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' group=G min=abc "), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' group=G min=abc max=5 "), 0);
     EXPECT_EQ(lastError(), "Bad value");
-    EXPECT_EQ(TwGetParam(bar, "G", "opened", TW_PARAM_CSTRING, 8, nullptr), 0);
-    EXPECT_EQ(lastError(), "Variable not found");
-    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " bogus=1 "), 0);
+    // The pairs before the failure took effect, the ones after it did not.
+    EXPECT_EQ(text(bar, "x", "label"), "X");
+    EXPECT_EQ(text(bar, "x", "group"), "G");
+    EXPECT_EQ(intParam(bar, "x", "max"), 2147483647);
+    EXPECT_EQ(TwAddVarRW(bar, "y", TW_TYPE_INT32, &v, " showval=true "), 0);
     EXPECT_EQ(lastError(), "Unknown attribute");
-    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' "), 1);
+    EXPECT_EQ(TwAddVarRW(bar, "y", TW_TYPE_INT32, &v, nullptr), 0);
+    EXPECT_EQ(lastError(), "Exists already");
 }
 
 TEST_F(Controls, GroupsAppearOnFirstUseNestAndVanishWithTheirLastMember) {

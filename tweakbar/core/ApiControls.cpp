@@ -10,8 +10,9 @@ using namespace tw;
 
 namespace {
 
-// Adds a control and applies its definition string. A definition that fails takes the control
-// out again, so a failed call leaves the bar as it was.
+// Adds a control and applies its definition string. Like a define, a definition that fails
+// keeps the pairs before the failure, and the control stays: a plug-in written for an engine
+// with more attributes still gets its control.
 int addControl(TwBar* twBar, const char* name, bool nameRequired, std::unique_ptr<Control> control,
                const char* def) {
     Context* context = requireContext();
@@ -30,10 +31,7 @@ int addControl(TwBar* twBar, const char* name, bool nameRequired, std::unique_pt
     Control& added = *bar->add(std::move(control));
     context->structureChanged();
     if (def) {
-        if (const char* error = applyControlDefine(*context, *bar, added, def)) {
-            context->removeControl(*bar, added);
-            return fail(error);
-        }
+        if (const char* error = applyControlDefine(*context, *bar, added, def)) return fail(error);
     }
     return 1;
 }
