@@ -23,8 +23,8 @@ void ConsoleAddButton(const char* barName, const char* name, TwButtonCallback ca
 void ConsoleAddSeperator(const char* barName, const char* group);
 // A variable served by callbacks; clientData is given to both.
 void ConsoleAddVarCB(const char* barName, const char* name, TwType type,
-                     TwSetVarCallback setCallback, TwGetVarCallback getCallback,
-                     void* clientData, const char* label, const char* group);
+                     TwSetVarCallback setCallback, TwGetVarCallback getCallback, void* clientData,
+                     const char* label, const char* group);
 // A variable bound to memory that the caller keeps valid as long as the process runs.
 void ConsoleAddVarRW(const char* barName, const char* name, TwType type, void* variable,
                      const char* label, const char* group);

@@ -5,7 +5,9 @@ namespace kz {
 namespace {
 
 // Null counts as empty wherever a caller's string is read.
-const char* orEmpty(const char* text) { return text ? text : ""; }
+const char* orEmpty(const char* text) {
+    return text ? text : "";
+}
 
 }  // namespace
 

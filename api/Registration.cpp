@@ -26,8 +26,8 @@ void ConsoleAddSeperator(const char* barName, const char* group) {
 }
 
 void ConsoleAddVarCB(const char* barName, const char* name, TwType type,
-                     TwSetVarCallback setCallback, TwGetVarCallback getCallback,
-                     void* clientData, const char* label, const char* group) {
+                     TwSetVarCallback setCallback, TwGetVarCallback getCallback, void* clientData,
+                     const char* label, const char* group) {
     const std::string define = kz::controlDefine(label, group);
     TwAddVarCB(TwGetBarByName(barName), name, type, setCallback, getCallback, clientData,
                define.c_str());

@@ -16,8 +16,8 @@ void arrangeBars(int left, int top, int right, int bottom) {
     // A client area too small for the margins and gaps gives width or height 0 instead of a
     // wrapped-around or negative size; the engine raises a bar to its minimum size when it
     // draws. For every area that fits, this is the plain division.
-    const std::int64_t freeWidth = std::int64_t(right) - left - 2 * kArrangeMargin -
-                                   std::int64_t(kArrangeGap) * (bars - 1);
+    const std::int64_t freeWidth =
+        std::int64_t(right) - left - 2 * kArrangeMargin - std::int64_t(kArrangeGap) * (bars - 1);
     const std::int64_t freeHeight = std::int64_t(bottom) - top - 2 * kArrangeMargin;
     const int width = freeWidth > 0 ? int(freeWidth / bars) : 0;
     const int height = freeHeight > 0 ? int(freeHeight) : 0;

@@ -7,8 +7,8 @@
 void TW_CALL getOpacity(void* value, void* /*clientData*/) {
     int alpha = 0;
     // When the settings bar cannot be read the control keeps showing what it showed.
-    if (TwGetParam(TwGetBarByName(kz::kSettingsBarName), "", "alpha", TW_PARAM_INT32, 1,
-                   &alpha) == 1)
+    if (TwGetParam(TwGetBarByName(kz::kSettingsBarName), "", "alpha", TW_PARAM_INT32, 1, &alpha) ==
+        1)
         *static_cast<std::uint8_t*>(value) = static_cast<std::uint8_t>(alpha & 0xFF);
 }
 

@@ -5,7 +5,9 @@
 
 namespace kz {
 
-void createSettingsBar() { ConsoleAddBar(kSettingsBarName, "GUI Settings"); }
+void createSettingsBar() {
+    ConsoleAddBar(kSettingsBarName, "GUI Settings");
+}
 
 void addSettingsControls() {
     ConsoleAddVarCB(kSettingsBarName, "settings.opacity", TW_TYPE_UINT8, setOpacity, getOpacity,
@@ -13,10 +15,8 @@ void addSettingsControls() {
     ConsoleAddButton(kSettingsBarName, "settings.autosize", autoAlignWindows, nullptr,
                      "Auto align windows", "");
     ConsoleAddSeperator(kSettingsBarName, nullptr);
-    ConsoleAddButton(kSettingsBarName, "settings.load", loadSettings, nullptr, "Load Settings",
-                     "");
-    ConsoleAddButton(kSettingsBarName, "settings.save", saveSettings, nullptr, "Save Settings",
-                     "");
+    ConsoleAddButton(kSettingsBarName, "settings.load", loadSettings, nullptr, "Load Settings", "");
+    ConsoleAddButton(kSettingsBarName, "settings.save", saveSettings, nullptr, "Save Settings", "");
 }
 
 }  // namespace kz

@@ -22,11 +22,14 @@ namespace kz {
 
 namespace {
 
-bool isBlank(int c) { return c != EOF && std::isspace(static_cast<unsigned char>(c)); }
+bool isBlank(int c) {
+    return c != EOF && std::isspace(static_cast<unsigned char>(c));
+}
 
 int skipBlanks(std::FILE* file) {
     int c;
-    do c = std::fgetc(file);
+    do
+        c = std::fgetc(file);
     while (isBlank(c));
     return c;
 }
@@ -102,8 +105,8 @@ void writeSettings(std::FILE* file) {
         int size[2] = {0, 0};
         TwGetParam(bar, nullptr, "position", TW_PARAM_INT32, 2, position);
         TwGetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, size);
-        std::fprintf(file, "%s\n\t%d\n\t%d\n\t%d\n\t%d\n", copied.c_str(), position[0],
-                     position[1], size[0], size[1]);
+        std::fprintf(file, "%s\n\t%d\n\t%d\n\t%d\n\t%d\n", copied.c_str(), position[0], position[1],
+                     size[0], size[1]);
     }
 }
 

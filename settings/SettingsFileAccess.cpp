@@ -11,7 +11,9 @@
 
 namespace {
 
-std::string settingsPath() { return executableDirectory() + kz::kSettingsFileName; }
+std::string settingsPath() {
+    return executableDirectory() + kz::kSettingsFileName;
+}
 
 }  // namespace
 
@@ -38,4 +40,6 @@ void TW_CALL loadSettings(void* /*clientData*/) {
     std::fclose(file);
 }
 
-extern "C" void ConsoleLoadSettings(void) { loadSettings(nullptr); }
+extern "C" void ConsoleLoadSettings(void) {
+    loadSettings(nullptr);
+}
