@@ -28,13 +28,6 @@ struct HookRecord {
     HostMessage& get() { return *reinterpret_cast<HostMessage*>(bytes.data()); }
     HostMessage* operator->() { return &get(); }
     operator HostMessage*() { return &get(); }
-
-    // Byte indices that differ from other.
-    bool sameExcept(const HookRecord& other, std::size_t from, std::size_t to) const {
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            if ((i < from || i >= to) && bytes[i] != other.bytes[i]) return false;
-        return true;
-    }
 };
 
 }  // namespace kztest
