@@ -10,7 +10,7 @@
 namespace {
 
 class GdiFontAtlasTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(tw::buildGdiFontAtlas(atlas, error)) << error; }
 
     int texel(int x, int y) const { return atlas.coverage[std::size_t(y * atlas.width + x)]; }

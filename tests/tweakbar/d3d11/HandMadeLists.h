@@ -22,11 +22,12 @@ inline void addQuad(tw::DisplayList& list, float x0, float y0, float x1, float y
     list.vertices.push_back({x1, y0, u1, v0, color});
     list.vertices.push_back({x1, y1, u1, v1, color});
     list.vertices.push_back({x0, y1, u0, v1, color});
-    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u}) list.indices.push_back(base + i);
+    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
+        list.indices.push_back(base + i);
 }
 
-inline void addFill(tw::DisplayList& list, const tw::FontAtlas& atlas, float x0, float y0,
-                    float x1, float y1, tw::PackedColor color) {
+inline void addFill(tw::DisplayList& list, const tw::FontAtlas& atlas, float x0, float y0, float x1,
+                    float y1, tw::PackedColor color) {
     addQuad(list, x0, y0, x1, y1, atlas.whiteU, atlas.whiteV, atlas.whiteU, atlas.whiteV, color);
 }
 

@@ -2,7 +2,7 @@
 // hand-made bar at each font size drawn over a coloured background.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 
 #include "HandMadeLists.h"
 
@@ -18,12 +18,17 @@ float addSampleBar(tw::DisplayList& list, const tw::FontAtlas& atlas, int fontSi
     const tw::FontFace& face = atlas.face(fontSize);
     const float row = float(face.lineHeight + 2);
     const float title = row + 4;
-    const char* rows[][2] = {{"Brightness", "0.75"}, {"Gamma", "2.2"}, {"Fullscreen", "ON"},
-                             {"Name", "K\xE9vin's \x80 5"}, {"Quality", "High"}};
+    const char* rows[][2] = {{"Brightness", "0.75"},
+                             {"Gamma", "2.2"},
+                             {"Fullscreen", "ON"},
+                             {"Name", "K\xE9vin's \x80 5"},
+                             {"Quality", "High"}};
     const float height = title + row * 5 + 6;
     kztest::addFill(list, atlas, x, y, x + width, y + title, tw::packColor(17, 109, 143, 230));
     const float label = float(face.measure("Settings"));
-    kztest::addText(list, atlas, fontSize, x + (width - label) / 2, y + 2, "Settings", kText);
+    // Text starts on a whole pixel, as the engine places it.
+    kztest::addText(list, atlas, fontSize, std::floor(x + (width - label) / 2), y + 2, "Settings",
+                    kText);
     kztest::addFill(list, atlas, x, y + title, x + width, y + height,
                     tw::packColor(17, 109, 143, 160));
     const float valueX = x + width * 0.6f;
@@ -45,7 +50,8 @@ TEST(Screenshots, AtlasImage) {
     const tw::FontAtlas& atlas = backend->atlas();
     std::vector<std::uint8_t> rgba;
     rgba.reserve(atlas.coverage.size() * 4);
-    for (std::uint8_t c : atlas.coverage) rgba.insert(rgba.end(), {c, c, c, 255});
+    for (std::uint8_t c : atlas.coverage)
+        rgba.insert(rgba.end(), {c, c, c, 255});
     EXPECT_TRUE(kztest::writePng("atlas.png", rgba, atlas.width, atlas.height));
 }
 

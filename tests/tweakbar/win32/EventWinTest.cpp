@@ -21,7 +21,7 @@ LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARA
 
 // A visible window whose procedure hands every message to TwEventWin.
 class EngineWindow {
-public:
+  public:
     explicit EngineWindow(bool unicode = false) {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         if (unicode) {
@@ -38,8 +38,8 @@ public:
             wc.hInstance = instance;
             wc.lpszClassName = "EventWinTestA";
             RegisterClassA(&wc);
-            window_ = CreateWindowA(wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW, 50, 50, 400,
-                                    300, nullptr, nullptr, instance, nullptr);
+            window_ = CreateWindowA(wc.lpszClassName, "test", WS_OVERLAPPEDWINDOW, 50, 50, 400, 300,
+                                    nullptr, nullptr, instance, nullptr);
         }
         ShowWindow(window_, SW_SHOW);
         pump();
@@ -73,11 +73,13 @@ public:
         }
     }
 
-private:
+  private:
     HWND window_ = nullptr;
 };
 
-LPARAM point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
 TEST(EventWin, PressMovesTheEngineToItsPositionAndReportsTheEnginesAnswer) {
     EngineWindow window;

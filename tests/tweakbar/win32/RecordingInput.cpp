@@ -22,9 +22,12 @@ namespace {
 
 const char* nameOf(MouseButton button) {
     switch (button) {
-        case MouseButton::Left: return "left";
-        case MouseButton::Right: return "right";
-        case MouseButton::Middle: return "middle";
+        case MouseButton::Left:
+            return "left";
+        case MouseButton::Right:
+            return "right";
+        case MouseButton::Middle:
+            return "middle";
     }
     return "?";
 }
@@ -42,7 +45,9 @@ bool inputMouseMove(int x, int y) {
 bool inputMouseButton(MouseButton button, bool down) {
     return record(std::string("button ") + nameOf(button) + (down ? " down" : " up"));
 }
-bool inputMouseWheel(int delta) { return record("wheel " + std::to_string(delta)); }
+bool inputMouseWheel(int delta) {
+    return record("wheel " + std::to_string(delta));
+}
 bool inputKeyDown(Key key, int modifiers) {
     return record("key " + std::to_string(static_cast<int>(key)) + " mods " +
                   std::to_string(modifiers));
@@ -53,6 +58,8 @@ bool inputChar(unsigned char c, int modifiers) {
 void inputResize(int width, int height) {
     record("resize " + std::to_string(width) + "," + std::to_string(height));
 }
-bool inputWantsCapture() { return recording::wantsCapture; }
+bool inputWantsCapture() {
+    return recording::wantsCapture;
+}
 
 }  // namespace tw

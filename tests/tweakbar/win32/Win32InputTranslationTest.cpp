@@ -10,7 +10,9 @@ using tw::MouseButton;
 using tw::Win32Input;
 using Kind = tw::Win32Input::Kind;
 
-LPARAM point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
 Win32Input translate(UINT message, WPARAM wParam, LPARAM lParam, int modifiers = 0,
                      bool unicode = true) {
@@ -35,10 +37,10 @@ TEST(Win32InputTranslation, EveryButtonMessageIsAPressOrARelease) {
         bool down;
     };
     const Case cases[] = {
-        {WM_LBUTTONDOWN, MouseButton::Left, true},    {WM_LBUTTONUP, MouseButton::Left, false},
-        {WM_LBUTTONDBLCLK, MouseButton::Left, true},  {WM_RBUTTONDOWN, MouseButton::Right, true},
-        {WM_RBUTTONUP, MouseButton::Right, false},    {WM_RBUTTONDBLCLK, MouseButton::Right, true},
-        {WM_MBUTTONDOWN, MouseButton::Middle, true},  {WM_MBUTTONUP, MouseButton::Middle, false},
+        {WM_LBUTTONDOWN, MouseButton::Left, true},     {WM_LBUTTONUP, MouseButton::Left, false},
+        {WM_LBUTTONDBLCLK, MouseButton::Left, true},   {WM_RBUTTONDOWN, MouseButton::Right, true},
+        {WM_RBUTTONUP, MouseButton::Right, false},     {WM_RBUTTONDBLCLK, MouseButton::Right, true},
+        {WM_MBUTTONDOWN, MouseButton::Middle, true},   {WM_MBUTTONUP, MouseButton::Middle, false},
         {WM_MBUTTONDBLCLK, MouseButton::Middle, true},
     };
     for (const Case& c : cases) {
@@ -52,7 +54,8 @@ TEST(Win32InputTranslation, EveryButtonMessageIsAPressOrARelease) {
 }
 
 TEST(Win32InputTranslation, WheelGivesSignedNotchesAtAScreenPosition) {
-    Win32Input in = translate(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), point(1500, 900));
+    Win32Input in =
+        translate(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), point(1500, 900));
     EXPECT_EQ(in.kind, Kind::MouseWheel);
     EXPECT_EQ(in.wheelDelta, -240);
     EXPECT_EQ(in.x, 1500);
@@ -63,11 +66,11 @@ TEST(Win32InputTranslation, WheelGivesSignedNotchesAtAScreenPosition) {
 
 TEST(Win32InputTranslation, VirtualKeysBecomeEditingKeysWithTheirModifiers) {
     const std::pair<WPARAM, Key> keys[] = {
-        {VK_RETURN, Key::Enter}, {VK_ESCAPE, Key::Escape}, {VK_BACK, Key::Backspace},
-        {VK_DELETE, Key::Delete}, {VK_TAB, Key::Tab},      {VK_LEFT, Key::Left},
-        {VK_RIGHT, Key::Right},   {VK_UP, Key::Up},        {VK_DOWN, Key::Down},
-        {VK_HOME, Key::Home},     {VK_END, Key::End},      {VK_PRIOR, Key::PageUp},
-        {VK_NEXT, Key::PageDown}, {VK_F5, Key::Other},     {'A', Key::Other},
+        {VK_RETURN, Key::Enter},  {VK_ESCAPE, Key::Escape}, {VK_BACK, Key::Backspace},
+        {VK_DELETE, Key::Delete}, {VK_TAB, Key::Tab},       {VK_LEFT, Key::Left},
+        {VK_RIGHT, Key::Right},   {VK_UP, Key::Up},         {VK_DOWN, Key::Down},
+        {VK_HOME, Key::Home},     {VK_END, Key::End},       {VK_PRIOR, Key::PageUp},
+        {VK_NEXT, Key::PageDown}, {VK_F5, Key::Other},      {'A', Key::Other},
     };
     for (const auto& [virtualKey, key] : keys) {
         const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, tw::ModCtrl | tw::ModShift);
