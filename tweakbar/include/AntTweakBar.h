@@ -37,7 +37,13 @@ typedef enum ETwParamValueType {
     TW_PARAM_CSTRING = 3
 } TwParamValueType;
 
+// In C++ the type is fixed to int: TW_TYPE_CSSTRING(n) and the enum types made at run time lie
+// beyond the named values, which an enum without a fixed type cannot hold.
+#ifdef __cplusplus
+typedef enum ETwType : int {
+#else
 typedef enum ETwType {
+#endif
     TW_TYPE_UNDEF = 0,
     TW_TYPE_BOOLCPP = 1,
     TW_TYPE_BOOL8 = 2,
