@@ -313,38 +313,4 @@ TEST(BackendState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     EXPECT_EQ(p.b, 255);
 }
 
-TEST(BackendState, EmptyContextStaysEmpty) {
-    kztest::BackendOnWindow w;
-    ASSERT_TRUE(w.backend) << w.error;
-    w.window.clearBackBuffer(0, 0, 0);
-    tw::DisplayList list;
-    kztest::addFill(list, w.backend->atlas(), 0, 0, 10, 10, tw::packColor(255, 0, 0, 255));
-    ASSERT_TRUE(w.backend->render(list));
-    ASSERT_EQ(w.backend->lastFrame().drawCalls, 1u);
-
-    ID3D11DeviceContext* context = w.window.context();
-    ID3D11InputLayout* layout = nullptr;
-    context->IAGetInputLayout(&layout);
-    EXPECT_EQ(peek(layout), nullptr);
-    ID3D11Buffer* buffer = nullptr;
-    UINT stride = 0, offset = 0;
-    context->IAGetVertexBuffers(0, 1, &buffer, &stride, &offset);
-    EXPECT_EQ(peek(buffer), nullptr);
-    ID3D11VertexShader* vs = nullptr;
-    context->VSGetShader(&vs, nullptr, nullptr);
-    EXPECT_EQ(peek(vs), nullptr);
-    ID3D11ShaderResourceView* view = nullptr;
-    context->PSGetShaderResources(0, 1, &view);
-    EXPECT_EQ(peek(view), nullptr);
-    ID3D11BlendState* blend = nullptr;
-    FLOAT factor[4];
-    UINT mask = 0;
-    context->OMGetBlendState(&blend, factor, &mask);
-    EXPECT_EQ(peek(blend), nullptr);
-    UINT count = D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE;
-    D3D11_VIEWPORT viewports[D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE];
-    context->RSGetViewports(&count, viewports);
-    EXPECT_EQ(count, 0u);
-}
-
 }  // namespace
