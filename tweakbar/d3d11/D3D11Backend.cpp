@@ -2,6 +2,7 @@
 // render target that the game has bound, leaving the game's pipeline state as it found it.
 #include <d3d11.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "ComRelease.h"
@@ -20,6 +21,8 @@ constexpr UINT kFirstIndexCapacity = 6144;
 // Far beyond any set of bars; a list larger than this is refused rather than half drawn.
 constexpr std::size_t kMaxVertices = std::size_t(1) << 22;
 constexpr std::size_t kMaxIndices = std::size_t(1) << 23;
+// No render target is larger, and a viewport beyond the largest one is invalid.
+constexpr int kMaxDrawingSize = D3D11_REQ_TEXTURE2D_U_OR_V_DIMENSION;
 
 class D3D11Backend final : public GraphBackend {
   public:
@@ -221,8 +224,8 @@ void D3D11Backend::resize(int width, int height) {
         width_ = height_ = 0;
         return;
     }
-    width_ = width;
-    height_ = height;
+    width_ = std::min(width, kMaxDrawingSize);
+    height_ = std::min(height, kMaxDrawingSize);
 }
 
 bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCount) {
