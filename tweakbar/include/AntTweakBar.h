@@ -65,7 +65,10 @@ typedef enum ETwType {
     TW_TYPE_QUAT4F = 19,
     TW_TYPE_QUAT4D = 20,
     TW_TYPE_DIR3F = 21,
-    TW_TYPE_DIR3D = 22
+    TW_TYPE_DIR3D = 22,
+    // Widens the enum to 32 bits, so that TW_TYPE_CSSTRING(n) and the types made by
+    // TwDefineEnum are values of it.
+    TW_TYPE_MAX_VALUE_ = 0x7fffffff
 } TwType;
 
 // A char array of n bytes, edited in place.

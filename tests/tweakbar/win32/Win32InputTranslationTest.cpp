@@ -1,0 +1,100 @@
+// Which engine input each window message becomes.
+#include <gtest/gtest.h>
+
+#include "Win32InputTranslation.h"
+
+namespace {
+
+using tw::Key;
+using tw::MouseButton;
+using tw::Win32Input;
+using Kind = tw::Win32Input::Kind;
+
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+Win32Input translate(UINT message, WPARAM wParam, LPARAM lParam, int modifiers = 0) {
+    return tw::translateWin32Message(message, wParam, lParam, modifiers, true);
+}
+
+TEST(Win32InputTranslation, MouseMessagesKeepSignedPositionsAndDoubleClicksArePresses) {
+    // With the mouse captured, a drag past the top-left corner reports negative positions.
+    Win32Input in = translate(WM_MOUSEMOVE, MK_LBUTTON, point(-5, -300));
+    EXPECT_EQ(in.kind, Kind::MouseMove);
+    EXPECT_EQ(in.x, -5);
+    EXPECT_EQ(in.y, -300);
+
+    const struct {
+        UINT message;
+        MouseButton button;
+        bool down;
+    } buttons[] = {
+        {WM_LBUTTONDOWN, MouseButton::Left, true},     {WM_LBUTTONUP, MouseButton::Left, false},
+        {WM_LBUTTONDBLCLK, MouseButton::Left, true},   {WM_RBUTTONDOWN, MouseButton::Right, true},
+        {WM_RBUTTONUP, MouseButton::Right, false},     {WM_RBUTTONDBLCLK, MouseButton::Right, true},
+        {WM_MBUTTONDOWN, MouseButton::Middle, true},   {WM_MBUTTONUP, MouseButton::Middle, false},
+        {WM_MBUTTONDBLCLK, MouseButton::Middle, true},
+    };
+    for (const auto& c : buttons) {
+        in = translate(c.message, 0, point(7, 9));
+        EXPECT_EQ(in.kind, Kind::MouseButton) << c.message;
+        EXPECT_EQ(in.button, c.button) << c.message;
+        EXPECT_EQ(in.down, c.down) << c.message;
+        EXPECT_EQ(in.x * 100 + in.y, 709) << c.message;
+    }
+
+    in = translate(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), point(1500, 900));
+    EXPECT_EQ(in.kind, Kind::MouseWheel);
+    EXPECT_EQ(in.wheelDelta, -240);
+    EXPECT_EQ(in.x * 10000 + in.y, 15000900);
+}
+
+TEST(Win32InputTranslation, VirtualKeysBecomeEditingKeysWithTheirModifiers) {
+    const std::pair<WPARAM, Key> keys[] = {
+        {VK_RETURN, Key::Enter},  {VK_ESCAPE, Key::Escape}, {VK_BACK, Key::Backspace},
+        {VK_DELETE, Key::Delete}, {VK_TAB, Key::Tab},       {VK_LEFT, Key::Left},
+        {VK_RIGHT, Key::Right},   {VK_UP, Key::Up},         {VK_DOWN, Key::Down},
+        {VK_HOME, Key::Home},     {VK_END, Key::End},       {VK_PRIOR, Key::PageUp},
+        {VK_NEXT, Key::PageDown}, {VK_F5, Key::Other},      {'A', Key::Other},
+    };
+    for (const auto& [virtualKey, key] : keys) {
+        const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, tw::ModCtrl | tw::ModShift);
+        EXPECT_EQ(in.kind, Kind::KeyDown);
+        EXPECT_EQ(in.key, key) << virtualKey;
+        EXPECT_EQ(in.modifiers, tw::ModCtrl | tw::ModShift);
+    }
+    // A system key pressed with Alt says so in bit 29; F10 arrives as a system key without it.
+    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_RETURN, LPARAM(1) << 29 | 1).modifiers, tw::ModAlt);
+    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_F10, 1, tw::ModShift).modifiers, tw::ModShift);
+}
+
+TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesEchoTheirKey) {
+    Win32Input in = translate(WM_CHAR, 'q', 1, tw::ModShift);
+    EXPECT_EQ(in.kind, Kind::Character);
+    EXPECT_EQ(in.character, 'q');
+    EXPECT_EQ(in.modifiers, tw::ModShift);
+    EXPECT_EQ(translate(WM_CHAR, 0x00E9, 1).character, 0xE9);  // e acute
+    EXPECT_EQ(translate(WM_CHAR, 0x20AC, 1).character, 0x80);  // the euro sign
+    // Outside Windows-1252 there is nothing to type.
+    EXPECT_EQ(translate(WM_CHAR, 0x4E2D, 1).kind, Kind::Ignored);
+    EXPECT_EQ(translate(WM_CHAR, 0xD83D, 1).kind, Kind::Ignored);
+    for (WPARAM c : {WPARAM('\r'), WPARAM('\b'), WPARAM('\t'), WPARAM(27), WPARAM(127)})
+        EXPECT_EQ(translate(WM_CHAR, c, 1).kind, Kind::KeyEcho) << c;
+    // A window of an ANSI class sends bytes of the ANSI code page.
+    in = tw::translateWin32Message(WM_CHAR, 'Z', 1, 0, false);
+    EXPECT_EQ(in.kind, Kind::Character);
+    EXPECT_EQ(in.character, 'Z');
+}
+
+TEST(Win32InputTranslation, SizeGivesTheClientAreaAndOtherMessagesAreIgnored) {
+    const Win32Input in = translate(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1920, 1080));
+    EXPECT_EQ(in.kind, Kind::Resize);
+    EXPECT_EQ(in.x, 1920);
+    EXPECT_EQ(in.y, 1080);
+    for (UINT message : {UINT(WM_PAINT), UINT(WM_KEYUP), UINT(WM_SYSKEYUP), UINT(WM_MOUSEHWHEEL),
+                         UINT(WM_XBUTTONDOWN), UINT(WM_NULL), UINT(WM_USER + 5)})
+        EXPECT_EQ(translate(message, 1, 1).kind, Kind::Ignored) << message;
+}
+
+}  // namespace

@@ -1,0 +1,379 @@
+// The Direct3D 11 renderer: uploads the engine's display list and draws it in one call into the
+// render target that the game has bound, leaving the game's pipeline state as it found it.
+#include <d3d11.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "ComRelease.h"
+#include "D3D11Shaders.h"
+#include "D3D11StateBackup.h"
+#include "GdiFontAtlas.h"
+#include "GraphBackend.h"
+
+namespace tw {
+
+namespace {
+
+// Enough for a few bars of twenty rows; larger lists double the buffers as often as needed.
+constexpr UINT kFirstVertexCapacity = 4096;
+constexpr UINT kFirstIndexCapacity = 6144;
+// Far beyond any set of bars; a list larger than this is refused rather than half drawn.
+constexpr std::size_t kMaxVertices = std::size_t(1) << 22;
+constexpr std::size_t kMaxIndices = std::size_t(1) << 23;
+// No render target is larger, and a viewport beyond the largest one is invalid.
+constexpr int kMaxDrawingSize = D3D11_REQ_TEXTURE2D_U_OR_V_DIMENSION;
+
+class D3D11Backend final : public GraphBackend {
+  public:
+    static std::unique_ptr<GraphBackend> create(ID3D11Device* device, std::string& error);
+    ~D3D11Backend() override;
+
+    const FontAtlas& atlas() const override { return atlas_; }
+    void resize(int width, int height) override;
+    bool render(const DisplayList& list) override;
+    FrameStats lastFrame() const override { return stats_; }
+
+  private:
+    explicit D3D11Backend(ID3D11Device* device);
+
+    bool createDeviceObjects(std::string& error);
+    void releaseDeviceObjects();
+    bool reserveBuffers(std::size_t vertexCount, std::size_t indexCount);
+    bool upload(const DisplayList& list);
+    bool drawingSize(int& width, int& height) const;
+    void bindPipeline(int width, int height);
+
+    // The game's device and its immediate context, each with a reference of our own.
+    ID3D11Device* device_ = nullptr;
+    ID3D11DeviceContext* context_ = nullptr;
+
+    FontAtlas atlas_;
+    // Compiled once; the bytecode outlives a release of the device objects, so making them
+    // again after TwWindowSize(0, 0) costs no compile.
+    D3D11ShaderCode shaderCode_;
+
+    // Device objects: made at start, released by resize(0, 0), made again when next needed.
+    ID3D11VertexShader* vertexShader_ = nullptr;
+    ID3D11PixelShader* pixelShader_ = nullptr;
+    ID3D11InputLayout* inputLayout_ = nullptr;
+    ID3D11Buffer* projectionBuffer_ = nullptr;
+    ID3D11SamplerState* sampler_ = nullptr;
+    ID3D11BlendState* blendState_ = nullptr;
+    ID3D11RasterizerState* rasterizerState_ = nullptr;
+    ID3D11DepthStencilState* depthStencilState_ = nullptr;
+    ID3D11Texture2D* atlasTexture_ = nullptr;
+    ID3D11ShaderResourceView* atlasView_ = nullptr;
+    ID3D11Buffer* vertexBuffer_ = nullptr;
+    ID3D11Buffer* indexBuffer_ = nullptr;
+    // Sizes the buffers are made with; they only grow, and survive a release so that the
+    // buffers come back at the size the lists needed.
+    UINT vertexCapacity_ = kFirstVertexCapacity;
+    UINT indexCapacity_ = kFirstIndexCapacity;
+
+    // What the buffers and the projection hold now.
+    bool holdsList_ = false;
+    std::uint64_t heldVersion_ = 0;
+    UINT heldIndexCount_ = 0;
+    int projectedWidth_ = 0, projectedHeight_ = 0;
+
+    // The drawing area given by resize; 0 until then, and the bound target's size is used.
+    int width_ = 0, height_ = 0;
+
+    bool renderedBefore_ = false;
+    std::uint64_t lastVersion_ = 0;
+    FrameStats stats_{};
+
+    // A member rather than a local: it holds a few kilobytes of class-instance slots.
+    D3D11StateBackup backup_;
+};
+
+D3D11Backend::D3D11Backend(ID3D11Device* device) : device_(device) {
+    device_->AddRef();
+    device_->GetImmediateContext(&context_);
+}
+
+D3D11Backend::~D3D11Backend() {
+    releaseDeviceObjects();
+    releaseCom(context_);
+    releaseCom(device_);
+}
+
+std::unique_ptr<GraphBackend> D3D11Backend::create(ID3D11Device* device, std::string& error) {
+    if (!device) {
+        error = "No Direct3D 11 device";
+        return nullptr;
+    }
+    std::unique_ptr<D3D11Backend> backend(new D3D11Backend(device));
+    if (!buildGdiFontAtlas(backend->atlas_, error) ||
+        !compileShaders(backend->shaderCode_, error) || !backend->createDeviceObjects(error))
+        return nullptr;
+    return backend;
+}
+
+bool D3D11Backend::createDeviceObjects(std::string& error) {
+    auto failed = [&](HRESULT hr, const char* what) {
+        if (SUCCEEDED(hr)) return false;
+        error = std::string("Cannot create the ") + what;
+        releaseDeviceObjects();
+        return true;
+    };
+
+    if (failed(device_->CreateVertexShader(shaderCode_.vertex->GetBufferPointer(),
+                                           shaderCode_.vertex->GetBufferSize(), nullptr,
+                                           &vertexShader_),
+               "vertex shader") ||
+        failed(
+            device_->CreatePixelShader(shaderCode_.pixel->GetBufferPointer(),
+                                       shaderCode_.pixel->GetBufferSize(), nullptr, &pixelShader_),
+            "pixel shader") ||
+        failed(device_->CreateInputLayout(kVertexLayout, 3, shaderCode_.vertex->GetBufferPointer(),
+                                          shaderCode_.vertex->GetBufferSize(), &inputLayout_),
+               "input layout"))
+        return false;
+
+    D3D11_BUFFER_DESC projection{};
+    projection.ByteWidth = sizeof(D3D11Projection);
+    projection.Usage = D3D11_USAGE_DEFAULT;
+    projection.BindFlags = D3D11_BIND_CONSTANT_BUFFER;
+    if (failed(device_->CreateBuffer(&projection, nullptr, &projectionBuffer_), "constant buffer"))
+        return false;
+    projectedWidth_ = projectedHeight_ = 0;
+
+    // Glyphs sit on whole pixels with texel-sized boxes, so point sampling gives crisp text and
+    // the exact white of the solid-fill block.
+    D3D11_SAMPLER_DESC sampler{};
+    sampler.Filter = D3D11_FILTER_MIN_MAG_MIP_POINT;
+    sampler.AddressU = sampler.AddressV = sampler.AddressW = D3D11_TEXTURE_ADDRESS_CLAMP;
+    sampler.ComparisonFunc = D3D11_COMPARISON_ALWAYS;
+    sampler.MaxLOD = D3D11_FLOAT32_MAX;
+    if (failed(device_->CreateSamplerState(&sampler, &sampler_), "sampler")) return false;
+
+    D3D11_BLEND_DESC blend{};
+    D3D11_RENDER_TARGET_BLEND_DESC& target = blend.RenderTarget[0];
+    target.BlendEnable = TRUE;
+    target.SrcBlend = D3D11_BLEND_SRC_ALPHA;
+    target.DestBlend = D3D11_BLEND_INV_SRC_ALPHA;
+    target.BlendOp = D3D11_BLEND_OP_ADD;
+    target.SrcBlendAlpha = D3D11_BLEND_ONE;
+    target.DestBlendAlpha = D3D11_BLEND_INV_SRC_ALPHA;
+    target.BlendOpAlpha = D3D11_BLEND_OP_ADD;
+    target.RenderTargetWriteMask = D3D11_COLOR_WRITE_ENABLE_ALL;
+    if (failed(device_->CreateBlendState(&blend, &blendState_), "blend state")) return false;
+
+    // The core clips every quad to its bar already, so the scissor stays off.
+    D3D11_RASTERIZER_DESC rasterizer{};
+    rasterizer.FillMode = D3D11_FILL_SOLID;
+    rasterizer.CullMode = D3D11_CULL_NONE;
+    rasterizer.DepthClipEnable = TRUE;
+    if (failed(device_->CreateRasterizerState(&rasterizer, &rasterizerState_), "rasterizer state"))
+        return false;
+
+    D3D11_DEPTH_STENCIL_DESC depthStencil{};
+    depthStencil.DepthEnable = FALSE;
+    depthStencil.DepthWriteMask = D3D11_DEPTH_WRITE_MASK_ZERO;
+    depthStencil.DepthFunc = D3D11_COMPARISON_ALWAYS;
+    depthStencil.StencilEnable = FALSE;
+    depthStencil.FrontFace.StencilFailOp = depthStencil.FrontFace.StencilDepthFailOp =
+        depthStencil.FrontFace.StencilPassOp = D3D11_STENCIL_OP_KEEP;
+    depthStencil.FrontFace.StencilFunc = D3D11_COMPARISON_ALWAYS;
+    depthStencil.BackFace = depthStencil.FrontFace;
+    if (failed(device_->CreateDepthStencilState(&depthStencil, &depthStencilState_),
+               "depth-stencil state"))
+        return false;
+
+    D3D11_TEXTURE2D_DESC texture{};
+    texture.Width = static_cast<UINT>(atlas_.width);
+    texture.Height = static_cast<UINT>(atlas_.height);
+    texture.MipLevels = 1;
+    texture.ArraySize = 1;
+    texture.Format = DXGI_FORMAT_R8_UNORM;
+    texture.SampleDesc.Count = 1;
+    texture.Usage = D3D11_USAGE_IMMUTABLE;
+    texture.BindFlags = D3D11_BIND_SHADER_RESOURCE;
+    D3D11_SUBRESOURCE_DATA pixels{};
+    pixels.pSysMem = atlas_.coverage.data();
+    pixels.SysMemPitch = static_cast<UINT>(atlas_.width);
+    if (failed(device_->CreateTexture2D(&texture, &pixels, &atlasTexture_), "atlas texture") ||
+        failed(device_->CreateShaderResourceView(atlasTexture_, nullptr, &atlasView_),
+               "atlas view"))
+        return false;
+    return true;
+}
+
+void D3D11Backend::releaseDeviceObjects() {
+    releaseCom(vertexShader_);
+    releaseCom(pixelShader_);
+    releaseCom(inputLayout_);
+    releaseCom(projectionBuffer_);
+    releaseCom(sampler_);
+    releaseCom(blendState_);
+    releaseCom(rasterizerState_);
+    releaseCom(depthStencilState_);
+    releaseCom(atlasView_);
+    releaseCom(atlasTexture_);
+    releaseCom(vertexBuffer_);
+    releaseCom(indexBuffer_);
+    holdsList_ = false;
+    heldIndexCount_ = 0;
+}
+
+void D3D11Backend::resize(int width, int height) {
+    if (width <= 0 || height <= 0) {
+        releaseDeviceObjects();
+        width_ = height_ = 0;
+        return;
+    }
+    width_ = std::min(width, kMaxDrawingSize);
+    height_ = std::min(height, kMaxDrawingSize);
+}
+
+bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCount) {
+    if (vertexCount > kMaxVertices || indexCount > kMaxIndices) return false;
+
+    if (vertexBuffer_ && vertexCount > vertexCapacity_) releaseCom(vertexBuffer_);
+    if (!vertexBuffer_) {
+        while (vertexCapacity_ < vertexCount)
+            vertexCapacity_ *= 2;
+        D3D11_BUFFER_DESC desc{};
+        desc.ByteWidth = vertexCapacity_ * UINT(sizeof(Vertex));
+        desc.Usage = D3D11_USAGE_DYNAMIC;
+        desc.BindFlags = D3D11_BIND_VERTEX_BUFFER;
+        desc.CPUAccessFlags = D3D11_CPU_ACCESS_WRITE;
+        if (FAILED(device_->CreateBuffer(&desc, nullptr, &vertexBuffer_))) return false;
+    }
+
+    if (indexBuffer_ && indexCount > indexCapacity_) releaseCom(indexBuffer_);
+    if (!indexBuffer_) {
+        while (indexCapacity_ < indexCount)
+            indexCapacity_ *= 2;
+        D3D11_BUFFER_DESC desc{};
+        desc.ByteWidth = indexCapacity_ * UINT(sizeof(std::uint32_t));
+        desc.Usage = D3D11_USAGE_DYNAMIC;
+        desc.BindFlags = D3D11_BIND_INDEX_BUFFER;
+        desc.CPUAccessFlags = D3D11_CPU_ACCESS_WRITE;
+        if (FAILED(device_->CreateBuffer(&desc, nullptr, &indexBuffer_))) return false;
+    }
+    return true;
+}
+
+bool D3D11Backend::upload(const DisplayList& list) {
+    holdsList_ = false;
+    heldIndexCount_ = 0;
+    const std::size_t vertexBytes = list.vertices.size() * sizeof(Vertex);
+    const std::size_t indexBytes = list.indices.size() * sizeof(std::uint32_t);
+    if (!reserveBuffers(list.vertices.size(), list.indices.size())) return false;
+
+    D3D11_MAPPED_SUBRESOURCE mapped{};
+    if (vertexBytes) {
+        if (FAILED(context_->Map(vertexBuffer_, 0, D3D11_MAP_WRITE_DISCARD, 0, &mapped)))
+            return false;
+        std::memcpy(mapped.pData, list.vertices.data(), vertexBytes);
+        context_->Unmap(vertexBuffer_, 0);
+    }
+    if (indexBytes) {
+        if (FAILED(context_->Map(indexBuffer_, 0, D3D11_MAP_WRITE_DISCARD, 0, &mapped)))
+            return false;
+        std::memcpy(mapped.pData, list.indices.data(), indexBytes);
+        context_->Unmap(indexBuffer_, 0);
+    }
+    stats_.bytesUploaded = vertexBytes + indexBytes;
+    holdsList_ = true;
+    heldVersion_ = list.version;
+    heldIndexCount_ = static_cast<UINT>(list.indices.size());
+    return true;
+}
+
+// Before the first TwWindowSize the drawing area is taken to be the bound render target.
+bool D3D11Backend::drawingSize(int& width, int& height) const {
+    if (width_ > 0 && height_ > 0) {
+        width = width_;
+        height = height_;
+        return true;
+    }
+    ID3D11RenderTargetView* view = nullptr;
+    context_->OMGetRenderTargets(1, &view, nullptr);
+    if (!view) return false;
+    ID3D11Resource* resource = nullptr;
+    view->GetResource(&resource);
+    view->Release();
+    ID3D11Texture2D* texture = nullptr;
+    const bool isTexture =
+        resource && SUCCEEDED(resource->QueryInterface(__uuidof(ID3D11Texture2D),
+                                                       reinterpret_cast<void**>(&texture)));
+    releaseCom(resource);
+    if (!isTexture) return false;
+    D3D11_TEXTURE2D_DESC desc{};
+    texture->GetDesc(&desc);
+    texture->Release();
+    width = static_cast<int>(desc.Width);
+    height = static_cast<int>(desc.Height);
+    return width > 0 && height > 0;
+}
+
+void D3D11Backend::bindPipeline(int width, int height) {
+    if (width != projectedWidth_ || height != projectedHeight_) {
+        const D3D11Projection projection = projectionFor(width, height);
+        context_->UpdateSubresource(projectionBuffer_, 0, nullptr, &projection, 0, 0);
+        projectedWidth_ = width;
+        projectedHeight_ = height;
+    }
+
+    const UINT stride = sizeof(Vertex), offset = 0;
+    context_->IASetInputLayout(inputLayout_);
+    context_->IASetPrimitiveTopology(D3D11_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    context_->IASetVertexBuffers(0, 1, &vertexBuffer_, &stride, &offset);
+    context_->IASetIndexBuffer(indexBuffer_, DXGI_FORMAT_R32_UINT, 0);
+
+    context_->VSSetShader(vertexShader_, nullptr, 0);
+    context_->VSSetConstantBuffers(0, 1, &projectionBuffer_);
+    context_->PSSetShader(pixelShader_, nullptr, 0);
+    context_->PSSetSamplers(0, 1, &sampler_);
+    context_->PSSetShaderResources(0, 1, &atlasView_);
+    context_->GSSetShader(nullptr, nullptr, 0);
+    context_->HSSetShader(nullptr, nullptr, 0);
+    context_->DSSetShader(nullptr, nullptr, 0);
+
+    const D3D11_VIEWPORT viewport{0.0f, 0.0f, float(width), float(height), 0.0f, 1.0f};
+    context_->RSSetViewports(1, &viewport);
+    context_->RSSetState(rasterizerState_);
+
+    const float blendFactor[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    context_->OMSetBlendState(blendState_, blendFactor, 0xffffffffu);
+    context_->OMSetDepthStencilState(depthStencilState_, 0);
+}
+
+bool D3D11Backend::render(const DisplayList& list) {
+    stats_ = FrameStats{};
+    stats_.vertices = static_cast<unsigned>(list.vertices.size());
+    stats_.indices = static_cast<unsigned>(list.indices.size());
+    stats_.rebuilt = !renderedBefore_ || list.version != lastVersion_;
+    renderedBefore_ = true;
+    lastVersion_ = list.version;
+
+    std::string error;
+    if (!vertexShader_ && !createDeviceObjects(error)) return false;
+    if ((!holdsList_ || heldVersion_ != list.version) && !upload(list)) return false;
+    if (heldIndexCount_ == 0) return true;
+    int width = 0, height = 0;
+    if (!drawingSize(width, height)) return true;
+
+    backup_.capture(context_);
+    bindPipeline(width, height);
+    context_->DrawIndexed(heldIndexCount_, 0, 0);
+    backup_.restore(context_);
+    stats_.drawCalls = 1;
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, std::string& error) {
+    if (api != TW_DIRECT3D11) {
+        error = "Only Direct3D 11 is supported";
+        return nullptr;
+    }
+    return D3D11Backend::create(static_cast<ID3D11Device*>(device), error);
+}
+
+}  // namespace tw

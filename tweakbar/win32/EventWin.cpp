@@ -1,0 +1,80 @@
+// TwEventWin: one window message into the engine's input, and the mouse captured for as long as
+// the engine drags something, so a drag that leaves the window still ends where it should.
+#include <windows.h>
+
+#include <atomic>
+
+#include "AntTweakBar.h"
+#include "InputEvents.h"
+#include "Win32InputTranslation.h"
+
+namespace {
+
+// The answer to the last key down, given again for the control character that TranslateMessage
+// makes of it (Enter, Backspace, Tab, Escape), so the game sees both messages or neither.
+std::atomic<bool> lastKeyDownHandled{false};
+// The window the engine captured the mouse for; null while it holds no capture. A capture the
+// game set itself is never released here.
+std::atomic<HWND> capturedWindow{nullptr};
+
+bool dispatch(HWND window, const tw::Win32Input& input) {
+    using Kind = tw::Win32Input::Kind;
+    switch (input.kind) {
+        case Kind::MouseMove:
+            return tw::inputMouseMove(input.x, input.y);
+        case Kind::MouseButton:
+            // The engine follows the pointer through moves; a press can come without one (a
+            // message sent by a program, or the first click into an inactive window).
+            tw::inputMouseMove(input.x, input.y);
+            return tw::inputMouseButton(input.button, input.down);
+        case Kind::MouseWheel: {
+            POINT point{input.x, input.y};
+            if (window && ScreenToClient(window, &point)) tw::inputMouseMove(point.x, point.y);
+            return tw::inputMouseWheel(input.wheelDelta);
+        }
+        case Kind::KeyDown: {
+            const bool handled = tw::inputKeyDown(input.key, input.modifiers);
+            lastKeyDownHandled = handled;
+            return handled;
+        }
+        case Kind::Character:
+            return tw::inputChar(input.character, input.modifiers);
+        case Kind::KeyEcho:
+            return lastKeyDownHandled;
+        case Kind::Resize:
+            tw::inputResize(input.x, input.y);
+            return false;
+        case Kind::Ignored:
+            return false;
+    }
+    return false;
+}
+
+void followCapture(HWND window) {
+    if (tw::inputWantsCapture()) {
+        if (window && !capturedWindow.load() && GetCapture() != window) {
+            SetCapture(window);
+            capturedWindow = window;
+        }
+    } else if (HWND held = capturedWindow.exchange(nullptr)) {
+        if (GetCapture() == held) ReleaseCapture();
+    }
+}
+
+}  // namespace
+
+extern "C" int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long long wParam,
+                                  long long lParam) {
+    HWND window = static_cast<HWND>(wnd);
+    if (msg == WM_CAPTURECHANGED) {
+        // Another window took the mouse; the engine's capture is gone.
+        if (reinterpret_cast<HWND>(lParam) != capturedWindow.load()) capturedWindow = nullptr;
+        return 0;
+    }
+    const tw::Win32Input input =
+        tw::translateWin32Message(msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+                                  tw::heldModifiers(), window && IsWindowUnicode(window));
+    const bool handled = dispatch(window, input);
+    if (input.kind != tw::Win32Input::Kind::Ignored) followCapture(window);
+    return handled ? 1 : 0;
+}

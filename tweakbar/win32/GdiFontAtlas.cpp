@@ -1,0 +1,178 @@
+#include "GdiFontAtlas.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace tw {
+
+namespace {
+
+// Tahoma ships with every Windows since 95; Wine substitutes a metric-compatible sans face.
+const char* const kFaceName = "Tahoma";
+// Character cell heights for fontsize 1, 2 and 3: one line of text per row of a bar.
+constexpr int kCellHeights[3] = {12, 15, 17};
+constexpr int kAtlasWidth = 512;
+// Empty texels between neighbours, so that no glyph box ever picks up its neighbour's ink.
+constexpr int kGap = 1;
+constexpr int kWhiteSize = 4;
+// GetGlyphOutline's GGO_GRAY8_BITMAP gives coverage in 0..64.
+constexpr int kGdiFullCoverage = 64;
+
+struct RasterGlyph {
+    Glyph metrics;
+    int x = 0, y = 0;               // place in the atlas
+    std::vector<std::uint8_t> ink;  // metrics.width * metrics.height coverage bytes
+};
+
+struct RasterFace {
+    int lineHeight = 0;
+    int ascent = 0;
+    std::vector<RasterGlyph> glyphs = std::vector<RasterGlyph>(256);
+};
+
+// The Unicode character of an 8-bit code, or 0 for the control codes (C0, DEL, and the C1 range
+// where Windows-1252 leaves its five holes).
+wchar_t printableUnicodeOf(int code) {
+    const char narrow = static_cast<char>(code);
+    wchar_t wide = 0;
+    if (MultiByteToWideChar(1252, 0, &narrow, 1, &wide, 1) != 1) return 0;
+    if (wide < 0x20 || (wide >= 0x7F && wide <= 0x9F)) return 0;
+    return wide;
+}
+
+// A memory DC with one font selected; both are deleted whichever way the caller returns.
+class FontContext {
+  public:
+    explicit FontContext(int cellHeight)
+        : dc_(CreateCompatibleDC(nullptr)),
+          font_(CreateFontA(cellHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                            DEFAULT_PITCH | FF_SWISS, kFaceName)) {
+        if (dc_ && font_) previous_ = SelectObject(dc_, font_);
+    }
+    ~FontContext() {
+        if (previous_) SelectObject(dc_, previous_);
+        if (font_) DeleteObject(font_);
+        if (dc_) DeleteDC(dc_);
+    }
+    FontContext(const FontContext&) = delete;
+    FontContext& operator=(const FontContext&) = delete;
+
+    bool valid() const { return previous_ != nullptr; }
+    HDC dc() const { return dc_; }
+
+  private:
+    HDC dc_;
+    HFONT font_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+void rasteriseGlyph(HDC dc, wchar_t character, int ascent, RasterGlyph& glyph) {
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    GLYPHMETRICS gm{};
+    const DWORD size =
+        GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, 0, nullptr, &identity);
+    if (size == GDI_ERROR) return;
+    glyph.metrics.advance = gm.gmCellIncX;
+    // Blanks report a 1x1 box but no bitmap; they only move the pen.
+    if (size == 0) return;
+
+    std::vector<BYTE> bitmap(size);
+    if (GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, size, bitmap.data(), &identity) ==
+        GDI_ERROR)
+        return;
+    const int width = static_cast<int>(gm.gmBlackBoxX);
+    const int height = static_cast<int>(gm.gmBlackBoxY);
+    const int pitch = (width + 3) & ~3;  // GDI pads bitmap rows to 32 bits
+    glyph.metrics.left = gm.gmptGlyphOrigin.x;
+    glyph.metrics.top = ascent - gm.gmptGlyphOrigin.y;
+    glyph.metrics.width = width;
+    glyph.metrics.height = height;
+    glyph.ink.resize(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int level = bitmap[std::size_t(y * pitch + x)];
+            glyph.ink[std::size_t(y * width + x)] = static_cast<std::uint8_t>(
+                level >= kGdiFullCoverage ? 255 : level * 255 / kGdiFullCoverage);
+        }
+}
+
+bool rasteriseFace(int cellHeight, RasterFace& face, std::string& error) {
+    FontContext context(cellHeight);
+    if (!context.valid()) {
+        error = "Cannot create the font";
+        return false;
+    }
+    TEXTMETRICW metrics{};
+    if (!GetTextMetricsW(context.dc(), &metrics)) {
+        error = "Cannot read the font metrics";
+        return false;
+    }
+    face.lineHeight = metrics.tmHeight;
+    face.ascent = metrics.tmAscent;
+    for (int code = 0; code < 256; ++code)
+        if (const wchar_t character = printableUnicodeOf(code))
+            rasteriseGlyph(context.dc(), character, face.ascent, face.glyphs[std::size_t(code)]);
+    return true;
+}
+
+// Places glyphs in rows from left to right, the white block first; returns the atlas height.
+int packGlyphs(std::vector<RasterFace>& faces) {
+    int x = kWhiteSize + kGap, y = 0, rowHeight = kWhiteSize;
+    for (RasterFace& face : faces)
+        for (RasterGlyph& glyph : face.glyphs) {
+            if (glyph.ink.empty()) continue;
+            if (x + glyph.metrics.width > kAtlasWidth) {
+                x = 0;
+                y += rowHeight + kGap;
+                rowHeight = 0;
+            }
+            glyph.x = x;
+            glyph.y = y;
+            x += glyph.metrics.width + kGap;
+            if (glyph.metrics.height > rowHeight) rowHeight = glyph.metrics.height;
+        }
+    return y + rowHeight;
+}
+
+}  // namespace
+
+bool buildGdiFontAtlas(FontAtlas& atlas, std::string& error) {
+    std::vector<RasterFace> faces(3);
+    for (std::size_t i = 0; i < faces.size(); ++i)
+        if (!rasteriseFace(kCellHeights[i], faces[i], error)) return false;
+
+    atlas.width = kAtlasWidth;
+    atlas.height = packGlyphs(faces);
+    atlas.coverage.assign(std::size_t(atlas.width) * std::size_t(atlas.height), 0);
+    for (int y = 0; y < kWhiteSize; ++y)
+        std::memset(&atlas.coverage[std::size_t(y * atlas.width)], 255, kWhiteSize);
+    atlas.whiteU = 1.5f / float(atlas.width);
+    atlas.whiteV = 1.5f / float(atlas.height);
+
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const RasterFace& raster = faces[i];
+        FontFace& face = atlas.faces[i];
+        face.lineHeight = raster.lineHeight;
+        face.ascent = raster.ascent;
+        for (std::size_t code = 0; code < 256; ++code) {
+            const RasterGlyph& glyph = raster.glyphs[code];
+            Glyph& out = face.glyphs[code];
+            out = glyph.metrics;
+            if (glyph.ink.empty()) continue;
+            for (int row = 0; row < out.height; ++row)
+                std::memcpy(&atlas.coverage[std::size_t((glyph.y + row) * atlas.width + glyph.x)],
+                            &glyph.ink[std::size_t(row * out.width)], std::size_t(out.width));
+            out.u0 = float(glyph.x) / float(atlas.width);
+            out.v0 = float(glyph.y) / float(atlas.height);
+            out.u1 = float(glyph.x + out.width) / float(atlas.width);
+            out.v1 = float(glyph.y + out.height) / float(atlas.height);
+        }
+    }
+    return true;
+}
+
+}  // namespace tw

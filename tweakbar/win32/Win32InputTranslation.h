@@ -1,0 +1,40 @@
+// Window messages as the engine's input sees them. Translation is a pure function of the
+// message and the keyboard state handed in, so every case can be checked without a window.
+#pragma once
+
+#include <windows.h>
+
+#include "InputEvents.h"
+
+namespace tw {
+
+struct Win32Input {
+    enum class Kind {
+        Ignored,      // not a message the engine takes
+        MouseMove,    // to x, y in client pixels
+        MouseButton,  // button pressed (down) or released, at x, y in client pixels
+        MouseWheel,   // wheelDelta, at x, y in screen pixels, as Windows sends it
+        KeyDown,      // key with modifiers
+        Character,    // character (Windows-1252) with modifiers
+        KeyEcho,      // a control character that TranslateMessage made of the last key down
+        Resize,       // the client area is now x by y pixels
+    };
+    Kind kind = Kind::Ignored;
+    int x = 0, y = 0;
+    MouseButton button = MouseButton::Left;
+    bool down = false;
+    int wheelDelta = 0;
+    Key key = Key::Other;
+    int modifiers = 0;
+    unsigned char character = 0;
+};
+
+// modifiers: the Modifier bits held when the message was sent. unicodeWindow: whether WM_CHAR
+// carries UTF-16 (a window of a Unicode class) or a byte of the ANSI code page.
+Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int modifiers,
+                                 bool unicodeWindow);
+
+// The Modifier bits of the keyboard state that belongs to the message being processed.
+int heldModifiers();
+
+}  // namespace tw
