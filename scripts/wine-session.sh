@@ -35,6 +35,9 @@ wine_session_start() {  # $1: directory that holds the prefix
         /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
     fi
     /usr/lib/wine/wineserver -p >/dev/null 2>&1 &
+    # Wine's background services start with the first program of a server; starting them here,
+    # with output to /dev/null, keeps them off the output pipes of the tests.
+    /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 || true
 }
 
 wine_session_stop() {

@@ -40,9 +40,9 @@ D3DTestWindow::D3DTestWindow(int width, int height, WNDPROC windowProc) {
     desc.OutputWindow = window_;
     desc.SampleDesc.Count = 1;
     desc.Windowed = TRUE;
-    const HRESULT hr = D3D11CreateDeviceAndSwapChain(
-        nullptr, D3D_DRIVER_TYPE_HARDWARE, nullptr, 0, nullptr, 0, D3D11_SDK_VERSION, &desc,
-        &swapChain_, &device_, nullptr, &context_);
+    const HRESULT hr = D3D11CreateDeviceAndSwapChain(nullptr, D3D_DRIVER_TYPE_HARDWARE, nullptr, 0,
+                                                     nullptr, 0, D3D11_SDK_VERSION, &desc,
+                                                     &swapChain_, &device_, nullptr, &context_);
     if (FAILED(hr)) throw std::runtime_error("D3D11CreateDeviceAndSwapChain failed");
     pumpMessages();
 }
@@ -102,9 +102,10 @@ std::vector<std::uint8_t> D3DTestWindow::readBackBuffer(int* width, int* height)
     D3D11_MAPPED_SUBRESOURCE mapped{};
     if (SUCCEEDED(context_->Map(staging, 0, D3D11_MAP_READ, 0, &mapped))) {
         for (UINT y = 0; y < desc.Height; ++y)
-            memcpy(&rgba[std::size_t(y) * desc.Width * 4],
-                   static_cast<const std::uint8_t*>(mapped.pData) + std::size_t(y) * mapped.RowPitch,
-                   std::size_t(desc.Width) * 4);
+            memcpy(
+                &rgba[std::size_t(y) * desc.Width * 4],
+                static_cast<const std::uint8_t*>(mapped.pData) + std::size_t(y) * mapped.RowPitch,
+                std::size_t(desc.Width) * 4);
         context_->Unmap(staging, 0);
     }
     staging->Release();

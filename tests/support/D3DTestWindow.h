@@ -12,7 +12,7 @@
 namespace kztest {
 
 class D3DTestWindow {
-public:
+  public:
     // Creates a visible window whose client area is width x height pixels, and a windowed swap
     // chain with one R8G8B8A8 back buffer on it. windowProc may be null (DefWindowProc).
     D3DTestWindow(int width, int height, WNDPROC windowProc = nullptr);
@@ -39,7 +39,7 @@ public:
     // Pumps the window's pending messages.
     void pumpMessages();
 
-private:
+  private:
     HWND window_ = nullptr;
     IDXGISwapChain* swapChain_ = nullptr;
     ID3D11Device* device_ = nullptr;

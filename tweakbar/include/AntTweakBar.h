@@ -37,7 +37,13 @@ typedef enum ETwParamValueType {
     TW_PARAM_CSTRING = 3
 } TwParamValueType;
 
+// In C++ the type is fixed to int: TW_TYPE_CSSTRING(n) and the enum types made at run time lie
+// beyond the named values, which an enum without a fixed type cannot hold.
+#ifdef __cplusplus
+typedef enum ETwType : int {
+#else
 typedef enum ETwType {
+#endif
     TW_TYPE_UNDEF = 0,
     TW_TYPE_BOOLCPP = 1,
     TW_TYPE_BOOL8 = 2,
@@ -59,7 +65,10 @@ typedef enum ETwType {
     TW_TYPE_QUAT4F = 19,
     TW_TYPE_QUAT4D = 20,
     TW_TYPE_DIR3F = 21,
-    TW_TYPE_DIR3D = 22
+    TW_TYPE_DIR3D = 22,
+    // Widens the enum to 32 bits, so that TW_TYPE_CSSTRING(n) and the types made by
+    // TwDefineEnum are values of it.
+    TW_TYPE_MAX_VALUE_ = 0x7fffffff
 } TwType;
 
 // A char array of n bytes, edited in place.

@@ -1,0 +1,48 @@
+// A test double of the tweak-bar API for the module's tests: it records every call with its
+// arguments, keeps a list of bars (the help bar at index 0 after TwInit) whose integer
+// parameters can be set and read back, and returns what a test tells it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "AntTweakBar.h"
+
+namespace twdouble {
+
+struct Call {
+    std::string function;
+    // Strings as they were passed ("<null>" for a null pointer), numbers in decimal, bars by
+    // name ("<null bar>" for a null bar), other pointers as "<ptr>" or "<null>".
+    std::vector<std::string> args;
+};
+
+const std::vector<Call>& calls();
+std::vector<std::string> callNames();
+// Index of the first call of function at or after from, or -1.
+int indexOf(const std::string& function, int from = 0);
+int count(const std::string& function);
+void clearCalls();
+// Records an event of the test's own (a module notified, say) between the API calls.
+void recordEvent(const std::string& what, const std::string& detail = "");
+
+// What the next calls return.
+void setInitResult(int result);
+void setEventResult(int result);
+
+// The integer parameters of a bar, as TwSetParam left them ("alpha", "position"...).
+std::vector<int> barParam(const std::string& barName, const std::string& param);
+
+// The controls added to a bar, with their callbacks, to press or read them as the engine would.
+struct Control {
+    std::string bar, name, define;
+    TwType type = TW_TYPE_UNDEF;
+    TwButtonCallback button = nullptr;
+    TwSetVarCallback set = nullptr;
+    TwGetVarCallback get = nullptr;
+    void* clientData = nullptr;
+    void* variable = nullptr;
+};
+const Control* findControl(const std::string& bar, const std::string& name);
+
+}  // namespace twdouble

@@ -1,0 +1,259 @@
+// The list of bars, the help bar, controls and groups, and how bad calls fail.
+#include <cstdint>
+#include <cstring>
+
+#include "EngineFixture.h"
+
+namespace {
+
+TEST(EngineLifecycle, CallsBeforeInitFailWithNotInitializedAndReadingClearsTheError) {
+    EXPECT_EQ(TwGetBarCount(), 0);
+    EXPECT_EQ(TwNewBar("early"), nullptr);
+    const char* error = TwGetLastError();
+    ASSERT_NE(error, nullptr);
+    EXPECT_STREQ(error, "Not initialized");
+    EXPECT_EQ(TwGetLastError(), nullptr);
+    EXPECT_EQ(TwDefine(" GLOBAL fontsize=3 "), 0);
+    EXPECT_EQ(TwTerminate(), 0);
+}
+
+TEST(EngineLifecycle, InitAcceptsDirect3D11OnlyAndOnlyOnce) {
+    EXPECT_EQ(TwInit(TW_OPENGL, nullptr), 0);
+    const char* error = TwGetLastError();
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(std::strstr(error, "TW_DIRECT3D11"), nullptr);
+    EXPECT_EQ(TwGetBarCount(), 0);
+
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    EXPECT_EQ(TwInit(TW_DIRECT3D11, nullptr), 0);
+    EXPECT_EQ(TwGetBarCount(), 1);
+    EXPECT_EQ(TwTerminate(), 1);
+    EXPECT_EQ(TwGetBarCount(), 0);
+    // A second life starts from scratch.
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    EXPECT_EQ(TwGetBarCount(), 1);
+    EXPECT_NE(TwNewBar("again"), nullptr);
+    TwTerminate();
+}
+
+using Bars = EngineTest;
+
+TEST_F(Bars, TheHelpBarComesFirstIconifiedAtItsOwnPlace) {
+    TwBar* help = TwGetBarByIndex(0);
+    ASSERT_NE(help, nullptr);
+    EXPECT_STREQ(TwGetBarName(help), "TW_HELP");
+    EXPECT_EQ(TwGetBarByName("TW_HELP"), help);
+    EXPECT_EQ(text(help, nullptr, "label"), "~ Help & Shortcuts ~");
+    EXPECT_EQ(ints(help, nullptr, "position"), (std::vector<int>{32, 32}));
+    EXPECT_EQ(ints(help, nullptr, "size"), (std::vector<int>{400, 200}));
+    EXPECT_EQ(intParam(help, nullptr, "iconified"), 1);
+    EXPECT_EQ(intParam(help, nullptr, "visible"), 1);
+    EXPECT_EQ(TwDeleteBar(help), 0);
+    EXPECT_EQ(TwGetBarCount(), 1);
+}
+
+TEST_F(Bars, NewBarsGetStaggeredPlacesShiftedHuesAndTheDefaults) {
+    TwBar* a = TwNewBar("a");
+    TwBar* b = TwNewBar("b");
+    TwBar* c = TwNewBar("c");
+    ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(ints(a, nullptr, "position"), (std::vector<int>{16, 16}));
+    EXPECT_EQ(ints(b, nullptr, "position"), (std::vector<int>{40, 40}));
+    EXPECT_EQ(ints(c, nullptr, "position"), (std::vector<int>{64, 64}));
+    EXPECT_EQ(ints(a, nullptr, "color"), (std::vector<int>{17, 109, 143}));
+    EXPECT_EQ(ints(b, nullptr, "color"), (std::vector<int>{17, 143, 129}));
+    EXPECT_EQ(ints(c, nullptr, "color"), (std::vector<int>{17, 143, 82}));
+
+    EXPECT_EQ(ints(a, nullptr, "size"), (std::vector<int>{200, 320}));
+    EXPECT_EQ(intParam(a, nullptr, "alpha"), 64);
+    EXPECT_EQ(text(a, nullptr, "text"), "light");
+    EXPECT_EQ(intParam(a, nullptr, "valueswidth"), 70);
+    EXPECT_DOUBLE_EQ(doubleParam(a, nullptr, "refresh"), 2.0);
+    EXPECT_EQ(intParam(a, nullptr, "fontsize"), 2);
+    for (const char* on : {"visible", "movable", "resizable", "iconifiable"}) {
+        EXPECT_EQ(intParam(a, nullptr, on), 1) << on;
+    }
+    for (const char* off : {"iconified", "contained", "alwaystop", "alwaysbottom"}) {
+        EXPECT_EQ(intParam(a, nullptr, off), 0) << off;
+    }
+    // Until a label is set the title shows the name, and "label" reads back empty.
+    EXPECT_EQ(text(a, nullptr, "label"), "");
+}
+
+TEST_F(Bars, ListKeepsCreationOrderAndDeletingShiftsLaterBarsDown) {
+    TwBar* a = TwNewBar("a");
+    TwBar* b = TwNewBar("b");
+    TwBar* c = TwNewBar("c");
+    ASSERT_EQ(TwGetBarCount(), 4);
+    EXPECT_EQ(TwGetBarByIndex(1), a);
+    EXPECT_EQ(TwGetBarByIndex(3), c);
+    ASSERT_EQ(TwDeleteBar(b), 1);
+    EXPECT_EQ(TwGetBarCount(), 3);
+    EXPECT_EQ(TwGetBarByIndex(2), c);
+    EXPECT_EQ(TwGetBarByIndex(3), nullptr);
+    EXPECT_EQ(TwGetBarByIndex(-1), nullptr);
+    EXPECT_EQ(TwGetBarByName("b"), nullptr);
+    // The pointer of a deleted bar is recognised as stale, not used.
+    EXPECT_EQ(TwDeleteBar(b), 0);
+    EXPECT_EQ(lastError(), "Bar not found");
+    EXPECT_EQ(TwGetBarName(b), nullptr);
+}
+
+TEST_F(Bars, NamesMustBeNewAndNonEmptyAndAreCaseSensitive) {
+    ASSERT_NE(TwNewBar("tools"), nullptr);
+    EXPECT_EQ(TwNewBar("tools"), nullptr);
+    EXPECT_EQ(lastError(), "Exists already");
+    EXPECT_NE(TwNewBar("Tools"), nullptr);
+    EXPECT_EQ(TwNewBar(""), nullptr);
+    EXPECT_EQ(TwNewBar(nullptr), nullptr);
+    EXPECT_EQ(TwGetBarByName("TOOLS"), nullptr);
+    EXPECT_EQ(TwGetBarByName(nullptr), nullptr);
+    EXPECT_EQ(TwGetBarCount(), 3);
+}
+
+void TW_CALL noop(void*) {}
+void TW_CALL getInt(void* value, void*) {
+    *static_cast<int*>(value) = 7;
+}
+
+TEST_F(Bars, EveryCallTakingANullBarFailsWithoutTouchingAnything) {
+    int v = 0;
+    EXPECT_EQ(TwAddVarRW(nullptr, "v", TW_TYPE_INT32, &v, ""), 0);
+    EXPECT_EQ(lastError(), "Bar not found");
+    EXPECT_EQ(TwAddVarRO(nullptr, "v", TW_TYPE_INT32, &v, ""), 0);
+    EXPECT_EQ(TwAddVarCB(nullptr, "v", TW_TYPE_INT32, nullptr, getInt, nullptr, ""), 0);
+    EXPECT_EQ(TwAddButton(nullptr, "b", noop, nullptr, ""), 0);
+    EXPECT_EQ(TwAddSeparator(nullptr, "", ""), 0);
+    EXPECT_EQ(TwRemoveVar(nullptr, "v"), 0);
+    EXPECT_EQ(TwRemoveAllVars(nullptr), 0);
+    EXPECT_EQ(TwRefreshBar(nullptr), 0);
+    EXPECT_EQ(TwDeleteBar(nullptr), 0);
+    EXPECT_EQ(TwGetBarName(nullptr), nullptr);
+    EXPECT_EQ(TwGetBarCount(), 1);
+    EXPECT_EQ(v, 0);
+}
+
+using Controls = EngineTest;
+
+TEST_F(Controls, NamesAreUniquePerBarButSeparatorsMayBeUnnamed) {
+    TwBar* bar = TwNewBar("bar");
+    TwBar* other = TwNewBar("other");
+    int v = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, nullptr), 1);
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, nullptr), 0);
+    EXPECT_EQ(lastError(), "Exists already");
+    EXPECT_EQ(TwAddButton(bar, "x", noop, nullptr, nullptr), 0);
+    EXPECT_EQ(TwAddVarRW(other, "x", TW_TYPE_INT32, &v, nullptr), 1);
+    EXPECT_EQ(TwAddSeparator(bar, "", ""), 1);
+    EXPECT_EQ(TwAddSeparator(bar, nullptr, nullptr), 1);
+    EXPECT_EQ(TwAddSeparator(bar, "line", ""), 1);
+    EXPECT_EQ(TwAddSeparator(bar, "line", ""), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "", TW_TYPE_INT32, &v, nullptr), 0);
+    EXPECT_EQ(TwAddButton(bar, nullptr, noop, nullptr, nullptr), 0);
+}
+
+TEST_F(Controls, RemovingFreesTheNameAndUnknownNamesFail) {
+    TwBar* bar = TwNewBar("bar");
+    int v = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, nullptr), 1);
+    ASSERT_EQ(TwAddButton(bar, "go", noop, nullptr, nullptr), 1);
+    EXPECT_EQ(TwRemoveVar(bar, "x"), 1);
+    EXPECT_EQ(TwRemoveVar(bar, "x"), 0);
+    EXPECT_EQ(lastError(), "Variable not found");
+    EXPECT_EQ(TwRemoveVar(bar, nullptr), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, nullptr), 1);
+    EXPECT_EQ(TwRemoveAllVars(bar), 1);
+    EXPECT_EQ(TwGetParam(bar, "go", "label", TW_PARAM_CSTRING, 8, nullptr), 0);
+    EXPECT_EQ(TwAddButton(bar, "go", noop, nullptr, nullptr), 1);
+}
+
+TEST_F(Controls, UnhandledTypesAndMissingBindingsAreRefused) {
+    TwBar* bar = TwNewBar("bar");
+    int v = 0;
+    for (int type : {0, 18, 23, 0x1000, 0x20000000 + 50}) {
+        EXPECT_EQ(TwAddVarRW(bar, "v", static_cast<TwType>(type), &v, nullptr), 0) << type;
+        EXPECT_EQ(lastError(), "Unsupported variable type");
+    }
+    EXPECT_EQ(TwAddVarRW(bar, "v", TW_TYPE_CSSTRING(0), &v, nullptr), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "v", TW_TYPE_CSSTRING(1 << 20), &v, nullptr), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, nullptr, nullptr), 0);
+    EXPECT_EQ(TwAddVarCB(bar, "v", TW_TYPE_INT32, nullptr, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(TwAddVarCB(bar, "v", TW_TYPE_CDSTRING, nullptr, getInt, nullptr, nullptr), 0);
+    // Every handled type is accepted.
+    char text[16] = "";
+    double big[4] = {};
+    const char* dynamic = "dyn";
+    const TwType handled[] = {TW_TYPE_BOOLCPP, TW_TYPE_BOOL8,   TW_TYPE_BOOL16,  TW_TYPE_BOOL32,
+                              TW_TYPE_CHAR,    TW_TYPE_INT8,    TW_TYPE_UINT8,   TW_TYPE_INT16,
+                              TW_TYPE_UINT16,  TW_TYPE_INT32,   TW_TYPE_UINT32,  TW_TYPE_FLOAT,
+                              TW_TYPE_DOUBLE,  TW_TYPE_COLOR32, TW_TYPE_COLOR3F, TW_TYPE_COLOR4F,
+                              TW_TYPE_QUAT4F,  TW_TYPE_QUAT4D,  TW_TYPE_DIR3F,   TW_TYPE_DIR3D};
+    int i = 0;
+    for (TwType type : handled) {
+        const std::string name = "t" + std::to_string(i++);
+        EXPECT_EQ(TwAddVarRW(bar, name.c_str(), type, big, nullptr), 1) << type;
+    }
+    EXPECT_EQ(TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof text), text, nullptr), 1);
+    EXPECT_EQ(TwAddVarRO(bar, "d", TW_TYPE_CDSTRING, &dynamic, nullptr), 1);
+    EXPECT_EQ(intParam(bar, "d", "readonly"), 1);
+}
+
+TEST_F(Controls, AFailedDefinitionLeavesNoControlBehind) {
+    TwBar* bar = TwNewBar("bar");
+    int v = 0;
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' group=G min=abc "), 0);
+    EXPECT_EQ(lastError(), "Bad value");
+    EXPECT_EQ(TwGetParam(bar, "G", "opened", TW_PARAM_CSTRING, 8, nullptr), 0);
+    EXPECT_EQ(lastError(), "Variable not found");
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " bogus=1 "), 0);
+    EXPECT_EQ(lastError(), "Unknown attribute");
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' "), 1);
+}
+
+TEST_F(Controls, GroupsAppearOnFirstUseNestAndVanishWithTheirLastMember) {
+    TwBar* bar = TwNewBar("bar");
+    int a = 0, b = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=Inner "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=Inner "), 1);
+    EXPECT_EQ(text(bar, "a", "group"), "Inner");
+    EXPECT_EQ(intParam(bar, "Inner", "opened"), 1);
+    ASSERT_EQ(TwDefine(" bar/Inner group=Outer  bar/Outer opened=false "), 1);
+    EXPECT_EQ(text(bar, "Inner", "group"), "Outer");
+    EXPECT_EQ(intParam(bar, "Outer", "opened"), 0);
+    // A group cannot go inside itself, and a variable's name is not a group.
+    EXPECT_EQ(TwDefine(" bar/Outer group=Inner "), 0);
+    EXPECT_EQ(TwDefine(" bar/b group=a "), 0);
+
+    ASSERT_EQ(TwRemoveVar(bar, "a"), 1);
+    EXPECT_EQ(text(bar, "Inner", "group"), "Outer");
+    ASSERT_EQ(TwDefine(" bar/b group='' "), 1);
+    EXPECT_EQ(TwGetParam(bar, "Inner", "opened", TW_PARAM_CSTRING, 8, nullptr), 0);
+    EXPECT_EQ(TwGetParam(bar, "Outer", "opened", TW_PARAM_CSTRING, 8, nullptr), 0);
+    // Removing a group removes what it holds.
+    ASSERT_EQ(TwDefine(" bar/b group=G "), 1);
+    ASSERT_EQ(TwRemoveVar(bar, "G"), 1);
+    EXPECT_EQ(TwRemoveVar(bar, "b"), 0);
+}
+
+TEST_F(Controls, EnumTypesGetNewValuesAndRedefiningKeepsTheType) {
+    const TwEnumVal modes[] = {{0, "Off"}, {2, "Fast"}, {5, "Best"}};
+    const TwType mode = TwDefineEnum("Mode", modes, 3);
+    const TwType level = TwDefineEnumFromString("Level", "Low, Medium ,High");
+    EXPECT_GT(int(mode), int(TW_TYPE_DIR3D));
+    EXPECT_GT(int(level), int(TW_TYPE_DIR3D));
+    EXPECT_NE(mode, level);
+    EXPECT_LT(unsigned(mode), 0x30000000u);
+    EXPECT_EQ(TwDefineEnum("Mode", modes, 2), mode);
+    EXPECT_EQ(TwDefineEnum(nullptr, modes, 3), TW_TYPE_UNDEF);
+    EXPECT_EQ(TwDefineEnum("Bad", nullptr, 3), TW_TYPE_UNDEF);
+    EXPECT_EQ(TwDefineEnumFromString("Bad", nullptr), TW_TYPE_UNDEF);
+
+    TwBar* bar = TwNewBar("bar");
+    int m = 2, l = 1;
+    ASSERT_EQ(TwAddVarRW(bar, "m", mode, &m, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "l", level, &l, nullptr), 1);
+    EXPECT_EQ(text(bar, "m", "enum"), "0 {Off}, 2 {Fast}");
+    EXPECT_EQ(text(bar, "l", "enum"), "0 {Low}, 1 {Medium}, 2 {High}");
+}
+
+}  // namespace

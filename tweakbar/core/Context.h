@@ -1,0 +1,83 @@
+// The engine between TwInit and TwTerminate: the graphics backend, the bars, the engine-wide
+// parameters, the drawing area, input state and the display list.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Bar.h"
+#include "DisplayList.h"
+#include "GraphBackend.h"
+#include "InputState.h"
+
+namespace tw {
+
+enum class IconCorner { BottomLeft, BottomRight, TopLeft, TopRight };
+enum class ButtonAlign { Left, Center, Right };
+
+// The GLOBAL parameters.
+struct Globals {
+    int fontSize = 2;
+    bool contained = false;
+    std::string help;
+    IconCorner iconCorner = IconCorner::BottomLeft;
+    bool iconsVertical = true;
+    int iconMarginX = 8, iconMarginY = 8;
+    std::string fontStyle = "default";
+    ButtonAlign buttonAlign = ButtonAlign::Left;
+};
+
+class Context {
+  public:
+    explicit Context(std::unique_ptr<GraphBackend> graphBackend);
+    ~Context();
+
+    std::unique_ptr<GraphBackend> backend;
+    std::vector<std::unique_ptr<Bar>> bars;  // creation order, the help bar first
+    std::vector<Bar*> stacking;              // back to front, before alwaysbottom/alwaystop
+    Globals globals;
+    int windowWidth = 0, windowHeight = 0;
+    bool resourcesReleased = false;
+    bool drawn = false;  // TwDraw has run since TwInit
+
+    // Set by anything that changes what is shown; TwDraw then lays out and rebuilds the list.
+    bool dirty = true;
+    bool helpDirty = true;  // the help bar's lines must be generated again
+    DisplayList displayList;
+    InputState input;
+    std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
+
+    Bar* helpBar() const { return bars.empty() ? nullptr : bars.front().get(); }
+    Bar* barNamed(const char* name) const;
+    // The bar a caller's pointer designates, or null when it is none of ours.
+    Bar* validate(const TwBar* bar) const;
+    int indexOf(const Bar* bar) const;
+
+    Bar& createBar(const std::string& name);
+    void deleteBar(Bar& bar);
+    void removeControl(Bar& bar, Control& control);
+    void removeGenerated(Bar& bar);
+    void bringToFront(Bar& bar);
+    // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
+    template <typename F>
+    void forEachBackToFront(F&& f) const {
+        for (int pass = 0; pass < 3; ++pass) {
+            for (Bar* bar : stacking) {
+                const int layer = bar->alwaysBottom ? 0 : bar->alwaysTop ? 2 : 1;
+                if (layer == pass) f(*bar);
+            }
+        }
+    }
+
+    const FontFace& face(const Bar& bar) const { return backend->atlas().face(bar.fontSize); }
+    void changed() { dirty = true; }
+    void structureChanged() { dirty = helpDirty = true; }
+    // From TwWindowSize or the window system; an empty area releases graphics resources.
+    void setWindowSize(int width, int height);
+};
+
+// The body colour of the n-th bar that callers create (0 for the first).
+Rgb defaultBarColor(int n);
+
+}  // namespace tw

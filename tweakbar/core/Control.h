@@ -1,0 +1,77 @@
+// One line of a bar: a variable, a button, a separator or a group heading, with the parameters
+// that callers set through defines, and the value last read from the caller.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "AntTweakBar.h"
+#include "Shortcut.h"
+#include "VarType.h"
+
+namespace tw {
+
+enum class ControlKind { Variable, Button, Separator, Group };
+
+struct Control {
+    ControlKind kind = ControlKind::Variable;
+    std::string name;   // empty for unnamed separators and for the help bar's generated lines
+    std::string label;  // shown instead of the name when set
+    bool labelSet = false;
+    std::string help;
+    bool visible = true;
+
+    // Groups hold their members in display order; every control knows its group.
+    Control* group = nullptr;
+    std::vector<Control*> members;
+    bool opened = true;  // groups, and colours whose channels are shown
+
+    // Variables: the binding to the caller's data.
+    TwType type = TW_TYPE_UNDEF;
+    TypeInfo typeInfo;
+    void* pointer = nullptr;
+    bool pointerReadOnly = false;
+    TwSetVarCallback setter = nullptr;
+    TwGetVarCallback getter = nullptr;
+    void* clientData = nullptr;
+    bool readOnlyParam = false;
+
+    // Buttons; a button without callback is a line of text.
+    TwButtonCallback button = nullptr;
+
+    // Number parameters; unset limits fall back to the type's range.
+    double min = 0, max = 0, step = 0;
+    bool minSet = false, maxSet = false, stepSet = false;
+    int precision = -1;  // digits after the point; -1 chooses from the step
+    bool hexa = false;
+    Shortcut key;      // buttons press, bools toggle, numbers step up
+    Shortcut keyDecr;  // numbers step down
+    std::string trueLabel = "true", falseLabel = "false";
+    bool boolLabelsSet = false;
+    std::vector<EnumEntry> ownEnum;  // from the "enum" parameter; overrides the type's entries
+    bool ownEnumSet = false;
+
+    // The value as last read, and its text as shown.
+    std::vector<unsigned char> value;
+    std::vector<unsigned char> incoming;  // where a read lands before it is compared
+    bool valueRead = false;
+    std::string valueText;
+
+    bool generated = false;  // a line the help bar made, replaced whenever it is regenerated
+    bool removed = false;    // taken out of its bar while a callback was running
+
+    bool isReadOnly() const {
+        return kind == ControlKind::Variable &&
+               (readOnlyParam || pointerReadOnly || (!pointer && !setter) ||
+                typeInfo.kind == ValueKind::DynamicString || isVector(typeInfo.kind));
+    }
+    const std::vector<EnumEntry>* enumEntries() const {
+        if (ownEnumSet) return &ownEnum;
+        return typeInfo.enumType ? &typeInfo.enumType->entries : nullptr;
+    }
+    const std::string& shownLabel() const { return labelSet ? label : name; }
+    bool isTextLine() const { return kind == ControlKind::Button && !button; }
+    bool hasNumberValue() const { return kind == ControlKind::Variable && isNumber(typeInfo.kind); }
+};
+
+}  // namespace tw

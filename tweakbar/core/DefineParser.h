@@ -1,0 +1,21 @@
+// Define strings: "target param=value ..." entries, where the target is GLOBAL, a bar, or
+// bar/control, names and values may be quoted with ' " or `, and entries follow each other
+// separated by blanks or new lines.
+#pragma once
+
+#include <string_view>
+
+#include "Bar.h"
+
+namespace tw {
+
+class Context;
+
+// Applies the entries in order and stops at the first that fails; the ones before it keep
+// their effect. Returns null on success, else the error text.
+const char* applyDefine(Context& context, std::string_view text);
+
+// Applies "param=value ..." pairs to one control: the definition string of TwAdd*.
+const char* applyControlDefine(Context& context, Bar& bar, Control& control, std::string_view text);
+
+}  // namespace tw

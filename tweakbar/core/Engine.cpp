@@ -1,0 +1,76 @@
+#include "Engine.h"
+
+#include "Errors.h"
+
+namespace tw {
+namespace {
+
+std::recursive_mutex& engineMutex() {
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
+Engine& engineState() {
+    static Engine state;
+    return state;
+}
+
+}  // namespace
+
+Engine& engine() {
+    return engineState();
+}
+
+EngineLock::EngineLock() {
+    engineMutex().lock();
+    ++engineState().depth;
+}
+
+EngineLock::~EngineLock() {
+    Engine& state = engineState();
+    if (--state.depth == 0) {
+        state.retiredControls.clear();
+        state.retiredBars.clear();
+        state.retiredContexts.clear();
+    }
+    engineMutex().unlock();
+}
+
+int fail(const char* message) {
+    Engine& state = engine();
+    state.pendingError = message;
+    state.errorPending = true;
+    return 0;
+}
+
+int fail(const std::string& message) {
+    return fail(message.c_str());
+}
+
+Context* requireContext() {
+    Context* context = engine().context.get();
+    if (!context) fail(err::kNotInitialized);
+    return context;
+}
+
+bool stillThere(const Context& context, const Bar& bar, const Control* control) {
+    return engine().context.get() == &context && !bar.removed && !(control && control->removed);
+}
+
+void retire(std::unique_ptr<Control> control) {
+    control->removed = true;
+    engine().retiredControls.push_back(std::move(control));
+}
+
+void retire(std::unique_ptr<Bar> bar) {
+    bar->removed = true;
+    for (auto& control : bar->controls)
+        control->removed = true;
+    engine().retiredBars.push_back(std::move(bar));
+}
+
+void retire(std::unique_ptr<Context> context) {
+    engine().retiredContexts.push_back(std::move(context));
+}
+
+}  // namespace tw

@@ -1,0 +1,35 @@
+// The texts that TwGetLastError reports. The first group matches what callers of the API see
+// from the library this engine stands in for; the rest cover cases it reports in its own words.
+#pragma once
+
+namespace tw::err {
+
+inline constexpr const char* kNotInitialized = "Not initialized";
+inline constexpr const char* kUnknownParam = "Unknown param";
+inline constexpr const char* kBadValue = "Bad value";
+inline constexpr const char* kBarNotFound = "Bar not found";
+inline constexpr const char* kUnknownAttribute = "Unknown attribute";
+inline constexpr const char* kVariableNotFound = "Variable not found";
+inline constexpr const char* kValueRequired = "Value required";
+inline constexpr const char* kExistsAlready = "Exists already";
+inline constexpr const char* kIncompatibleType = "Incompatible type";
+
+inline constexpr const char* kAlreadyInitialized = "Already initialized";
+inline constexpr const char* kInvalidName = "Invalid name";
+inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
+inline constexpr const char* kNullVariable = "Null variable pointer";
+inline constexpr const char* kNullGetCallback = "A get callback is required";
+inline constexpr const char* kUnsupportedType = "Unsupported variable type";
+inline constexpr const char* kCopyFunctionMissing =
+    "TW_TYPE_CDSTRING can only be shown through a pointer; use TW_TYPE_CSSTRING(n) to edit text";
+inline constexpr const char* kNotApplicable = "Attribute does not apply to this control";
+inline constexpr const char* kBoundReadOnly = "Variable is bound read-only";
+inline constexpr const char* kNotAGroup = "Name is taken by a control that is not a group";
+inline constexpr const char* kGroupCycle = "A group cannot be placed inside itself";
+inline constexpr const char* kUnterminatedQuote = "Syntax error: unterminated quote";
+inline constexpr const char* kExpectedAssignment = "Syntax error: expected param=value";
+inline constexpr const char* kMissingTarget = "Syntax error: parameter without a bar";
+inline constexpr const char* kNullDefine = "Null define string";
+inline constexpr const char* kBadShortcut = "Bad value: unknown key name";
+
+}  // namespace tw::err

@@ -1,0 +1,82 @@
+// What the input handling remembers between events: the mouse, the thing under it, a drag in
+// progress, a value being typed, an open list of enum values.
+#pragma once
+
+#include <string>
+
+#include "Geometry.h"
+
+struct CTwBar;
+
+namespace tw {
+
+struct Control;
+using Bar = ::CTwBar;
+
+enum class DragKind {
+    None,
+    MoveBar,
+    ResizeBar,
+    ScrollThumb,
+    Value,        // a number changed by dragging, or a click that may become a typed edit
+    PressButton,  // released over the same button, it fires
+    PressIcon,    // released over the same icon, the bar is restored
+};
+
+// Which corner of a bar a resize drags.
+enum Corner : int { CornerLeft = 1, CornerTop = 2 };
+
+struct Hover {
+    Bar* bar = nullptr;
+    Control* control = nullptr;
+    int channel = -1;
+    bool icon = false;
+
+    bool operator==(const Hover& o) const {
+        return bar == o.bar && control == o.control && channel == o.channel && icon == o.icon;
+    }
+    bool operator!=(const Hover& o) const { return !(*this == o); }
+};
+
+struct Drag {
+    DragKind kind = DragKind::None;
+    Bar* bar = nullptr;
+    Control* control = nullptr;
+    int channel = -1;
+    int corner = 0;
+    int startX = 0, startY = 0;
+    Rect startFrame;
+    int startScroll = 0;
+    double startValue = 0;
+    bool moved = false;
+};
+
+struct TextEdit {
+    Bar* bar = nullptr;  // null when nothing is being edited
+    Control* control = nullptr;
+    int channel = -1;
+    std::string text;
+    std::size_t caret = 0;
+    int scrollX = 0;  // pixels of text hidden at the left of the field
+};
+
+struct EnumPopup {
+    Bar* bar = nullptr;  // null when closed
+    Control* control = nullptr;
+    int hovered = -1;  // entry under the mouse or chosen with the arrow keys
+    Rect frame;
+};
+
+struct InputState {
+    int mouseX = -1, mouseY = -1;
+    Hover hover;
+    Drag drag;
+    TextEdit edit;
+    EnumPopup popup;
+
+    // Drops every reference to a bar or a control that is going away.
+    void forget(const Bar* bar);
+    void forget(const Control* control);
+};
+
+}  // namespace tw

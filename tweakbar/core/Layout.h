@@ -1,0 +1,52 @@
+// Where everything of a bar goes on screen, computed from the bar's parameters and the font
+// metrics; the drawing, the hit tests of input and the parameters that report what the user
+// did all read the same layout.
+#pragma once
+
+#include <vector>
+
+#include "FontAtlas.h"
+#include "Geometry.h"
+
+namespace tw {
+
+struct Control;
+class Context;
+
+enum class RowKind { Variable, Channel, Button, Text, Separator, Group };
+
+struct Row {
+    RowKind kind = RowKind::Variable;
+    Control* control = nullptr;
+    int channel = -1;  // the colour channel of a Channel row
+    int depth = 0;     // group nesting
+    Rect rect;         // set for the rows shown
+};
+
+struct BarLayout {
+    Rect frame;  // the whole bar, with the minimum size and containment applied
+    Rect title;
+    Rect iconifyButton;  // empty when the bar cannot be iconified
+    Rect content;        // the rows' area
+    int lineHeight = 0, rowHeight = 0, indent = 0;
+    int labelX = 0;                  // left edge of labels at depth 0
+    int valueX = 0, valueWidth = 0;  // the value column
+    std::vector<Row> rows;           // every row in display order
+    int firstShown = 0, shownCount = 0;
+    bool scrollable = false;
+    Rect scrollTrack, scrollThumb;
+    Rect icon;  // where the bar sits while iconified
+};
+
+// Metrics shared by layout and drawing.
+int titleHeight(const FontFace& face);
+int rowHeightOf(RowKind kind, const FontFace& face);
+// The smallest size a bar can take at a font size.
+void minimumSize(int fontSize, int& width, int& height);
+// The values column width that follows the font size until the caller sets one.
+int defaultValuesWidth(int fontSize);
+
+// Recomputes the layout of every bar and of the icons.
+void layoutAll(Context& context);
+
+}  // namespace tw

@@ -1,0 +1,103 @@
+#include "Refresh.h"
+
+#include <cstring>
+
+#include "Engine.h"
+#include "ValueText.h"
+
+namespace tw {
+namespace {
+
+// Reads the caller's variable into control.incoming.
+void fetch(Control& control) {
+    const TypeInfo& type = control.typeInfo;
+    unsigned char* into = control.incoming.data();
+    const std::size_t size = control.incoming.size();
+    if (control.getter) {
+        // Zeroed first, so that a callback writing a shorter text leaves no stale tail.
+        std::memset(into, 0, size);
+        control.getter(into, control.clientData);
+        if (isText(type.kind)) into[size - 1] = 0;
+        return;
+    }
+    if (type.kind == ValueKind::DynamicString) {
+        const char* text = *static_cast<char* const*>(control.pointer);
+        std::memset(into, 0, size);
+        if (text) std::strncpy(reinterpret_cast<char*>(into), text, size - 1);
+        return;
+    }
+    std::memcpy(into, control.pointer, size);
+    if (type.kind == ValueKind::FixedString) {
+        // Bytes after the end of the text mean nothing; clear them so they never count as a
+        // change.
+        into[size - 1] = 0;
+        const std::size_t length = std::strlen(reinterpret_cast<const char*>(into));
+        std::memset(into + length, 0, size - length);
+    }
+}
+
+}  // namespace
+
+void readControl(Context& context, Bar& bar, Control& control) {
+    if (control.kind != ControlKind::Variable) return;
+    fetch(control);
+    if (!stillThere(context, bar, &control)) return;
+    char text[256];
+    formatValue(control, control.incoming.data(), -1, text, sizeof text);
+    const bool rawChanged =
+        std::memcmp(control.incoming.data(), control.value.data(), control.value.size()) != 0;
+    std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
+    // Colours show their bytes as a swatch; every other value shows only its text.
+    if (!control.valueRead || control.valueText != text ||
+        (isColor(control.typeInfo.kind) && rawChanged)) {
+        control.valueText = text;
+        context.changed();
+    }
+    control.valueRead = true;
+}
+
+void readBar(Context& context, Bar& bar) {
+    // By index: a callback may add or remove controls of this bar as we go.
+    for (std::size_t i = 0; i < bar.controls.size(); ++i) {
+        Control& control = *bar.controls[i];
+        if (!control.visible) continue;
+        readControl(context, bar, control);
+        if (!stillThere(context, bar)) return;
+    }
+}
+
+void refreshValues(Context& context, double now) {
+    for (std::size_t i = 0; i < context.bars.size(); ++i) {
+        Bar& bar = *context.bars[i];
+        if (!bar.shown()) continue;
+        if (bar.refreshDue || now - bar.lastRefresh >= bar.refresh) {
+            bar.refreshDue = false;
+            bar.lastRefresh = now;
+            readBar(context, bar);
+        } else {
+            for (std::size_t c = 0; c < bar.controls.size() && stillThere(context, bar); ++c) {
+                Control& control = *bar.controls[c];
+                if (!control.valueRead && control.visible) readControl(context, bar, control);
+            }
+        }
+        if (engine().context.get() != &context) return;
+    }
+}
+
+void writeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw) {
+    if (control.isReadOnly()) return;
+    // raw may be the control's own buffer; take a copy before the callback can touch it.
+    std::memmove(control.incoming.data(), raw, control.incoming.size());
+    std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
+    control.valueRead = true;
+    updateValueText(control);
+    bar.refreshDue = true;
+    context.changed();
+    if (control.pointer) {
+        std::memcpy(control.pointer, control.incoming.data(), control.typeInfo.size);
+    } else {
+        control.setter(control.incoming.data(), control.clientData);
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,27 @@
+// Small string helpers shared by the parser, the parameters and the value formatting.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tw {
+
+bool isBlank(char c);  // blank, tab, carriage return or line feed
+std::string_view trim(std::string_view text);
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+// A whole number in text: optional blanks, then a number that strtod accepts, then optional
+// blanks, nothing else. Hex ("0x1F") is accepted for integers.
+bool parseNumber(std::string_view text, double& out);
+// Numbers separated by blanks; false unless exactly count of them.
+bool parseNumbers(std::string_view text, double* out, int count);
+// "true", "false", "1" or "0", in any case.
+bool parseBool(std::string_view text, bool& out);
+
+// Rounds to the nearest int, saturating instead of overflowing; NaN gives 0.
+int roundToInt(double value);
+
+// Copies text into a buffer of capacity bytes, always NUL-terminated when capacity > 0.
+void copyText(std::string_view text, char* buffer, std::size_t capacity);
+
+}  // namespace tw

@@ -1,0 +1,266 @@
+#include "ValueText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "TextUtil.h"
+
+namespace tw {
+namespace {
+
+constexpr int kDefaultRealPrecision = 2;
+constexpr int kMaxPrecision = 12;
+
+int decimalsOf(double step) {
+    double scaled = std::fabs(step);
+    for (int digits = 0; digits <= 6; ++digits, scaled *= 10) {
+        if (std::fabs(scaled - std::round(scaled)) < 1e-7 * std::max(1.0, scaled)) return digits;
+    }
+    return 6;
+}
+
+bool isReal(ValueKind kind) {
+    return kind == ValueKind::Float || kind == ValueKind::Double;
+}
+
+// Index of value among the enum entries, or -1.
+int entryIndex(const std::vector<EnumEntry>& entries, int value) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].value == value) return int(i);
+    }
+    return -1;
+}
+
+void formatInteger(const Control& control, double value, char* buffer, std::size_t capacity) {
+    const TypeInfo& type = control.typeInfo;
+    if (control.hexa) {
+        // Negative numbers show their bits in the variable's own width.
+        const double modulus = std::pow(2.0, double(type.size * 8));
+        const double bits = value < 0 ? value + modulus : value;
+        std::snprintf(buffer, capacity, "0x%llX", static_cast<unsigned long long>(bits));
+    } else {
+        std::snprintf(buffer, capacity, "%.0f", value);
+    }
+}
+
+}  // namespace
+
+double effectiveMin(const Control& control) {
+    const double lowest = control.typeInfo.lowest;
+    return control.minSet ? std::max(control.min, lowest) : lowest;
+}
+
+double effectiveMax(const Control& control) {
+    const double highest = control.typeInfo.highest;
+    return control.maxSet ? std::min(control.max, highest) : highest;
+}
+
+int effectivePrecision(const Control& control) {
+    if (!isReal(control.typeInfo.kind) && !isVector(control.typeInfo.kind)) return 0;
+    if (control.precision >= 0) return std::min(control.precision, kMaxPrecision);
+    if (control.stepSet) return decimalsOf(control.step);
+    return kDefaultRealPrecision;
+}
+
+double effectiveStep(const Control& control) {
+    if (control.stepSet) return control.step;
+    if (!isReal(control.typeInfo.kind)) return 1;
+    return std::pow(10.0, -effectivePrecision(control));
+}
+
+const char* enumLabel(const Control& control, int value) {
+    const auto* entries = control.enumEntries();
+    if (!entries) return nullptr;
+    const int index = entryIndex(*entries, value);
+    return index < 0 ? nullptr : (*entries)[std::size_t(index)].label.c_str();
+}
+
+std::size_t cacheSize(const TypeInfo& type) {
+    return type.kind == ValueKind::DynamicString ? kMaxDynamicString + 1 : type.size;
+}
+
+double numberOf(const Control& control, const unsigned char* raw, int channelIndex) {
+    if (channelIndex >= 0) return channel(readColor(control.typeInfo, raw), channelIndex);
+    return readNumber(control.typeInfo, raw);
+}
+
+void formatValue(const Control& control, const unsigned char* raw, int channelIndex, char* buffer,
+                 std::size_t capacity) {
+    const TypeInfo& type = control.typeInfo;
+    if (capacity == 0) return;
+    buffer[0] = '\0';
+    if (channelIndex >= 0) {
+        std::snprintf(buffer, capacity, "%d", channel(readColor(type, raw), channelIndex));
+        return;
+    }
+    switch (type.kind) {
+        case ValueKind::Bool:
+            copyText(readNumber(type, raw) != 0 ? control.trueLabel : control.falseLabel, buffer,
+                     capacity);
+            return;
+        case ValueKind::Integer:
+        case ValueKind::Char:
+        case ValueKind::Enum: {
+            const double value = readNumber(type, raw);
+            if (const char* label = enumLabel(control, roundToInt(value))) {
+                copyText(label, buffer, capacity);
+            } else if (type.kind == ValueKind::Char && !control.hexa && value >= 32 &&
+                       value != 127) {
+                const char text[2] = {char(value), '\0'};
+                copyText(text, buffer, capacity);
+            } else {
+                formatInteger(control, value, buffer, capacity);
+            }
+            return;
+        }
+        case ValueKind::Float:
+        case ValueKind::Double: {
+            // Adding 0.0 turns a negative zero into a positive one, so "-0.00" never shows.
+            const double value = readNumber(type, raw) + 0.0;
+            const int digits = effectivePrecision(control);
+            const double threshold = 0.5 * std::pow(10.0, -digits);
+            std::snprintf(buffer, capacity, "%.*f", digits,
+                          std::fabs(value) < threshold ? 0.0 : value);
+            return;
+        }
+        case ValueKind::Color32:
+        case ValueKind::Color3F:
+        case ValueKind::Color4F: {
+            const Rgba c = readColor(type, raw);
+            if (type.kind == ValueKind::Color3F) {
+                std::snprintf(buffer, capacity, "%d %d %d", c.r, c.g, c.b);
+            } else {
+                std::snprintf(buffer, capacity, "%d %d %d %d", c.r, c.g, c.b, c.a);
+            }
+            return;
+        }
+        case ValueKind::FixedString:
+        case ValueKind::DynamicString: {
+            const std::size_t size = cacheSize(type);
+            const auto* end = static_cast<const unsigned char*>(std::memchr(raw, 0, size));
+            copyText(std::string_view(reinterpret_cast<const char*>(raw),
+                                      end ? std::size_t(end - raw) : size),
+                     buffer, capacity);
+            return;
+        }
+        case ValueKind::Quat4F:
+        case ValueKind::Quat4D:
+        case ValueKind::Dir3F:
+        case ValueKind::Dir3D: {
+            const int digits = effectivePrecision(control);
+            std::size_t used = 0;
+            for (int i = 0; i < componentCount(type.kind) && used + 1 < capacity; ++i) {
+                const int n = std::snprintf(buffer + used, capacity - used, i ? " %.*f" : "%.*f",
+                                            digits, readComponent(type, raw, i) + 0.0);
+                if (n < 0) break;
+                used += std::size_t(n);
+            }
+            return;
+        }
+    }
+}
+
+void updateValueText(Control& control) {
+    if (control.kind != ControlKind::Variable || !control.valueRead) return;
+    char buffer[256];
+    formatValue(control, control.value.data(), -1, buffer, sizeof buffer);
+    control.valueText = buffer;
+}
+
+void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+    if (channelIndex >= 0) {
+        Rgba color = readColor(control.typeInfo, raw);
+        setChannel(color, channelIndex, std::uint8_t(std::clamp(std::round(value), 0.0, 255.0)));
+        writeColor(control.typeInfo, raw, color);
+        return;
+    }
+    const double lo = effectiveMin(control), hi = effectiveMax(control);
+    writeNumber(control.typeInfo, raw, lo <= hi ? std::clamp(value, lo, hi) : lo);
+}
+
+bool parseValue(const Control& control, std::string_view text, int channelIndex,
+                unsigned char* raw) {
+    const TypeInfo& type = control.typeInfo;
+    const std::string_view trimmed = trim(text);
+    double number = 0;
+    if (channelIndex >= 0) {
+        if (!parseNumber(trimmed, number)) return false;
+        setNumber(control, raw, channelIndex, number);
+        return true;
+    }
+    switch (type.kind) {
+        case ValueKind::Bool: {
+            bool flag = false;
+            if (equalsNoCase(trimmed, control.trueLabel)) {
+                flag = true;
+            } else if (!equalsNoCase(trimmed, control.falseLabel) && !parseBool(trimmed, flag)) {
+                return false;
+            }
+            writeNumber(type, raw, flag ? 1 : 0);
+            return true;
+        }
+        case ValueKind::Integer:
+        case ValueKind::Char:
+        case ValueKind::Enum: {
+            if (const auto* entries = control.enumEntries()) {
+                for (const auto& entry : *entries) {
+                    if (equalsNoCase(trimmed, entry.label)) {
+                        writeNumber(type, raw, entry.value);
+                        return true;
+                    }
+                }
+            }
+            if (type.kind == ValueKind::Char && trimmed.size() == 1 && !control.hexa) {
+                number = static_cast<unsigned char>(trimmed[0]);
+            } else if (!parseNumber(trimmed, number)) {
+                return false;
+            }
+            setNumber(control, raw, -1, number);
+            return true;
+        }
+        case ValueKind::Float:
+        case ValueKind::Double:
+            if (!parseNumber(trimmed, number)) return false;
+            setNumber(control, raw, -1, number);
+            return true;
+        case ValueKind::Color32:
+        case ValueKind::Color3F:
+        case ValueKind::Color4F: {
+            double channels[4] = {0, 0, 0, 255};
+            const int count = type.kind == ValueKind::Color3F ? 3 : 4;
+            if (!parseNumbers(trimmed, channels, count) &&
+                !(count == 4 && parseNumbers(trimmed, channels, 3))) {
+                return false;
+            }
+            Rgba color;
+            for (int i = 0; i < 4; ++i) {
+                setChannel(color, i, std::uint8_t(std::clamp(std::round(channels[i]), 0.0, 255.0)));
+            }
+            writeColor(type, raw, color);
+            return true;
+        }
+        case ValueKind::FixedString:
+            std::memset(raw, 0, type.size);
+            std::memcpy(raw, text.data(), std::min(text.size(), type.size - 1));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void stepValue(const Control& control, unsigned char* raw, int channelIndex, int steps) {
+    const auto* entries = control.enumEntries();
+    if (channelIndex < 0 && entries && !entries->empty()) {
+        const int current = entryIndex(*entries, roundToInt(readNumber(control.typeInfo, raw)));
+        const int last = int(entries->size()) - 1;
+        const int next = current < 0 ? 0 : std::clamp(current + steps, 0, last);
+        writeNumber(control.typeInfo, raw, (*entries)[std::size_t(next)].value);
+        return;
+    }
+    const double step = channelIndex >= 0 ? 1 : effectiveStep(control);
+    setNumber(control, raw, channelIndex, numberOf(control, raw, channelIndex) + steps * step);
+}
+
+}  // namespace tw

@@ -1,0 +1,41 @@
+// The text a variable shows and the text a user types for it: formatting with the control's
+// precision, hexa, enum and bool labels, and parsing back within its range.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "Control.h"
+
+namespace tw {
+
+double effectiveMin(const Control& control);
+double effectiveMax(const Control& control);
+double effectiveStep(const Control& control);
+int effectivePrecision(const Control& control);
+
+// The label of an enum value, or null when the value has none.
+const char* enumLabel(const Control& control, int value);
+
+// Formats a value (raw as read from the caller) into buffer, NUL-terminated; a colour channel
+// when channel >= 0.
+void formatValue(const Control& control, const unsigned char* raw, int channel, char* buffer,
+                 std::size_t capacity);
+// Reformats control.valueText from control.value.
+void updateValueText(Control& control);
+
+// Parses typed text into raw (which holds the current value, so that a colour channel changes
+// alone). Numbers are clamped to the control's range. False when the text is not a value.
+bool parseValue(const Control& control, std::string_view text, int channel, unsigned char* raw);
+
+// Sets a number, or a colour channel, clamped to its range.
+void setNumber(const Control& control, unsigned char* raw, int channel, double value);
+// The number (or colour channel) that raw holds.
+double numberOf(const Control& control, const unsigned char* raw, int channel);
+// Moves a number by steps within its range; enums move to the next or previous entry.
+void stepValue(const Control& control, unsigned char* raw, int channel, int steps);
+
+// Bytes of the cached value: the variable's size, or room for the text a pointer leads to.
+std::size_t cacheSize(const TypeInfo& type);
+
+}  // namespace tw

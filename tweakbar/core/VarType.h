@@ -1,0 +1,87 @@
+// What the engine knows about each TwType: how many bytes the caller's variable has, how to
+// read and write it as a number or a colour, and the enum types made at run time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AntTweakBar.h"
+
+namespace tw {
+
+struct EnumEntry {
+    int value = 0;
+    std::string label;
+};
+
+struct EnumType {
+    std::string name;
+    std::vector<EnumEntry> entries;
+};
+
+// Enum types live for the whole process, so TwType values handed out stay meaningful across
+// TwTerminate and TwInit; index i is TwType kEnumTypeBase + i.
+using EnumRegistry = std::vector<std::unique_ptr<EnumType>>;
+
+inline constexpr int kEnumTypeBase = 0x20000000;
+inline constexpr unsigned kFixedStringBase = 0x30000000u;
+// Text variables carry a buffer of their own size in each control; bound it.
+inline constexpr std::size_t kMaxFixedString = 65536;
+// A TW_TYPE_CDSTRING pointer is read up to this many characters.
+inline constexpr std::size_t kMaxDynamicString = 4096;
+
+enum class ValueKind {
+    Bool,
+    Integer,
+    Char,
+    Float,
+    Double,
+    Color32,
+    Color3F,
+    Color4F,
+    FixedString,
+    DynamicString,
+    Enum,
+    Quat4F,
+    Quat4D,
+    Dir3F,
+    Dir3D,
+};
+
+struct TypeInfo {
+    ValueKind kind = ValueKind::Integer;
+    std::size_t size = 0;  // bytes of the caller's variable
+    bool isSigned = false;
+    double lowest = 0, highest = 0;  // representable range of numbers
+    const EnumType* enumType = nullptr;
+};
+
+// Fills info and returns null when the engine handles the type; otherwise returns why not.
+const char* describeType(TwType type, const EnumRegistry& enums, TypeInfo& info);
+
+bool isNumber(ValueKind kind);  // integers, chars, floats, doubles and enums
+bool isColor(ValueKind kind);
+bool isText(ValueKind kind);
+bool isVector(ValueKind kind);       // quaternions and directions, shown as text
+int componentCount(ValueKind kind);  // colour channels or vector components
+
+// Numbers of every number kind (and bools as 0/1), converted through double, which holds every
+// 32-bit integer exactly. Writing clamps to the type's range and rounds integers.
+double readNumber(const TypeInfo& type, const void* raw);
+void writeNumber(const TypeInfo& type, void* raw, double value);
+
+struct Rgba {
+    std::uint8_t r = 0, g = 0, b = 0, a = 255;
+};
+Rgba readColor(const TypeInfo& type, const void* raw);
+void writeColor(const TypeInfo& type, void* raw, Rgba color);
+std::uint8_t channel(Rgba color, int index);
+void setChannel(Rgba& color, int index, std::uint8_t value);
+
+// Components of quaternions and directions.
+double readComponent(const TypeInfo& type, const void* raw, int index);
+
+}  // namespace tw

@@ -1,0 +1,85 @@
+// A backend that draws nothing: for native builds and engine tests. It accepts TW_DIRECT3D11
+// with any device pointer, supplies a fixed-width font whose metrics tests can compute with,
+// and records what a real backend would have drawn and uploaded.
+#include <cstring>
+
+#include "GraphBackend.h"
+
+namespace tw {
+namespace {
+
+constexpr int kAdvances[3] = {6, 8, 9};
+constexpr int kLineHeights[3] = {12, 15, 17};
+constexpr int kAtlasSize = 32;
+
+class HeadlessBackend final : public GraphBackend {
+  public:
+    HeadlessBackend() {
+        atlas_.width = atlas_.height = kAtlasSize;
+        atlas_.coverage.assign(kAtlasSize * kAtlasSize, 0);
+        // A white block for solid fills at the top-left, a glyph box beside it.
+        for (int y = 0; y < 4; ++y)
+            std::memset(&atlas_.coverage[y * kAtlasSize], 255, 4);
+        for (int y = 0; y < 16; ++y)
+            std::memset(&atlas_.coverage[y * kAtlasSize + 8], 255, 8);
+        atlas_.whiteU = atlas_.whiteV = 1.5f / kAtlasSize;
+        for (int size = 0; size < 3; ++size) {
+            FontFace& face = atlas_.faces[size];
+            face.lineHeight = kLineHeights[size];
+            face.ascent = kLineHeights[size] - 3;
+            for (int c = 0; c < 256; ++c) {
+                Glyph& glyph = face.glyphs[c];
+                glyph.advance = kAdvances[size];
+                const bool visible = (c > 32 && c < 127) || c > 160;
+                if (!visible) continue;
+                glyph.left = 0;
+                glyph.top = 2;
+                glyph.width = kAdvances[size] - 1;
+                glyph.height = kLineHeights[size] - 4;
+                glyph.u0 = 8.0f / kAtlasSize;
+                glyph.v0 = 0;
+                glyph.u1 = 16.0f / kAtlasSize;
+                glyph.v1 = 16.0f / kAtlasSize;
+            }
+        }
+    }
+
+    const FontAtlas& atlas() const override { return atlas_; }
+
+    void resize(int, int) override {}
+
+    bool render(const DisplayList& list) override {
+        stats_ = FrameStats{};
+        stats_.drawCalls = list.indices.empty() ? 0 : 1;
+        stats_.vertices = unsigned(list.vertices.size());
+        stats_.indices = unsigned(list.indices.size());
+        if (!uploadedOnce_ || list.version != uploadedVersion_) {
+            stats_.bytesUploaded =
+                list.vertices.size() * sizeof(Vertex) + list.indices.size() * sizeof(std::uint32_t);
+            stats_.rebuilt = 1;
+            uploadedVersion_ = list.version;
+            uploadedOnce_ = true;
+        }
+        return true;
+    }
+
+    FrameStats lastFrame() const override { return stats_; }
+
+  private:
+    FontAtlas atlas_;
+    FrameStats stats_{};
+    std::uint64_t uploadedVersion_ = 0;
+    bool uploadedOnce_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void*, std::string& error) {
+    if (api != TW_DIRECT3D11) {
+        error = "Unsupported graphics API: this engine draws with TW_DIRECT3D11 only";
+        return nullptr;
+    }
+    return std::make_unique<HeadlessBackend>();
+}
+
+}  // namespace tw
