@@ -17,32 +17,34 @@ using kztest::RunFolder;
 
 struct LauncherRun {
     HANDLE process = nullptr;
-    HANDLE errorOutput = nullptr;  // read end of the launcher's stderr
+    std::string errorFile;
 };
 
-// Starts "kzlaunch.exe <arguments>" in the folder with its stderr on a pipe.
+// Starts "kzlaunch.exe <arguments>" in the folder with its stdout and stderr going to a file. A
+// file rather than a pipe: Wine's desktop process may start from the demo and inherit the
+// handle, and a pipe would not end before it does.
 LauncherRun startLauncher(const RunFolder& run, const std::string& arguments) {
+    LauncherRun launched;
+    launched.errorFile = run.file("launcher-output.txt");
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    CreatePipe(&readEnd, &writeEnd, &inheritable, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE output =
+        CreateFileA(launched.errorFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdError = writeEnd;
-    startup.hStdOutput = writeEnd;
+    startup.hStdError = output;
+    startup.hStdOutput = output;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + run.file("kzlaunch.exe") + "\" " + arguments;
     const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0,
                                         nullptr, run.path().c_str(), &startup, &info);
-    CloseHandle(writeEnd);
-    if (!started) {
-        CloseHandle(readEnd);
-        return {};
-    }
+    CloseHandle(output);
+    if (!started) return launched;
     CloseHandle(info.hThread);
-    return {info.hProcess, readEnd};
+    launched.process = info.hProcess;
+    return launched;
 }
 
 struct LauncherResult {
@@ -50,17 +52,13 @@ struct LauncherResult {
     std::string errorText;
 };
 
-LauncherResult finish(LauncherRun run) {
+LauncherResult finish(const LauncherRun& run) {
     LauncherResult result;
     if (!run.process) return result;
-    char buffer[512];
-    DWORD read = 0;
-    while (ReadFile(run.errorOutput, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        result.errorText.append(buffer, read);
     WaitForSingleObject(run.process, 60000);
     GetExitCodeProcess(run.process, &result.exitCode);
-    CloseHandle(run.errorOutput);
     CloseHandle(run.process);
+    result.errorText = readFile(run.errorFile);
     return result;
 }
 
