@@ -23,17 +23,6 @@ std::string refusal(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-TEST(DemoOptions, WithoutArgumentsTheDemoRunsUntilClosedAt60Fps) {
-    const DemoOptions options = parsed({});
-    EXPECT_EQ(options.frames, 0);
-    EXPECT_EQ(options.fps, 60);
-    EXPECT_EQ(options.width, 960);
-    EXPECT_EQ(options.height, 600);
-    EXPECT_TRUE(options.report.empty());
-    EXPECT_EQ(options.resizeBuffersFrame, -1);
-    EXPECT_EQ(options.newSwapChainFrame, -1);
-}
-
 TEST(DemoOptions, EveryOptionTakesItsValue) {
     const DemoOptions options = parsed(
         {"--size", "800x450", "--frames", "120", "--fps", "0", "--report", "out.txt", "--exit-code",

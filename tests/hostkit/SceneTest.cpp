@@ -51,12 +51,3 @@ TEST(Scene, CallersRectanglesComeLastInTheirColour) {
     EXPECT_FLOAT_EQ(top, 20);
     EXPECT_FLOAT_EQ(bottom, 60);
 }
-
-TEST(Scene, ATinyWindowStillGivesWholeTriangles) {
-    std::vector<ColorVertex> vertices{{1, 2, 3}};
-    buildScene(100.0f, 1, 1, {}, &vertices);
-    EXPECT_EQ(vertices.size() % 3, 0u);
-    for (const ColorVertex& v : vertices) {
-        EXPECT_TRUE(v.x == v.x && v.y == v.y) << "no NaN";
-    }
-}
