@@ -12,7 +12,6 @@ void* patchVtableEntry(void** vtable, std::size_t slot, void* replacement) {
     // the old function or the new one, never half of each.
     void* previous = InterlockedExchangePointer(entry, replacement);
     VirtualProtect(entry, sizeof *entry, oldProtection, &oldProtection);
-    FlushInstructionCache(GetCurrentProcess(), entry, sizeof *entry);
     return previous;
 }
 

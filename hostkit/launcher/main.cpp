@@ -26,8 +26,8 @@ bool fileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The program as given, or found the way a shell would (current folder, then PATH, ".exe"
-// added when missing); empty when there is no such file.
+// The program as given, or searched for as SearchPath does (the launcher's folder, the current
+// folder, the system folders, then PATH; ".exe" added when missing); empty when there is none.
 std::string findProgram(const std::string& name) {
     char path[MAX_PATH];
     const DWORD n = SearchPathA(nullptr, name.c_str(), ".exe", MAX_PATH, path, nullptr);
