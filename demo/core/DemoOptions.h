@@ -1,0 +1,28 @@
+// The demo's command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kzdemo {
+
+struct DemoOptions {
+    int width = 960, height = 600;  // --size WxH: the client area at start
+    long frames = 0;                // --frames N: quit after N frames; 0 runs until closed
+    int fps = 60;                   // --fps N: frame-rate cap; 0 presents as fast as it can
+    std::string report;             // --report FILE: counts written there on exit
+    int exitCode = 0;               // --exit-code N: what the process returns
+    // --resize-buffers-at F:WxH: at frame F resize the swap chain's buffers to WxH while the
+    // window keeps its size (as a game does when its resolution setting changes).
+    long resizeBuffersFrame = -1;
+    int resizeBuffersWidth = 0, resizeBuffersHeight = 0;
+    // --new-swap-chain-at F: at frame F replace the swap chain by a new one on the same window.
+    long newSwapChainFrame = -1;
+};
+
+// Parses the arguments after the program name. On an unknown option or a malformed value it
+// returns false and sets error to a sentence naming it.
+bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* options,
+                      std::string* error);
+
+}  // namespace kzdemo
