@@ -1,7 +1,7 @@
 # Sourced by the test and demo scripts: a private X display and a private Wine prefix that
 # live for one run and are stopped by PID (and wineserver -k for this prefix only) on any exit.
 
-wine_session_start() {  # $1: directory that holds the prefix
+wine_session_start() {  # $1: the build directory, which holds the prefix
     WINE_SESSION_XVFB_PID=""
     export WINEPREFIX="$1/wineprefix"
     export WINEDEBUG="${WINEDEBUG:--all}"
@@ -38,6 +38,17 @@ wine_session_start() {  # $1: directory that holds the prefix
     # Wine's background services start with the first program of a server; starting them here,
     # with output to /dev/null, keeps them off the output pipes of the tests.
     /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 || true
+    # The desktop process, too, must not inherit a test's output (see DesktopKeeper.cpp).
+    local keeper="$1/tests/support/kz_desktop_keeper.exe" ready="$WINEPREFIX/desktop-ready"
+    if [[ -f "$keeper" ]]; then
+        rm -f "$ready"
+        /usr/lib/wine/wine64 "$keeper" "$(/usr/lib/wine/wine64 winepath -w "$ready" 2>/dev/null)" \
+            </dev/null >/dev/null 2>&1 &
+        for i in $(seq 100); do
+            [[ -f "$ready" ]] && break
+            sleep 0.1
+        done
+    fi
 }
 
 wine_session_stop() {
