@@ -16,7 +16,6 @@ namespace {
 struct State {
     std::vector<Call> calls;
     std::vector<std::unique_ptr<CTwBar>> bars;
-    std::vector<Control> controls;
     bool initialized = false;
     int initResult = 1;
     int eventResult = 0;
@@ -48,14 +47,6 @@ CTwBar* find(const std::string& name) {
     for (auto& b : state().bars)
         if (b->name == name) return b.get();
     return nullptr;
-}
-
-int addControl(TwBar* b, const char* name, Control control) {
-    if (!b || !name) return 0;
-    control.bar = b->name;
-    control.name = name;
-    state().controls.push_back(control);
-    return 1;
 }
 
 }  // namespace
@@ -107,12 +98,6 @@ std::vector<int> barParam(const std::string& barName, const std::string& param) 
     return it == b->params.end() ? std::vector<int>{} : it->second;
 }
 
-const Control* findControl(const std::string& barName, const std::string& name) {
-    for (const Control& c : state().controls)
-        if (c.bar == barName && c.name == name) return &c;
-    return nullptr;
-}
-
 }  // namespace twdouble
 
 using namespace twdouble;
@@ -157,11 +142,6 @@ TwBar* TW_CALL TwNewBar(const char* name) {
     return state().bars.back().get();
 }
 
-int TW_CALL TwDeleteBar(TwBar* b) {
-    record("TwDeleteBar", {bar(b)});
-    return 0;
-}
-
 int TW_CALL TwGetBarCount(void) {
     record("TwGetBarCount", {});
     return static_cast<int>(state().bars.size());
@@ -183,23 +163,9 @@ const char* TW_CALL TwGetBarName(const TwBar* b) {
     return b ? b->name.c_str() : nullptr;
 }
 
-int TW_CALL TwRefreshBar(TwBar* b) {
-    record("TwRefreshBar", {bar(b)});
-    return b != nullptr;
-}
-
 int TW_CALL TwAddVarRW(TwBar* b, const char* name, TwType type, void* var, const char* def) {
     record("TwAddVarRW", {bar(b), text(name), number(type), pointer(var), text(def)});
-    Control c;
-    c.type = type;
-    c.variable = var;
-    c.define = def ? def : "";
-    return addControl(b, name, c);
-}
-
-int TW_CALL TwAddVarRO(TwBar* b, const char* name, TwType type, const void* var, const char* def) {
-    record("TwAddVarRO", {bar(b), text(name), number(type), pointer(var), text(def)});
-    return 0;
+    return b && name;
 }
 
 int TW_CALL TwAddVarCB(TwBar* b, const char* name, TwType type, TwSetVarCallback set,
@@ -207,24 +173,14 @@ int TW_CALL TwAddVarCB(TwBar* b, const char* name, TwType type, TwSetVarCallback
     record("TwAddVarCB",
            {bar(b), text(name), number(type), pointer(reinterpret_cast<const void*>(set)),
             pointer(reinterpret_cast<const void*>(get)), pointer(clientData), text(def)});
-    Control c;
-    c.type = type;
-    c.set = set;
-    c.get = get;
-    c.clientData = clientData;
-    c.define = def ? def : "";
-    return addControl(b, name, c);
+    return b && name;
 }
 
 int TW_CALL TwAddButton(TwBar* b, const char* name, TwButtonCallback callback, void* clientData,
                         const char* def) {
     record("TwAddButton", {bar(b), text(name), pointer(reinterpret_cast<const void*>(callback)),
                            pointer(clientData), text(def)});
-    Control c;
-    c.button = callback;
-    c.clientData = clientData;
-    c.define = def ? def : "";
-    return addControl(b, name, c);
+    return b && name;
 }
 
 int TW_CALL TwAddSeparator(TwBar* b, const char* name, const char* def) {
@@ -232,29 +188,9 @@ int TW_CALL TwAddSeparator(TwBar* b, const char* name, const char* def) {
     return b != nullptr;
 }
 
-int TW_CALL TwRemoveVar(TwBar* b, const char* name) {
-    record("TwRemoveVar", {bar(b), text(name)});
-    return 0;
-}
-
-int TW_CALL TwRemoveAllVars(TwBar* b) {
-    record("TwRemoveAllVars", {bar(b)});
-    return 0;
-}
-
 int TW_CALL TwDefine(const char* def) {
     record("TwDefine", {text(def)});
     return 1;
-}
-
-TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal*, unsigned int count) {
-    record("TwDefineEnum", {text(name), number(count)});
-    return TW_TYPE_UNDEF;
-}
-
-TwType TW_CALL TwDefineEnumFromString(const char* name, const char* labels) {
-    record("TwDefineEnumFromString", {text(name), text(labels)});
-    return TW_TYPE_UNDEF;
 }
 
 int TW_CALL TwGetParam(TwBar* b, const char* varName, const char* param, TwParamValueType type,
@@ -281,11 +217,6 @@ int TW_CALL TwSetParam(TwBar* b, const char* varName, const char* param, TwParam
     if (!b || !param || type != TW_PARAM_INT32) return 0;
     b->params[param].assign(values, values + inCount);
     return 1;
-}
-
-const char* TW_CALL TwGetLastError(void) {
-    record("TwGetLastError", {});
-    return nullptr;
 }
 
 }  // extern "C"

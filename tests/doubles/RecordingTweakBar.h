@@ -1,5 +1,5 @@
-// A test double of the tweak-bar API for the module's tests: it records every call with its
-// arguments, keeps a list of bars (the help bar at index 0 after TwInit) whose integer
+// A test double of the part of the tweak-bar API that the module calls: it records every call
+// with its arguments, keeps a list of bars (the help bar at index 0 after TwInit) whose integer
 // parameters can be set and read back, and returns what a test tells it.
 #pragma once
 
@@ -32,17 +32,5 @@ void setEventResult(int result);
 
 // The integer parameters of a bar, as TwSetParam left them ("alpha", "position"...).
 std::vector<int> barParam(const std::string& barName, const std::string& param);
-
-// The controls added to a bar, with their callbacks, to press or read them as the engine would.
-struct Control {
-    std::string bar, name, define;
-    TwType type = TW_TYPE_UNDEF;
-    TwButtonCallback button = nullptr;
-    TwSetVarCallback set = nullptr;
-    TwGetVarCallback get = nullptr;
-    void* clientData = nullptr;
-    void* variable = nullptr;
-};
-const Control* findControl(const std::string& bar, const std::string& name);
 
 }  // namespace twdouble
