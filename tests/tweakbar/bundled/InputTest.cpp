@@ -138,34 +138,6 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndTheEnterIsTheEngines) {
     EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 0);
 }
 
-TEST_F(WindowInput, ClicksToggleABoolPickAnEnumValueAndDragANumber) {
-    bool fog = false;
-    int mode = 0;
-    int count = 10;
-    const TwType modes = TwDefineEnumFromString("Mode", "Off, Low, High");
-    ASSERT_EQ(TwAddVarRW(bar, "Fog", TW_TYPE_BOOLCPP, &fog, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "Mode", modes, &mode, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, "step=2"), 1);
-
-    const auto fogRow = row("Fog");
-    engine.click(fogRow.valueX, fogRow.y);
-    EXPECT_TRUE(fog);
-
-    const auto modeRow = row("Mode");
-    engine.click(modeRow.valueX, modeRow.y);
-    // The list opens below the field, one line per value.
-    const tw::Rect modeRect = tw::shownRow(*bar, bar->find("Mode"), -1)->rect;
-    const int lineHeight = bar->layout.lineHeight;
-    engine.click(modeRow.valueX, modeRect.bottom() + 1 + 2 * lineHeight + lineHeight / 2);
-    EXPECT_EQ(mode, 2);
-
-    // Dragging a number steps it once per pixel past a small dead zone, and writes on the way.
-    const auto countRow = row("Count");
-    engine.drag(countRow.valueX, countRow.y, countRow.valueX + 20, countRow.y);
-    EXPECT_GT(count, 10);
-    EXPECT_EQ(count % 2, 0);
-}
-
 LRESULT CALLBACK forwardWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     kztest::lastAnswer = TwEventWin(window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
