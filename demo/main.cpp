@@ -39,9 +39,13 @@ std::vector<kzdemo::SolidRect> statusRects(const DemoState& state, long frame) {
     return rects;
 }
 
-void writeReport(const std::string& path, const DemoState& state, const RunTotals& totals) {
-    FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) return;
+// Writes the counts beside the file and then moves them into its place, so that a reader sees
+// either the last report or this one, never half of one. Returns false when the move failed (a
+// reader holds the file open without allowing it); the next report tries again.
+bool writeReport(const std::string& path, const DemoState& state, const RunTotals& totals) {
+    const std::string partial = path + ".partial";
+    FILE* file = std::fopen(partial.c_str(), "w");
+    if (!file) return false;
     std::fprintf(file,
                  "frames=%ld\nmouse=%ld\nkeyboard=%ld\nnull=%ld\nresizes=%ld\nresizeFailures=%ld\n"
                  "width=%u\nheight=%u\nswapChains=%ld\npresentFailures=%ld\n",
@@ -49,6 +53,7 @@ void writeReport(const std::string& path, const DemoState& state, const RunTotal
                  state.resizes, state.resizeFailures, state.renderer.bufferWidth(),
                  state.renderer.bufferHeight(), totals.swapChains, totals.presentFailures);
     std::fclose(file);
+    return MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 double secondsSince(const LARGE_INTEGER& start) {
@@ -63,6 +68,7 @@ double secondsSince(const LARGE_INTEGER& start) {
 void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& totals) {
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
+    double nextReport = 0;
     std::vector<kzdemo::ColorVertex> vertices;
     for (;;) {
         MSG message;
@@ -78,7 +84,9 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
         if (totals.frames == options.newSwapChainFrame && state.renderer.replaceSwapChain())
             ++totals.swapChains;
 
-        kzdemo::buildScene(static_cast<float>(secondsSince(start)),
+        const double seconds =
+            options.stillAt >= 0 ? static_cast<double>(options.stillAt) : secondsSince(start);
+        kzdemo::buildScene(static_cast<float>(seconds),
                            static_cast<float>(state.renderer.bufferWidth()),
                            static_cast<float>(state.renderer.bufferHeight()),
                            statusRects(state, totals.frames), &vertices);
@@ -86,6 +94,9 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
         if (FAILED(state.renderer.present(0))) ++totals.presentFailures;
         ++totals.frames;
         if (options.frames > 0 && totals.frames >= options.frames) DestroyWindow(window);
+        if (!options.report.empty() && secondsSince(start) >= nextReport &&
+            writeReport(options.report, state, totals))
+            nextReport = secondsSince(start) + 0.1;
 
         if (options.fps > 0) {
             const double next = static_cast<double>(totals.frames) / options.fps;
@@ -118,6 +129,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     RunTotals totals;
     run(window, state, options, totals);
-    if (!options.report.empty()) writeReport(options.report, state, totals);
+    // The last report must land; a reader holds the file only for a moment.
+    for (int attempt = 0; !options.report.empty() && attempt < 100; ++attempt) {
+        if (writeReport(options.report, state, totals)) break;
+        Sleep(10);
+    }
     return options.exitCode;
 }

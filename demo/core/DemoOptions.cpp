@@ -64,6 +64,8 @@ bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* op
                            &options->resizeBuffersHeight);
         } else if (name == "--new-swap-chain-at") {
             ok = parseLong(value, 0, LONG_MAX, &options->newSwapChainFrame);
+        } else if (name == "--still-at") {
+            ok = parseLong(value, 0, 86400, &options->stillAt);
         } else {
             *error = "unknown option " + name;
             return false;

@@ -24,9 +24,10 @@ std::string refusal(const std::vector<std::string>& arguments) {
 }  // namespace
 
 TEST(DemoOptions, EveryOptionTakesItsValue) {
-    const DemoOptions options = parsed(
-        {"--size", "800x450", "--frames", "120", "--fps", "0", "--report", "out.txt", "--exit-code",
-         "7", "--resize-buffers-at", "30:640X360", "--new-swap-chain-at", "60"});
+    const DemoOptions options =
+        parsed({"--size", "800x450", "--frames", "120", "--fps", "0", "--report", "out.txt",
+                "--exit-code", "7", "--resize-buffers-at", "30:640X360", "--new-swap-chain-at",
+                "60", "--still-at", "12"});
     EXPECT_EQ(options.width, 800);
     EXPECT_EQ(options.height, 450);
     EXPECT_EQ(options.frames, 120);
@@ -37,6 +38,7 @@ TEST(DemoOptions, EveryOptionTakesItsValue) {
     EXPECT_EQ(options.resizeBuffersWidth, 640);
     EXPECT_EQ(options.resizeBuffersHeight, 360);
     EXPECT_EQ(options.newSwapChainFrame, 60);
+    EXPECT_EQ(options.stillAt, 12);
 }
 
 TEST(DemoOptions, MalformedValuesAndUnknownOptionsAreNamedInTheError) {
@@ -54,4 +56,5 @@ TEST(DemoOptions, MalformedValuesAndUnknownOptionsAreNamedInTheError) {
     EXPECT_EQ(refusal({"--exit-code", "256"}), "bad value for --exit-code: 256");
     EXPECT_EQ(refusal({"--resize-buffers-at", "30"}), "bad value for --resize-buffers-at: 30");
     EXPECT_EQ(refusal({"--report", ""}), "bad value for --report: ");
+    EXPECT_EQ(refusal({"--still-at", "86401"}), "bad value for --still-at: 86401");
 }

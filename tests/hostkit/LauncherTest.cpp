@@ -7,74 +7,21 @@
 #include <cstdint>
 #include <string>
 
+#include "LauncherDriver.h"
 #include "RunFolder.h"
 
 namespace {
 
+using kztest::finish;
+using kztest::LauncherResult;
+using kztest::LauncherRun;
 using kztest::readCounts;
 using kztest::readFile;
 using kztest::RunFolder;
-
-struct LauncherRun {
-    HANDLE process = nullptr;
-    std::string errorFile;
-};
-
-// Starts "kzlaunch.exe <arguments>" in the folder with its stdout and stderr going to a file. A
-// file rather than a pipe: Wine's desktop process may start from the demo and inherit the
-// handle, and a pipe would not end before it does.
-LauncherRun startLauncher(const RunFolder& run, const std::string& arguments) {
-    LauncherRun launched;
-    launched.errorFile = run.file("launcher-output.txt");
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE output =
-        CreateFileA(launched.errorFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdError = output;
-    startup.hStdOutput = output;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + run.file("kzlaunch.exe") + "\" " + arguments;
-    const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                        nullptr, run.path().c_str(), &startup, &info);
-    CloseHandle(output);
-    if (!started) return launched;
-    CloseHandle(info.hThread);
-    launched.process = info.hProcess;
-    return launched;
-}
-
-struct LauncherResult {
-    DWORD exitCode = 0xffffffff;
-    std::string errorText;
-};
-
-LauncherResult finish(const LauncherRun& run) {
-    LauncherResult result;
-    if (!run.process) return result;
-    WaitForSingleObject(run.process, 60000);
-    GetExitCodeProcess(run.process, &result.exitCode);
-    CloseHandle(run.process);
-    result.errorText = readFile(run.errorFile);
-    return result;
-}
-
-LauncherResult runLauncher(const RunFolder& run, const std::string& arguments) {
-    return finish(startLauncher(run, arguments));
-}
-
-template <typename Condition>
-bool waitFor(Condition condition, DWORD timeoutMs = 20000) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
+using kztest::runLauncher;
+using kztest::sendKey;
+using kztest::startLauncher;
+using kztest::waitFor;
 
 void layOutHost(RunFolder& run) {
     run.copyPart("kzlaunch.exe");
@@ -95,26 +42,6 @@ class ProbeEnvironment {
     }
 };
 
-void sendKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-void clickAt(int x, int y) {
-    INPUT input[3] = {};
-    for (INPUT& i : input)
-        i.type = INPUT_MOUSE;
-    input[0].mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input[0].mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
-}
-
 // --- the demo through the launcher ----------------------------------------------------------
 
 TEST(LauncherWithDemo, RealInputResizeAndSwallowedKeysAsTheGameAndThePlugInSeeThem) {
@@ -130,19 +57,16 @@ TEST(LauncherWithDemo, RealInputResizeAndSwallowedKeysAsTheGameAndThePlugInSeeTh
     // The probe logs its first frame; by then the host has subclassed the demo's window.
     ASSERT_TRUE(waitFor(
         [&] { return readFile(run.file("KZLog.txt")).find("first frame") != std::string::npos; }));
-    SetForegroundWindow(demo);
-    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == demo; }));
+    ASSERT_TRUE(kztest::focus(demo));
 
     RECT client;
     GetClientRect(demo, &client);
-    POINT centre{client.right / 2, client.bottom / 2};
-    ClientToScreen(demo, &centre);
     for (int i = 0; i < 5; ++i)
         sendKey('A');
     for (int i = 0; i < 3; ++i)
         sendKey(VK_F9);
     for (int i = 0; i < 3; ++i)
-        clickAt(centre.x + i * 10, centre.y);
+        kztest::clickAt(demo, client.right / 2 + i * 10, client.bottom / 2);
     // A window manager's resize: the demo resizes its buffers in WM_SIZE while the probe holds
     // a view on one.
     SetWindowPos(demo, nullptr, 0, 0, 800, 500, SWP_NOMOVE | SWP_NOZORDER);
@@ -151,7 +75,7 @@ TEST(LauncherWithDemo, RealInputResizeAndSwallowedKeysAsTheGameAndThePlugInSeeTh
     sendKey(VK_ESCAPE);  // queued behind the input above, so the demo has seen all of it
 
     const LauncherResult result = finish(launcher);
-    EXPECT_EQ(result.exitCode, 7u) << result.errorText;
+    EXPECT_EQ(result.exitCode, 7u) << result.output;
     auto game = readCounts(run.file("demo.txt"));
     auto seen = readCounts(run.file("KZProbe.dll.txt"));
     ASSERT_FALSE(game.empty());
@@ -187,7 +111,7 @@ TEST(LauncherWithDemo, EveryFrameReachesThePlugInAcrossABufferResize) {
     ProbeEnvironment probe(run, "1", "");
     const LauncherResult result = runLauncher(
         run, "KZDemo.exe --frames 60 --fps 0 --resize-buffers-at 20:320x200 --report demo.txt");
-    ASSERT_EQ(result.exitCode, 0u) << result.errorText;
+    ASSERT_EQ(result.exitCode, 0u) << result.output;
     auto game = readCounts(run.file("demo.txt"));
     auto seen = readCounts(run.file("KZProbe.dll.txt"));
     EXPECT_EQ(game["resizeFailures"], 0);
@@ -202,7 +126,7 @@ TEST(LauncherWithDemo, EveryFrameReachesThePlugInAcrossANewSwapChain) {
     ProbeEnvironment probe(run, "", "");
     const LauncherResult result =
         runLauncher(run, "KZDemo.exe --frames 60 --fps 0 --new-swap-chain-at 20 --report demo.txt");
-    ASSERT_EQ(result.exitCode, 0u) << result.errorText;
+    ASSERT_EQ(result.exitCode, 0u) << result.output;
     auto game = readCounts(run.file("demo.txt"));
     auto seen = readCounts(run.file("KZProbe.dll.txt"));
     EXPECT_EQ(game["swapChains"], 2);
@@ -235,23 +159,23 @@ TEST(LauncherRefuses, ProgramsItCannotEnterWithASentenceSayingWhy) {
 
     LauncherResult r = runLauncher(run, "");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("usage"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("usage"), std::string::npos) << r.output;
 
     r = runLauncher(run, "missing.exe");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("program not found: missing.exe"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("program not found: missing.exe"), std::string::npos) << r.output;
 
     r = runLauncher(run, "old.exe");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("32-bit"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("32-bit"), std::string::npos) << r.output;
 
     r = runLauncher(run, "text.exe");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("not a Windows program"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("not a Windows program"), std::string::npos) << r.output;
 
     r = runLauncher(run, "plugins\\KZProbe.dll");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("is a DLL"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("is a DLL"), std::string::npos) << r.output;
 }
 
 TEST(LauncherRefuses, MissingHostDllBeforeStartingAnything) {
@@ -260,7 +184,7 @@ TEST(LauncherRefuses, MissingHostDllBeforeStartingAnything) {
     run.copyPart("KZDemo.exe");
     const LauncherResult r = runLauncher(run, "KZDemo.exe --report demo.txt");
     EXPECT_EQ(r.exitCode, kRefused);
-    EXPECT_NE(r.errorText.find("KZBase.dll not found"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("KZBase.dll not found"), std::string::npos) << r.output;
     EXPECT_TRUE(readFile(run.file("demo.txt")).empty()) << "the demo must not have run";
 }
 
@@ -271,7 +195,7 @@ TEST(LauncherRefuses, HostThatCannotBeLoadedEndsTheProgramUnstarted) {
     run.write("KZBase.dll", "not a DLL at all");
     const LauncherResult r = runLauncher(run, "KZDemo.exe --report demo.txt");
     EXPECT_EQ(r.exitCode, kLaunchFailed);
-    EXPECT_NE(r.errorText.find("failed in the new process"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.output.find("failed in the new process"), std::string::npos) << r.output;
     EXPECT_TRUE(readFile(run.file("demo.txt")).empty()) << "the demo must not have run";
 }
 

@@ -42,8 +42,17 @@ void removeTree(const std::string& folder) {
 RunFolder::RunFolder(const std::string& name) : partsFolder_(programFolder()) {
     const std::string runs = partsFolder_ + "\\runs";
     CreateDirectoryA(runs.c_str(), nullptr);
+    // Earlier runs of the same test go, so that the folder keeps one run per test (the last one,
+    // for a person to look at) instead of a copy of every part per run.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((runs + "\\" + name + "-*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            removeTree(runs + "\\" + found.cFileName);
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
     path_ = runs + "\\" + name + "-" + std::to_string(GetCurrentProcessId());
-    removeTree(path_);
     if (!CreateDirectoryA(path_.c_str(), nullptr))
         throw std::runtime_error("cannot create " + path_);
 }

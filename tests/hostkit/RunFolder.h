@@ -9,7 +9,8 @@ namespace kztest {
 
 class RunFolder {
   public:
-    // Creates <test program folder>\runs\<name>-<process id>, emptied if it exists.
+    // Creates <test program folder>\runs\<name>-<process id> after removing the folders of
+    // earlier runs of that name.
     explicit RunFolder(const std::string& name);
 
     const std::string& path() const { return path_; }

@@ -6,6 +6,10 @@
 //   KZPROBE_HOLD_VIEW=1           keep a view on back buffer 0, released on WM_SIZE, the way an
 //                                 overlay that draws does
 //   KZPROBE_REPORT_DIR=<dir>      on WM_DESTROY write <dir>\<this DLL's name>.txt
+//   KZPROBE_CAPTURE=<name>        whenever the event <name> is set, write the frame about to be
+//                                 presented, as the plug-ins before this one left it, to
+//                                 <dir>\capture.rgba (width, height: 32-bit each, then RGBA
+//                                 rows), then set the event <name>.done
 #include <windows.h>
 #include <d3d11.h>
 
@@ -13,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "D3DTestWindow.h"
 #include "HostImports.h"
 #include "MessageCounts.h"
 #include "ProbeCounters.h"
@@ -31,6 +36,7 @@ struct Config {
     unsigned long long rewriteWParam = 0;
     bool holdView = false;
     char reportDir[MAX_PATH] = "";
+    HANDLE captureRequest = nullptr, captureDone = nullptr;
 } gConfig;
 
 ID3D11RenderTargetView* gView = nullptr;
@@ -58,6 +64,11 @@ void readConfig() {
     }
     gConfig.holdView = environment("KZPROBE_HOLD_VIEW", value, MAX_PATH) && value[0] == '1';
     environment("KZPROBE_REPORT_DIR", gConfig.reportDir, MAX_PATH);
+    if (environment("KZPROBE_CAPTURE", value, MAX_PATH)) {
+        gConfig.captureRequest = OpenEventA(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, value);
+        std::strcat(value, ".done");
+        gConfig.captureDone = OpenEventA(EVENT_MODIFY_STATE, FALSE, value);
+    }
 }
 
 const char* ownFileName() {
@@ -97,6 +108,22 @@ void holdView(IDXGISwapChain* swapChain) {
         ++gCounters.viewsCreated;
     if (backBuffer) backBuffer->Release();
     if (device) device->Release();
+}
+
+void captureWhenAsked(IDXGISwapChain* swapChain) {
+    if (!gConfig.captureRequest || !gConfig.captureDone ||
+        WaitForSingleObject(gConfig.captureRequest, 0) != WAIT_OBJECT_0)
+        return;
+    int size[2] = {0, 0};
+    const std::vector<std::uint8_t> rgba = kztest::readBackBuffer(swapChain, &size[0], &size[1]);
+    char path[MAX_PATH * 2];
+    std::snprintf(path, sizeof path, "%s\\capture.rgba", gConfig.reportDir);
+    if (FILE* file = std::fopen(path, "wb")) {
+        std::fwrite(size, sizeof size, 1, file);
+        std::fwrite(rgba.data(), 1, rgba.size(), file);
+        std::fclose(file);
+    }
+    SetEvent(gConfig.captureDone);
 }
 
 template <typename T>
@@ -161,6 +188,7 @@ extern "C" __declspec(dllexport) void BeforeD3D11Present(IDXGISwapChain* swapCha
         ++gCounters.distinctSwapChains;
     }
     if (gConfig.holdView) holdView(swapChain);
+    captureWhenAsked(swapChain);
 }
 
 extern "C" __declspec(dllexport) void dbefore_WindowProc(void*, HostMessage* record) {
