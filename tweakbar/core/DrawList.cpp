@@ -228,12 +228,12 @@ class BarPainter {
         } else if (color) {
             paintSwatch(field, readColor(control.typeInfo, control.value.data()));
         } else if (control.typeInfo.kind == ValueKind::Bool && !control.boolLabelsSet) {
-            paintCheck(field, readNumber(control.typeInfo, control.value.data()) != 0, ink);
+            paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
         } else {
             const bool list = control.enumEntries() && !control.isReadOnly();
             const int arrow = list ? face_.lineHeight / 2 + 2 : 0;
-            clippedText({field.x, field.y, field.w - arrow, field.h}, textX, top, control.valueText,
-                        ink);
+            clippedText({field.x, field.y, field.w - kValuePadding - arrow, field.h}, textX, top,
+                        control.valueText, ink);
             if (list) paintArrow(field, ink);
         }
     }
@@ -260,16 +260,14 @@ class BarPainter {
     }
 
     // A check mark when on, a short dash when off.
-    void paintCheck(const Rect& field, bool on, PackedColor ink) {
-        const float h = float(field.h), x = float(field.x + kValuePadding + 1);
-        const float y = float(field.y);
+    void paintCheck(const Rect& field, int top, bool on, PackedColor ink) {
         painter_.setClip(intersect(layout_.frame, field));
         if (on) {
-            const float s = h - 4;
-            painter_.stroke(x, y + h * 0.5f, x + s * 0.35f, y + h - 3, 2, ink);
-            painter_.stroke(x + s * 0.35f, y + h - 3, x + s, y + 3, 2, ink);
+            painter_.glyph(face_.checkMark, field.x + kValuePadding, top, ink);
         } else {
-            painter_.fill({int(x), field.y + field.h / 2 - 1, std::max(4, field.h / 2), 2}, ink);
+            painter_.fill({field.x + kValuePadding + 1, field.y + field.h / 2 - 1,
+                           std::max(4, field.h / 2), 2},
+                          ink);
         }
         painter_.setClip(layout_.frame);
     }

@@ -10,9 +10,9 @@
 namespace tw {
 
 struct Glyph {
-    int advance = 0;             // pen movement in pixels
-    int left = 0, top = 0;       // bitmap box relative to the pen position at the top of the line
-    int width = 0, height = 0;   // bitmap box size in pixels; 0 for blanks
+    int advance = 0;            // pen movement in pixels
+    int left = 0, top = 0;      // bitmap box relative to the pen position at the top of the line
+    int width = 0, height = 0;  // bitmap box size in pixels; 0 for blanks
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
 };
 
@@ -20,10 +20,14 @@ struct FontFace {
     int lineHeight = 0;  // pixels from one text line to the next
     int ascent = 0;
     std::array<Glyph, 256> glyphs;  // indexed by the 8-bit character code
+    // A tick for booleans that are on, antialiased like the text and sized to its line; the
+    // code page has no such character.
+    Glyph checkMark;
 
     int measure(const char* text) const {
         int width = 0;
-        for (; *text; ++text) width += glyphs[static_cast<unsigned char>(*text)].advance;
+        for (; *text; ++text)
+            width += glyphs[static_cast<unsigned char>(*text)].advance;
         return width;
     }
 };
@@ -34,7 +38,9 @@ struct FontAtlas {
     std::array<FontFace, 3> faces;       // fontsize 1, 2 and 3
     float whiteU = 0, whiteV = 0;        // centre of a fully covered texel, for solid fills
 
-    const FontFace& face(int fontSize) const { return faces[fontSize < 1 ? 0 : fontSize > 3 ? 2 : fontSize - 1]; }
+    const FontFace& face(int fontSize) const {
+        return faces[fontSize < 1 ? 0 : fontSize > 3 ? 2 : fontSize - 1];
+    }
 };
 
 }  // namespace tw

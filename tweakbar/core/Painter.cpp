@@ -63,37 +63,20 @@ void Painter::outline(const Rect& rect, PackedColor color) {
     fill({rect.right() - 1, rect.y + 1, 1, rect.h - 2}, color);
 }
 
-void Painter::stroke(float x0, float y0, float x1, float y1, float width, PackedColor color) {
-    const float dx = x1 - x0, dy = y1 - y0;
-    const float length = std::sqrt(dx * dx + dy * dy);
-    if (length <= 0) return;
-    const float nx = -dy / length * width * 0.5f, ny = dx / length * width * 0.5f;
-    const float xs[4] = {x0 + nx, x1 + nx, x1 - nx, x0 - nx};
-    const float ys[4] = {y0 + ny, y1 + ny, y1 - ny, y0 - ny};
-    const float left = float(clip_.x), top = float(clip_.y);
-    const float right = float(clip_.right()), bottom = float(clip_.bottom());
-    for (int i = 0; i < 4; ++i) {
-        if (xs[i] < left || ys[i] < top || xs[i] > right || ys[i] > bottom) return;
-    }
-    const auto base = std::uint32_t(list_.vertices.size());
-    for (int i = 0; i < 4; ++i) {
-        list_.vertices.push_back({xs[i], ys[i], atlas_.whiteU, atlas_.whiteV, color});
-    }
-    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
-        list_.indices.push_back(base + i);
+void Painter::glyph(const Glyph& glyph, int x, int y, PackedColor color) {
+    if (glyph.width <= 0 || glyph.height <= 0) return;
+    const float gx = float(x + glyph.left), gy = float(y + glyph.top);
+    quad(gx, gy, gx + float(glyph.width), gy + float(glyph.height), glyph.u0, glyph.v0, glyph.u1,
+         glyph.v1, color, color);
 }
 
 int Painter::text(const FontFace& face, int x, int y, std::string_view text, PackedColor color) {
     int pen = x;
     for (const char c : text) {
-        const Glyph& glyph = face.glyphs[static_cast<unsigned char>(c)];
         if (pen >= clip_.right()) break;
-        if (glyph.width > 0 && glyph.height > 0) {
-            const float gx = float(pen + glyph.left), gy = float(y + glyph.top);
-            quad(gx, gy, gx + float(glyph.width), gy + float(glyph.height), glyph.u0, glyph.v0,
-                 glyph.u1, glyph.v1, color, color);
-        }
-        pen += glyph.advance;
+        const Glyph& g = face.glyphs[static_cast<unsigned char>(c)];
+        glyph(g, pen, y, color);
+        pen += g.advance;
     }
     return pen;
 }

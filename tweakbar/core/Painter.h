@@ -21,9 +21,8 @@ class Painter {
     // A vertical gradient.
     void fill(const Rect& rect, PackedColor top, PackedColor bottom);
     void outline(const Rect& rect, PackedColor color);
-    // A straight stroke of the given width; drawn only when it lies wholly inside the clip,
-    // since only axis-aligned quads are clipped.
-    void stroke(float x0, float y0, float x1, float y1, float width, PackedColor color);
+    // One glyph of the atlas with the pen at x and the top of its line at y.
+    void glyph(const Glyph& glyph, int x, int y, PackedColor color);
     // Text with the top of its line at y; returns the pen position after it, or where it
     // stopped at the clip's right edge.
     int text(const FontFace& face, int x, int y, std::string_view text, PackedColor color);

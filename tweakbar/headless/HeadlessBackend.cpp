@@ -41,6 +41,7 @@ class HeadlessBackend final : public GraphBackend {
                 glyph.u1 = 16.0f / kAtlasSize;
                 glyph.v1 = 16.0f / kAtlasSize;
             }
+            face.checkMark = face.glyphs['v'];
         }
     }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -31,6 +33,7 @@ struct RasterFace {
     int lineHeight = 0;
     int ascent = 0;
     std::vector<RasterGlyph> glyphs = std::vector<RasterGlyph>(256);
+    RasterGlyph checkMark;
 };
 
 // The Unicode character of an 8-bit code, or 0 for the control codes (C0, DEL, and the C1 range
@@ -100,6 +103,41 @@ void rasteriseGlyph(HDC dc, wchar_t character, int ascent, RasterGlyph& glyph) {
         }
 }
 
+float distanceToSegment(float px, float py, float ax, float ay, float bx, float by) {
+    const float dx = bx - ax, dy = by - ay;
+    const float t = std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
+    return std::hypot(px - ax - t * dx, py - ay - t * dy);
+}
+
+// A tick of two strokes in a square box about two thirds of the line high, with coverage from
+// 4 x 4 samples per texel so that its slanted edges are smooth like the text's.
+void rasteriseCheckMark(int lineHeight, RasterGlyph& glyph) {
+    const int size = std::max(7, lineHeight * 3 / 4);
+    const float half = 0.09f * float(size);  // half the stroke width
+    const float span = float(size) - 2 * half;
+    const float ax = half + 0.05f * span, ay = half + 0.55f * span;
+    const float bx = half + 0.36f * span, by = half + 0.92f * span;
+    const float cx = half + span, cy = half + 0.05f * span;
+    glyph.ink.assign(std::size_t(size) * std::size_t(size), 0);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            int covered = 0;
+            for (int sy = 0; sy < 4; ++sy)
+                for (int sx = 0; sx < 4; ++sx) {
+                    const float px = float(x) + (float(sx) + 0.5f) / 4;
+                    const float py = float(y) + (float(sy) + 0.5f) / 4;
+                    if (distanceToSegment(px, py, ax, ay, bx, by) <= half ||
+                        distanceToSegment(px, py, bx, by, cx, cy) <= half)
+                        ++covered;
+                }
+            glyph.ink[std::size_t(y * size + x)] = static_cast<std::uint8_t>(covered * 255 / 16);
+        }
+    glyph.metrics.advance = size + 2;
+    glyph.metrics.left = 1;
+    glyph.metrics.top = (lineHeight - size + 1) / 2;
+    glyph.metrics.width = glyph.metrics.height = size;
+}
+
 bool rasteriseFace(int cellHeight, RasterFace& face, std::string& error) {
     FontContext context(cellHeight);
     if (!context.valid()) {
@@ -116,26 +154,47 @@ bool rasteriseFace(int cellHeight, RasterFace& face, std::string& error) {
     for (int code = 0; code < 256; ++code)
         if (const wchar_t character = printableUnicodeOf(code))
             rasteriseGlyph(context.dc(), character, face.ascent, face.glyphs[std::size_t(code)]);
+    rasteriseCheckMark(face.lineHeight, face.checkMark);
     return true;
 }
 
 // Places glyphs in rows from left to right, the white block first; returns the atlas height.
 int packGlyphs(std::vector<RasterFace>& faces) {
     int x = kWhiteSize + kGap, y = 0, rowHeight = kWhiteSize;
-    for (RasterFace& face : faces)
-        for (RasterGlyph& glyph : face.glyphs) {
-            if (glyph.ink.empty()) continue;
-            if (x + glyph.metrics.width > kAtlasWidth) {
-                x = 0;
-                y += rowHeight + kGap;
-                rowHeight = 0;
-            }
-            glyph.x = x;
-            glyph.y = y;
-            x += glyph.metrics.width + kGap;
-            if (glyph.metrics.height > rowHeight) rowHeight = glyph.metrics.height;
+    std::vector<RasterGlyph*> all;
+    for (RasterFace& face : faces) {
+        for (RasterGlyph& glyph : face.glyphs)
+            all.push_back(&glyph);
+        all.push_back(&face.checkMark);
+    }
+    for (RasterGlyph* each : all) {
+        RasterGlyph& glyph = *each;
+        if (glyph.ink.empty()) continue;
+        if (x + glyph.metrics.width > kAtlasWidth) {
+            x = 0;
+            y += rowHeight + kGap;
+            rowHeight = 0;
         }
+        glyph.x = x;
+        glyph.y = y;
+        x += glyph.metrics.width + kGap;
+        if (glyph.metrics.height > rowHeight) rowHeight = glyph.metrics.height;
+    }
     return y + rowHeight;
+}
+
+// Copies a glyph's ink to its place in the atlas and gives its metrics with atlas coordinates.
+Glyph placed(const RasterGlyph& glyph, FontAtlas& atlas) {
+    Glyph out = glyph.metrics;
+    if (glyph.ink.empty()) return out;
+    for (int row = 0; row < out.height; ++row)
+        std::memcpy(&atlas.coverage[std::size_t((glyph.y + row) * atlas.width + glyph.x)],
+                    &glyph.ink[std::size_t(row * out.width)], std::size_t(out.width));
+    out.u0 = float(glyph.x) / float(atlas.width);
+    out.v0 = float(glyph.y) / float(atlas.height);
+    out.u1 = float(glyph.x + out.width) / float(atlas.width);
+    out.v1 = float(glyph.y + out.height) / float(atlas.height);
+    return out;
 }
 
 }  // namespace
@@ -158,19 +217,9 @@ bool buildGdiFontAtlas(FontAtlas& atlas, std::string& error) {
         FontFace& face = atlas.faces[i];
         face.lineHeight = raster.lineHeight;
         face.ascent = raster.ascent;
-        for (std::size_t code = 0; code < 256; ++code) {
-            const RasterGlyph& glyph = raster.glyphs[code];
-            Glyph& out = face.glyphs[code];
-            out = glyph.metrics;
-            if (glyph.ink.empty()) continue;
-            for (int row = 0; row < out.height; ++row)
-                std::memcpy(&atlas.coverage[std::size_t((glyph.y + row) * atlas.width + glyph.x)],
-                            &glyph.ink[std::size_t(row * out.width)], std::size_t(out.width));
-            out.u0 = float(glyph.x) / float(atlas.width);
-            out.v0 = float(glyph.y) / float(atlas.height);
-            out.u1 = float(glyph.x + out.width) / float(atlas.width);
-            out.v1 = float(glyph.y + out.height) / float(atlas.height);
-        }
+        for (std::size_t code = 0; code < 256; ++code)
+            face.glyphs[code] = placed(raster.glyphs[code], atlas);
+        face.checkMark = placed(raster.checkMark, atlas);
     }
     return true;
 }

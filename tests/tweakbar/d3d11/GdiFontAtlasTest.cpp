@@ -85,40 +85,51 @@ TEST_F(GdiFontAtlasTest, GlyphBoxesAndTheWhiteBlockNeverShareTexels) {
     EXPECT_EQ(texel(whiteX, whiteY), 255);
     owner[std::size_t(whiteY * atlas.width + whiteX)] = 0;
 
+    std::vector<tw::Glyph> boxes;
+    for (int size = 1; size <= 3; ++size) {
+        const tw::FontFace& face = atlas.face(size);
+        boxes.insert(boxes.end(), face.glyphs.begin(), face.glyphs.end());
+        ASSERT_GT(face.checkMark.width, 0) << "fontsize " << size;
+        boxes.push_back(face.checkMark);
+    }
     int id = 1;
-    for (int size = 1; size <= 3; ++size)
-        for (const tw::Glyph& g : atlas.face(size).glyphs) {
-            if (g.width == 0) continue;
-            int x0 = 0, y0 = 0;
-            boxOf(atlas, g, x0, y0);
-            ASSERT_LE(x0 + g.width, atlas.width);
-            ASSERT_LE(y0 + g.height, atlas.height);
-            // Texel-exact boxes: point sampling maps one texel to one pixel.
-            EXPECT_FLOAT_EQ(g.u1 * float(atlas.width), float(x0 + g.width));
-            EXPECT_FLOAT_EQ(g.v1 * float(atlas.height), float(y0 + g.height));
-            for (int y = y0; y < y0 + g.height; ++y)
-                for (int x = x0; x < x0 + g.width; ++x) {
-                    int& o = owner[std::size_t(y * atlas.width + x)];
-                    ASSERT_EQ(o, -1) << "texel " << x << "," << y << " claimed twice";
-                    o = id;
-                }
-            ++id;
-        }
+    for (const tw::Glyph& g : boxes) {
+        if (g.width == 0) continue;
+        int x0 = 0, y0 = 0;
+        boxOf(atlas, g, x0, y0);
+        ASSERT_LE(x0 + g.width, atlas.width);
+        ASSERT_LE(y0 + g.height, atlas.height);
+        // Texel-exact boxes: point sampling maps one texel to one pixel.
+        EXPECT_FLOAT_EQ(g.u1 * float(atlas.width), float(x0 + g.width));
+        EXPECT_FLOAT_EQ(g.v1 * float(atlas.height), float(y0 + g.height));
+        for (int y = y0; y < y0 + g.height; ++y)
+            for (int x = x0; x < x0 + g.width; ++x) {
+                int& o = owner[std::size_t(y * atlas.width + x)];
+                ASSERT_EQ(o, -1) << "texel " << x << "," << y << " claimed twice";
+                o = id;
+            }
+        ++id;
+    }
 }
 
 TEST_F(GdiFontAtlasTest, InkIsAntialiased) {
-    const tw::Glyph& g = atlas.face(2).glyphs['O'];
-    int x0 = 0, y0 = 0;
-    boxOf(atlas, g, x0, y0);
-    int full = 0, partial = 0;
-    for (int y = y0; y < y0 + g.height; ++y)
-        for (int x = x0; x < x0 + g.width; ++x) {
-            const int t = texel(x, y);
-            if (t == 255) ++full;
-            if (t > 0 && t < 255) ++partial;
-        }
-    EXPECT_GT(full, 0);
-    EXPECT_GT(partial, 4) << "a round letter has grey edges";
+    const tw::FontFace& face = atlas.face(2);
+    // A round letter, and the tick drawn for booleans, which must also fit its line.
+    for (const tw::Glyph* g : {&face.glyphs['O'], &face.checkMark}) {
+        int x0 = 0, y0 = 0;
+        boxOf(atlas, *g, x0, y0);
+        int full = 0, partial = 0;
+        for (int y = y0; y < y0 + g->height; ++y)
+            for (int x = x0; x < x0 + g->width; ++x) {
+                const int t = texel(x, y);
+                if (t == 255) ++full;
+                if (t > 0 && t < 255) ++partial;
+            }
+        EXPECT_GT(full, 0);
+        EXPECT_GT(partial, 4) << "slanted and round edges are grey";
+        EXPECT_GE(g->top, 0);
+        EXPECT_LE(g->top + g->height, face.lineHeight);
+    }
 }
 
 }  // namespace

@@ -87,14 +87,4 @@ TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesE
     EXPECT_EQ(in.character, 'Z');
 }
 
-TEST(Win32InputTranslation, SizeGivesTheClientAreaAndOtherMessagesAreIgnored) {
-    const Win32Input in = translate(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1920, 1080));
-    EXPECT_EQ(in.kind, Kind::Resize);
-    EXPECT_EQ(in.x, 1920);
-    EXPECT_EQ(in.y, 1080);
-    for (UINT message : {UINT(WM_PAINT), UINT(WM_KEYUP), UINT(WM_SYSKEYUP), UINT(WM_MOUSEHWHEEL),
-                         UINT(WM_XBUTTONDOWN), UINT(WM_NULL), UINT(WM_USER + 5)})
-        EXPECT_EQ(translate(message, 1, 1).kind, Kind::Ignored) << message;
-}
-
 }  // namespace

@@ -1,5 +1,5 @@
-// The renderer draws correctly whatever state the game left bound, and leaves every piece of
-// that state as it was, holding no reference to any of it afterwards.
+// TwDraw draws correctly whatever state the game left bound, and leaves every piece of that
+// state as it was, holding no reference to any of it afterwards.
 #include <gtest/gtest.h>
 
 #include <d3dcompiler.h>
@@ -7,7 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "HandMadeLists.h"
+#include "EngineOnWindow.h"
+#include "TwFrameStats.h"
 
 namespace {
 
@@ -197,29 +198,32 @@ T* peek(T* object) {
     return object;
 }
 
-TEST(BackendState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
-    kztest::BackendOnWindow w;
-    ASSERT_TRUE(w.backend) << w.error;
-    GameState game(w.window.device());
+TEST(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
+    kztest::EngineOnWindow engine(320, 240);
+    ASSERT_TRUE(engine.started()) << TwGetLastError();
+    TwNewBar("Bar");
+    ASSERT_EQ(TwDefine(" TW_HELP visible=false Bar position='100 100' size='120 80' "
+                       " color='255 255 255' alpha=255 "),
+              1);
+    kztest::D3DTestWindow& window = engine.window();
+    GameState game(window.device());
     for (IUnknown* object : game.objects())
         ASSERT_TRUE(object) << "sentinel not created";
     std::vector<ULONG> countsBefore;
     for (IUnknown* object : game.objects())
         countsBefore.push_back(refCount(object));
 
-    w.window.clearBackBuffer(0, 0, 0);
-    ID3D11DeviceContext* context = w.window.context();
+    window.clearBackBuffer(0, 0, 0);
+    ID3D11DeviceContext* context = window.context();
     ID3D11RenderTargetView* target = nullptr;
     context->OMGetRenderTargets(1, &target, nullptr);
     ASSERT_TRUE(target);
     game.bind(context, target);
 
-    tw::DisplayList list;
-    kztest::addFill(list, w.backend->atlas(), 100, 100, 200, 150,
-                    tw::packColor(255, 255, 255, 255));
-    w.backend->resize(320, 240);
-    ASSERT_TRUE(w.backend->render(list));
-    EXPECT_EQ(w.backend->lastFrame().drawCalls, 1u);
+    ASSERT_EQ(TwDraw(), 1);
+    TwFrameStats stats{};
+    ASSERT_EQ(TwGetFrameStats(&stats), 1);
+    EXPECT_EQ(stats.drawCalls, 1u);
 
     // Input assembler
     ID3D11InputLayout* layout = nullptr;
@@ -303,11 +307,12 @@ TEST(BackendState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     for (std::size_t i = 0; i < objects.size(); ++i)
         EXPECT_EQ(refCount(objects[i]), countsBefore[i]) << "object " << i;
 
-    // And the fill was drawn despite all of it.
+    // And the bar's opaque white body was drawn despite all of it.
     context->ClearState();
     target->Release();
-    const auto pixels = w.window.readBackBuffer(&w.width, &w.height);
-    const kztest::Rgba p = kztest::pixelAt(pixels, w.width, 150, 125);
+    int width = 0;
+    const auto pixels = window.readBackBuffer(&width);
+    const kztest::Rgba p = kztest::pixelAt(pixels, width, 160, 150);
     EXPECT_EQ(p.r, 255);
     EXPECT_EQ(p.g, 255);
     EXPECT_EQ(p.b, 255);

@@ -1,0 +1,91 @@
+#include "EngineOnWindow.h"
+
+#include "Bar.h"
+
+namespace kztest {
+
+int lastAnswer = -1;
+
+namespace {
+
+LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    lastAnswer = TwEventWin(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+}  // namespace
+
+EngineOnWindow::EngineOnWindow(int width, int height) : window_(width, height, forwardToEngine) {
+    started_ = TwInit(TW_DIRECT3D11, window_.device()) == 1 && TwWindowSize(width, height) == 1;
+}
+
+EngineOnWindow::~EngineOnWindow() {
+    TwTerminate();
+}
+
+bool EngineOnWindow::frame(int r, int g, int b) {
+    window_.clearBackBuffer(float(r) / 255.0f, float(g) / 255.0f, float(b) / 255.0f);
+    const bool drawn = TwDraw() == 1;
+    pixels_ = window_.readBackBuffer(&width_, &height_);
+    return drawn;
+}
+
+int EngineOnWindow::send(UINT message, WPARAM wParam, LPARAM lParam) {
+    lastAnswer = -1;
+    SendMessageA(hwnd(), message, wParam, lParam);
+    return lastAnswer;
+}
+
+int EngineOnWindow::post(UINT message, WPARAM wParam, LPARAM lParam) {
+    lastAnswer = -1;
+    PostMessageA(hwnd(), message, wParam, lParam);
+    window_.pumpMessages();
+    return lastAnswer;
+}
+
+void EngineOnWindow::move(int x, int y, WPARAM buttons) {
+    send(WM_MOUSEMOVE, buttons, point(x, y));
+}
+
+void EngineOnWindow::click(int x, int y) {
+    move(x, y);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, point(x, y));
+    send(WM_LBUTTONUP, 0, point(x, y));
+}
+
+void EngineOnWindow::drag(int fromX, int fromY, int toX, int toY) {
+    move(fromX, fromY);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, point(fromX, fromY));
+    // In steps, as a hand moves the mouse.
+    for (int step = 1; step <= 4; ++step)
+        move(fromX + (toX - fromX) * step / 4, fromY + (toY - fromY) * step / 4, MK_LBUTTON);
+    send(WM_LBUTTONUP, 0, point(toX, toY));
+}
+
+void EngineOnWindow::type(const char* text) {
+    for (; *text; ++text)
+        post(WM_CHAR, static_cast<unsigned char>(*text), 1);
+}
+
+void EngineOnWindow::key(WPARAM virtualKey) {
+    post(WM_KEYDOWN, virtualKey, 1);
+}
+
+EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control, int channel) {
+    RowPoints points;
+    const tw::Control* found = bar->find(control);
+    const tw::Row* row = found ? tw::shownRow(*bar, found, channel) : nullptr;
+    if (!row) return points;
+    const tw::BarLayout& layout = bar->layout;
+    points.found = true;
+    points.y = row->rect.y + row->rect.h / 2;
+    points.labelX = layout.labelX + 2;
+    points.valueX = layout.valueX + layout.valueWidth / 2;
+    return points;
+}
+
+}  // namespace kztest

@@ -1,0 +1,65 @@
+// The engine as KZConsole.dll links it (core, Direct3D 11 renderer, Win32 messages), started on
+// a real window and device: the window's procedure hands every message to TwEventWin, and each
+// frame is cleared, drawn with TwDraw and read back.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "AntTweakBar.h"
+#include "D3DTestWindow.h"
+
+namespace kztest {
+
+class EngineOnWindow {
+  public:
+    EngineOnWindow(int width = 480, int height = 360);
+    ~EngineOnWindow();
+    EngineOnWindow(const EngineOnWindow&) = delete;
+    EngineOnWindow& operator=(const EngineOnWindow&) = delete;
+
+    bool started() const { return started_; }
+    HWND hwnd() const { return window_.window(); }
+    D3DTestWindow& window() { return window_; }
+
+    // Clears the back buffer to the colour (0..255), draws the bars, and keeps the picture.
+    bool frame(int r, int g, int b);
+    Rgba pixel(int x, int y) const { return pixelAt(pixels_, width_, x, y); }
+    const std::vector<std::uint8_t>& pixels() const { return pixels_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Sends a message to the window and returns what TwEventWin answered (-1: not called).
+    int send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Posts a message and runs the queue with TranslateMessage, as a game's loop does; returns
+    // the answer to the last message the engine saw.
+    int post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Mouse gestures as the window receives them, in client coordinates.
+    void move(int x, int y, WPARAM buttons = 0);
+    void click(int x, int y);
+    void drag(int fromX, int fromY, int toX, int toY);
+    // Characters as typed into a window of an ANSI class.
+    void type(const char* text);
+    void key(WPARAM virtualKey);
+
+    // Where a control (or one channel of a colour) was shown in the last frame: the middle of
+    // its row, of its label and of its value field. found is false when the row is not shown.
+    struct RowPoints {
+        bool found = false;
+        int y = 0, labelX = 0, valueX = 0;
+    };
+    static RowPoints rowOf(TwBar* bar, const char* control, int channel = -1);
+
+  private:
+    D3DTestWindow window_;
+    bool started_ = false;
+    std::vector<std::uint8_t> pixels_;
+    int width_ = 0, height_ = 0;
+};
+
+// The engine's answer to the last message the window received.
+extern int lastAnswer;
+
+}  // namespace kztest

@@ -1,0 +1,216 @@
+// Real window messages through TwEventWin: what the user does with the mouse and the keyboard
+// shows in the caller's variables and in the bar's parameters, and the engine tells the game
+// which messages were its own.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Bar.h"
+#include "EngineOnWindow.h"
+
+namespace {
+
+using kztest::EngineOnWindow;
+
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+class WindowInput : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(engine.started()) << TwGetLastError();
+        bar = TwNewBar("Tools");
+        ASSERT_EQ(TwDefine(" Tools position='60 50' size='240 200' "), 1) << TwGetLastError();
+    }
+    void TearDown() override {
+        if (GetCapture() == engine.hwnd()) ReleaseCapture();
+    }
+
+    // Draws, so that values are read and rows are where the user sees them.
+    EngineOnWindow::RowPoints row(const char* control, int channel = -1) {
+        EXPECT_TRUE(engine.frame(0, 0, 0));
+        const auto points = EngineOnWindow::rowOf(bar, control, channel);
+        EXPECT_TRUE(points.found) << control;
+        return points;
+    }
+    std::vector<int> ints(const char* param) {
+        int values[2] = {-1, -1};
+        const int n = TwGetParam(bar, nullptr, param, TW_PARAM_INT32, 2, values);
+        return std::vector<int>(values, values + (n > 0 ? n : 0));
+    }
+
+    EngineOnWindow engine{480, 360};
+    TwBar* bar = nullptr;
+};
+
+int presses = 0;
+void TW_CALL press(void*) {
+    ++presses;
+}
+
+TEST_F(WindowInput, AButtonRunsOnReleaseInsideTwEventWinAndBothMessagesAreTheEngines) {
+    presses = 0;
+    ASSERT_EQ(TwAddButton(bar, "Rebuild", press, nullptr, nullptr), 1);
+    const auto rebuild = row("Rebuild");
+    EXPECT_EQ(engine.send(WM_MOUSEMOVE, 0, point(420, 320)), 0);
+    // A press can come without a move to its place first (the first click into a window).
+    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(rebuild.labelX, rebuild.y)), 1);
+    EXPECT_EQ(presses, 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(rebuild.labelX, rebuild.y)), 1);
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(engine.frame(0, 0, 0));
+    EXPECT_EQ(presses, 1) << "drawing presses nothing";
+
+    // Outside every bar the game keeps its messages.
+    EXPECT_EQ(engine.send(WM_MOUSEMOVE, 0, point(420, 320)), 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(420, 320)), 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(420, 320)), 0);
+    EXPECT_EQ(engine.send(WM_KEYDOWN, 'A', 1), 0);
+    EXPECT_EQ(engine.send(WM_CHAR, 'a', 1), 0);
+    EXPECT_EQ(presses, 1);
+}
+
+TEST_F(WindowInput, DraggingTheTitleMovesTheBarWithTheMouseCapturedUntilRelease) {
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    const tw::Rect title = bar->layout.title;
+    const int x = title.x + 30, y = title.y + title.h / 2;
+    engine.move(x, y);
+    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(x, y)), 1);
+    EXPECT_EQ(GetCapture(), engine.hwnd());
+    engine.move(x + 40, y + 25, MK_LBUTTON);
+    engine.move(x + 70, y + 45, MK_LBUTTON);
+    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(x + 70, y + 45)), 1);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ints("position"), (std::vector<int>{130, 95}));
+
+    // Dragged past the window's top-left corner (the capture still reports the mouse), the bar
+    // stops at 0 and can still be moved back.
+    engine.drag(x + 70, y + 45, -200, -300);
+    EXPECT_EQ(ints("position"), (std::vector<int>{0, 0}));
+    EXPECT_TRUE(engine.frame(0, 0, 0));
+    EXPECT_EQ(bar->layout.frame.x, 0);
+}
+
+TEST_F(WindowInput, DraggingACornerResizesTheBar) {
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    const tw::Rect frame = bar->layout.frame;
+    engine.drag(frame.right() - 2, frame.bottom() - 2, frame.right() + 58, frame.bottom() - 42);
+    EXPECT_EQ(ints("size"), (std::vector<int>{300, 160}));
+    EXPECT_EQ(ints("position"), (std::vector<int>{60, 50}));
+}
+
+TEST_F(WindowInput, AGameThatHoldsTheCaptureKeepsItAfterADrag) {
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    SetCapture(engine.hwnd());
+    const tw::Rect title = bar->layout.title;
+    engine.drag(title.x + 30, title.y + 5, title.x + 60, title.y + 5);
+    EXPECT_EQ(GetCapture(), engine.hwnd());
+    EXPECT_EQ(ints("position"), (std::vector<int>{90, 50}));
+}
+
+TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndTheEnterIsTheEngines) {
+    float speed = 1.5f;
+    ASSERT_EQ(TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, "min=0 max=100"), 1);
+    const auto field = row("Speed");
+    engine.click(field.valueX, field.y);
+    // Select what is there and type over it; the posted key goes through TranslateMessage,
+    // and the control character it makes is the engine's as well.
+    engine.key(VK_END);
+    for (int i = 0; i < 8; ++i)
+        engine.key(VK_BACK);
+    engine.type("42.25");
+    EXPECT_EQ(speed, 1.5f) << "nothing is written while typing";
+    EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 1);
+    EXPECT_EQ(speed, 42.25f);
+
+    // A value above the maximum is clamped; Escape leaves the variable alone.
+    engine.click(field.valueX, field.y);
+    engine.key(VK_HOME);
+    engine.type("9");
+    engine.key(VK_RETURN);
+    EXPECT_EQ(speed, 100.0f);
+    engine.click(field.valueX, field.y);
+    engine.type("7");
+    EXPECT_EQ(engine.post(WM_KEYDOWN, VK_ESCAPE, 1), 1);
+    EXPECT_EQ(speed, 100.0f);
+    // With no field open, keys are the game's again.
+    EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 0);
+}
+
+LRESULT CALLBACK forwardWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    kztest::lastAnswer = TwEventWin(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(WindowInput, AUnicodeWindowTypesIntoTheEnginesCodePage) {
+    char name[16] = "ab";
+    ASSERT_EQ(TwAddVarRW(bar, "Name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = forwardWide;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"WideGameWindow";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    HWND wide = CreateWindowW(wc.lpszClassName, L"game", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                              nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(wide, nullptr);
+    const auto field = row("Name");
+    engine.click(field.valueX, field.y);
+    engine.key(VK_END);
+    for (WPARAM c : {WPARAM(0x20AC), WPARAM(0x00E9), WPARAM(0x4E2D)})
+        SendMessageW(wide, WM_CHAR, c, 1);
+    engine.key(VK_RETURN);
+    DestroyWindow(wide);
+    // The euro sign and e acute have bytes in the code page; a character beyond it is dropped.
+    EXPECT_STREQ(name, "ab\x80\xE9");
+}
+
+TEST_F(WindowInput, ShortcutsUseTheModifiersHeldOnTheKeyboard) {
+    presses = 0;
+    ASSERT_EQ(TwAddButton(bar, "Save", press, nullptr, "key=CTRL+SHIFT+HOME"), 1);
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    BYTE keys[256] = {};
+    ASSERT_TRUE(GetKeyboardState(keys));
+    BYTE held[256];
+    std::memcpy(held, keys, sizeof held);
+    EXPECT_EQ(engine.send(WM_KEYDOWN, VK_HOME, 1), 0) << "without modifiers";
+    held[VK_SHIFT] = held[VK_CONTROL] = 0x80;
+    ASSERT_TRUE(SetKeyboardState(held));
+    const int answer = engine.send(WM_KEYDOWN, VK_HOME, 1);
+    SetKeyboardState(keys);
+    EXPECT_EQ(answer, 1);
+    EXPECT_EQ(presses, 1);
+}
+
+TEST_F(WindowInput, TheWheelIsTheEnginesOverABarWhosePlaceIsGivenOnTheScreen) {
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    // The wheel message gives screen coordinates. (70, 52) on the screen is above the bar in the
+    // window's client area, which starts below the window's caption.
+    POINT inside{70, 60};
+    ClientToScreen(engine.hwnd(), &inside);
+    ASSERT_LT(inside.y - 60, 50 - 8) << "the client area lies well below the screen's top";
+    EXPECT_EQ(engine.send(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-120)), point(70, 52)), 0);
+    EXPECT_EQ(engine.send(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-120)), point(inside.x, inside.y)), 1);
+}
+
+TEST_F(WindowInput, MessagesTheEngineDoesNotTakeAreTheGamesEvenOverABar) {
+    float speed = 1;
+    ASSERT_EQ(TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, nullptr), 1);
+    const auto field = row("Speed");
+    engine.click(field.valueX, field.y);  // a field is open: keys are the engine's now
+    EXPECT_EQ(engine.send(WM_CHAR, '5', 1), 1);
+    for (UINT message : {UINT(WM_KEYUP), UINT(WM_SYSKEYUP), UINT(WM_MOUSEHWHEEL),
+                         UINT(WM_XBUTTONDOWN), UINT(WM_PAINT), UINT(WM_USER + 1)})
+        EXPECT_EQ(engine.send(message, 0, point(field.valueX, field.y)), 0) << message;
+}
+
+TEST_F(WindowInput, WindowSizeMessagesResizeTheDrawingAreaAndAreNotTheEngines) {
+    ASSERT_EQ(TwDefine("Tools contained=true"), 1);
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    EXPECT_EQ(engine.send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 150)), 0);
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    EXPECT_EQ(ints("position"), (std::vector<int>{0, 0}));
+    EXPECT_EQ(ints("size"), (std::vector<int>{200, 150}));
+}
+
+}  // namespace
