@@ -2,11 +2,11 @@
 // renderer and the message adapter, driven by real window messages through TwEventWin.
 #include <windows.h>
 
-#include "Bar.h"
-#include "D3DTestWindow.h"
 #include <gtest/gtest.h>
 
 #include "AntTweakBar.h"
+#include "Bar.h"
+#include "D3DTestWindow.h"
 #include "TwFrameStats.h"
 
 namespace {
