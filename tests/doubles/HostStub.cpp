@@ -1,7 +1,6 @@
 #include "HostStub.h"
 
 #include "HostImports.h"
-#include "RecordingTweakBar.h"
 
 namespace hoststub {
 
@@ -11,11 +10,16 @@ struct State {
     std::vector<std::string> lines;
     std::vector<HostModuleHandle> modules;
     HostBase base{nullptr, nullptr};
+    Observer observer = nullptr;
 };
 
 State& state() {
     static State s;
     return s;
+}
+
+void observe(const std::string& call, const std::string& detail) {
+    if (state().observer) state().observer(call, detail);
 }
 
 }  // namespace
@@ -30,18 +34,23 @@ void setModules(std::vector<HostModuleHandle> modules) {
     state().base.modulesEnd = state().modules.data() + state().modules.size();
 }
 
+void setObserver(Observer observer) {
+    state().observer = observer;
+}
+
 }  // namespace hoststub
 
 extern "C" {
 
 HostBase* KZGetBase() {
-    twdouble::recordEvent("KZGetBase");
+    hoststub::observe("KZGetBase", "");
     return &hoststub::state().base;
 }
 
 void AddLog(const char* text) {
-    twdouble::recordEvent("AddLog", text ? text : "<null>");
-    hoststub::state().lines.push_back(text ? text : "<null>");
+    const std::string line = text ? text : "<null>";
+    hoststub::observe("AddLog", line);
+    hoststub::state().lines.push_back(line);
 }
 
 }  // extern "C"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Console.h"
+#include "ConsoleTeardown.h"
 #include "CountingSwapChain.h"
 #include "D3DTestWindow.h"
 #include "HookExports.h"
@@ -18,6 +19,10 @@ class OverlayTest : public ::testing::Test {
   protected:
     D3DTestWindow window{640, 480};
     CountingSwapChain chain{window.swapChain()};
+
+    // The host's calls go into the double's record, in order with the engine's.
+    OverlayTest() { hoststub::setObserver(twdouble::recordEvent); }
+    ~OverlayTest() override { releaseOverlayDevice(); }
 
     void present() { BeforeD3D11Present(&chain); }
     void send(std::uint32_t message, std::uint64_t wParam = 0, std::int64_t lParam = 0) {

@@ -83,10 +83,20 @@ void D3DTestWindow::releaseBackBufferView() {
 }
 
 std::vector<std::uint8_t> D3DTestWindow::readBackBuffer(int* width, int* height) {
+    std::vector<std::uint8_t> rgba = kztest::readBackBuffer(swapChain_, width, height);
+    if (rgba.empty()) throw std::runtime_error("cannot read back buffer 0");
+    return rgba;
+}
+
+std::vector<std::uint8_t> readBackBuffer(IDXGISwapChain* swapChain, int* width, int* height) {
     ID3D11Texture2D* backBuffer = nullptr;
-    if (FAILED(swapChain_->GetBuffer(0, __uuidof(ID3D11Texture2D),
-                                     reinterpret_cast<void**>(&backBuffer))))
-        throw std::runtime_error("GetBuffer failed");
+    if (FAILED(swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D),
+                                    reinterpret_cast<void**>(&backBuffer))))
+        return {};
+    ID3D11Device* device = nullptr;
+    backBuffer->GetDevice(&device);
+    ID3D11DeviceContext* context = nullptr;
+    device->GetImmediateContext(&context);
     D3D11_TEXTURE2D_DESC desc{};
     backBuffer->GetDesc(&desc);
     desc.Usage = D3D11_USAGE_STAGING;
@@ -94,21 +104,24 @@ std::vector<std::uint8_t> D3DTestWindow::readBackBuffer(int* width, int* height)
     desc.CPUAccessFlags = D3D11_CPU_ACCESS_READ;
     desc.MiscFlags = 0;
     ID3D11Texture2D* staging = nullptr;
-    device_->CreateTexture2D(&desc, nullptr, &staging);
-    context_->CopyResource(staging, backBuffer);
-    backBuffer->Release();
-
-    std::vector<std::uint8_t> rgba(std::size_t(desc.Width) * desc.Height * 4);
-    D3D11_MAPPED_SUBRESOURCE mapped{};
-    if (SUCCEEDED(context_->Map(staging, 0, D3D11_MAP_READ, 0, &mapped))) {
-        for (UINT y = 0; y < desc.Height; ++y)
-            memcpy(
-                &rgba[std::size_t(y) * desc.Width * 4],
-                static_cast<const std::uint8_t*>(mapped.pData) + std::size_t(y) * mapped.RowPitch,
-                std::size_t(desc.Width) * 4);
-        context_->Unmap(staging, 0);
+    std::vector<std::uint8_t> rgba;
+    if (SUCCEEDED(device->CreateTexture2D(&desc, nullptr, &staging))) {
+        context->CopyResource(staging, backBuffer);
+        D3D11_MAPPED_SUBRESOURCE mapped{};
+        if (SUCCEEDED(context->Map(staging, 0, D3D11_MAP_READ, 0, &mapped))) {
+            rgba.resize(std::size_t(desc.Width) * desc.Height * 4);
+            for (UINT y = 0; y < desc.Height; ++y)
+                memcpy(&rgba[std::size_t(y) * desc.Width * 4],
+                       static_cast<const std::uint8_t*>(mapped.pData) +
+                           std::size_t(y) * mapped.RowPitch,
+                       std::size_t(desc.Width) * 4);
+            context->Unmap(staging, 0);
+        }
+        staging->Release();
     }
-    staging->Release();
+    context->Release();
+    device->Release();
+    backBuffer->Release();
     if (width) *width = static_cast<int>(desc.Width);
     if (height) *height = static_cast<int>(desc.Height);
     return rgba;

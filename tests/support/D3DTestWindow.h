@@ -47,6 +47,12 @@ class D3DTestWindow {
     ID3D11RenderTargetView* view_ = nullptr;
 };
 
+// Copies back buffer 0 of any swap chain with four-byte pixels (RGBA or BGRA, as the swap chain
+// holds them) through a staging texture on its device's immediate context; row after row.
+// Empty when the buffer cannot be read.
+std::vector<std::uint8_t> readBackBuffer(IDXGISwapChain* swapChain, int* width = nullptr,
+                                         int* height = nullptr);
+
 // The reference count of a COM object, read by AddRef/Release.
 ULONG refCount(IUnknown* object);
 

@@ -1,0 +1,33 @@
+// The demo's command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kzdemo {
+
+struct DemoOptions {
+    int width = 960, height = 600;  // --size WxH: the client area at start
+    long frames = 0;                // --frames N: quit after N frames; 0 runs until closed
+    int fps = 60;                   // --fps N: frame-rate cap; 0 presents as fast as it can
+    // --report FILE: the counts, written there ten times a second while the game runs and once
+    // more on exit, each time whole (a reader never sees half a file).
+    std::string report;
+    int exitCode = 0;  // --exit-code N: what the process returns
+    // --resize-buffers-at F:WxH: at frame F resize the swap chain's buffers to WxH while the
+    // window keeps its size (as a game does when its resolution setting changes).
+    long resizeBuffersFrame = -1;
+    int resizeBuffersWidth = 0, resizeBuffersHeight = 0;
+    // --new-swap-chain-at F: at frame F replace the swap chain by a new one on the same window.
+    long newSwapChainFrame = -1;
+    // --still-at S: every frame shows the picture of second S, so that two frames differ only
+    // where something is drawn over the game (and in the counts).
+    long stillAt = -1;
+};
+
+// Parses the arguments after the program name. On an unknown option or a malformed value it
+// returns false and sets error to a sentence naming it.
+bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* options,
+                      std::string* error);
+
+}  // namespace kzdemo
