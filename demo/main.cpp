@@ -9,6 +9,7 @@
 
 #include "DemoOptions.h"
 #include "DemoWindow.h"
+#include "FrameTimes.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ struct RunTotals {
     long frames = 0;
     long swapChains = 1;
     long presentFailures = 0;
+    std::vector<double> frameSeconds;  // the timed frames' durations (--time-from)
 };
 
 std::vector<kzdemo::SolidRect> statusRects(const DemoState& state, long frame) {
@@ -41,8 +43,10 @@ std::vector<kzdemo::SolidRect> statusRects(const DemoState& state, long frame) {
 
 // Writes the counts beside the file and then moves them into its place, so that a reader sees
 // either the last report or this one, never half of one. Returns false when the move failed (a
-// reader holds the file open without allowing it); the next report tries again.
-bool writeReport(const std::string& path, const DemoState& state, const RunTotals& totals) {
+// reader holds the file open without allowing it); the next report tries again. The frame
+// times are added on exit only: sorting them while frames are timed would show in the times.
+bool writeReport(const std::string& path, const DemoState& state, const RunTotals& totals,
+                 bool withFrameTimes) {
     const std::string partial = path + ".partial";
     FILE* file = std::fopen(partial.c_str(), "w");
     if (!file) return false;
@@ -52,6 +56,11 @@ bool writeReport(const std::string& path, const DemoState& state, const RunTotal
                  totals.frames, state.counts.mouse, state.counts.keyboard, state.counts.null,
                  state.resizes, state.resizeFailures, state.renderer.bufferWidth(),
                  state.renderer.bufferHeight(), totals.swapChains, totals.presentFailures);
+    if (withFrameTimes) {
+        const kzdemo::Spread spread = kzdemo::spreadOf(totals.frameSeconds);
+        std::fprintf(file, "timedFrames=%zu\nframeMedianUs=%.1f\nframeP90Us=%.1f\n",
+                     totals.frameSeconds.size(), spread.median * 1e6, spread.p90 * 1e6);
+    }
     std::fclose(file);
     return MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
@@ -64,13 +73,26 @@ double secondsSince(const LARGE_INTEGER& start) {
            static_cast<double>(frequency.QuadPart);
 }
 
+// A press and release of the key, posted as the keyboard would deliver them.
+void postKeyPress(HWND window, int key) {
+    const WPARAM code = static_cast<WPARAM>(key);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC))
+                        << 16;
+    PostMessageA(window, WM_KEYDOWN, code, 1 | scan);
+    PostMessageA(window, WM_KEYUP, code, 1 | scan | LPARAM(1) << 30 | LPARAM(1) << 31);
+}
+
 // Runs frames until the window is closed or the frame count is reached.
 void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& totals) {
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     double nextReport = 0;
+    double lastFrameEnd = 0;
     std::vector<kzdemo::ColorVertex> vertices;
+    if (options.timeFrom >= 0 && options.frames > options.timeFrom)
+        totals.frameSeconds.reserve(static_cast<std::size_t>(options.frames - options.timeFrom));
     for (;;) {
+        if (totals.frames == options.keyFrame) postKeyPress(window, options.keyCode);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) return;
@@ -95,7 +117,7 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
         ++totals.frames;
         if (options.frames > 0 && totals.frames >= options.frames) DestroyWindow(window);
         if (!options.report.empty() && secondsSince(start) >= nextReport &&
-            writeReport(options.report, state, totals))
+            writeReport(options.report, state, totals, false))
             nextReport = secondsSince(start) + 0.1;
 
         if (options.fps > 0) {
@@ -103,6 +125,11 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
             const double wait = next - secondsSince(start);
             if (wait > 0) Sleep(static_cast<DWORD>(wait * 1000));
         }
+        // A frame lasts from the end of the one before it to its own end.
+        const double frameEnd = secondsSince(start);
+        if (options.timeFrom >= 0 && totals.frames > options.timeFrom)
+            totals.frameSeconds.push_back(frameEnd - lastFrameEnd);
+        lastFrameEnd = frameEnd;
     }
 }
 
@@ -131,7 +158,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     run(window, state, options, totals);
     // The last report must land; a reader holds the file only for a moment.
     for (int attempt = 0; !options.report.empty() && attempt < 100; ++attempt) {
-        if (writeReport(options.report, state, totals)) break;
+        if (writeReport(options.report, state, totals, options.timeFrom >= 0)) break;
         Sleep(10);
     }
     return options.exitCode;

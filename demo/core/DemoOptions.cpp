@@ -32,6 +32,18 @@ bool parseSize(const std::string& text, int* width, int* height) {
            parseInt(text.substr(x + 1), 1, 16384, height);
 }
 
+// "F1" to "F12" (virtual-key codes 0x70 to 0x7B), or a virtual-key code in decimal.
+bool parseKey(const std::string& text, int* code) {
+    constexpr int kFirstFunctionKey = 0x70;
+    int n = 0;
+    if (text.size() > 1 && (text[0] == 'F' || text[0] == 'f') &&
+        parseInt(text.substr(1), 1, 12, &n)) {
+        *code = kFirstFunctionKey + n - 1;
+        return true;
+    }
+    return parseInt(text, 1, 254, code);
+}
+
 }  // namespace
 
 bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* options,
@@ -66,6 +78,13 @@ bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* op
             ok = parseLong(value, 0, LONG_MAX, &options->newSwapChainFrame);
         } else if (name == "--still-at") {
             ok = parseLong(value, 0, 86400, &options->stillAt);
+        } else if (name == "--key-at") {
+            const std::size_t colon = value.find(':');
+            ok = colon != std::string::npos &&
+                 parseLong(value.substr(0, colon), 0, LONG_MAX, &options->keyFrame) &&
+                 parseKey(value.substr(colon + 1), &options->keyCode);
+        } else if (name == "--time-from") {
+            ok = parseLong(value, 0, LONG_MAX, &options->timeFrom);
         } else {
             *error = "unknown option " + name;
             return false;

@@ -23,6 +23,13 @@ struct DemoOptions {
     // --still-at S: every frame shows the picture of second S, so that two frames differ only
     // where something is drawn over the game (and in the counts).
     long stillAt = -1;
+    // --key-at F:KEY: at frame F the window is sent a press and release of KEY (F1 to F12, or
+    // a virtual-key code from 1 to 254), as if a player pressed it.
+    long keyFrame = -1;
+    int keyCode = 0;
+    // --time-from F: the durations of the frames from F on are kept; the report written on exit
+    // gives their number, median and 90th percentile.
+    long timeFrom = -1;
 };
 
 // Parses the arguments after the program name. On an unknown option or a malformed value it

@@ -24,10 +24,26 @@ std::string refusal(const std::vector<std::string>& arguments) {
 }  // namespace
 
 TEST(DemoOptions, EveryOptionTakesItsValue) {
-    const DemoOptions options =
-        parsed({"--size", "800x450", "--frames", "120", "--fps", "0", "--report", "out.txt",
-                "--exit-code", "7", "--resize-buffers-at", "30:640X360", "--new-swap-chain-at",
-                "60", "--still-at", "12"});
+    const DemoOptions options = parsed({"--size",
+                                        "800x450",
+                                        "--frames",
+                                        "120",
+                                        "--fps",
+                                        "0",
+                                        "--report",
+                                        "out.txt",
+                                        "--exit-code",
+                                        "7",
+                                        "--resize-buffers-at",
+                                        "30:640X360",
+                                        "--new-swap-chain-at",
+                                        "60",
+                                        "--still-at",
+                                        "12",
+                                        "--key-at",
+                                        "30:F1",
+                                        "--time-from",
+                                        "50"});
     EXPECT_EQ(options.width, 800);
     EXPECT_EQ(options.height, 450);
     EXPECT_EQ(options.frames, 120);
@@ -39,6 +55,28 @@ TEST(DemoOptions, EveryOptionTakesItsValue) {
     EXPECT_EQ(options.resizeBuffersHeight, 360);
     EXPECT_EQ(options.newSwapChainFrame, 60);
     EXPECT_EQ(options.stillAt, 12);
+    EXPECT_EQ(options.keyFrame, 30);
+    EXPECT_EQ(options.keyCode, 0x70);
+    EXPECT_EQ(options.timeFrom, 50);
+}
+
+TEST(DemoOptions, KeysAreFunctionKeysByNameOrVirtualKeyCodes) {
+    EXPECT_EQ(parsed({"--key-at", "0:F2"}).keyCode, 0x71);
+    EXPECT_EQ(parsed({"--key-at", "0:f12"}).keyCode, 0x7B);
+    EXPECT_EQ(parsed({"--key-at", "5:27"}).keyCode, 27);
+    EXPECT_EQ(parsed({"--key-at", "5:27"}).keyFrame, 5);
+    EXPECT_EQ(refusal({"--key-at", "5:F13"}), "bad value for --key-at: 5:F13");
+    EXPECT_EQ(refusal({"--key-at", "5:F"}), "bad value for --key-at: 5:F");
+    EXPECT_EQ(refusal({"--key-at", "5:255"}), "bad value for --key-at: 5:255");
+    EXPECT_EQ(refusal({"--key-at", "5:0"}), "bad value for --key-at: 5:0");
+    EXPECT_EQ(refusal({"--key-at", "F1"}), "bad value for --key-at: F1");
+    EXPECT_EQ(refusal({"--key-at", "-1:F1"}), "bad value for --key-at: -1:F1");
+}
+
+TEST(DemoOptions, KeyPressAndTimingAreOffUnlessAsked) {
+    const DemoOptions options = parsed({});
+    EXPECT_EQ(options.keyFrame, -1);
+    EXPECT_EQ(options.timeFrom, -1);
 }
 
 TEST(DemoOptions, MalformedValuesAndUnknownOptionsAreNamedInTheError) {
@@ -57,4 +95,5 @@ TEST(DemoOptions, MalformedValuesAndUnknownOptionsAreNamedInTheError) {
     EXPECT_EQ(refusal({"--resize-buffers-at", "30"}), "bad value for --resize-buffers-at: 30");
     EXPECT_EQ(refusal({"--report", ""}), "bad value for --report: ");
     EXPECT_EQ(refusal({"--still-at", "86401"}), "bad value for --still-at: 86401");
+    EXPECT_EQ(refusal({"--time-from", "x"}), "bad value for --time-from: x");
 }

@@ -1,42 +1,12 @@
 // The display list: one draw call for everything, clipped to the bars, rebuilt only when what
 // is shown changed, and a steady frame that neither rebuilds, uploads nor allocates.
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "AllocationCounter.h"
 #include "Bar.h"
 #include "Clock.h"
 #include "Engine.h"
 #include "EngineFixture.h"
+#include "ReferenceScene.h"
 #include "TwFrameStats.h"
-
-namespace {
-
-std::atomic<long> gAllocations{0};
-
-}  // namespace
-
-// Counts every allocation of the process; the tests look at the count across one TwDraw.
-void* operator new(std::size_t size) {
-    ++gAllocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -65,58 +35,14 @@ class DrawList : public EngineTest {
     static const tw::DisplayList& list() { return tw::engine().context->displayList; }
 };
 
-struct Scene {
-    unsigned char opacity = 64;
-    int ints[20] = {};
-    float floats[20] = {};
-    bool flags[20] = {};
-    unsigned int colors[20] = {};
-};
-
-void TW_CALL getOpacity(void* value, void* scene) {
-    *static_cast<unsigned char*>(value) = static_cast<Scene*>(scene)->opacity;
-}
-void TW_CALL setOpacity(const void* value, void* scene) {
-    static_cast<Scene*>(scene)->opacity = *static_cast<const unsigned char*>(value);
-}
-void TW_CALL noop(void*) {}
-
-// The settings bar and three bars of 20 mixed controls at font size 3.
-void buildReferenceScene(Scene& scene) {
-    TwBar* settings = TwNewBar("settings");
-    TwDefine(" settings label='GUI Settings' ");
-    TwDefine(" settings refresh=0.2 ");
-    TwDefine(" GLOBAL fontsize=3 ");
-    TwDefine(" GLOBAL contained=true ");
-    TwAddVarCB(settings, "settings.opacity", TW_TYPE_UINT8, setOpacity, getOpacity, &scene,
-               " label='Opacity' ");
-    TwAddButton(settings, "settings.autosize", noop, nullptr, " label='Auto align windows' ");
-    TwAddSeparator(settings, "", "");
-    TwAddButton(settings, "settings.load", noop, nullptr, " label='Load Settings' ");
-    TwAddButton(settings, "settings.save", noop, nullptr, " label='Save Settings' ");
-    for (int b = 0; b < 3; ++b) {
-        const std::string name = "bar" + std::to_string(b);
-        TwBar* bar = TwNewBar(name.c_str());
-        for (int i = 0; i < 5; ++i) {
-            const std::string n = std::to_string(i);
-            const std::string group = " group=G" + std::to_string(i % 2) + " ";
-            TwAddVarRW(bar, ("i" + n).c_str(), TW_TYPE_INT32, &scene.ints[b * 5 + i],
-                       group.c_str());
-            TwAddVarRW(bar, ("f" + n).c_str(), TW_TYPE_FLOAT, &scene.floats[b * 5 + i], nullptr);
-            TwAddVarRW(bar, ("b" + n).c_str(), TW_TYPE_BOOLCPP, &scene.flags[b * 5 + i], nullptr);
-            TwAddVarRW(bar, ("c" + n).c_str(), TW_TYPE_COLOR32, &scene.colors[b * 5 + i], nullptr);
-        }
-    }
-}
-
 TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
-    Scene scene;
-    buildReferenceScene(scene);
+    ASSERT_EQ(TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight), 1);
+    kzbench::ReferenceScene scene;
     // Values read every frame: the reading itself must not allocate either.
-    ASSERT_EQ(TwDefine(" bar0 refresh=0 bar1 refresh=0 bar2 refresh=0 settings refresh=0 "), 1);
-    const long atStart = gAllocations.load();
+    kzbench::ReferenceScene::readValuesEveryFrame();
+    const long atStart = kzbench::allocationCount();
     const TwFrameStats first = frame();
-    EXPECT_GT(gAllocations.load() - atStart, 0);  // the count works: the first list grows
+    EXPECT_GT(kzbench::allocationCount() - atStart, 0);  // the count works: the first list grows
     EXPECT_EQ(first.drawCalls, 1u);
     EXPECT_EQ(first.rebuilt, 1u);
     EXPECT_GT(first.bytesUploaded, 0u);
@@ -124,9 +50,9 @@ TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
 
     frame();
     gNow += 1;
-    const long before = gAllocations.load();
+    const long before = kzbench::allocationCount();
     const TwFrameStats steady = frame();
-    EXPECT_EQ(gAllocations.load() - before, 0);
+    EXPECT_EQ(kzbench::allocationCount() - before, 0);
     EXPECT_EQ(steady.drawCalls, 1u);
     EXPECT_EQ(steady.rebuilt, 0u);
     EXPECT_EQ(steady.bytesUploaded, 0u);

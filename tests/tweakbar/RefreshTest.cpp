@@ -127,4 +127,37 @@ TEST_F(Refresh, AGetCallbackThatDrawsIsReadOnce) {
     EXPECT_EQ(drawing.reads, 1);
 }
 
+// A value is written again only when its bytes change; what else decides its text (precision,
+// hexa, the labels of a bool, the entries of an enum) must show at once, value unchanged.
+TEST_F(Refresh, HowAValueIsWrittenChangesAtOnceThoughTheValueDoesNot) {
+    float number = 1.5f;
+    int code = 255;
+    bool flag = true;
+    int level = 1;
+    ASSERT_EQ(TwAddVarRW(bar, "number", TW_TYPE_FLOAT, &number, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "code", TW_TYPE_INT32, &code, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "flag", TW_TYPE_BOOLCPP, &flag, nullptr), 1);
+    const TwEnumVal highLow[] = {{0, "Low"}, {1, "High"}};
+    const TwType levels = TwDefineEnum("Levels", highLow, 2);
+    ASSERT_NE(levels, TW_TYPE_UNDEF);
+    ASSERT_EQ(TwAddVarRW(bar, "level", levels, &level, nullptr), 1);
+    readsAfterDrawAt(1000);
+    auto shown = [&](const char* name) { return bar->find(name)->valueText; };
+    EXPECT_EQ(shown("number"), "1.50");
+    EXPECT_EQ(shown("code"), "255");
+    EXPECT_EQ(shown("level"), "High");
+
+    ASSERT_EQ(TwDefine(" bar/number precision=4 bar/code hexa=true bar/flag true=On "), 1);
+    const TwEnumVal renamed[] = {{0, "Low"}, {1, "Top"}};
+    ASSERT_NE(TwDefineEnum("Levels", renamed, 2), TW_TYPE_UNDEF);
+    readsAfterDrawAt(1000.5);  // no read due: the refresh period is 2 s
+    EXPECT_EQ(shown("number"), "1.5000");
+    EXPECT_EQ(shown("code"), "0xFF");
+    EXPECT_EQ(shown("flag"), "On");
+    EXPECT_EQ(shown("level"), "Top");
+    readsAfterDrawAt(1002.5);  // read again, bytes unchanged
+    EXPECT_EQ(shown("number"), "1.5000");
+    EXPECT_EQ(shown("level"), "Top");
+}
+
 }  // namespace

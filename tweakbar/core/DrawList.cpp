@@ -360,11 +360,14 @@ void paintPopup(Painter& painter, const Context& context) {
     painter.fill({frame.right(), frame.y + 3, 3, frame.h}, packColor(0, 0, 0, 60));
     painter.fill({frame.x + 3, frame.bottom(), frame.w - 3, 3}, packColor(0, 0, 0, 60));
     painter.fill(frame, packColor(28, 30, 34, 240));
-    const PackedColor accent = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    // The entry under the mouse in the bar's colour, kept dark enough for the light text.
+    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    const int luminance = (bar.color.r * 299 + bar.color.g * 587 + bar.color.b * 114) / 1000;
+    const PackedColor accent = luminance > 120 ? mix(base, kBlack, 0.45f) : mix(base, kWhite, 0.2f);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Rect item{frame.x + 1, frame.y + 1 + int(i) * face.lineHeight, frame.w - 2,
                         face.lineHeight};
-        if (int(i) == popup.hovered) painter.fill(item, mix(accent, kWhite, 0.2f));
+        if (int(i) == popup.hovered) painter.fill(item, accent);
         if (entries[i].value == current) {
             painter.fill({item.x + 2, item.y + item.h / 2 - 2, 4, 4},
                          packColor(255, 250, 185, 255));

@@ -42,10 +42,13 @@ void readControl(Context& context, Bar& bar, Control& control) {
     if (control.kind != ControlKind::Variable) return;
     fetch(control);
     if (!stillThere(context, bar, &control)) return;
-    char text[256];
-    formatValue(control, control.incoming.data(), -1, text, sizeof text);
     const bool rawChanged =
         std::memcmp(control.incoming.data(), control.value.data(), control.value.size()) != 0;
+    // valueText follows value and every parameter that changes how it is written, so the same
+    // bytes have the same text: an unchanged value is not formatted again.
+    if (control.valueRead && !rawChanged) return;
+    char text[256];
+    formatValue(control, control.incoming.data(), -1, text, sizeof text);
     std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
     // Colours show their bytes as a swatch; every other value shows only its text.
     if (!control.valueRead || control.valueText != text ||

@@ -3,7 +3,6 @@
 #include <d3d11.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "ComRelease.h"
 #include "D3D11Shaders.h"
@@ -237,9 +236,8 @@ bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCoun
             vertexCapacity_ *= 2;
         D3D11_BUFFER_DESC desc{};
         desc.ByteWidth = vertexCapacity_ * UINT(sizeof(Vertex));
-        desc.Usage = D3D11_USAGE_DYNAMIC;
+        desc.Usage = D3D11_USAGE_DEFAULT;
         desc.BindFlags = D3D11_BIND_VERTEX_BUFFER;
-        desc.CPUAccessFlags = D3D11_CPU_ACCESS_WRITE;
         if (FAILED(device_->CreateBuffer(&desc, nullptr, &vertexBuffer_))) return false;
     }
 
@@ -249,9 +247,8 @@ bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCoun
             indexCapacity_ *= 2;
         D3D11_BUFFER_DESC desc{};
         desc.ByteWidth = indexCapacity_ * UINT(sizeof(std::uint32_t));
-        desc.Usage = D3D11_USAGE_DYNAMIC;
+        desc.Usage = D3D11_USAGE_DEFAULT;
         desc.BindFlags = D3D11_BIND_INDEX_BUFFER;
-        desc.CPUAccessFlags = D3D11_CPU_ACCESS_WRITE;
         if (FAILED(device_->CreateBuffer(&desc, nullptr, &indexBuffer_))) return false;
     }
     return true;
@@ -264,18 +261,16 @@ bool D3D11Backend::upload(const DisplayList& list) {
     const std::size_t indexBytes = list.indices.size() * sizeof(std::uint32_t);
     if (!reserveBuffers(list.vertices.size(), list.indices.size())) return false;
 
-    D3D11_MAPPED_SUBRESOURCE mapped{};
+    // The bytes go into the command stream with the draw that follows. Mapping a dynamic buffer
+    // with DISCARD instead made Wine's Direct3D wait for the frames still in flight: 20 to 40 ms
+    // per changed list in the benchmarks (bench/README.md), where this costs microseconds.
     if (vertexBytes) {
-        if (FAILED(context_->Map(vertexBuffer_, 0, D3D11_MAP_WRITE_DISCARD, 0, &mapped)))
-            return false;
-        std::memcpy(mapped.pData, list.vertices.data(), vertexBytes);
-        context_->Unmap(vertexBuffer_, 0);
+        const D3D11_BOX box{0, 0, 0, UINT(vertexBytes), 1, 1};
+        context_->UpdateSubresource(vertexBuffer_, 0, &box, list.vertices.data(), 0, 0);
     }
     if (indexBytes) {
-        if (FAILED(context_->Map(indexBuffer_, 0, D3D11_MAP_WRITE_DISCARD, 0, &mapped)))
-            return false;
-        std::memcpy(mapped.pData, list.indices.data(), indexBytes);
-        context_->Unmap(indexBuffer_, 0);
+        const D3D11_BOX box{0, 0, 0, UINT(indexBytes), 1, 1};
+        context_->UpdateSubresource(indexBuffer_, 0, &box, list.indices.data(), 0, 0);
     }
     stats_.bytesUploaded = vertexBytes + indexBytes;
     holdsList_ = true;

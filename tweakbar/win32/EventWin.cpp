@@ -71,9 +71,10 @@ extern "C" int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long lon
         if (reinterpret_cast<HWND>(lParam) != capturedWindow.load()) capturedWindow = nullptr;
         return 0;
     }
-    const tw::Win32Input input =
-        tw::translateWin32Message(msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
-                                  tw::heldModifiers(), window && IsWindowUnicode(window));
+    const bool keyboard = tw::readsKeyboardState(msg);
+    const tw::Win32Input input = tw::translateWin32Message(
+        msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+        keyboard ? tw::heldModifiers() : 0, keyboard && window && IsWindowUnicode(window));
     const bool handled = dispatch(window, input);
     if (input.kind != tw::Win32Input::Kind::Ignored) followCapture(window);
     return handled ? 1 : 0;

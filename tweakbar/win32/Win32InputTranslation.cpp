@@ -134,6 +134,10 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
     }
 }
 
+bool readsKeyboardState(UINT message) {
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR;
+}
+
 int heldModifiers() {
     // GetKeyState follows the messages the thread has taken from its queue, so it describes the
     // keyboard as it was when this message was posted, not as it is now.

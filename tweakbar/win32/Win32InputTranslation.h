@@ -34,6 +34,11 @@ struct Win32Input {
 Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int modifiers,
                                  bool unicodeWindow);
 
+// Whether translating the message reads the modifiers or the window's character width. Only
+// those messages need heldModifiers() and IsWindowUnicode: under Wine each of those questions is
+// a round trip to the Wine server, tens of microseconds, which a mouse move should not pay.
+bool readsKeyboardState(UINT message);
+
 // The Modifier bits of the keyboard state that belongs to the message being processed.
 int heldModifiers();
 

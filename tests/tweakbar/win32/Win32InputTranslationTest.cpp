@@ -87,4 +87,43 @@ TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesE
     EXPECT_EQ(in.character, 'Z');
 }
 
+TEST(Win32InputTranslation, SizeGivesTheClientAreaAndOtherMessagesAreIgnored) {
+    const Win32Input in = translate(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1920, 1080));
+    EXPECT_EQ(in.kind, Kind::Resize);
+    EXPECT_EQ(in.x, 1920);
+    EXPECT_EQ(in.y, 1080);
+    for (UINT message : {UINT(WM_PAINT), UINT(WM_KEYUP), UINT(WM_SYSKEYUP), UINT(WM_MOUSEHWHEEL),
+                         UINT(WM_XBUTTONDOWN), UINT(WM_NULL), UINT(WM_USER + 5)})
+        EXPECT_EQ(translate(message, 1, 1).kind, Kind::Ignored) << message;
+}
+
+bool sameInput(const Win32Input& a, const Win32Input& b) {
+    return a.kind == b.kind && a.x == b.x && a.y == b.y && a.button == b.button &&
+           a.down == b.down && a.wheelDelta == b.wheelDelta && a.key == b.key &&
+           a.modifiers == b.modifiers && a.character == b.character;
+}
+
+// The adapter asks the window system for the keyboard state only for the messages named by
+// readsKeyboardState; every other message must translate the same whatever that state is.
+TEST(Win32InputTranslation, OnlyKeyboardMessagesDependOnTheKeyboardState) {
+    const int allModifiers = tw::ModShift | tw::ModCtrl | tw::ModAlt;
+    for (UINT message = 0; message < WM_USER + 16; ++message) {
+        if (tw::readsKeyboardState(message)) continue;
+        for (WPARAM wParam : {WPARAM(0), WPARAM('a'), WPARAM(VK_RETURN), WPARAM(0xE9)}) {
+            const LPARAM lParam = point(12, 34) | (LPARAM(1) << 29);
+            EXPECT_TRUE(
+                sameInput(tw::translateWin32Message(message, wParam, lParam, 0, false),
+                          tw::translateWin32Message(message, wParam, lParam, allModifiers, true)))
+                << "message " << message;
+        }
+    }
+    for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_CHAR)}) {
+        EXPECT_TRUE(tw::readsKeyboardState(message)) << message;
+        EXPECT_EQ(tw::translateWin32Message(message, 'a', 1, tw::ModShift, false).modifiers,
+                  tw::ModShift)
+            << message;
+    }
+    EXPECT_FALSE(tw::readsKeyboardState(WM_MOUSEMOVE));
+}
+
 }  // namespace
