@@ -1,11 +1,10 @@
 // Input scenarios through the portable events: what each gesture does to bars and values, and
 // which events the engine reports as its own.
-#include <cstring>
 #include <string>
+#include <utility>
 
 #include "Bar.h"
 #include "EngineFixture.h"
-#include "InputEvents.h"
 
 namespace {
 
@@ -26,71 +25,52 @@ class Input : public EngineTest {
         EXPECT_EQ(TwDraw(), 1);
         return bar->layout;
     }
-    const tw::Row& row(std::size_t index) { return layout().rows.at(index); }
-    void labelOf(std::size_t index, int& x, int& y) {
-        const tw::Rect r = row(index).rect;
-        x = r.x + 2;
-        y = r.y + r.h / 2;
+    // The middle of a row's label, and a point in its value field.
+    std::pair<int, int> label(std::size_t row) {
+        const tw::Rect r = layout().rows.at(row).rect;
+        return {r.x + 2, r.y + r.h / 2};
     }
-    void valueOf(std::size_t index, int& x, int& y) {
-        const tw::Rect r = row(index).rect;
-        x = bar->layout.valueX + 10;
-        y = r.y + r.h / 2;
+    std::pair<int, int> value(std::size_t row) {
+        const tw::Rect r = layout().rows.at(row).rect;
+        return {bar->layout.valueX + 10, r.y + r.h / 2};
     }
-    static bool press(int x, int y) {
-        tw::inputMouseMove(x, y);
-        return tw::inputMouseButton(MouseButton::Left, true);
-    }
-    static bool release(int x, int y) {
-        tw::inputMouseMove(x, y);
-        return tw::inputMouseButton(MouseButton::Left, false);
-    }
-    static bool click(int x, int y) {
-        const bool down = press(x, y);
-        const bool up = release(x, y);
-        return down && up;
-    }
-    static void type(const char* text) {
-        for (; *text; ++text)
-            EXPECT_TRUE(tw::inputChar(static_cast<unsigned char>(*text), 0));
+    static void keys(Key key, int times) {
+        for (int i = 0; i < times; ++i)
+            EXPECT_TRUE(tw::inputKeyDown(key, 0));
     }
 
     TwBar* bar = nullptr;
 };
 
-struct Counter {
-    int calls = 0;
-    int callsDuringPress = -1;
-};
-
-void TW_CALL countCall(void* data) {
-    ++static_cast<Counter*>(data)->calls;
+void TW_CALL count(void* calls) {
+    ++*static_cast<int*>(calls);
 }
 
 TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
-    Counter counter;
-    ASSERT_EQ(TwAddButton(bar, "go", countCall, &counter, nullptr), 1);
-    int x, y;
-    labelOf(0, x, y);
+    int calls = 0;
+    ASSERT_EQ(TwAddButton(bar, "go", count, &calls, nullptr), 1);
+    const auto [x, y] = label(0);
     EXPECT_TRUE(press(x, y));
-    EXPECT_EQ(counter.calls, 0);
+    EXPECT_EQ(calls, 0);
     EXPECT_TRUE(tw::inputWantsCapture());
     EXPECT_TRUE(release(x, y));
-    EXPECT_EQ(counter.calls, 1);
+    EXPECT_EQ(calls, 1);
     EXPECT_FALSE(tw::inputWantsCapture());
     // Released elsewhere, it does not fire, but the release still belongs to the engine.
     EXPECT_TRUE(press(x, y));
     EXPECT_TRUE(release(5, 5));
-    EXPECT_EQ(counter.calls, 1);
-    // Drawing never fires it.
+    EXPECT_EQ(calls, 1);
     TwDraw();
-    EXPECT_EQ(counter.calls, 1);
+    EXPECT_EQ(calls, 1) << "drawing never fires it";
+    // A hidden bar takes no input.
+    ASSERT_EQ(TwDefine(" bar visible=false "), 1);
+    EXPECT_FALSE(tw::inputMouseMove(x, y));
+    EXPECT_FALSE(click(x, y));
+    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
-    int v = 0;
-    TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, nullptr);
-    TwDraw();
+    layout();
     EXPECT_FALSE(tw::inputMouseMove(700, 50));
     EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, true));
     EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, false));
@@ -105,17 +85,6 @@ TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
     // Keys are not, while nothing is being edited.
     EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
     EXPECT_FALSE(tw::inputChar('a', 0));
-}
-
-TEST_F(Input, AHiddenBarTakesNoInput) {
-    Counter counter;
-    TwAddButton(bar, "go", countCall, &counter, nullptr);
-    int x, y;
-    labelOf(0, x, y);
-    ASSERT_EQ(TwDefine(" bar visible=false "), 1);
-    EXPECT_FALSE(tw::inputMouseMove(x, y));
-    EXPECT_FALSE(click(x, y));
-    EXPECT_EQ(counter.calls, 0);
 }
 
 TEST_F(Input, DraggingTheTitleMovesTheBarAndThePositionFollows) {
@@ -171,44 +140,39 @@ TEST_F(Input, DraggingACornerResizesDownToTheMinimum) {
 TEST_F(Input, TypingANumberCommitsOnEnterWithinTheRangeAndEscapeCancels) {
     int v = 5;
     ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, " min=-10 max=100 "), 1);
-    int x, y;
-    valueOf(0, x, y);
+    const auto [x, y] = value(0);
     EXPECT_TRUE(click(x, y));  // a click without a drag opens the field
-    EXPECT_TRUE(tw::inputKeyDown(Key::Backspace, 0));
+    keys(Key::Backspace, 1);
     type("150");
     EXPECT_EQ(v, 5);
-    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    keys(Key::Enter, 1);
     EXPECT_EQ(v, 100);
 
     click(x, y);
-    EXPECT_TRUE(tw::inputKeyDown(Key::Home, 0));
+    keys(Key::Home, 1);
     type("-");
-    EXPECT_TRUE(tw::inputKeyDown(Key::Escape, 0));
+    keys(Key::Escape, 1);
     EXPECT_EQ(v, 100);
     EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));  // no field open any more
 
     click(x, y);
-    tw::inputKeyDown(Key::End, 0);
-    tw::inputKeyDown(Key::Backspace, 0);
-    tw::inputKeyDown(Key::Backspace, 0);
-    tw::inputKeyDown(Key::Backspace, 0);
+    keys(Key::End, 1);
+    keys(Key::Backspace, 3);
     type("-3x");
-    tw::inputKeyDown(Key::Enter, 0);
+    keys(Key::Enter, 1);
     EXPECT_EQ(v, 100);  // not a number: the value stays
     click(x, y);
-    tw::inputKeyDown(Key::Home, 0);
-    tw::inputKeyDown(Key::Delete, 0);
+    keys(Key::Home, 1);
+    keys(Key::Delete, 1);
     type("-3");  // "-300": held to the minimum
-    // A click elsewhere commits too.
     click(700, 500);
-    EXPECT_EQ(v, -10);
+    EXPECT_EQ(v, -10) << "a click elsewhere commits too";
 }
 
 TEST_F(Input, DraggingANumberMovesItByStepsWithinTheRange) {
     float f = 1.0f;
     ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &f, " step=0.5 max=20 "), 1);
-    int x, y;
-    valueOf(0, x, y);
+    const auto [x, y] = value(0);
     EXPECT_TRUE(press(x, y));
     EXPECT_TRUE(tw::inputWantsCapture());
     EXPECT_TRUE(tw::inputMouseMove(x + 10, y + 30));
@@ -218,8 +182,7 @@ TEST_F(Input, DraggingANumberMovesItByStepsWithinTheRange) {
     EXPECT_TRUE(tw::inputMouseMove(x + 500, y));
     EXPECT_FLOAT_EQ(f, 20.0f);
     EXPECT_TRUE(release(x + 500, y));
-    // A drag is not a click: no field opens.
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0)) << "a drag is not a click: no field opens";
 }
 
 struct Flag {
@@ -235,37 +198,29 @@ void TW_CALL getFlag(void* value, void* data) {
     *static_cast<bool*>(value) = static_cast<Flag*>(data)->value;
 }
 
-TEST_F(Input, AClickTogglesABoolThroughItsSetCallback) {
+TEST_F(Input, APressTogglesABoolThroughItsSetCallbackAndFoldsAGroup) {
     Flag flag;
-    ASSERT_EQ(TwAddVarCB(bar, "flag", TW_TYPE_BOOLCPP, setFlag, getFlag, &flag, nullptr), 1);
     bool fixed = true;
-    ASSERT_EQ(TwAddVarRO(bar, "fixed", TW_TYPE_BOOLCPP, &fixed, nullptr), 1);
-    int x, y;
-    labelOf(0, x, y);
+    ASSERT_EQ(TwAddVarCB(bar, "flag", TW_TYPE_BOOLCPP, setFlag, getFlag, &flag, " group=G "), 1);
+    ASSERT_EQ(TwAddVarRO(bar, "fixed", TW_TYPE_BOOLCPP, &fixed, " group=G "), 1);
+    auto [x, y] = label(1);
     EXPECT_TRUE(press(x, y));
     EXPECT_EQ(flag.sets, 1);
     EXPECT_TRUE(flag.value);
     release(x, y);
-    valueOf(0, x, y);
+    std::tie(x, y) = value(1);
     click(x, y);
     EXPECT_FALSE(flag.value);
     EXPECT_EQ(flag.sets, 2);
-    valueOf(1, x, y);
+    std::tie(x, y) = value(2);
     EXPECT_TRUE(click(x, y));
-    EXPECT_TRUE(fixed);
-}
+    EXPECT_TRUE(fixed) << "read-only";
 
-TEST_F(Input, AClickOnAGroupHeadingFoldsAndUnfoldsIt) {
-    int a = 0, b = 0;
-    TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=G ");
-    TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=G ");
-    int x, y;
-    labelOf(0, x, y);
+    std::tie(x, y) = label(0);
     EXPECT_TRUE(click(x, y));
     EXPECT_EQ(intParam(bar, "G", "opened"), 0);
     EXPECT_EQ(layout().rows.size(), 1u);
     click(x, y);
-    EXPECT_EQ(intParam(bar, "G", "opened"), 1);
     EXPECT_EQ(layout().rows.size(), 3u);
 }
 
@@ -273,16 +228,14 @@ TEST_F(Input, AnEnumValueIsPickedFromItsListByMouseOrKeys) {
     const TwType quality = TwDefineEnumFromString("Quality", "Low,Medium,High");
     int q = 0;
     ASSERT_EQ(TwAddVarRW(bar, "q", quality, &q, nullptr), 1);
-    int x, y;
-    valueOf(0, x, y);
+    const auto [x, y] = value(0);
     EXPECT_TRUE(click(x, y));
     // The list opens below the field, one line per entry.
-    const tw::Rect r = row(0).rect;
-    EXPECT_TRUE(click(x, r.bottom() + 1 + 15 * 2 + 7));
+    EXPECT_TRUE(click(x, bar->layout.rows[0].rect.bottom() + 1 + 15 * 2 + 7));
     EXPECT_EQ(q, 2);
     click(x, y);
-    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
-    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    keys(Key::Up, 1);
+    keys(Key::Enter, 1);
     EXPECT_EQ(q, 1);
     // A click elsewhere closes the list without a change.
     click(x, y);
@@ -294,20 +247,18 @@ TEST_F(Input, AnEnumValueIsPickedFromItsListByMouseOrKeys) {
 TEST_F(Input, ColourChannelsOpenAndChangeOneByOne) {
     unsigned int color = 0xFF102030;
     ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &color, nullptr), 1);
-    int x, y;
-    labelOf(0, x, y);
+    auto [x, y] = label(0);
     EXPECT_TRUE(click(x, y));
     ASSERT_EQ(layout().rows.size(), 5u);
     // Green: typed.
-    valueOf(2, x, y);
+    std::tie(x, y) = value(2);
     click(x, y);
-    for (int i = 0; i < 3; ++i)
-        tw::inputKeyDown(Key::Backspace, 0);
+    keys(Key::Backspace, 3);
     type("255");
-    tw::inputKeyDown(Key::Enter, 0);
+    keys(Key::Enter, 1);
     EXPECT_EQ(color, 0xFF10FF30u);
     // Blue: dragged down by 16.
-    valueOf(3, x, y);
+    std::tie(x, y) = value(3);
     press(x, y);
     tw::inputMouseMove(x - 16, y);
     release(x - 16, y);
@@ -317,13 +268,11 @@ TEST_F(Input, ColourChannelsOpenAndChangeOneByOne) {
 TEST_F(Input, TextIsEditedInPlaceAndCutToItsBuffer) {
     char name[8] = "abc";
     ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
-    int x, y;
-    valueOf(0, x, y);
-    EXPECT_TRUE(press(x, y));
-    release(x, y);
-    EXPECT_TRUE(tw::inputKeyDown(Key::Left, 0));
+    const auto [x, y] = value(0);
+    EXPECT_TRUE(click(x, y));
+    keys(Key::Left, 1);
     type("XYZ1234");
-    EXPECT_TRUE(tw::inputKeyDown(Key::Enter, 0));
+    keys(Key::Enter, 1);
     EXPECT_STREQ(name, "abXYZ1c");
 }
 
@@ -339,11 +288,10 @@ TEST_F(Input, TheTitleButtonIconifiesAndTheIconRestores) {
     EXPECT_EQ(intParam(bar, nullptr, "iconified"), 0);
     // The help bar opens from its icon the same way.
     TwBar* help = TwGetBarByIndex(0);
-    const tw::Rect helpIcon = help->layout.icon;
     layout();
+    ASSERT_FALSE(help->layout.icon.empty());
     EXPECT_TRUE(click(help->layout.icon.x + 3, help->layout.icon.y + 3));
     EXPECT_EQ(intParam(help, nullptr, "iconified"), 0);
-    EXPECT_FALSE(helpIcon.empty());
 }
 
 TEST_F(Input, TheWheelScrollsTheBarUnderTheMouse) {
@@ -364,20 +312,19 @@ TEST_F(Input, TheWheelScrollsTheBarUnderTheMouse) {
 }
 
 TEST_F(Input, ShortcutsPressToggleAndStep) {
-    Counter counter;
+    int calls = 0;
     bool on = false;
     int level = 3;
-    ASSERT_EQ(TwAddButton(bar, "go", countCall, &counter, " key=r "), 1);
+    ASSERT_EQ(TwAddButton(bar, "go", count, &calls, " key=r "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "on", TW_TYPE_BOOLCPP, &on, " key=SPACE "), 1);
     ASSERT_EQ(
         TwAddVarRW(bar, "level", TW_TYPE_INT32, &level, " keyincr=UP keydecr='CTRL+d' max=4 "), 1);
     EXPECT_TRUE(tw::inputChar('r', 0));
-    EXPECT_EQ(counter.calls, 1);
+    EXPECT_EQ(calls, 1);
     EXPECT_FALSE(tw::inputChar('r', tw::ModCtrl));
     EXPECT_TRUE(tw::inputChar(' ', 0));
     EXPECT_TRUE(on);
-    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
-    EXPECT_TRUE(tw::inputKeyDown(Key::Up, 0));
+    keys(Key::Up, 2);
     EXPECT_EQ(level, 4);
     EXPECT_TRUE(tw::inputChar(4, tw::ModCtrl));  // Ctrl+D arrives as a control code
     EXPECT_EQ(level, 3);
@@ -397,8 +344,7 @@ void TW_CALL terminateEngine(void*) {
 
 TEST_F(Input, ACallbackMayDeleteItsOwnBarOrEndTheEngine) {
     ASSERT_EQ(TwAddButton(bar, "delete", deleteOwnBar, bar, nullptr), 1);
-    int x, y;
-    labelOf(0, x, y);
+    const auto [x, y] = label(0);
     EXPECT_TRUE(click(x, y));
     EXPECT_EQ(TwGetBarByName("bar"), nullptr);
     EXPECT_EQ(TwDraw(), 1);

@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "EngineFixture.h"
-#include "InputEvents.h"
 
 namespace {
 
