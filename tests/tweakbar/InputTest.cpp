@@ -34,9 +34,17 @@ class Input : public EngineTest {
         const tw::Rect r = layout().rows.at(row).rect;
         return {bar->layout.valueX + 10, r.y + r.h / 2};
     }
-    static void keys(Key key, int times) {
+    static void keys(Key key, int times = 1) {
         for (int i = 0; i < times; ++i)
             EXPECT_TRUE(tw::inputKeyDown(key, 0));
+    }
+    // Drags from one point to another: a press, a move and a release.
+    std::vector<int> drag(int fromX, int fromY, int toX, int toY, const char* param) {
+        layout();
+        press(fromX, fromY);
+        tw::inputMouseMove((fromX + toX) / 2, (fromY + toY) / 2);
+        release(toX, toY);
+        return ints(bar, nullptr, param);
     }
 
     TwBar* bar = nullptr;
@@ -59,9 +67,8 @@ TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
     // Released elsewhere, it does not fire, but the release still belongs to the engine.
     EXPECT_TRUE(press(x, y));
     EXPECT_TRUE(release(5, 5));
-    EXPECT_EQ(calls, 1);
     TwDraw();
-    EXPECT_EQ(calls, 1) << "drawing never fires it";
+    EXPECT_EQ(calls, 1) << "nor does drawing fire it";
     // A hidden bar takes no input.
     ASSERT_EQ(TwDefine(" bar visible=false "), 1);
     EXPECT_FALSE(tw::inputMouseMove(x, y));
@@ -76,97 +83,76 @@ TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
     EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, false));
     EXPECT_FALSE(tw::inputMouseButton(MouseButton::Right, true));
     EXPECT_FALSE(tw::inputMouseWheel(120));
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
-    EXPECT_FALSE(tw::inputChar('a', 0));
-    // Over the bar, body and title alike, the mouse is the engine's.
+    // Over the bar, body and title alike, the mouse is the engine's; keys are not, while
+    // nothing is being edited.
     EXPECT_TRUE(tw::inputMouseMove(150, 105));
     EXPECT_TRUE(tw::inputMouseMove(150, 450));
     EXPECT_TRUE(tw::inputMouseButton(MouseButton::Right, true));
-    // Keys are not, while nothing is being edited.
     EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
     EXPECT_FALSE(tw::inputChar('a', 0));
 }
 
-TEST_F(Input, DraggingTheTitleMovesTheBarAndThePositionFollows) {
-    layout();
-    EXPECT_TRUE(press(150, 105));
-    EXPECT_TRUE(tw::inputMouseMove(200, 135));
-    EXPECT_TRUE(release(230, 125));
-    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{180, 120}));
+TEST_F(Input, TheTitleMovesTheBarAndTheCornersResizeItWithinTheirLimits) {
+    EXPECT_EQ(drag(150, 105, 180, 125, "position"), (std::vector<int>{130, 120}));
     // Not past the left or top edge, and within the area when contained.
-    press(200, 125);
-    release(0, 0);
-    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{0, 0}));
+    EXPECT_EQ(drag(150, 125, 0, 0, "position"), (std::vector<int>{0, 0}));
     ASSERT_EQ(TwDefine(" bar contained=true "), 1);
-    layout();
-    press(50, 5);
-    release(2000, 2000);
-    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{500, 200}));
-    // An immovable bar stays.
-    ASSERT_EQ(TwDefine(" bar movable=false "), 1);
-    layout();
-    press(550, 205);
-    release(600, 300);
-    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{500, 200}));
-}
+    EXPECT_EQ(drag(50, 5, 2000, 2000, "position"), (std::vector<int>{500, 200}));
+    ASSERT_EQ(TwDefine(" bar movable=false contained=false position='100 100' "), 1);
+    EXPECT_EQ(drag(150, 105, 200, 300, "position"), (std::vector<int>{100, 100}));
 
-TEST_F(Input, DraggingACornerResizesDownToTheMinimum) {
-    layout();
-    // Bottom-right corner: the top-left stays.
-    EXPECT_TRUE(press(398, 498));
-    release(438, 518);
-    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{340, 420}));
+    // Bottom-right corner: the top-left stays; top-left corner: the bottom-right stays.
+    EXPECT_EQ(drag(398, 498, 438, 518, "size"), (std::vector<int>{340, 420}));
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{100, 100}));
-    // Top-left corner: the bottom-right stays.
-    layout();
-    press(101, 101);
-    release(141, 121);
-    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{140, 120}));
+    EXPECT_EQ(drag(101, 101, 141, 121, "position"), (std::vector<int>{140, 120}));
     EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{300, 400}));
-    // Never below the minimum size.
-    layout();
-    press(141, 121);
-    release(1000, 1000);
-    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{112, 70}));
+    // Never below the minimum size, and not at all when the bar is not resizable.
+    EXPECT_EQ(drag(141, 121, 1000, 1000, "size"), (std::vector<int>{112, 70}));
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{328, 450}));
-    // Not when the bar is not resizable.
     ASSERT_EQ(TwDefine(" bar resizable=false "), 1);
-    layout();
-    press(328 + 111, 450 + 69);
-    release(700, 590);
-    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{112, 70}));
+    EXPECT_EQ(drag(328 + 111, 450 + 69, 700, 590, "size"), (std::vector<int>{112, 70}));
 }
 
-TEST_F(Input, TypingANumberCommitsOnEnterWithinTheRangeAndEscapeCancels) {
+TEST_F(Input, TypedTextCommitsOnEnterWithinTheRangeAndEscapeCancels) {
     int v = 5;
+    char name[8] = "abc";
     ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, " min=-10 max=100 "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
     const auto [x, y] = value(0);
     EXPECT_TRUE(click(x, y));  // a click without a drag opens the field
-    keys(Key::Backspace, 1);
+    keys(Key::Backspace);
     type("150");
     EXPECT_EQ(v, 5);
-    keys(Key::Enter, 1);
+    keys(Key::Enter);
     EXPECT_EQ(v, 100);
 
     click(x, y);
-    keys(Key::Home, 1);
+    keys(Key::Home);
     type("-");
-    keys(Key::Escape, 1);
+    keys(Key::Escape);
     EXPECT_EQ(v, 100);
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));  // no field open any more
+    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0)) << "no field open any more";
 
     click(x, y);
-    keys(Key::End, 1);
+    keys(Key::End);
     keys(Key::Backspace, 3);
     type("-3x");
-    keys(Key::Enter, 1);
-    EXPECT_EQ(v, 100);  // not a number: the value stays
+    keys(Key::Enter);
+    EXPECT_EQ(v, 100) << "not a number: the value stays";
     click(x, y);
-    keys(Key::Home, 1);
-    keys(Key::Delete, 1);
+    keys(Key::Home);
+    keys(Key::Delete);
     type("-3");  // "-300": held to the minimum
     click(700, 500);
     EXPECT_EQ(v, -10) << "a click elsewhere commits too";
+
+    // Text is edited in place and cut to its buffer.
+    const auto [tx, ty] = value(1);
+    EXPECT_TRUE(click(tx, ty));
+    keys(Key::Left);
+    type("XYZ1234");
+    keys(Key::Enter);
+    EXPECT_STREQ(name, "abXYZ1c");
 }
 
 TEST_F(Input, DraggingANumberMovesItByStepsWithinTheRange) {
@@ -224,61 +210,45 @@ TEST_F(Input, APressTogglesABoolThroughItsSetCallbackAndFoldsAGroup) {
     EXPECT_EQ(layout().rows.size(), 3u);
 }
 
-TEST_F(Input, AnEnumValueIsPickedFromItsListByMouseOrKeys) {
+TEST_F(Input, EnumValuesArePickedFromTheirListAndColourChannelsOneByOne) {
     const TwType quality = TwDefineEnumFromString("Quality", "Low,Medium,High");
     int q = 0;
+    unsigned int color = 0xFF102030;
     ASSERT_EQ(TwAddVarRW(bar, "q", quality, &q, nullptr), 1);
-    const auto [x, y] = value(0);
+    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &color, nullptr), 1);
+    auto [x, y] = value(0);
     EXPECT_TRUE(click(x, y));
     // The list opens below the field, one line per entry.
     EXPECT_TRUE(click(x, bar->layout.rows[0].rect.bottom() + 1 + 15 * 2 + 7));
     EXPECT_EQ(q, 2);
     click(x, y);
-    keys(Key::Up, 1);
-    keys(Key::Enter, 1);
+    keys(Key::Up);
+    keys(Key::Enter);
     EXPECT_EQ(q, 1);
     // A click elsewhere closes the list without a change.
     click(x, y);
     click(700, 500);
     EXPECT_EQ(q, 1);
     EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
-}
 
-TEST_F(Input, ColourChannelsOpenAndChangeOneByOne) {
-    unsigned int color = 0xFF102030;
-    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &color, nullptr), 1);
-    auto [x, y] = label(0);
+    std::tie(x, y) = label(1);
     EXPECT_TRUE(click(x, y));
-    ASSERT_EQ(layout().rows.size(), 5u);
-    // Green: typed.
-    std::tie(x, y) = value(2);
+    ASSERT_EQ(layout().rows.size(), 6u);
+    std::tie(x, y) = value(3);  // green: typed
     click(x, y);
     keys(Key::Backspace, 3);
     type("255");
-    keys(Key::Enter, 1);
+    keys(Key::Enter);
     EXPECT_EQ(color, 0xFF10FF30u);
-    // Blue: dragged down by 16.
-    std::tie(x, y) = value(3);
+    std::tie(x, y) = value(4);  // blue: dragged down by 16
     press(x, y);
     tw::inputMouseMove(x - 16, y);
     release(x - 16, y);
     EXPECT_EQ(color, 0xFF10FF20u);
 }
 
-TEST_F(Input, TextIsEditedInPlaceAndCutToItsBuffer) {
-    char name[8] = "abc";
-    ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
-    const auto [x, y] = value(0);
-    EXPECT_TRUE(click(x, y));
-    keys(Key::Left, 1);
-    type("XYZ1234");
-    keys(Key::Enter, 1);
-    EXPECT_STREQ(name, "abXYZ1c");
-}
-
-TEST_F(Input, TheTitleButtonIconifiesAndTheIconRestores) {
+TEST_F(Input, TheTitleButtonIconifiesTheIconRestoresAndTheWheelScrolls) {
     const tw::Rect button = layout().iconifyButton;
-    ASSERT_FALSE(button.empty());
     EXPECT_TRUE(click(button.x + 2, button.y + 2));
     EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
     const tw::Rect icon = layout().icon;
@@ -289,16 +259,14 @@ TEST_F(Input, TheTitleButtonIconifiesAndTheIconRestores) {
     // The help bar opens from its icon the same way.
     TwBar* help = TwGetBarByIndex(0);
     layout();
-    ASSERT_FALSE(help->layout.icon.empty());
     EXPECT_TRUE(click(help->layout.icon.x + 3, help->layout.icon.y + 3));
     EXPECT_EQ(intParam(help, nullptr, "iconified"), 0);
-}
 
-TEST_F(Input, TheWheelScrollsTheBarUnderTheMouse) {
+    // Three rows per notch, for the bar under the mouse.
+    ASSERT_EQ(TwDefine(" TW_HELP iconified=true "), 1);
     int values[40] = {};
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 40; ++i)
         TwAddVarRW(bar, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
-    }
     layout();
     tw::inputMouseMove(150, 200);
     EXPECT_TRUE(tw::inputMouseWheel(-120));
@@ -312,9 +280,8 @@ TEST_F(Input, TheWheelScrollsTheBarUnderTheMouse) {
 }
 
 TEST_F(Input, ShortcutsPressToggleAndStep) {
-    int calls = 0;
+    int calls = 0, level = 3;
     bool on = false;
-    int level = 3;
     ASSERT_EQ(TwAddButton(bar, "go", count, &calls, " key=r "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "on", TW_TYPE_BOOLCPP, &on, " key=SPACE "), 1);
     ASSERT_EQ(
@@ -329,9 +296,8 @@ TEST_F(Input, ShortcutsPressToggleAndStep) {
     EXPECT_TRUE(tw::inputChar(4, tw::ModCtrl));  // Ctrl+D arrives as a control code
     EXPECT_EQ(level, 3);
     EXPECT_FALSE(tw::inputKeyDown(Key::Down, 0));
-    // A variable changed by its owner is stepped from its new value.
-    level = -7;
-    tw::inputKeyDown(Key::Up, 0);
+    level = -7;  // changed by its owner: stepped from the new value
+    keys(Key::Up);
     EXPECT_EQ(level, -6);
 }
 
@@ -351,7 +317,6 @@ TEST_F(Input, ACallbackMayDeleteItsOwnBarOrEndTheEngine) {
 
     TwBar* other = TwNewBar("other");
     ASSERT_EQ(TwAddButton(other, "end", terminateEngine, nullptr, nullptr), 1);
-    ASSERT_EQ(TwDefine(" other position='10 10' "), 1);
     TwDraw();
     const tw::Rect r = other->layout.rows.at(0).rect;
     EXPECT_TRUE(click(r.x + 2, r.y + 2));
