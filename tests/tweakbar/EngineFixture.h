@@ -1,5 +1,5 @@
 // A started engine on the headless backend, stopped again after each test, with helpers that
-// read parameters back in one line.
+// read parameters back in one line, a clock that moves only when told, and mouse gestures.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "AntTweakBar.h"
+#include "Clock.h"
+#include "InputEvents.h"
 
 class EngineTest : public ::testing::Test {
   protected:
@@ -15,7 +17,16 @@ class EngineTest : public ::testing::Test {
         ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
         TwGetLastError();
     }
-    void TearDown() override { TwTerminate(); }
+    void TearDown() override {
+        TwTerminate();
+        tw::setClock(nullptr);
+    }
+
+    static inline double now = 0;
+    static void useFakeClock(double start) {
+        now = start;
+        tw::setClock([] { return now; });
+    }
 
     static std::vector<int> ints(TwBar* bar, const char* var, const char* param) {
         int values[4] = {};
@@ -42,5 +53,22 @@ class EngineTest : public ::testing::Test {
     static std::string lastError() {
         const char* error = TwGetLastError();
         return error ? error : "";
+    }
+
+    static bool press(int x, int y) {
+        tw::inputMouseMove(x, y);
+        return tw::inputMouseButton(tw::MouseButton::Left, true);
+    }
+    static bool release(int x, int y) {
+        tw::inputMouseMove(x, y);
+        return tw::inputMouseButton(tw::MouseButton::Left, false);
+    }
+    static bool click(int x, int y) {
+        const bool down = press(x, y);
+        return release(x, y) && down;
+    }
+    static void type(const char* text) {
+        for (; *text; ++text)
+            EXPECT_TRUE(tw::inputChar(static_cast<unsigned char>(*text), 0));
     }
 };

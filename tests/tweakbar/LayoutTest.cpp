@@ -13,9 +13,6 @@ class Layout : public EngineTest {
         EXPECT_EQ(TwDraw(), 1);
         return bar->layout;
     }
-    static tw::Rect rectOf(const tw::BarLayout& layout, std::size_t row) {
-        return layout.rows.at(row).rect;
-    }
 };
 
 TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
@@ -28,9 +25,9 @@ TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
     // Bar at (16, 16), 200 x 320; title 15 + 5 high; 4 px side padding, 3 px below the title.
     EXPECT_EQ(layout.title, (tw::Rect{16, 16, 200, 20}));
     ASSERT_EQ(layout.rows.size(), 3u);
-    EXPECT_EQ(rectOf(layout, 0), (tw::Rect{20, 39, 192, 15}));
-    EXPECT_EQ(rectOf(layout, 1), (tw::Rect{20, 54, 192, 8}));
-    EXPECT_EQ(rectOf(layout, 2), (tw::Rect{20, 62, 192, 15}));
+    EXPECT_EQ(layout.rows[0].rect, (tw::Rect{20, 39, 192, 15}));
+    EXPECT_EQ(layout.rows[1].rect, (tw::Rect{20, 54, 192, 8}));
+    EXPECT_EQ(layout.rows[2].rect, (tw::Rect{20, 62, 192, 15}));
     EXPECT_EQ(layout.valueWidth, 70);
     EXPECT_EQ(layout.valueX, 20 + 192 - 70);
     EXPECT_FALSE(layout.scrollable);
@@ -41,60 +38,51 @@ TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
     ASSERT_EQ(TwDefine(" bar valueswidth=5000 "), 1);
     EXPECT_EQ(drawn(bar).valueWidth, 192 - 2 * 15);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 5000);
-}
 
-TEST_F(Layout, FontSizeSetsTheRowHeight) {
-    TwBar* bar = TwNewBar("bar");
-    int a = 0, b = 0;
-    TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, nullptr);
-    TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, nullptr);
+    // Each font size sets the heights of rows and title and raises a small bar to its minimum.
     const int heights[] = {12, 15, 17};
+    const int minimum[3][2] = {{88, 55}, {112, 70}, {128, 80}};
+    const int tiny[] = {10, 10};
     for (int size = 1; size <= 3; ++size) {
         ASSERT_EQ(TwSetParam(bar, nullptr, "fontsize", TW_PARAM_INT32, 1, &size), 1);
-        const tw::BarLayout& layout = drawn(bar);
-        EXPECT_EQ(rectOf(layout, 0).h, heights[size - 1]);
-        EXPECT_EQ(rectOf(layout, 1).y - rectOf(layout, 0).y, heights[size - 1]);
-        EXPECT_EQ(layout.title.h, heights[size - 1] + 5);
+        ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
+        const tw::BarLayout& small = drawn(bar);
+        EXPECT_EQ(small.rows[0].rect.h, heights[size - 1]);
+        EXPECT_EQ(small.rows[1].rect.y - small.rows[0].rect.y, heights[size - 1]);
+        EXPECT_EQ(small.title.h, heights[size - 1] + 5);
+        EXPECT_EQ(ints(bar, nullptr, "size"),
+                  (std::vector<int>{minimum[size - 1][0], minimum[size - 1][1]}));
     }
 }
 
-TEST_F(Layout, GroupsIndentTheirMembersAndHideThemWhenFolded) {
+TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     TwBar* bar = TwNewBar("bar");
-    int a = 0, b = 0, c = 0;
+    int a = 0, b = 0;
+    unsigned int c32 = 0;
+    float c3[3] = {};
     TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=Outer ");
     TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=Inner ");
-    TwAddVarRW(bar, "c", TW_TYPE_INT32, &c, nullptr);
+    TwAddVarRW(bar, "c32", TW_TYPE_COLOR32, &c32, nullptr);
+    TwAddVarRW(bar, "c3", TW_TYPE_COLOR3F, c3, " opened=true ");
     ASSERT_EQ(TwDefine(" bar/Inner group=Outer "), 1);
     const tw::BarLayout& open = drawn(bar);
-    // Outer, a, Inner, b, c: members one level deeper, in the order they came.
-    ASSERT_EQ(open.rows.size(), 5u);
+    // Outer, a, Inner, b, c32, c3 and its three channels: members one level deeper.
+    ASSERT_EQ(open.rows.size(), 9u);
     EXPECT_EQ(open.rows[0].kind, tw::RowKind::Group);
     EXPECT_EQ(open.rows[1].depth, 1);
     EXPECT_EQ(open.rows[2].kind, tw::RowKind::Group);
     EXPECT_EQ(open.rows[3].depth, 2);
     EXPECT_EQ(open.rows[4].depth, 0);
     EXPECT_EQ(open.indent, 15 * 3 / 4);
+    EXPECT_EQ(open.rows[6].kind, tw::RowKind::Channel);
+    EXPECT_EQ(open.rows[8].channel, 2);
 
-    ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 4u);
-    ASSERT_EQ(TwDefine(" bar/Outer opened=false "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 2u);
-    ASSERT_EQ(TwDefine(" bar/c visible=false "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 1u);
-}
-
-TEST_F(Layout, ColoursShowTheirChannelsWhenOpened) {
-    TwBar* bar = TwNewBar("bar");
-    unsigned int c32 = 0;
-    float c3[3] = {};
-    TwAddVarRW(bar, "c32", TW_TYPE_COLOR32, &c32, nullptr);
-    TwAddVarRW(bar, "c3", TW_TYPE_COLOR3F, c3, " opened=true ");
-    const tw::BarLayout& layout = drawn(bar);
-    ASSERT_EQ(layout.rows.size(), 5u);
-    EXPECT_EQ(layout.rows[2].kind, tw::RowKind::Channel);
-    EXPECT_EQ(layout.rows[4].channel, 2);
     ASSERT_EQ(TwDefine(" bar/c32 opened=true "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 9u);
+    EXPECT_EQ(drawn(bar).rows.size(), 13u);
+    ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 12u);
+    ASSERT_EQ(TwDefine(" bar/Outer opened=false bar/c32 visible=false bar/c3 opened=false "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 2u);
 }
 
 TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
@@ -135,20 +123,6 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     EXPECT_EQ(text(bar, nullptr, "valueswidth"), "fit");
 }
 
-TEST_F(Layout, SizesBelowTheMinimumAreRaisedAtTheNextDraw) {
-    TwBar* bar = TwNewBar("bar");
-    const int tiny[] = {10, 10};
-    const int minimum[3][2] = {{88, 55}, {112, 70}, {128, 80}};
-    for (int size = 1; size <= 3; ++size) {
-        TwSetParam(bar, nullptr, "fontsize", TW_PARAM_INT32, 1, &size);
-        ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
-        EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{10, 10}));
-        TwDraw();
-        EXPECT_EQ(ints(bar, nullptr, "size"),
-                  (std::vector<int>{minimum[size - 1][0], minimum[size - 1][1]}));
-    }
-}
-
 TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
     ASSERT_EQ(TwWindowSize(800, 600), 1);
     TwBar* bar = TwNewBar("bar");
@@ -179,7 +153,7 @@ TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
     EXPECT_EQ(TwWindowSize(1000000, 10), 0);
 }
 
-TEST_F(Layout, IconsLineUpFromTheBottomLeftCorner) {
+TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     ASSERT_EQ(TwWindowSize(800, 600), 1);
     TwBar* help = TwGetBarByIndex(0);
     TwBar* a = TwNewBar("a");

@@ -1,11 +1,10 @@
-// Every entry point may be called from two threads at once: the window thread sends input
-// while the render thread draws and a plug-in adds and removes controls.
+// Every entry point may be called from several threads at once: the window thread sends input
+// while the render thread draws and plug-ins add and remove controls and bars.
 #include <atomic>
 #include <string>
 #include <thread>
 
 #include "EngineFixture.h"
-#include "InputEvents.h"
 
 namespace {
 
@@ -20,15 +19,14 @@ void TW_CALL getShared(void* value, void* data) {
     auto* shared = static_cast<Shared*>(data);
     ++shared->reads;
     *static_cast<int*>(value) = shared->value;
-    // A callback calls the API again while it holds the engine.
-    TwGetBarCount();
+    TwGetBarCount();  // a callback calls the API again while it holds the engine
 }
 
 void TW_CALL setShared(const void* value, void* data) {
     static_cast<Shared*>(data)->value = *static_cast<const int*>(value);
 }
 
-TEST_F(Threads, DrawingInputAndChangesFromTwoThreadsKeepTheEngineWhole) {
+TEST_F(Threads, DrawingInputControlsAndBarsFromSeveralThreadsKeepTheEngineWhole) {
     ASSERT_EQ(TwWindowSize(800, 600), 1);
     TwBar* bar = TwNewBar("bar");
     ASSERT_EQ(TwDefine(" bar refresh=0 position='0 0' size='400 600' "), 1);
@@ -60,32 +58,25 @@ TEST_F(Threads, DrawingInputAndChangesFromTwoThreadsKeepTheEngineWhole) {
             TwDefine(" bar/G opened=true ");
         }
     });
-    render.join();
-    plugin.join();
-    EXPECT_FALSE(failed);
-    EXPECT_GT(shared.reads.load(), 0);
-    EXPECT_EQ(TwGetBarCount(), 2);
-    EXPECT_EQ(intParam(bar, nullptr, "alpha"), (kRounds - 1) % 256);
-    EXPECT_EQ(TwDraw(), 1);
-}
-
-TEST_F(Threads, BarsMadeAndDeletedOnTwoThreadsAllArriveOrLeave) {
-    constexpr int kBars = 100;
-    auto worker = [](char prefix) {
-        for (int i = 0; i < kBars; ++i) {
+    auto makeBars = [](char prefix) {
+        for (int i = 0; i < 100; ++i) {
             const std::string name = prefix + std::to_string(i);
-            TwBar* bar = TwNewBar(name.c_str());
+            TwBar* made = TwNewBar(name.c_str());
             TwDefine((" " + name + " label='Bar " + name + "' ").c_str());
-            if (i % 2) TwDeleteBar(bar);
+            if (i % 2) TwDeleteBar(made);
         }
     };
-    std::thread a(worker, 'a');
-    std::thread b(worker, 'b');
-    a.join();
-    b.join();
-    EXPECT_EQ(TwGetBarCount(), 1 + kBars);
+    std::thread a(makeBars, 'a');
+    std::thread b(makeBars, 'b');
+    for (std::thread* t : {&render, &plugin, &a, &b})
+        t->join();
+    EXPECT_FALSE(failed);
+    EXPECT_GT(shared.reads.load(), 0);
+    EXPECT_EQ(intParam(bar, nullptr, "alpha"), (kRounds - 1) % 256);
+    EXPECT_EQ(TwGetBarCount(), 2 + 100);
     EXPECT_EQ(text(TwGetBarByName("a10"), nullptr, "label"), "Bar a10");
     EXPECT_EQ(TwGetBarByName("b11"), nullptr);
+    EXPECT_EQ(TwDraw(), 1);
 }
 
 }  // namespace

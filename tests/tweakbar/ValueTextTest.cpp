@@ -1,4 +1,5 @@
-// How values show as text and how typed text becomes a value, type by type.
+// How values show as text and how text typed into a field becomes a value, where the width,
+// sign or packing of a type decides the result.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,7 +14,6 @@ using tw::Control;
 
 Control makeControl(TwType type, const tw::EnumRegistry& enums = {}) {
     Control control;
-    control.kind = tw::ControlKind::Variable;
     control.type = type;
     EXPECT_EQ(tw::describeType(type, enums, control.typeInfo), nullptr);
     return control;
@@ -28,137 +28,81 @@ std::string shown(const Control& control, T value, int channel = -1) {
 }
 
 template <typename T>
-T typed(const Control& control, const char* text, T start = T{}, int channel = -1,
-        bool* accepted = nullptr) {
-    T value = start;
-    const bool ok =
-        tw::parseValue(control, text, channel, reinterpret_cast<unsigned char*>(&value));
-    if (accepted) *accepted = ok;
-    return value;
+T typed(const Control& control, const char* text, T start = T{}, int channel = -1) {
+    tw::parseValue(control, text, channel, reinterpret_cast<unsigned char*>(&start));
+    return start;
 }
 
-TEST(ValueText, IntegersShowInDecimalOrHexaInTheirOwnWidth) {
+TEST(ValueText, NumbersKeepTheirWidthRangeAndPrecision) {
     Control i8 = makeControl(TW_TYPE_INT8);
-    EXPECT_EQ(shown<std::int8_t>(i8, -5), "-5");
     i8.hexa = true;
     EXPECT_EQ(shown<std::int8_t>(i8, -1), "0xFF");
-    Control i32 = makeControl(TW_TYPE_INT32);
-    EXPECT_EQ(shown<std::int32_t>(i32, -7), "-7");
-    EXPECT_EQ(shown<std::int32_t>(i32, INT32_MIN), "-2147483648");
+    EXPECT_EQ(shown<std::int32_t>(makeControl(TW_TYPE_INT32), INT32_MIN), "-2147483648");
     Control u32 = makeControl(TW_TYPE_UINT32);
     EXPECT_EQ(shown<std::uint32_t>(u32, 4000000000u), "4000000000");
     EXPECT_EQ(typed<std::uint32_t>(u32, "0x10"), 16u);
-}
-
-TEST(ValueText, TypedNumbersAreClampedToTheRangeAndRounded) {
     Control byte = makeControl(TW_TYPE_UINT8);
     EXPECT_EQ(typed<std::uint8_t>(byte, "300"), 255);
-    EXPECT_EQ(typed<std::uint8_t>(byte, "-3"), 0);
     EXPECT_EQ(typed<std::uint8_t>(byte, " 12.6 "), 13);
-    byte.min = 10, byte.minSet = true;
-    byte.max = 20, byte.maxSet = true;
-    EXPECT_EQ(typed<std::uint8_t>(byte, "5"), 10);
-    EXPECT_EQ(typed<std::uint8_t>(byte, "25"), 20);
-    bool accepted = true;
-    EXPECT_EQ(typed<std::uint8_t>(byte, "abc", 17, -1, &accepted), 17);
-    EXPECT_FALSE(accepted);
-    typed<std::uint8_t>(byte, "", 17, -1, &accepted);
-    EXPECT_FALSE(accepted);
-
     Control f = makeControl(TW_TYPE_FLOAT);
     f.max = 1, f.maxSet = true;
-    EXPECT_FLOAT_EQ(typed<float>(f, "0.25"), 0.25f);
-    EXPECT_FLOAT_EQ(typed<float>(f, "7"), 1.0f);
     EXPECT_FLOAT_EQ(typed<float>(f, "1e300"), 1.0f);
-}
+    Control c = makeControl(TW_TYPE_CHAR);
+    EXPECT_EQ(shown<char>(c, 'A'), "A");
+    EXPECT_EQ(shown<char>(c, '\n'), "10");
+    EXPECT_EQ(typed<char>(c, "z"), 'z');
+    EXPECT_EQ(typed<char>(c, "66"), 'B');
 
-TEST(ValueText, RealsFollowPrecisionOrTheStepAndNeverShowMinusZero) {
     Control d = makeControl(TW_TYPE_DOUBLE);
     EXPECT_EQ(shown(d, 3.14159), "3.14");
-    EXPECT_EQ(shown(d, -0.001), "0.00");
+    EXPECT_EQ(shown(d, -0.001), "0.00") << "never minus zero";
     d.precision = 0;
     EXPECT_EQ(shown(d, 2.5e3), "2500");
     d.precision = -1;
     d.step = 0.125, d.stepSet = true;
     EXPECT_EQ(shown(d, 1.0), "1.000");
+    const double quat[4] = {0, 0.5, -1, 1};
+    char buffer[64];
+    tw::formatValue(makeControl(TW_TYPE_QUAT4D), reinterpret_cast<const unsigned char*>(quat), -1,
+                    buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "0.00 0.50 -1.00 1.00");
 }
 
-TEST(ValueText, BoolsUseTheirLabelsBothWays) {
+TEST(ValueText, BoolsEnumsColoursAndStringsShowWhatTheyHold) {
     Control b = makeControl(TW_TYPE_BOOL16);
-    EXPECT_EQ(shown<std::int16_t>(b, 1), "true");
-    EXPECT_EQ(shown<std::int16_t>(b, 256), "true");  // any bit set
-    b.trueLabel = "On";
+    EXPECT_EQ(shown<std::int16_t>(b, 256), "true") << "any bit set";
     b.falseLabel = "Off";
     EXPECT_EQ(shown<std::int16_t>(b, 0), "Off");
-    EXPECT_EQ(typed<std::int16_t>(b, "on"), 1);
-    EXPECT_EQ(typed<std::int16_t>(b, "0", 1), 0);
-    Control b32 = makeControl(TW_TYPE_BOOL32);
-    EXPECT_EQ(typed<std::int32_t>(b32, "true", 0x7f7f7f7f), 1);
-}
 
-TEST(ValueText, EnumsShowLabelsAndAcceptLabelsOrNumbers) {
     tw::EnumRegistry enums;
     enums.push_back(std::make_unique<tw::EnumType>());
     enums[0]->entries = {{0, "Off"}, {3, "High"}};
     Control e = makeControl(static_cast<TwType>(tw::kEnumTypeBase), enums);
     EXPECT_EQ(shown<std::int32_t>(e, 3), "High");
     EXPECT_EQ(shown<std::int32_t>(e, 2), "2");
-    EXPECT_EQ(typed<std::int32_t>(e, "high"), 3);
-    EXPECT_EQ(typed<std::int32_t>(e, "0", 3), 0);
     std::int32_t raw = 0;
-    tw::stepValue(e, reinterpret_cast<unsigned char*>(&raw), -1, 1);
+    for (int i = 0; i < 2; ++i)  // the second step stays: no wrap past the last entry
+        tw::stepValue(e, reinterpret_cast<unsigned char*>(&raw), -1, 1);
     EXPECT_EQ(raw, 3);
-    tw::stepValue(e, reinterpret_cast<unsigned char*>(&raw), -1, 1);
-    EXPECT_EQ(raw, 3);  // no wrap past the last entry
-}
 
-TEST(ValueText, CharsShowTheCharacterAndAcceptOne) {
-    Control c = makeControl(TW_TYPE_CHAR);
-    EXPECT_EQ(shown<char>(c, 'A'), "A");
-    EXPECT_EQ(shown<char>(c, '\n'), "10");
-    EXPECT_EQ(typed<char>(c, "z"), 'z');
-    EXPECT_EQ(typed<char>(c, "66"), 'B');
-}
-
-TEST(ValueText, ColoursShowAndTakeTheirChannels) {
     Control c32 = makeControl(TW_TYPE_COLOR32);
     EXPECT_EQ(shown<std::uint32_t>(c32, 0x80FF1020u), "255 16 32 128");
     EXPECT_EQ(shown<std::uint32_t>(c32, 0x80FF1020u, 1), "16");
-    EXPECT_EQ(typed<std::uint32_t>(c32, "64", 0x80FF1020u, 2), 0x80FF1040u);
     EXPECT_EQ(typed<std::uint32_t>(c32, "999", 0x80FF1020u, 3), 0xFFFF1020u);
+    const float rgb[3] = {1.0f, 0.5f, -2.0f};
+    char buffer[64];
+    tw::formatValue(makeControl(TW_TYPE_COLOR3F), reinterpret_cast<const unsigned char*>(rgb), -1,
+                    buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "255 128 0");
 
-    struct Rgb {
-        float r, g, b;
-    };
-    Control c3 = makeControl(TW_TYPE_COLOR3F);
-    EXPECT_EQ(shown(c3, Rgb{1.0f, 0.5f, -2.0f}), "255 128 0");
-    const Rgb set = typed(c3, "0 255 51", Rgb{});
-    EXPECT_FLOAT_EQ(set.g, 1.0f);
-    EXPECT_FLOAT_EQ(set.b, 0.2f);
-}
-
-TEST(ValueText, FixedStringsAreTruncatedToTheirBuffer) {
-    Control s = makeControl(TW_TYPE_CSSTRING(6));
     struct Text {
         char c[6];
     };
-    Text t{};
-    std::memcpy(t.c, "abc", 4);
-    EXPECT_EQ(shown(s, t), "abc");
-    const Text longer = typed(s, "abcdefgh", t);
-    EXPECT_STREQ(longer.c, "abcde");
-    // A buffer without terminator shows only its own bytes.
+    Control s = makeControl(TW_TYPE_CSSTRING(6));
+    EXPECT_STREQ(typed(s, "abcdefgh", Text{}).c, "abcde");
     Text full;
     std::memcpy(full.c, "xxxxxx", 6);
-    EXPECT_EQ(shown(s, full), "xxxxxx");
-}
-
-TEST(ValueText, VectorsShowTheirComponents) {
-    Control q = makeControl(TW_TYPE_QUAT4D);
-    const double quat[4] = {0, 0.5, -1, 1};
-    char buffer[64];
-    tw::formatValue(q, reinterpret_cast<const unsigned char*>(quat), -1, buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "0.00 0.50 -1.00 1.00");
+    EXPECT_EQ(shown(s, full), "xxxxxx") << "a buffer without terminator shows its own bytes";
 }
 
 }  // namespace

@@ -191,27 +191,8 @@ bool parseValue(const Control& control, std::string_view text, int channelIndex,
         return true;
     }
     switch (type.kind) {
-        case ValueKind::Bool: {
-            bool flag = false;
-            if (equalsNoCase(trimmed, control.trueLabel)) {
-                flag = true;
-            } else if (!equalsNoCase(trimmed, control.falseLabel) && !parseBool(trimmed, flag)) {
-                return false;
-            }
-            writeNumber(type, raw, flag ? 1 : 0);
-            return true;
-        }
         case ValueKind::Integer:
-        case ValueKind::Char:
-        case ValueKind::Enum: {
-            if (const auto* entries = control.enumEntries()) {
-                for (const auto& entry : *entries) {
-                    if (equalsNoCase(trimmed, entry.label)) {
-                        writeNumber(type, raw, entry.value);
-                        return true;
-                    }
-                }
-            }
+        case ValueKind::Char: {
             if (type.kind == ValueKind::Char && trimmed.size() == 1 && !control.hexa) {
                 number = static_cast<unsigned char>(trimmed[0]);
             } else if (!parseNumber(trimmed, number)) {
@@ -225,22 +206,6 @@ bool parseValue(const Control& control, std::string_view text, int channelIndex,
             if (!parseNumber(trimmed, number)) return false;
             setNumber(control, raw, -1, number);
             return true;
-        case ValueKind::Color32:
-        case ValueKind::Color3F:
-        case ValueKind::Color4F: {
-            double channels[4] = {0, 0, 0, 255};
-            const int count = type.kind == ValueKind::Color3F ? 3 : 4;
-            if (!parseNumbers(trimmed, channels, count) &&
-                !(count == 4 && parseNumbers(trimmed, channels, 3))) {
-                return false;
-            }
-            Rgba color;
-            for (int i = 0; i < 4; ++i) {
-                setChannel(color, i, std::uint8_t(std::clamp(std::round(channels[i]), 0.0, 255.0)));
-            }
-            writeColor(type, raw, color);
-            return true;
-        }
         case ValueKind::FixedString:
             std::memset(raw, 0, type.size);
             std::memcpy(raw, text.data(), std::min(text.size(), type.size - 1));

@@ -24,8 +24,9 @@ void formatValue(const Control& control, const unsigned char* raw, int channel, 
 // Reformats control.valueText from control.value.
 void updateValueText(Control& control);
 
-// Parses typed text into raw (which holds the current value, so that a colour channel changes
-// alone). Numbers are clamped to the control's range. False when the text is not a value.
+// Parses what was typed into a text field (a number, a colour channel or a fixed string) into
+// raw, which holds the current value so that a channel changes alone. Numbers are clamped to
+// the control's range. False when the text is not a value of that kind.
 bool parseValue(const Control& control, std::string_view text, int channel, unsigned char* raw);
 
 // Sets a number, or a colour channel, clamped to its range.

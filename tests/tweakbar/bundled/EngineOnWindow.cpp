@@ -13,18 +13,10 @@ LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LPARAM point(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-}
-
 }  // namespace
 
 EngineOnWindow::EngineOnWindow(int width, int height) : window_(width, height, forwardToEngine) {
     started_ = TwInit(TW_DIRECT3D11, window_.device()) == 1 && TwWindowSize(width, height) == 1;
-}
-
-EngineOnWindow::~EngineOnWindow() {
-    TwTerminate();
 }
 
 bool EngineOnWindow::frame(int r, int g, int b) {
@@ -47,8 +39,8 @@ int EngineOnWindow::post(UINT message, WPARAM wParam, LPARAM lParam) {
     return lastAnswer;
 }
 
-void EngineOnWindow::move(int x, int y, WPARAM buttons) {
-    send(WM_MOUSEMOVE, buttons, point(x, y));
+int EngineOnWindow::move(int x, int y, WPARAM buttons) {
+    return send(WM_MOUSEMOVE, buttons, point(x, y));
 }
 
 void EngineOnWindow::click(int x, int y) {
@@ -71,20 +63,15 @@ void EngineOnWindow::type(const char* text) {
         post(WM_CHAR, static_cast<unsigned char>(*text), 1);
 }
 
-void EngineOnWindow::key(WPARAM virtualKey) {
-    post(WM_KEYDOWN, virtualKey, 1);
-}
-
-EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control, int channel) {
+EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control) {
     RowPoints points;
     const tw::Control* found = bar->find(control);
-    const tw::Row* row = found ? tw::shownRow(*bar, found, channel) : nullptr;
+    const tw::Row* row = found ? tw::shownRow(*bar, found, -1) : nullptr;
     if (!row) return points;
-    const tw::BarLayout& layout = bar->layout;
     points.found = true;
     points.y = row->rect.y + row->rect.h / 2;
-    points.labelX = layout.labelX + 2;
-    points.valueX = layout.valueX + layout.valueWidth / 2;
+    points.labelX = bar->layout.labelX + 2;
+    points.valueX = bar->layout.valueX + bar->layout.valueWidth / 2;
     return points;
 }
 

@@ -16,7 +16,7 @@ namespace kztest {
 class EngineOnWindow {
   public:
     EngineOnWindow(int width = 480, int height = 360);
-    ~EngineOnWindow();
+    ~EngineOnWindow() { TwTerminate(); }
     EngineOnWindow(const EngineOnWindow&) = delete;
     EngineOnWindow& operator=(const EngineOnWindow&) = delete;
 
@@ -37,20 +37,20 @@ class EngineOnWindow {
     // the answer to the last message the engine saw.
     int post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Mouse gestures as the window receives them, in client coordinates.
-    void move(int x, int y, WPARAM buttons = 0);
+    int move(int x, int y, WPARAM buttons = 0);
     void click(int x, int y);
     void drag(int fromX, int fromY, int toX, int toY);
-    // Characters as typed into a window of an ANSI class.
+    // Keys and characters typed into a window of an ANSI class.
     void type(const char* text);
-    void key(WPARAM virtualKey);
+    void key(WPARAM virtualKey) { post(WM_KEYDOWN, virtualKey, 1); }
 
-    // Where a control (or one channel of a colour) was shown in the last frame: the middle of
-    // its row, of its label and of its value field. found is false when the row is not shown.
+    // Where a control was shown in the last frame: the middle of its row, of its label and of
+    // its value field.
     struct RowPoints {
         bool found = false;
         int y = 0, labelX = 0, valueX = 0;
     };
-    static RowPoints rowOf(TwBar* bar, const char* control, int channel = -1);
+    static RowPoints rowOf(TwBar* bar, const char* control);
 
   private:
     D3DTestWindow window_;
@@ -61,5 +61,9 @@ class EngineOnWindow {
 
 // The engine's answer to the last message the window received.
 extern int lastAnswer;
+
+inline LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
 }  // namespace kztest

@@ -1,5 +1,6 @@
 // What TwDraw puts into the game's back buffer: the bar's colour blended at its alpha over
-// whatever was there, its title in readable ink, and nothing at all outside the bars.
+// whatever was there, its title in readable ink, and nothing at all outside the bars or the
+// drawing area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -68,6 +69,25 @@ TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaAndTheRestIsUntouched) {
     expectClear(engine.pixel(250, 100), "beyond the shadow");
     for (const auto& [x, y] : {std::pair{0, 0}, {319, 0}, {0, 239}, {319, 239}, {300, 200}})
         expectClear(engine.pixel(x, y), "far from the bar");
+
+    // Other alphas and colours, read at each frame.
+    ASSERT_EQ(TwDefine("Probe alpha=255"), 1);
+    expectColour(bodyAfterFrame(), 200, 40, 60, 1, "opaque");
+    ASSERT_EQ(TwDefine("Probe alpha=0"), 1);
+    expectClear(bodyAfterFrame(), "transparent");
+    const int alpha = 40, colour[3] = {0, 250, 0};
+    ASSERT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_INT32, 1, &alpha), 1);
+    ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, colour), 1);
+    expectColour(bodyAfterFrame(), blend(0, kClearR, 40), blend(250, kClearG, 40),
+                 blend(0, kClearB, 40), 2, "green at alpha 40");
+
+    // A drawing area smaller than the target: the bar keeps its place and is cut at the area.
+    ASSERT_EQ(TwWindowSize(160, 120), 1);
+    ASSERT_TRUE(engine.frame(kClearR, kClearG, kClearB));
+    expectColour(engine.pixel(100, 100), blend(0, kClearR, 40), blend(250, kClearG, 40),
+                 blend(0, kClearB, 40), 2, "inside the area");
+    expectClear(engine.pixel(170, 100), "right of the area");
+    expectClear(engine.pixel(100, 130), "below the area");
 }
 
 TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
@@ -97,24 +117,6 @@ TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
     // Between the title and the body, only the body's colour.
     const Rgba below = engine.pixel(left + width / 2, title.bottom() + 20);
     EXPECT_LT(below.r + below.g + below.b, 400);
-}
-
-TEST_F(Pixels, ChangingTheAlphaChangesTheBlend) {
-    expectColour(bodyAfterFrame(), blend(200, kClearR, 128), blend(40, kClearG, 128),
-                 blend(60, kClearB, 128), 2, "alpha 128");
-    ASSERT_EQ(TwDefine("Probe alpha=255"), 1);
-    expectColour(bodyAfterFrame(), 200, 40, 60, 1, "opaque");
-    ASSERT_EQ(TwDefine("Probe alpha=0"), 1);
-    expectClear(bodyAfterFrame(), "transparent");
-    const int alpha = 40;
-    ASSERT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_INT32, 1, &alpha), 1);
-    expectColour(bodyAfterFrame(), blend(200, kClearR, 40), blend(40, kClearG, 40),
-                 blend(60, kClearB, 40), 2, "alpha 40");
-    // The colour is read at each frame too.
-    const int colour[3] = {0, 250, 0};
-    ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, colour), 1);
-    expectColour(bodyAfterFrame(), blend(0, kClearR, 40), blend(250, kClearG, 40),
-                 blend(0, kClearB, 40), 2, "green at alpha 40");
 }
 
 }  // namespace
