@@ -81,19 +81,20 @@ TEST_F(HostInProcess, PluginsLoadInFileNameOrderWhichKZGetBaseAndTheHooksFollow)
     run_.write("plugins\\broken.dll", "this is not a DLL");
     run_.write("plugins\\notes.txt", "not a plug-in");
     run_.makeFolder("plugins\\folder.dll");
-    // Byte order would put B_ first: the order ignores case.
-    ASSERT_NO_FATAL_FAILURE(startHost({"c_probe.dll", "B_probe.dll", "a_probe.dll"}));
+    // Byte order would put B_ first, an order on upper-cased names a_ before _.
+    ASSERT_NO_FATAL_FAILURE(startHost({"c_probe.dll", "B_probe.dll", "a_probe.dll", "_probe.dll"}));
 
     D3DTestWindow game(320, 240);
     game.swapChain()->Present(0, 0);
-    for (const char* probe : {"a_probe.dll", "B_probe.dll", "c_probe.dll"})
-        EXPECT_STREQ(HostInProcess::probe(probe).hostModules,
-                     "a_probe.dll,B_probe.dll,c_probe.dll");
+    const char* const order[] = {"_probe.dll", "a_probe.dll", "B_probe.dll", "c_probe.dll"};
     const std::string text = log();
-    const std::size_t a = text.find("probe a_probe.dll: first frame");
-    const std::size_t b = text.find("probe B_probe.dll: first frame");
-    const std::size_t c = text.find("probe c_probe.dll: first frame");
-    EXPECT_TRUE(a < b && b < c && c != std::string::npos) << text;
+    std::size_t at = 0;
+    for (const char* probe : order) {
+        EXPECT_STREQ(HostInProcess::probe(probe).hostModules,
+                     "_probe.dll,a_probe.dll,B_probe.dll,c_probe.dll");
+        at = text.find("probe " + std::string(probe) + ": first frame", at);
+        EXPECT_NE(at, std::string::npos) << probe << " out of order in\n" << text;
+    }
     EXPECT_NE(text.find("could not load"), std::string::npos) << text;
     EXPECT_NE(text.find("broken.dll"), std::string::npos) << text;
     EXPECT_EQ(text.find("notes.txt"), std::string::npos) << text;
