@@ -17,7 +17,6 @@ using kzdemo::DemoState;
 
 struct RunTotals {
     long frames = 0;
-    long swapChains = 1;
     long presentFailures = 0;
 };
 
@@ -48,10 +47,10 @@ bool writeReport(const std::string& path, const DemoState& state, const RunTotal
     if (!file) return false;
     std::fprintf(file,
                  "frames=%ld\nmouse=%ld\nkeyboard=%ld\nnull=%ld\nresizes=%ld\nresizeFailures=%ld\n"
-                 "width=%u\nheight=%u\nswapChains=%ld\npresentFailures=%ld\n",
+                 "width=%u\nheight=%u\npresentFailures=%ld\n",
                  totals.frames, state.counts.mouse, state.counts.keyboard, state.counts.null,
                  state.resizes, state.resizeFailures, state.renderer.bufferWidth(),
-                 state.renderer.bufferHeight(), totals.swapChains, totals.presentFailures);
+                 state.renderer.bufferHeight(), totals.presentFailures);
     std::fclose(file);
     return MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
@@ -77,13 +76,6 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (totals.frames == options.resizeBuffersFrame &&
-            !state.renderer.resizeBuffers(static_cast<UINT>(options.resizeBuffersWidth),
-                                          static_cast<UINT>(options.resizeBuffersHeight)))
-            ++state.resizeFailures;
-        if (totals.frames == options.newSwapChainFrame && state.renderer.replaceSwapChain())
-            ++totals.swapChains;
-
         const double seconds =
             options.stillAt >= 0 ? static_cast<double>(options.stillAt) : secondsSince(start);
         kzdemo::buildScene(static_cast<float>(seconds),
