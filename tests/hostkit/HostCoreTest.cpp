@@ -59,7 +59,7 @@ TEST(ExeHeader, KindsByMachineAndFlagAndNothingReadPastTheEnd) {
 }
 
 // Each argument must come back unchanged from the C runtime's parser in the started program.
-TEST(CommandLine, ArgumentsAreQuotedOnlyWhereTheParserNeedsItAndJoinedByBlanks) {
+TEST(CommandLine, ArgumentsAreQuotedOnlyWhereTheParserNeedsIt) {
     const std::pair<const char*, const char*> quoted[] =
         {
             {"C:\\games\\demo", "C:\\games\\demo"},
@@ -72,6 +72,4 @@ TEST(CommandLine, ArgumentsAreQuotedOnlyWhereTheParserNeedsItAndJoinedByBlanks) 
         };
     for (const auto& [argument, expected] : quoted)
         EXPECT_EQ(kzhost::quoteArgument(argument), expected) << argument;
-    EXPECT_EQ(kzhost::buildCommandLine({"Z:\\KZDemo.exe", "--size", "800x600", "my file"}),
-              "Z:\\KZDemo.exe --size 800x600 \"my file\"");
 }

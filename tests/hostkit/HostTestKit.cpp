@@ -57,8 +57,9 @@ int occurrences(const std::string& haystack, const std::string& needle) {
     return n;
 }
 
-LauncherRun startLauncher(const RunFolder& run, const std::string& arguments) {
-    LauncherRun launched{nullptr, run.file("launcher-output.txt")};
+Launch startLauncher(const RunFolder& run, const std::string& arguments) {
+    Launch launched;
+    launched.outputFile = run.file("launcher-output.txt");
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE output =
         CreateFileA(launched.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -79,23 +80,19 @@ LauncherRun startLauncher(const RunFolder& run, const std::string& arguments) {
     return launched;
 }
 
-LauncherResult finish(const LauncherRun& run) {
-    LauncherResult result;
-    if (!run.process) return result;
-    WaitForSingleObject(run.process, 60000);
-    GetExitCodeProcess(run.process, &result.exitCode);
-    CloseHandle(run.process);
-    result.output = readFile(run.outputFile);
-    return result;
+void finish(Launch& launch) {
+    if (!launch.process) return;
+    WaitForSingleObject(launch.process, 60000);
+    GetExitCodeProcess(launch.process, &launch.exitCode);
+    CloseHandle(launch.process);
+    launch.process = nullptr;
+    launch.output = readFile(launch.outputFile);
 }
 
-LauncherResult runLauncher(const RunFolder& run, const std::string& arguments) {
-    return finish(startLauncher(run, arguments));
-}
-
-bool focus(HWND window) {
-    SetForegroundWindow(window);
-    return waitFor([&] { return GetForegroundWindow() == window; });
+Launch runLauncher(const RunFolder& run, const std::string& arguments) {
+    Launch launch = startLauncher(run, arguments);
+    finish(launch);
+    return launch;
 }
 
 void sendKey(WORD key) {
@@ -106,13 +103,7 @@ void sendKey(WORD key) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-void typeText(const char* text) {
-    for (; *text; ++text)
-        sendKey(*text == '.' ? WORD{VK_OEM_PERIOD} : static_cast<WORD>(*text));
-}
-
-void clickAt(HWND window, int x, int y) {
-    POINT point{x, y};
+void clickAt(HWND window, POINT point) {
     ClientToScreen(window, &point);
     INPUT input[3] = {};
     for (INPUT& i : input)

@@ -34,18 +34,15 @@ int occurrences(const std::string& haystack, const std::string& needle);
 
 // "kzlaunch.exe <arguments>" started in the run folder, its stdout and stderr going to a file: a
 // pipe would stay open as long as Wine's desktop process, which may inherit it.
-struct LauncherRun {
+struct Launch {
     HANDLE process = nullptr;
     std::string outputFile;
-};
-LauncherRun startLauncher(const RunFolder& run, const std::string& arguments);
-
-struct LauncherResult {
-    DWORD exitCode = 0xffffffff;
+    DWORD exitCode = 0xffffffff;  // these two once it has ended
     std::string output;
 };
-LauncherResult finish(const LauncherRun& run);  // waits up to a minute
-LauncherResult runLauncher(const RunFolder& run, const std::string& arguments);
+Launch startLauncher(const RunFolder& run, const std::string& arguments);
+void finish(Launch& launch);  // waits up to a minute
+Launch runLauncher(const RunFolder& run, const std::string& arguments);
 
 template <typename Condition>
 bool waitFor(Condition condition, DWORD timeoutMs = 20000) {
@@ -54,10 +51,8 @@ bool waitFor(Condition condition, DWORD timeoutMs = 20000) {
     return true;
 }
 
-bool focus(HWND window);          // false when it did not become the foreground window
-void sendKey(WORD key);           // pressed and released
-void typeText(const char* text);  // digits and '.'
+void sendKey(WORD key);  // pressed and released
 // Moves the mouse to a point of the window's client area and clicks the left button there.
-void clickAt(HWND window, int x, int y);
+void clickAt(HWND window, POINT point);
 
 }  // namespace kztest

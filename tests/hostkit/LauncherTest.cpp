@@ -38,12 +38,12 @@ TEST(Launcher, RefusesWhatItCannotStartAndSaysWhy) {
         {"KZDemo.exe --report demo.txt", kRefused, "KZBase.dll not found"},
     };
     for (const auto& c : cases) {
-        const kztest::LauncherResult r = kztest::runLauncher(run, c.arguments);
+        const kztest::Launch r = kztest::runLauncher(run, c.arguments);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments;
         EXPECT_NE(r.output.find(c.says), std::string::npos) << c.arguments << ": " << r.output;
     }
     run.write("KZBase.dll", "not a DLL at all");
-    const kztest::LauncherResult r = kztest::runLauncher(run, "KZDemo.exe --report demo.txt");
+    const kztest::Launch r = kztest::runLauncher(run, "KZDemo.exe --report demo.txt");
     EXPECT_EQ(r.exitCode, kLaunchFailed);
     EXPECT_NE(r.output.find("failed in the new process"), std::string::npos) << r.output;
     EXPECT_EQ(kztest::readFile(run.file("demo.txt")), "") << "the demo must not have run";

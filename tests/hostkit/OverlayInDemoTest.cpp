@@ -68,32 +68,32 @@ class OverlayInDemo : public ::testing::Test {
     }
 
     ~OverlayInDemo() override {
-        if (launcher_.process) TerminateProcess(launcher_.process, 1);
-        kztest::finish(launcher_);
+        if (launch_.process) TerminateProcess(launch_.process, 1);
+        kztest::finish(launch_);
         CloseHandle(captureRequest_);
         CloseHandle(captureDone_);
     }
 
     // Starts the demo and waits until the overlay has set itself up and the window has the input.
     void start(int width, int height) {
-        launcher_ = kztest::startLauncher(
+        launch_ = kztest::startLauncher(
             run_, "KZDemo.exe --report demo.txt --still-at 3 --exit-code 7 --size " +
                       std::to_string(width) + "x" + std::to_string(height));
-        ASSERT_NE(launcher_.process, nullptr);
+        ASSERT_NE(launch_.process, nullptr);
         ASSERT_TRUE(waitFor([&] { return (window_ = FindWindowA("KZDemoWindow", nullptr)); }));
         ASSERT_TRUE(waitFor([&] { return log().find("Initializing GUI...") != std::string::npos; }))
-            << kztest::readFile(launcher_.outputFile);
-        ASSERT_TRUE(kztest::focus(window_));
+            << kztest::readFile(launch_.outputFile);
+        SetForegroundWindow(window_);
+        ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == window_; }));
         ASSERT_TRUE(settle());
     }
 
     // Escape ends the demo when it reaches the game; the launcher returns the demo's exit code.
     void expectEscapeEndsTheDemo() {
         kztest::sendKey(VK_ESCAPE);
-        const kztest::LauncherResult result = kztest::finish(launcher_);
-        launcher_.process = nullptr;
-        EXPECT_EQ(result.exitCode, 7u);
-        EXPECT_EQ(result.output, "");
+        kztest::finish(launch_);
+        EXPECT_EQ(launch_.exitCode, 7u);
+        EXPECT_EQ(launch_.output, "");
     }
 
     std::map<std::string, long long> counts() const {
@@ -122,7 +122,7 @@ class OverlayInDemo : public ::testing::Test {
         return frame;
     }
 
-    void click(POINT at) { kztest::clickAt(window_, at.x, at.y); }
+    void click(POINT at) { kztest::clickAt(window_, at); }
 
     // Frame `shown` has the overlay drawn in each box, changing nearly every pixel there (body,
     // title and text blend into the game's picture), and is `hidden` everywhere else but in the
@@ -161,7 +161,7 @@ class OverlayInDemo : public ::testing::Test {
     const HANDLE captureRequest_ = CreateEventA(nullptr, FALSE, FALSE, captureName_.c_str());
     const HANDLE captureDone_ =
         CreateEventA(nullptr, FALSE, FALSE, (captureName_ + ".done").c_str());
-    kztest::LauncherRun launcher_;
+    kztest::Launch launch_;
     HWND window_ = nullptr;
 };
 
@@ -189,7 +189,8 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     click(valueOf(sample, kExposureRow));  // opens the field with "1.00"
     for (int i = 0; i < 4; ++i)
         kztest::sendKey(VK_BACK);
-    kztest::typeText("2.5");
+    for (WORD key : {WORD{'2'}, WORD{VK_OEM_PERIOD}, WORD{'5'}})
+        kztest::sendKey(key);
     kztest::sendKey(VK_RETURN);
     kztest::sendKey('A');
     click(besideTheBars);

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -39,10 +38,9 @@ std::string environment(const char* name) {
 }
 
 Rule rule(const char* name) {
-    const std::string text = environment(name);
-    char* colon = nullptr;
-    const auto message = static_cast<std::uint32_t>(std::strtoul(text.c_str(), &colon, 0));
-    return *colon == ':' ? Rule{message, std::strtoll(colon + 1, nullptr, 0)} : Rule{};
+    Rule r;
+    std::sscanf(environment(name).c_str(), "%u:%lld", &r.message, &r.value);
+    return r;
 }
 
 const Rule gSwallow = rule("KZPROBE_SWALLOW"), gRewrite = rule("KZPROBE_REWRITE");
