@@ -42,12 +42,10 @@ constexpr int kAutoAlignRow = kLine, kSaveRow = 3 * kLine + kSeparator;
 // and a separator), the group Look (its heading and two rows), Player name, Reset to defaults.
 constexpr int kExposureRow = kLine, kResetRow = 10 * kLine + 2 * kSeparator;
 
-POINT labelOf(const Box& bar, int row) {
-    return {bar.x + 60, bar.y + kRowsTop + row + kLine / 2};
-}
-// The values column is 60 px wide and ends 4 px inside the bar's right edge.
-POINT valueOf(const Box& bar, int row) {
-    return {bar.x + bar.w - 34, bar.y + kRowsTop + row + kLine / 2};
+// A point on a row's label, or in its value field: the values column is 60 px wide and ends
+// 4 px inside the bar's right edge.
+POINT pointOf(const Box& bar, int row, bool value = false) {
+    return {value ? bar.x + bar.w - 34 : bar.x + 60, bar.y + kRowsTop + row + kLine / 2};
 }
 
 struct Frame {
@@ -185,8 +183,8 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
 
     // Shown and interactive: the bars get the mouse and the keyboard, the game none of it.
     before = counts();
-    click(labelOf(sample, kResetRow));
-    click(valueOf(sample, kExposureRow));  // opens the field with "1.00"
+    click(pointOf(sample, kResetRow));
+    click(pointOf(sample, kExposureRow, true));  // opens the field with "1.00"
     for (int i = 0; i < 4; ++i)
         kztest::sendKey(VK_BACK);
     for (WORD key : {WORD{'2'}, WORD{VK_OEM_PERIOD}, WORD{'5'}})
@@ -194,7 +192,7 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     kztest::sendKey(VK_RETURN);
     kztest::sendKey('A');
     click(besideTheBars);
-    click(labelOf(settings, kSaveRow));
+    click(pointOf(settings, kSaveRow));
     ASSERT_TRUE(settle());
     auto during = counts();
     EXPECT_EQ(during["mouse"], before["mouse"]);
@@ -241,7 +239,7 @@ TEST_F(OverlayInDemo, AfterAResizeTheGameAndTheBarsDrawAtTheNewSize) {
         return c["width"] == 1024 && c["height"] == 768;
     }));
     // The arrangement now spreads the bars over the new client area.
-    click(labelOf(alignedBar(0, 800, 600), kAutoAlignRow));
+    click(pointOf(alignedBar(0, 800, 600), kAutoAlignRow));
     ASSERT_TRUE(settle());
     const Frame shown = grab("1-resized-shown");
     kztest::sendKey(VK_F1);

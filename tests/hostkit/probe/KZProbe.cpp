@@ -12,7 +12,6 @@
 #include <windows.h>
 #include <d3d11.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -110,9 +109,7 @@ extern "C" __declspec(dllexport) ProbeCounters* KZProbeCounters() {
 
 extern "C" __declspec(dllexport) void BeforeD3D11Present(IDXGISwapChain* swapChain) {
     if (gCounters.presents++ == 0) firstFrame();
-    long& seen = gCounters.distinctSwapChains;
-    void** const end = gCounters.swapChains + std::min(seen, 4L);
-    if (std::find(gCounters.swapChains, end, swapChain) == end && seen++ < 4) *end = swapChain;
+    gCounters.lastSwapChain = swapChain;
     if (gHoldView && !gView) holdView(swapChain);
     if (gCaptureRequest && WaitForSingleObject(gCaptureRequest, 0) == WAIT_OBJECT_0)
         capture(swapChain);

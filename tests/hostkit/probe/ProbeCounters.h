@@ -5,9 +5,8 @@
 #include <cstdint>
 
 struct ProbeCounters {
-    long presents;            // BeforeD3D11Present calls
-    long distinctSwapChains;  // different swap chain pointers among them
-    void* swapChains[4];      // the first four, in the order they were first presented
+    long presents;        // BeforeD3D11Present calls
+    void* lastSwapChain;  // of the last one
     // The last dbefore_WindowProc record, each field read at its byte offset.
     std::uint32_t lastMessage;
     std::uint64_t lastWParam;
