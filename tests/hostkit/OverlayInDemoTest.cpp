@@ -1,9 +1,9 @@
 // The overlay inside the demo game as a player gets it: the host, KZConsole.dll and the sample
 // plug-in in the plug-in folder, the demo started through the launcher and driven with real
 // input through the system's input queue. KZProbe.dll comes after KZConsole.dll in the host's
-// order and only looks: when the test asks, it copies the frame about to be presented, with the
-// bars already drawn into it. The demo shows a still picture (--still-at), so two frames differ
-// only where the overlay draws and in the demo's counts, bottom left.
+// order and only looks: when the test asks (capture.request), it copies the frame about to be
+// presented, with the bars already drawn into it. The demo shows a still picture (--still-at), so
+// two frames differ only where the overlay draws and in the demo's counts, bottom left.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -61,15 +61,11 @@ class OverlayInDemo : public ::testing::Test {
         run_.makeFolder("plugins");
         for (std::string plugin : {"KZConsole.dll", "SamplePlugin.dll", "KZProbe.dll"})
             run_.copyPart(plugin, "plugins\\" + plugin);
-        // Reaches the probe through the environment the launcher and the demo inherit.
-        SetEnvironmentVariableA("KZPROBE_CAPTURE", captureName_.c_str());
     }
 
     ~OverlayInDemo() override {
         if (launch_.process) TerminateProcess(launch_.process, 1);
         kztest::finish(launch_);
-        CloseHandle(captureRequest_);
-        CloseHandle(captureDone_);
     }
 
     // Starts the demo and waits until the overlay has set itself up and the window has the input.
@@ -109,8 +105,11 @@ class OverlayInDemo : public ::testing::Test {
     // The frame about to be presented, as the probe copied it; kept as <name>.png for a person.
     Frame grab(const std::string& name) {
         Frame frame;
-        SetEvent(captureRequest_);
-        if (WaitForSingleObject(captureDone_, 10000) != WAIT_OBJECT_0) return frame;
+        const std::string request = run_.file("capture.request");
+        run_.write("capture.request", "");
+        if (!waitFor(
+                [&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }))
+            return frame;
         const std::string bytes = kztest::readFile(run_.file("capture.rgba"));
         std::int32_t size[2] = {0, 0};
         bytes.copy(reinterpret_cast<char*>(size), sizeof size);
@@ -155,10 +154,6 @@ class OverlayInDemo : public ::testing::Test {
     }
 
     kztest::RunFolder run_;
-    const std::string captureName_ = "KZProbeCapture." + std::to_string(GetCurrentProcessId());
-    const HANDLE captureRequest_ = CreateEventA(nullptr, FALSE, FALSE, captureName_.c_str());
-    const HANDLE captureDone_ =
-        CreateEventA(nullptr, FALSE, FALSE, (captureName_ + ".done").c_str());
     kztest::Launch launch_;
     HWND window_ = nullptr;
 };

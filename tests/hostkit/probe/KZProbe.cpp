@@ -5,10 +5,9 @@
 //   KZPROBE_REWRITE=<m>:<w>   change the wParam of message m to w
 //   KZPROBE_HOLD_VIEW=1       keep a view on back buffer 0 and let it go on WM_SIZE, the way an
 //                             overlay that draws does
-//   KZPROBE_CAPTURE=<name>    whenever the event <name> is set, write the frame about to be
-//                             presented, as the plug-ins before this one left it, to
-//                             capture.rgba beside the game's executable (width and height as
-//                             32-bit integers, then RGBA rows), then set the event <name>.done
+// Whenever a file capture.request lies beside the game's executable, it writes the frame about
+// to be presented, as the plug-ins before this one left it, to capture.rgba there (width and
+// height as 32-bit integers, then RGBA rows) and then removes the request.
 #include <windows.h>
 #include <d3d11.h>
 
@@ -44,12 +43,12 @@ Rule rule(const char* name) {
 
 const Rule gSwallow = rule("KZPROBE_SWALLOW"), gRewrite = rule("KZPROBE_REWRITE");
 const bool gHoldView = environment("KZPROBE_HOLD_VIEW") == "1";
-const std::string gCapture = environment("KZPROBE_CAPTURE");
-const HANDLE gCaptureRequest =
-    gCapture.empty() ? nullptr : OpenEventA(SYNCHRONIZE, FALSE, gCapture.c_str());
-const HANDLE gCaptureDone =
-    gCapture.empty() ? nullptr
-                     : OpenEventA(EVENT_MODIFY_STATE, FALSE, (gCapture + ".done").c_str());
+
+std::string besideTheGame(const char* name) {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, std::strrchr(path, '\\') + 1) + name;
+}
 
 std::string fileName(HMODULE module) {
     char path[MAX_PATH] = "";
@@ -82,18 +81,17 @@ void holdView(IDXGISwapChain* swapChain) {
     if (device) device->Release();
 }
 
-void capture(IDXGISwapChain* swapChain) {
+void captureWhenAsked(IDXGISwapChain* swapChain) {
+    static const std::string request = besideTheGame("capture.request");
+    if (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     std::int32_t size[2] = {0, 0};
     const std::vector<std::uint8_t> rgba = kztest::readBackBuffer(swapChain, &size[0], &size[1]);
-    char path[MAX_PATH + 16] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::strcpy(std::strrchr(path, '\\') + 1, "capture.rgba");
-    if (FILE* out = std::fopen(path, "wb")) {
+    if (FILE* out = std::fopen(besideTheGame("capture.rgba").c_str(), "wb")) {
         std::fwrite(size, sizeof size, 1, out);
         std::fwrite(rgba.data(), 1, rgba.size(), out);
         std::fclose(out);
     }
-    SetEvent(gCaptureDone);
+    DeleteFileA(request.c_str());
 }
 
 template <typename T>
@@ -111,8 +109,7 @@ extern "C" __declspec(dllexport) void BeforeD3D11Present(IDXGISwapChain* swapCha
     if (gCounters.presents++ == 0) firstFrame();
     gCounters.lastSwapChain = swapChain;
     if (gHoldView && !gView) holdView(swapChain);
-    if (gCaptureRequest && WaitForSingleObject(gCaptureRequest, 0) == WAIT_OBJECT_0)
-        capture(swapChain);
+    captureWhenAsked(swapChain);
 }
 
 // The record's fields are read and written at the byte offsets a plug-in is built against.
