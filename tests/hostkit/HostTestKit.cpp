@@ -40,23 +40,6 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-std::map<std::string, long long> readCounts(const std::string& path) {
-    std::map<std::string, long long> counts;
-    std::istringstream lines(readFile(path));
-    for (std::string line; std::getline(lines, line);)
-        if (const std::size_t equals = line.find('='); equals != std::string::npos)
-            counts[line.substr(0, equals)] = std::atoll(line.c_str() + equals + 1);
-    return counts;
-}
-
-int occurrences(const std::string& haystack, const std::string& needle) {
-    int n = 0;
-    for (std::size_t at = haystack.find(needle); at != std::string::npos;
-         at = haystack.find(needle, at + needle.size()))
-        ++n;
-    return n;
-}
-
 Launch startLauncher(const RunFolder& run, const std::string& arguments) {
     Launch launched;
     launched.outputFile = run.file("launcher-output.txt");

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 namespace kztest {
@@ -28,9 +27,6 @@ class RunFolder {
 };
 
 std::string readFile(const std::string& path);  // empty when it cannot be read
-// "key=value" lines with integer values.
-std::map<std::string, long long> readCounts(const std::string& path);
-int occurrences(const std::string& haystack, const std::string& needle);
 
 // "kzlaunch.exe <arguments>" started in the run folder, its stdout and stderr going to a file: a
 // pipe would stay open as long as Wine's desktop process, which may inherit it.
