@@ -173,15 +173,6 @@ bool DemoRenderer::resizeBuffers(UINT width, UINT height) {
     return createBackBufferView() && SUCCEEDED(result);
 }
 
-bool DemoRenderer::replaceSwapChain() {
-    context_->OMSetRenderTargets(0, nullptr, nullptr);
-    release(backBufferView_);
-    release(swapChain_);
-    // The old swap chain goes away only once the context lets go of deferred references.
-    context_->Flush();
-    return createSwapChain() && createBackBufferView();
-}
-
 void DemoRenderer::upload(const std::vector<ColorVertex>& vertices) {
     const UINT needed = static_cast<UINT>(vertices.size());
     if (needed > vertexCapacity_) {

@@ -26,9 +26,6 @@ class DemoRenderer {
     // Returns false when ResizeBuffers failed (the old buffers stay in use then).
     bool resizeBuffers(UINT width, UINT height);
 
-    // Drops the swap chain and makes another one on the same window from the device's factory.
-    bool replaceSwapChain();
-
     // Draws the triangles into back buffer 0 (the whole pipeline state is the demo's own).
     void drawFrame(const std::vector<ColorVertex>& vertices);
     HRESULT present(UINT syncInterval);

@@ -18,7 +18,6 @@ using kzdemo::DemoState;
 
 struct RunTotals {
     long frames = 0;
-    long swapChains = 1;
     long presentFailures = 0;
     std::vector<double> frameSeconds;  // the timed frames' durations (--time-from)
 };
@@ -52,10 +51,10 @@ bool writeReport(const std::string& path, const DemoState& state, const RunTotal
     if (!file) return false;
     std::fprintf(file,
                  "frames=%ld\nmouse=%ld\nkeyboard=%ld\nnull=%ld\nresizes=%ld\nresizeFailures=%ld\n"
-                 "width=%u\nheight=%u\nswapChains=%ld\npresentFailures=%ld\n",
+                 "width=%u\nheight=%u\npresentFailures=%ld\n",
                  totals.frames, state.counts.mouse, state.counts.keyboard, state.counts.null,
                  state.resizes, state.resizeFailures, state.renderer.bufferWidth(),
-                 state.renderer.bufferHeight(), totals.swapChains, totals.presentFailures);
+                 state.renderer.bufferHeight(), totals.presentFailures);
     if (withFrameTimes) {
         const kzdemo::Spread spread = kzdemo::spreadOf(totals.frameSeconds);
         std::fprintf(file, "timedFrames=%zu\nframeMedianUs=%.1f\nframeP90Us=%.1f\n",
@@ -99,13 +98,6 @@ void run(HWND window, DemoState& state, const DemoOptions& options, RunTotals& t
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (totals.frames == options.resizeBuffersFrame &&
-            !state.renderer.resizeBuffers(static_cast<UINT>(options.resizeBuffersWidth),
-                                          static_cast<UINT>(options.resizeBuffersHeight)))
-            ++state.resizeFailures;
-        if (totals.frames == options.newSwapChainFrame && state.renderer.replaceSwapChain())
-            ++totals.swapChains;
-
         const double seconds =
             options.stillAt >= 0 ? static_cast<double>(options.stillAt) : secondsSince(start);
         kzdemo::buildScene(static_cast<float>(seconds),

@@ -68,14 +68,6 @@ bool parseDemoOptions(const std::vector<std::string>& arguments, DemoOptions* op
             options->report = value;
         } else if (name == "--exit-code") {
             ok = parseInt(value, 0, 255, &options->exitCode);
-        } else if (name == "--resize-buffers-at") {
-            const std::size_t colon = value.find(':');
-            ok = colon != std::string::npos &&
-                 parseLong(value.substr(0, colon), 0, LONG_MAX, &options->resizeBuffersFrame) &&
-                 parseSize(value.substr(colon + 1), &options->resizeBuffersWidth,
-                           &options->resizeBuffersHeight);
-        } else if (name == "--new-swap-chain-at") {
-            ok = parseLong(value, 0, LONG_MAX, &options->newSwapChainFrame);
         } else if (name == "--still-at") {
             ok = parseLong(value, 0, 86400, &options->stillAt);
         } else if (name == "--key-at") {

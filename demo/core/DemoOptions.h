@@ -14,12 +14,6 @@ struct DemoOptions {
     // more on exit, each time whole (a reader never sees half a file).
     std::string report;
     int exitCode = 0;  // --exit-code N: what the process returns
-    // --resize-buffers-at F:WxH: at frame F resize the swap chain's buffers to WxH while the
-    // window keeps its size (as a game does when its resolution setting changes).
-    long resizeBuffersFrame = -1;
-    int resizeBuffersWidth = 0, resizeBuffersHeight = 0;
-    // --new-swap-chain-at F: at frame F replace the swap chain by a new one on the same window.
-    long newSwapChainFrame = -1;
     // --still-at S: every frame shows the picture of second S, so that two frames differ only
     // where something is drawn over the game (and in the counts).
     long stillAt = -1;

@@ -47,14 +47,25 @@ TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
     EXPECT_EQ(steady.rebuilt, 0u);
     EXPECT_EQ(steady.bytesUploaded, 0u);
     EXPECT_EQ(steady.vertices, first.vertices);
+}
 
-    // A value whose text changes rebuilds the list once; one too small to show does not.
+TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
+    TwBar* bar = TwNewBar("bar");
+    int value = 1;
+    float hidden = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &value, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, nullptr), 1);
+    frame();
     const std::uint64_t version = list().version;
-    scene.ints[7] = 12345;
+    value = 2;
+    now += 1;  // refresh is 2 s: not due yet
+    EXPECT_EQ(frame().rebuilt, 0u);
+    now += 1;
     EXPECT_EQ(frame().rebuilt, 1u);
     EXPECT_EQ(list().version, version + 1);
-    EXPECT_EQ(frame().rebuilt, 0u);
-    scene.floats[3] = 0.001f;
+    // A change too small to show (below the precision) does not rebuild.
+    hidden = 0.001f;
+    now += 2;
     EXPECT_EQ(frame().rebuilt, 0u);
 }
 

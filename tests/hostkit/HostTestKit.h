@@ -1,0 +1,54 @@
+// Run folders laid out like an installation of the host, the launcher started from one, and real
+// input for the windows of the programs it starts (SendInput, through the system's input queue).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace kztest {
+
+class RunFolder {
+  public:
+    // Creates <test program folder>\runs\<name>-<process id> after removing the folders of
+    // earlier runs of that name, so that one run per test stays for a person to look at.
+    explicit RunFolder(const std::string& name);
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& relative) const { return path_ + "\\" + relative; }
+
+    // Copies a part the build put beside the test program, under another name if one is given.
+    void copyPart(const std::string& part, const std::string& as = "") const;
+    void write(const std::string& relative, const std::string& bytes) const;
+    void makeFolder(const std::string& relative) const;
+
+  private:
+    std::string partsFolder_, path_;
+};
+
+std::string readFile(const std::string& path);  // empty when it cannot be read
+
+// "kzlaunch.exe <arguments>" started in the run folder, its stdout and stderr going to a file: a
+// pipe would stay open as long as Wine's desktop process, which may inherit it.
+struct Launch {
+    HANDLE process = nullptr;
+    std::string outputFile;
+    DWORD exitCode = 0xffffffff;  // these two once it has ended
+    std::string output;
+};
+Launch startLauncher(const RunFolder& run, const std::string& arguments);
+void finish(Launch& launch);  // waits up to a minute
+Launch runLauncher(const RunFolder& run, const std::string& arguments);
+
+template <typename Condition>
+bool waitFor(Condition condition, DWORD timeoutMs = 20000) {
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(20))
+        if (GetTickCount() - start > timeoutMs) return false;
+    return true;
+}
+
+void sendKey(WORD key);  // pressed and released
+// Moves the mouse to a point of the window's client area and clicks the left button there.
+void clickAt(HWND window, POINT point);
+
+}  // namespace kztest
