@@ -180,7 +180,9 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     const POINT besideTheBars{792, 300};
 
     const Frame hidden = grab("1-hidden");  // nothing drawn over the game
-    kztest::sendKey(VK_F1);
+    const long long nullsBeforeF1 = counts()["null"];
+    kztest::sendKey(VK_F1);  // its key-up, taken by the overlay it shows, reaches the game as null
+    ASSERT_TRUE(waitFor([&] { return counts()["null"] > nullsBeforeF1; }));
     ASSERT_TRUE(settle());
     expectOverlayOnlyIn(grab("2-shown"), hidden, {settings, sample});
 
@@ -194,6 +196,12 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     kztest::sendKey('A');
     click(besideTheBars);
     click(pointOf(settings, kSaveRow));
+    // Real input arrives through the X server in its own time: wait for its effects, then for
+    // the frames after them, before judging what the game saw.
+    ASSERT_TRUE(waitFor([&] {
+        return counts()["null"] >= before["null"] + 20 &&
+               !kztest::readFile(run_.file("KZConsole.cfg")).empty();
+    }));
     ASSERT_TRUE(settle());
     auto during = counts();
     EXPECT_EQ(during["mouse"], before["mouse"]);
@@ -209,11 +217,17 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
               "sample\r\n\t405\r\n\t25\r\n\t370\r\n\t550\r\n");
 
     // Shown and passive: the game gets its input again, the bars stay.
-    kztest::sendKey(VK_F2);
+    const long long keysBeforeF2 = counts()["keyboard"];
+    kztest::sendKey(VK_F2);  // its key-up, no longer taken, reaches the game
+    ASSERT_TRUE(waitFor([&] { return counts()["keyboard"] > keysBeforeF2; }));
     ASSERT_TRUE(settle());
     before = counts();
     kztest::sendKey('A');
     click(besideTheBars);
+    ASSERT_TRUE(waitFor([&] {
+        auto now = counts();
+        return now["keyboard"] >= before["keyboard"] + 3 && now["mouse"] >= before["mouse"] + 2;
+    }));
     ASSERT_TRUE(settle());
     auto after = counts();
     EXPECT_GE(after["keyboard"], before["keyboard"] + 3);
