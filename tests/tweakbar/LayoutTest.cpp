@@ -8,6 +8,10 @@ namespace {
 
 class Layout : public EngineTest {
   protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ASSERT_EQ(TwWindowSize(1600, 1200), 1);
+    }
     // Drawn once, so the layout and the parameters that it settles are current.
     static const tw::BarLayout& drawn(TwBar* bar) {
         EXPECT_EQ(TwDraw(), 1);

@@ -15,14 +15,14 @@ TEST(EngineLifecycle, CallsFailUntilInitWhichTakesDirect3D11OnlyAndOnlyOnce) {
 
     EXPECT_EQ(TwInit(TW_OPENGL, nullptr), 0);
     EXPECT_NE(std::strstr(TwGetLastError(), "TW_DIRECT3D11"), nullptr);
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
-    EXPECT_EQ(TwInit(TW_DIRECT3D11, nullptr), 0);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
+    EXPECT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 0);
     EXPECT_EQ(TwGetBarCount(), 1);
     EXPECT_NE(TwNewBar("first life"), nullptr);
     EXPECT_EQ(TwTerminate(), 1);
     EXPECT_EQ(TwGetBarCount(), 0);
     // A second life starts from scratch.
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
     EXPECT_EQ(TwGetBarCount(), 1);
     EXPECT_NE(TwNewBar("first life"), nullptr);
     TwTerminate();
@@ -106,7 +106,6 @@ TEST_F(Bars, EveryCallTakingANullBarFailsWithoutTouchingAnything) {
     EXPECT_EQ(TwAddSeparator(nullptr, "", ""), 0);
     EXPECT_EQ(TwRemoveVar(nullptr, "v"), 0);
     EXPECT_EQ(TwRemoveAllVars(nullptr), 0);
-    EXPECT_EQ(TwRefreshBar(nullptr), 0);
     EXPECT_EQ(TwDeleteBar(nullptr), 0);
     EXPECT_EQ(TwGetBarName(nullptr), nullptr);
     EXPECT_EQ(TwGetBarCount(), 1);

@@ -80,7 +80,7 @@ TEST_F(Refresh, AChangeThroughTheBarIsReadBackAtTheNextDraw) {
     EXPECT_EQ(readsAfterDrawAt(1000), 1);
     EXPECT_TRUE(click(bar->layout.valueX + 5, bar->layout.rows.at(0).rect.y + 3));
     type("7");
-    tw::inputKeyDown(tw::Key::Enter, 0);
+    TwKeyPressed(TW_KEY_RETURN, 0);
     EXPECT_EQ(source.writes, 1);
     EXPECT_EQ(source.value, 7);
     EXPECT_EQ(readsAfterDrawAt(1000.1), 2);

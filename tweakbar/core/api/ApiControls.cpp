@@ -36,11 +36,11 @@ int addControl(TwBar* twBar, const char* name, bool nameRequired, std::unique_pt
     return 1;
 }
 
-std::unique_ptr<Control> variable(TwType type, const char*& error) {
+std::unique_ptr<Control> variable(const Context& context, TwType type, const char*& error) {
     auto control = std::make_unique<Control>();
     control->kind = ControlKind::Variable;
     control->type = type;
-    error = describeType(type, engine().enums, control->typeInfo);
+    error = describeType(type, context.enums, control->typeInfo);
     // Colours show as one row with a swatch until the user opens their channels.
     control->opened = !isColor(control->typeInfo.kind);
     return control;
@@ -48,9 +48,10 @@ std::unique_ptr<Control> variable(TwType type, const char*& error) {
 
 int addPointerVariable(TwBar* bar, const char* name, TwType type, void* pointer, bool readOnly,
                        const char* def) {
+    Context* context = requireContext();
+    if (!context) return 0;
     const char* error = nullptr;
-    auto control = variable(type, error);
-    if (!requireContext()) return 0;
+    auto control = variable(*context, type, error);
     if (error) return fail(error);
     if (!pointer) return fail(err::kNullVariable);
     control->pointer = pointer;
@@ -75,9 +76,10 @@ int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* va
 int TW_CALL TwAddVarCB(TwBar* bar, const char* name, TwType type, TwSetVarCallback setCallback,
                        TwGetVarCallback getCallback, void* clientData, const char* def) {
     return guarded(0, [&] {
+        Context* context = requireContext();
+        if (!context) return 0;
         const char* error = nullptr;
-        auto control = variable(type, error);
-        if (!requireContext()) return 0;
+        auto control = variable(*context, type, error);
         if (error) return fail(error);
         if (!getCallback) return fail(err::kNullGetCallback);
         if (control->typeInfo.kind == ValueKind::DynamicString) {

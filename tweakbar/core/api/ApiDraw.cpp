@@ -3,6 +3,7 @@
 #include "ApiGuard.h"
 #include "Clock.h"
 #include "DrawList.h"
+#include "Errors.h"
 #include "HelpBar.h"
 #include "Layout.h"
 #include "Refresh.h"
@@ -30,6 +31,7 @@ int TW_CALL TwDraw(void) {
     return guarded(0, [] {
         Context* context = requireContext();
         if (!context) return 0;
+        if (!context->sized) return fail(err::kBadSize);
         // A get callback that draws would read its own value again, without end.
         if (context->drawing) return 1;
         context->drawing = true;
@@ -39,7 +41,7 @@ int TW_CALL TwDraw(void) {
         } endOfDraw{context->drawing};
         refreshValues(*context, clockSeconds());
         // A callback may have ended the engine; then there is nothing left to draw.
-        if (engine().context.get() != context) return 1;
+        if (engine().context != context) return 1;
         updateHelpBar(*context);
         if (context->layoutDirty) layoutAll(*context);
         if (context->listDirty) {

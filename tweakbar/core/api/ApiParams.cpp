@@ -54,7 +54,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
     Context* context = requireContext();
     if (!context) return TW_TYPE_UNDEF;
     if (!name || !*name) return fail(err::kInvalidName), TW_TYPE_UNDEF;
-    EnumRegistry& enums = engine().enums;
+    EnumRegistry& enums = context->enums;
     std::size_t index = 0;
     while (index < enums.size() && enums[index]->name != name)
         ++index;

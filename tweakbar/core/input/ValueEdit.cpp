@@ -6,6 +6,7 @@
 #include "Context.h"
 #include "Engine.h"
 #include "Refresh.h"
+#include "TextUtil.h"
 #include "ValueText.h"
 
 namespace tw {
@@ -74,32 +75,32 @@ void cancelTextEdit(Context& context) {
     context.repaint();
 }
 
-void editKey(Context& context, Key key) {
+void editKey(Context& context, int key) {
     TextEdit& edit = context.input.edit;
     switch (key) {
-        case Key::Enter:
-        case Key::Tab:
+        case TW_KEY_RETURN:
+        case TW_KEY_TAB:
             commitTextEdit(context);
             return;
-        case Key::Escape:
+        case TW_KEY_ESCAPE:
             cancelTextEdit(context);
             return;
-        case Key::Backspace:
+        case TW_KEY_BACKSPACE:
             if (edit.caret > 0) edit.text.erase(--edit.caret, 1);
             break;
-        case Key::Delete:
+        case TW_KEY_DELETE:
             if (edit.caret < edit.text.size()) edit.text.erase(edit.caret, 1);
             break;
-        case Key::Left:
+        case TW_KEY_LEFT:
             if (edit.caret > 0) --edit.caret;
             break;
-        case Key::Right:
+        case TW_KEY_RIGHT:
             if (edit.caret < edit.text.size()) ++edit.caret;
             break;
-        case Key::Home:
+        case TW_KEY_HOME:
             edit.caret = 0;
             break;
-        case Key::End:
+        case TW_KEY_END:
             edit.caret = edit.text.size();
             break;
         default:
@@ -153,21 +154,35 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
     writeControl(context, bar, control, raw);
 }
 
+void openEnumList(Context& context, Bar& bar, Control& control) {
+    const auto& entries = *control.enumEntries();
+    const int current = roundToInt(readNumber(control.typeInfo, control.value.data()));
+    int hovered = -1;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].value == current) hovered = int(i);
+    }
+    context.openPopup(bar, control, hovered);
+}
+
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
     if (control.kind == ControlKind::Button) {
-        if (control.button) control.button(control.clientData);
+        if (control.button && !control.isReadOnly()) control.button(control.clientData);
         return;
     }
+    stepControl(context, bar, control, -1, direction);
+}
+
+void stepControl(Context& context, Bar& bar, Control& control, int channel, int direction) {
     if (control.kind != ControlKind::Variable || control.isReadOnly()) return;
     // The variable may have changed since the bar last read it (or the bar never showed it).
     readControl(context, bar, control);
     if (!stillThere(context, bar, &control)) return;
-    if (control.typeInfo.kind == ValueKind::Bool) {
+    if (control.typeInfo.kind == ValueKind::Bool && channel < 0) {
         toggleBool(context, bar, control);
         return;
     }
     unsigned char* raw = workingCopy(control);
-    stepValue(control, raw, -1, direction);
+    stepValue(control, raw, channel, direction);
     writeControl(context, bar, control, raw);
 }
 

@@ -63,8 +63,14 @@ Context::Context(std::unique_ptr<GraphBackend> graphBackend) : backend(std::move
 
 Context::~Context() = default;
 
+Bar* Context::barAt(int index) const {
+    if (index < 0 || index >= barCount()) return nullptr;
+    return index < int(bars.size()) ? bars[std::size_t(index)].get() : popupBar.get();
+}
+
 Bar* Context::barNamed(const char* name) const {
     if (!name) return nullptr;
+    if (popupBar && popupBar->name == name) return popupBar.get();
     for (const auto& bar : bars) {
         if (bar->name == name) return bar.get();
     }
@@ -73,6 +79,7 @@ Bar* Context::barNamed(const char* name) const {
 
 Bar* Context::validate(const TwBar* bar) const {
     if (!bar) return nullptr;
+    if (bar == popupBar.get()) return popupBar.get();
     for (const auto& candidate : bars) {
         if (candidate.get() == bar) return candidate.get();
     }
@@ -102,6 +109,8 @@ Bar& Context::createBar(const std::string& name) {
 }
 
 void Context::deleteBar(Bar& bar) {
+    if (&bar == popupBar.get() || &bar == input.popup.bar) closePopup();
+    if (&bar == popupBar.get()) return;
     input.forget(&bar);
     for (const auto& control : bar.controls)
         input.forget(control.get());
@@ -145,6 +154,7 @@ void Context::removeGenerated(Bar& bar) {
 }
 
 void Context::setWindowSize(int width, int height) {
+    sized = true;
     if (width == 0 || height == 0) {
         resourcesReleased = true;
         backend->resize(0, 0);
@@ -161,6 +171,32 @@ void Context::bringToFront(Bar& bar) {
     if (!stacking.empty() && stacking.back() == &bar) return;
     stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
     stacking.push_back(&bar);
+    repaint();
+}
+
+void Context::sendToBack(Bar& bar) {
+    if (!stacking.empty() && stacking.front() == &bar) return;
+    stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
+    stacking.insert(stacking.begin(), &bar);
+    repaint();
+}
+
+void Context::openPopup(Bar& bar, Control& control, int hovered) {
+    input.popup = EnumPopup{};
+    input.popup.bar = &bar;
+    input.popup.control = &control;
+    input.popup.hovered = hovered;
+    if (!popupBar) {
+        popupBar = std::make_unique<Bar>();
+        popupBar->name = kPopupBarName;
+    }
+    repaint();
+}
+
+void Context::closePopup() {
+    input.popup = EnumPopup{};
+    // A caller may still hold the popup's bar pointer: it goes stale, never dangling.
+    if (popupBar) retire(std::move(popupBar));
     repaint();
 }
 

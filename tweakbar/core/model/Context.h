@@ -10,6 +10,7 @@
 #include "DisplayList.h"
 #include "GraphBackend.h"
 #include "InputState.h"
+#include "VarType.h"
 
 namespace tw {
 
@@ -37,7 +38,9 @@ class Context {
     std::vector<std::unique_ptr<Bar>> bars;  // creation order, the help bar first
     std::vector<Bar*> stacking;              // back to front, before alwaysbottom/alwaystop
     Globals globals;
+    EnumRegistry enums;  // the enum types made while this window was current
     int windowWidth = 0, windowHeight = 0;
+    bool sized = false;  // a size was given; without one there is nothing to draw into
     bool resourcesReleased = false;
     bool drawn = false;    // TwDraw has run since TwInit
     bool drawing = false;  // inside TwDraw, where get callbacks run
@@ -51,7 +54,13 @@ class Context {
     InputState input;
     std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
 
+    // While an enum list is open it counts as one more bar, after the others, under this name.
+    static constexpr const char* kPopupBarName = "~ Enum Popup ~";
+    std::unique_ptr<Bar> popupBar;
+
     Bar* helpBar() const { return bars.empty() ? nullptr : bars.front().get(); }
+    int barCount() const { return int(bars.size()) + (popupBar ? 1 : 0); }
+    Bar* barAt(int index) const;
     Bar* barNamed(const char* name) const;
     // The bar a caller's pointer designates, or null when it is none of ours.
     Bar* validate(const TwBar* bar) const;
@@ -62,6 +71,9 @@ class Context {
     void removeControl(Bar& bar, Control& control);
     void removeGenerated(Bar& bar);
     void bringToFront(Bar& bar);
+    void sendToBack(Bar& bar);
+    void openPopup(Bar& bar, Control& control, int hovered);
+    void closePopup();
     // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
     template <typename F>
     void forEachBackToFront(F&& f) const {

@@ -13,10 +13,16 @@ inline constexpr const char* kVariableNotFound = "Variable not found";
 inline constexpr const char* kValueRequired = "Value required";
 inline constexpr const char* kExistsAlready = "Exists already";
 inline constexpr const char* kIncompatibleType = "Incompatible type";
-
 inline constexpr const char* kAlreadyInitialized = "Already initialized";
+inline constexpr const char* kInvalidGraphDevice = "Invalid graph device";
+inline constexpr const char* kUnsupportedGraphApi = "Unsupported graph API";
+inline constexpr const char* kIndexOutOfRange = "Index out of range";
+inline constexpr const char* kCannotDeleteHelpBar = "Cannot delete help bar";
+inline constexpr const char* kInvalidParameter = "Invalid parameter";
+inline constexpr const char* kNotFound = "Not found";
+inline constexpr const char* kBadSize = "Bad size";
+
 inline constexpr const char* kInvalidName = "Invalid name";
-inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
 inline constexpr const char* kNullVariable = "Null variable pointer";
 inline constexpr const char* kNullGetCallback = "A get callback is required";
 inline constexpr const char* kUnsupportedType = "Unsupported variable type";
@@ -30,6 +36,6 @@ inline constexpr const char* kUnterminatedQuote = "Syntax error: unterminated qu
 inline constexpr const char* kExpectedAssignment = "Syntax error: expected param=value";
 inline constexpr const char* kMissingTarget = "Syntax error: parameter without a bar";
 inline constexpr const char* kNullDefine = "Null define string";
-inline constexpr const char* kBadShortcut = "Bad value: unknown key name";
+inline constexpr const char* kBadShortcut = "Bad value";
 
 }  // namespace tw::err

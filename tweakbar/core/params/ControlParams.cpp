@@ -221,7 +221,7 @@ const char* setKey(Context& context, ControlRef& ref, const ParamValue& value) {
 
 template <Shortcut Control::*Member>
 void getKey(const Context&, const ControlRef& ref, ParamOutput& out) {
-    outText(out, (ref.control.*Member).text);
+    outText(out, shortcutText(ref.control.*Member));
 }
 
 template <std::string Control::*Member>
