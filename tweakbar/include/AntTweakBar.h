@@ -22,7 +22,13 @@ typedef struct CTwBar TwBar;
 
 // ---- Enumerations (their values are part of the ABI) ----
 
+// Fixed to int in C++ so that any value a caller passes is a value of the type, and is refused
+// rather than undefined.
+#ifdef __cplusplus
+typedef enum ETwGraphAPI : int {
+#else
 typedef enum ETwGraphAPI {
+#endif
     TW_OPENGL = 1,
     TW_DIRECT3D9 = 2,
     TW_DIRECT3D10 = 3,

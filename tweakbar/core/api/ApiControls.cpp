@@ -119,6 +119,7 @@ int TW_CALL TwRemoveVar(TwBar* bar, const char* name) {
         if (!found) return fail(err::kBarNotFound);
         Control* control = found->find(name);
         if (!control) return fail(err::kVariableNotFound);
+        context->closePopup();
         context->removeControl(*found, *control);
         return 1;
     });
@@ -130,6 +131,7 @@ int TW_CALL TwRemoveAllVars(TwBar* bar) {
         if (!context) return 0;
         Bar* found = context->validate(bar);
         if (!found) return fail(err::kBarNotFound);
+        context->closePopup();
         while (!found->topLevel.empty())
             context->removeControl(*found, *found->topLevel.back());
         found->scroll = 0;

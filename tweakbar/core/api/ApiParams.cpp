@@ -64,6 +64,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
         enums.back()->name = name;
     }
     enums[index]->entries = std::move(entries);
+    context->closePopup();
     enumChanged(*context, *enums[index]);
     return static_cast<TwType>(kEnumTypeBase + int(index));
 }
