@@ -23,7 +23,10 @@ int TW_CALL TwDeleteBar(TwBar* bar) {
         Bar* found = context->validate(bar);
         if (!found) return fail(err::kBarNotFound);
         if (found == context->helpBar()) return fail(err::kCannotDeleteHelpBar);
+        // Deleting the open enum list's bar closes the list.
+        const bool popup = found == context->popupBar.get();
         context->closePopup();
+        if (popup) return 1;
         context->deleteBar(*found);
         return 1;
     });

@@ -109,8 +109,7 @@ Bar& Context::createBar(const std::string& name) {
 }
 
 void Context::deleteBar(Bar& bar) {
-    if (&bar == popupBar.get() || &bar == input.popup.bar) closePopup();
-    if (&bar == popupBar.get()) return;
+    if (&bar == input.popup.bar) closePopup();
     input.forget(&bar);
     for (const auto& control : bar.controls)
         input.forget(control.get());
