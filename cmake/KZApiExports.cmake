@@ -11,11 +11,9 @@ set(KZ_WRITE_DEF_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/KZWriteDef.cmake)
 # directory, for a target of that directory to list among its sources.
 function(kz_api_def output base)
     get_filename_component(name ${output} NAME_WE)
-    set(preprocessed ${CMAKE_CURRENT_BINARY_DIR}/${name}-api.i)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${CMAKE_CXX_COMPILER} -E -P -x c++ -std=c++17 ${KZ_API_HEADER} -o ${preprocessed}
-        COMMAND ${CMAKE_COMMAND} -DPREPROCESSED=${preprocessed} -DBASE=${base} -DOUTPUT=${output}
-            -P ${KZ_WRITE_DEF_SCRIPT}
+        COMMAND ${CMAKE_COMMAND} -DCOMPILER=${CMAKE_CXX_COMPILER} -DHEADER=${KZ_API_HEADER}
+            -DBASE=${base} -DOUTPUT=${output} -P ${KZ_WRITE_DEF_SCRIPT}
         DEPENDS ${KZ_API_HEADER} ${base} ${KZ_WRITE_DEF_SCRIPT}
         COMMENT "Export table ${name}.def from the engine's header"
         VERBATIM)
