@@ -191,6 +191,9 @@ TEST_F(Keyboard, ArrowsAndReturnActOnlyInTheBarUnderThePointer) {
     bool on = false;
     ASSERT_EQ(TwAddVarRW(left, "count", TW_TYPE_INT32, &count, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(left, "on", TW_TYPE_BOOLCPP, &on, nullptr), 1);
+    int choice = 0;
+    ASSERT_EQ(TwAddVarRW(left, "choice", TwDefineEnumFromString("Abc", "a,b,c"), &choice, nullptr),
+              1);
     TwDraw();
     pointAway();
     for (int key : {TW_KEY_UP, TW_KEY_DOWN, TW_KEY_LEFT, TW_KEY_RIGHT, TW_KEY_RETURN})
@@ -208,6 +211,16 @@ TEST_F(Keyboard, ArrowsAndReturnActOnlyInTheBarUnderThePointer) {
     EXPECT_EQ(TwKeyPressed(TW_KEY_DOWN, 0), 1);
     EXPECT_EQ(TwKeyPressed(TW_KEY_RETURN, 0), 1);
     EXPECT_TRUE(on);
+    // Left and Right cycle an enum round; Return opens its list.
+    EXPECT_EQ(TwKeyPressed(TW_KEY_DOWN, 0), 1);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_LEFT, 0), 1);
+    EXPECT_EQ(choice, 2);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_RIGHT, 0), 1);
+    EXPECT_EQ(choice, 0);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_RETURN, 0), 1);
+    EXPECT_NE(TwGetBarByName("~ Enum Popup ~"), nullptr);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_UP, 0), 1);
 
     // Return on a number opens its field; then every key is the field's.
     EXPECT_EQ(TwKeyPressed(TW_KEY_UP, 0), 1);

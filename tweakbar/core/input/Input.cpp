@@ -4,13 +4,11 @@
 #include <cstdlib>
 
 #include "Engine.h"
-#include "HelpBar.h"
 #include "HitTest.h"
 #include "InputEvents.h"
 #include "Layout.h"
 #include "Params.h"
 #include "Refresh.h"
-#include "TextUtil.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 

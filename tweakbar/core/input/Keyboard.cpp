@@ -151,7 +151,13 @@ bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
         return true;
     }
     if (control.typeInfo.kind == ValueKind::FixedString && row.channel < 0) return false;
-    if (apply) stepControl(context, bar, control, row.channel, key == TW_KEY_RIGHT ? 1 : -1);
+    if (!apply || !control.valueRead) return true;
+    const int direction = key == TW_KEY_RIGHT ? 1 : -1;
+    if (isEnum) {
+        cycleEnum(context, bar, control, direction);
+    } else {
+        stepControl(context, bar, control, row.channel, direction);
+    }
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include "Context.h"
 #include "Engine.h"
 #include "Refresh.h"
-#include "TextUtil.h"
 #include "ValueText.h"
 
 namespace tw {
@@ -155,13 +154,16 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
 }
 
 void openEnumList(Context& context, Bar& bar, Control& control) {
-    const auto& entries = *control.enumEntries();
-    const int current = roundToInt(readNumber(control.typeInfo, control.value.data()));
-    int hovered = -1;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].value == current) hovered = int(i);
-    }
-    context.openPopup(bar, control, hovered);
+    context.openPopup(bar, control, currentEntry(control));
+}
+
+void cycleEnum(Context& context, Bar& bar, Control& control, int direction) {
+    const int count = int(control.enumEntries()->size());
+    if (count == 0) return;
+    const int current = currentEntry(control);
+    // Past either end it wraps; an unknown value goes to the first entry.
+    const int next = current < 0 ? 0 : ((current + direction) % count + count) % count;
+    pickEnumEntry(context, bar, control, next);
 }
 
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {

@@ -27,6 +27,8 @@ void dragNumber(Context& context, Bar& bar, Control& control, int channel, doubl
 // The list of an enum's entries, with the current one highlighted.
 void openEnumList(Context& context, Bar& bar, Control& control);
 void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry);
+// The next (or previous) entry of an enum, wrapping at both ends.
+void cycleEnum(Context& context, Bar& bar, Control& control, int direction);
 // A control's shortcut: a button fires, a bool toggles, a number steps by direction.
 void runShortcut(Context& context, Bar& bar, Control& control, int direction);
 // A bool toggles, a number, an enum or a colour channel steps by direction.
