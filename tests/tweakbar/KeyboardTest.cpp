@@ -219,6 +219,9 @@ TEST_F(Keyboard, ArrowsAndReturnActOnlyInTheBarUnderThePointer) {
     EXPECT_EQ(choice, 0);
     EXPECT_EQ(TwKeyPressed(TW_KEY_RETURN, 0), 1);
     EXPECT_NE(TwGetBarByName("~ Enum Popup ~"), nullptr);
+    ASSERT_EQ(TwDefine(" left/count key=c "), 1);
+    EXPECT_EQ(TwKeyPressed('c', 0), 1) << "the list takes its own keys, shortcuts still work";
+    EXPECT_EQ(count, 7);
     EXPECT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
     EXPECT_EQ(TwKeyPressed(TW_KEY_UP, 0), 1);
 

@@ -201,11 +201,12 @@ bool keyPressed(Context& context, const KeyPress& press, bool apply) {
     const Hit hit = hitTest(context, input.mouseX, input.mouseY);
     const bool overBar =
         hit.zone != Zone::None && hit.zone != Zone::Icon && hit.zone != Zone::Popup;
-    Bar* pointed = overBar ? hit.bar : nullptr;
+    // An open list stands first in place of the bar under the pointer.
+    Bar* pointed = overBar && !input.popup.bar ? hit.bar : nullptr;
     if (input.popup.bar && popupKey(context, press.key, apply)) return true;
 
     std::vector<Bar*> order;
-    if (pointed && !input.popup.bar) order.push_back(pointed);
+    if (pointed) order.push_back(pointed);
     std::vector<Bar*> backToFront;
     context.forEachBackToFront([&](Bar& bar) { backToFront.push_back(&bar); });
     for (auto it = backToFront.rbegin(); it != backToFront.rend(); ++it) {
