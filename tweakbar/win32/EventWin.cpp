@@ -49,7 +49,7 @@ bool dispatch(HWND window, const tw::Win32Input& input) {
             return lastKeyDownHandled;
         case Kind::Resize:
             // A minimised window reports an empty area; the bars keep their places meanwhile.
-            if (input.x > 0 && input.y > 0) TwWindowSize(input.x, input.y);
+            if (input.x > 0 && input.y > 0) tw::windowResized(input.x, input.y);
             return false;
         case Kind::Ignored:
             return false;

@@ -1,6 +1,7 @@
 // Entry points that start and stop the engine, size its drawing area, and report errors.
 #include "ApiGuard.h"
 #include "Errors.h"
+#include "InputEvents.h"
 #include "Params.h"
 #include "TwFrameStats.h"
 
@@ -54,15 +55,8 @@ int TW_CALL TwWindowSize(int width, int height) {
         if (width < 0 || height < 0 || width > kMaxCoordinate || height > kMaxCoordinate) {
             return fail(err::kBadValue);
         }
-        // Remembered even before TwInit, for the contexts made later.
-        Engine& state = engine();
-        state.sizeGiven = true;
-        state.lastWidth = width;
-        state.lastHeight = height;
-        Context* context = requireContext();
-        if (!context) return 0;
-        context->setWindowSize(width, height);
-        return 1;
+        windowResized(width, height);
+        return requireContext() ? 1 : 0;
     });
 }
 

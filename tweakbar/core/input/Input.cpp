@@ -330,6 +330,15 @@ bool mouseWheel(Context& context, int pos) {
     return true;
 }
 
+void windowResized(int width, int height) {
+    EngineLock lock;
+    Engine& state = engine();
+    state.sizeGiven = true;
+    state.lastWidth = width;
+    state.lastHeight = height;
+    if (state.context) state.context->setWindowSize(width, height);
+}
+
 bool inputWantsCapture() {
     EngineLock lock;
     const Context* context = engine().context;

@@ -18,6 +18,10 @@ bool mouseWheel(Context& context, int pos);
 // Routes a key through the bars; with apply false only says whether one would take it.
 bool keyPressed(Context& context, const KeyPress& press, bool apply);
 
+// The drawing area's size, from TwWindowSize or the window system: remembered for contexts made
+// later (even before TwInit), and applied to the current one. Reports nothing. Takes the lock.
+void windowResized(int width, int height);
+
 // True while a drag (a bar move or resize, a value drag) wants every mouse event even outside
 // the window; the window adapter captures the mouse meanwhile. Takes the engine lock.
 bool inputWantsCapture();
