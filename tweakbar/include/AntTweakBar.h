@@ -159,14 +159,13 @@ int TW_CALL TwRefreshBar(TwBar* bar);
 // A variable bound to memory that the caller owns and keeps valid while the control exists.
 int TW_CALL TwAddVarRW(TwBar* bar, const char* name, TwType type, void* var, const char* def);
 // The same, read-only.
-int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* var,
-                       const char* def);
+int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* var, const char* def);
 // A variable served by callbacks; a null set callback makes it read-only.
 int TW_CALL TwAddVarCB(TwBar* bar, const char* name, TwType type, TwSetVarCallback setCallback,
                        TwGetVarCallback getCallback, void* clientData, const char* def);
 // A button; a null callback makes it a line of text.
-int TW_CALL TwAddButton(TwBar* bar, const char* name, TwButtonCallback callback,
-                        void* clientData, const char* def);
+int TW_CALL TwAddButton(TwBar* bar, const char* name, TwButtonCallback callback, void* clientData,
+                        const char* def);
 // A separator line; the name may be empty (and then cannot be addressed).
 int TW_CALL TwAddSeparator(TwBar* bar, const char* name, const char* def);
 int TW_CALL TwRemoveVar(TwBar* bar, const char* name);
@@ -177,8 +176,7 @@ int TW_CALL TwRemoveAllVars(TwBar* bar);
 // Applies "target param=value ..." entries; see the engine's README for the syntax.
 int TW_CALL TwDefine(const char* def);
 // New enum types; their values lie above the built-in types.
-TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal* enumValues,
-                            unsigned int nbValues);
+TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal* enumValues, unsigned int nbValues);
 TwType TW_CALL TwDefineEnumFromString(const char* name, const char* enumString);
 // A new struct type whose variables show one foldable row and a row per member; a null
 // summaryCallback shows the members' values as {v1,v2,...}. TW_TYPE_UNDEF on failure.

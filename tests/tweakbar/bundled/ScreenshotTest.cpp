@@ -19,7 +19,7 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
     signed char int8 = -12;
     unsigned char uint8 = 200;
     unsigned short uint16 = 65000;
-    unsigned int uint32 = 4000000000u, tint = 0xC0FF8020u;
+    unsigned int uint32 = 4000000000u, tint = 0xC02080FFu;  // 0xAABBGGRR
     float speed = 3.25f, rgb[3] = {0.2f, 0.6f, 1.0f}, rgba[4] = {1.0f, 0.85f, 0.1f, 0.5f};
     float orientation[4] = {0.0f, 0.0f, 0.38268f, 0.92388f}, direction[3] = {0.0f, -1.0f, 0.0f};
     double ratio = 0.618034;

@@ -304,8 +304,8 @@ void writeColor(const TypeInfo& type, void* raw, Rgba color) {
     if (type.kind == ValueKind::Color32) {
         const std::uint32_t high = type.argbOrder ? color.r : color.b;
         const std::uint32_t low = type.argbOrder ? color.b : color.r;
-        store<std::uint32_t>(raw, std::uint32_t(color.a) << 24 | high << 16 |
-                                      std::uint32_t(color.g) << 8 | low);
+        store<std::uint32_t>(
+            raw, std::uint32_t(color.a) << 24 | high << 16 | std::uint32_t(color.g) << 8 | low);
         return;
     }
     const float channels[4] = {color.r / 255.0f, color.g / 255.0f, color.b / 255.0f,

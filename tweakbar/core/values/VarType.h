@@ -101,8 +101,8 @@ bool isNumber(ValueKind kind);  // integers, chars, floats, doubles and enums
 bool isColor(ValueKind kind);
 bool isText(ValueKind kind);
 bool isClientString(ValueKind kind);  // text that a pointer or std::string of the caller holds
-bool isVector(ValueKind kind);       // quaternions and directions, shown as text
-int componentCount(ValueKind kind);  // colour channels or vector components
+bool isVector(ValueKind kind);        // quaternions and directions, shown as text
+int componentCount(ValueKind kind);   // colour channels or vector components
 
 // Numbers of every number kind (and bools as 0/1), converted through double, which holds every
 // 32-bit integer exactly. Writing clamps to the type's range and rounds integers.
