@@ -32,6 +32,7 @@ int TW_CALL TwTerminate(void) {
                 control->removed = true;
         }
         retire(std::move(engine().context));
+        engine().libraryStrings.clear();
         return 1;
     });
 }

@@ -7,6 +7,9 @@
 
 using namespace tw;
 
+// Callers lay out member tables by the original declaration: 8 + 4 (and 4 of padding) + 8 + 8.
+static_assert(sizeof(void*) != 8 || sizeof(TwStructMember) == 32, "TwStructMember is 32 bytes");
+
 namespace {
 
 bool structNameTaken(const std::string& name) {
