@@ -13,6 +13,8 @@ TEST_F(Windows, EachWindowKeepsItsBarsTypesAndSettingsApart) {
     ASSERT_EQ(TwWindowSize(640, 480), 1);
     TwBar* first = TwNewBar("tools");
     const TwType firstEnum = TwDefineEnumFromString("Mode", "a,b");
+    const TwStructMember member[] = {{"x", TW_TYPE_FLOAT, 0, nullptr}};
+    const TwType firstStruct = TwDefineStruct("Point", member, 1, sizeof(float), nullptr, nullptr);
     ASSERT_EQ(TwDefine(" GLOBAL fontsize=3 "), 1);
 
     ASSERT_EQ(TwSetCurrentWindow(7), 1);
@@ -28,6 +30,8 @@ TEST_F(Windows, EachWindowKeepsItsBarsTypesAndSettingsApart) {
     TwBar* second = TwNewBar("tools");
     ASSERT_NE(second, nullptr) << "names are per window";
     EXPECT_EQ(TwDefineEnumFromString("Other", "x,y"), firstEnum) << "type ids are per window";
+    EXPECT_EQ(TwDefineStruct("Point", member, 1, sizeof(float), nullptr, nullptr), firstStruct)
+        << "the name is free here, and the numbering starts again";
     int mode = 0;
     EXPECT_EQ(TwAddVarRW(second, "mode", TwType(firstEnum + 1), &mode, nullptr), 0)
         << "window 0 has a second enum type, this one has not";

@@ -46,6 +46,7 @@ int TW_CALL TwTerminate(void) {
         state.device = nullptr;
         // The next TwInit starts afresh, as the first one did.
         state.sizeGiven = false;
+        state.libraryStrings.clear();
         return 1;
     });
 }

@@ -38,7 +38,9 @@ class Context {
     std::vector<std::unique_ptr<Bar>> bars;  // creation order, the help bar first
     std::vector<Bar*> stacking;              // back to front, before alwaysbottom/alwaystop
     Globals globals;
-    EnumRegistry enums;  // the enum types made while this window was current
+    // The enum and struct types made while this window was current, numbered from the first.
+    EnumRegistry enums;
+    StructRegistry structs;
     int windowWidth = 0, windowHeight = 0;
     bool sized = false;  // a size was given; without one there is nothing to draw into
     bool resourcesReleased = false;
@@ -53,6 +55,8 @@ class Context {
     DisplayList displayList;
     InputState input;
     std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
+    // sizeof(std::string) in the first TW_TYPE_STDSTRING a caller used; 0 before that.
+    std::size_t clientStdStringSize = 0;
 
     // While an enum list is open it counts as one more bar, after the others, under this name.
     static constexpr const char* kPopupBarName = "~ Enum Popup ~";

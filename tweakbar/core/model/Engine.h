@@ -1,6 +1,6 @@
 // The process-wide state behind the C API: one context per window between TwInit and
-// TwTerminate, the last error and its handler, and the one recursive lock that every entry
-// point takes.
+// TwTerminate, the functions that copy text into callers' strings, the last error and its
+// handler, and the one recursive lock that every entry point takes.
 //
 // Callbacks run with the lock held and may call the API again, even to delete the bar or the
 // control that is calling. So nothing is destroyed while an entry point is running: removed
@@ -31,6 +31,15 @@ struct Engine {
     // The last TwWindowSize, even one made before TwInit: new contexts start with it.
     bool sizeGiven = false;
     int lastWidth = 0, lastHeight = 0;
+
+    // Registered by callers, possibly before TwInit, and kept across TwTerminate.
+    TwCopyCDStringToClient copyCDStringToClient = nullptr;
+    TwCopyStdStringToClient copyStdStringToClient = nullptr;
+    // Copies that TwCopyCDStringToLibrary handed out; a get callback's copy is released once
+    // its text has been read.
+    std::vector<std::unique_ptr<std::string>> libraryStrings;
+
+    unsigned unnamedControls = 0;  // numbers the TW_UNNAMED_hhhh names
 
     TwErrorHandler errorHandler = nullptr;
 
