@@ -10,7 +10,6 @@
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
 #include "HeadlessDevice.h"
-#include "InputEvents.h"
 #include "ReferenceScene.h"
 #include "TwFrameStats.h"
 
