@@ -177,6 +177,15 @@ TEST_F(Keyboard, AShortcutOpensItsGroupsScrollsItsRowIntoViewAndReadOnlyRowsKeep
 
     EXPECT_EQ(TwKeyPressed('r', 0), 1) << "consumed";
     EXPECT_EQ(fixed, 4);
+
+    // Stepping above the first row shown with Up scrolls by that one row.
+    const tw::Rect top = layout.rows[std::size_t(layout.firstShown)].rect;
+    const int firstBefore = layout.firstShown;
+    ASSERT_GT(firstBefore, 1);
+    TwMouseMotion(top.x + 2, top.y + 2);
+    EXPECT_EQ(TwKeyPressed(TW_KEY_UP, 0), 1);
+    TwDraw();
+    EXPECT_EQ(layout.firstShown, firstBefore - 1);
 }
 
 TEST_F(Keyboard, ArrowsAndReturnActOnlyInTheBarUnderThePointer) {

@@ -37,13 +37,19 @@ int rowIndexOf(const Bar& bar, const Control* control, int channel) {
     return -1;
 }
 
-// Highlights a row and, when it lies outside what the bar shows, scrolls it to the middle.
-void highlightRow(Context& context, Bar& bar, int index) {
+// Highlights a row and, when it lies outside what the bar shows, scrolls it into view: to the
+// middle, or (stepping with the arrows) just far enough.
+void highlightRow(Context& context, Bar& bar, int index, bool toMiddle) {
     if (context.layoutDirty) layoutAll(context);
     const BarLayout& layout = bar.layout;
     if (index < 0 || index >= int(layout.rows.size())) return;
-    if (index < layout.firstShown || index >= layout.firstShown + layout.shownCount) {
-        bar.scroll = index - layout.shownCount / 2;
+    const bool above = index < layout.firstShown;
+    if (above || index >= layout.firstShown + layout.shownCount) {
+        if (toMiddle) {
+            bar.scroll = index - layout.shownCount / 2;
+        } else {
+            bar.scroll = above ? index : index - layout.shownCount + 1;
+        }
         context.changed();
     }
     const Row& row = layout.rows[std::size_t(index)];
@@ -63,7 +69,7 @@ void revealControl(Context& context, Bar& bar, Control& control) {
         }
     }
     if (context.layoutDirty) layoutAll(context);
-    highlightRow(context, bar, rowIndexOf(bar, &control, -1));
+    highlightRow(context, bar, rowIndexOf(bar, &control, -1), true);
 }
 
 bool applyShortcut(Context& context, Bar& bar, const KeyPress& press, bool apply) {
@@ -174,7 +180,7 @@ bool navigate(Context& context, Bar& bar, int key, bool apply) {
             const int next = current < 0
                                  ? (key == TW_KEY_DOWN ? 0 : last)
                                  : std::clamp(current + (key == TW_KEY_DOWN ? 1 : -1), 0, last);
-            highlightRow(context, bar, next);
+            highlightRow(context, bar, next, false);
         }
         return true;
     }
