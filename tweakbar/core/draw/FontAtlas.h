@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace tw {
@@ -24,10 +25,10 @@ struct FontFace {
     // code page has no such character.
     Glyph checkMark;
 
-    int measure(const char* text) const {
+    int measure(std::string_view text) const {
         int width = 0;
-        for (; *text; ++text)
-            width += glyphs[static_cast<unsigned char>(*text)].advance;
+        for (const char c : text)
+            width += glyphs[static_cast<unsigned char>(c)].advance;
         return width;
     }
 };
