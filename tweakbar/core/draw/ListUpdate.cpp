@@ -25,7 +25,7 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
     into.clear();
     Painter painter(into, context.backend->atlas());
     switch (segment.kind) {
-        case SegmentKind::Bar: {
+        case SegmentKind::WholeBar: {
             const BarSlots slots = paintBar(painter, context, *segment.bar);
             segment.hoverSlot = slots.hover;
             segment.caretSlot = slots.caret;
@@ -40,37 +40,48 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
     }
 }
 
+bool sameVertex(const Vertex& a, const Vertex& b) {
+    return std::memcmp(&a, &b, sizeof(Vertex)) == 0;
+}
+
 // Copies what was painted into the segment's range, the unused indices made into triangles of
-// no area, and records the span of elements that differ from what the range held.
+// no area, and records the span of elements that differ from what the range held. Most of a
+// repainted bar is what it was, so the span is found first and only it is written.
 void placeSegment(DisplayList& list, Segment& segment, const DisplayList& painted) {
     const auto vertexCount = std::uint32_t(painted.vertices.size());
-    std::uint32_t first = vertexCount, last = 0;
-    for (std::uint32_t i = 0; i < vertexCount; ++i) {
-        Vertex& at = list.vertices[segment.firstVertex + i];
-        if (std::memcmp(&at, &painted.vertices[i], sizeof(Vertex)) == 0) continue;
-        at = painted.vertices[i];
-        if (first == vertexCount) first = i;
-        last = i;
+    const Vertex* from = painted.vertices.data();
+    Vertex* to = list.vertices.data() + segment.firstVertex;
+    std::uint32_t first = 0;
+    while (first < vertexCount && sameVertex(to[first], from[first]))
+        ++first;
+    if (first < vertexCount) {
+        std::uint32_t end = vertexCount;
+        while (end > first + 1 && sameVertex(to[end - 1], from[end - 1]))
+            --end;
+        std::memcpy(to + first, from + first, (end - first) * sizeof(Vertex));
+        list.changedVertices(segment.firstVertex + first, end - first);
     }
-    if (first < vertexCount) list.changedVertices(segment.firstVertex + first, last - first + 1);
 
     const auto indexCount = std::uint32_t(painted.indices.size());
-    first = segment.indexCapacity;
-    last = 0;
-    for (std::uint32_t i = 0; i < segment.indexCapacity; ++i) {
-        const std::uint32_t value = segment.firstVertex + (i < indexCount ? painted.indices[i] : 0);
-        std::uint32_t& at = list.indices[segment.firstIndex + i];
-        if (at == value) continue;
-        at = value;
-        if (first == segment.indexCapacity) first = i;
-        last = i;
+    auto indexAt = [&](std::uint32_t i) {
+        return segment.firstVertex + (i < indexCount ? painted.indices[i] : 0);
+    };
+    std::uint32_t* indices = list.indices.data() + segment.firstIndex;
+    first = 0;
+    while (first < segment.indexCapacity && indices[first] == indexAt(first))
+        ++first;
+    if (first < segment.indexCapacity) {
+        std::uint32_t end = segment.indexCapacity;
+        while (end > first + 1 && indices[end - 1] == indexAt(end - 1))
+            --end;
+        for (std::uint32_t i = first; i < end; ++i)
+            indices[i] = indexAt(i);
+        list.changedIndices(segment.firstIndex + first, end - first);
     }
-    if (first < segment.indexCapacity)
-        list.changedIndices(segment.firstIndex + first, last - first + 1);
 
     segment.vertexCount = vertexCount;
     segment.indexCount = indexCount;
-    if (segment.kind == SegmentKind::Bar) {
+    if (segment.kind == SegmentKind::WholeBar) {
         segment.hoverSlot += segment.firstVertex;
         segment.caretSlot += segment.firstVertex;
     }
@@ -104,7 +115,7 @@ void buildWhole(Context& context) {
     // The slots have moved; the feedback is written again into the new ones.
     table.hoverShownAt = table.caretShownAt = kNoSlot;
     context.forEachBackToFront([&](const Bar& bar) {
-        if (bar.shown()) appendSegment(context, SegmentKind::Bar, &bar);
+        if (bar.shown()) appendSegment(context, SegmentKind::WholeBar, &bar);
     });
     for (const auto& bar : context.bars) {
         if (bar->visible && bar->iconified) {

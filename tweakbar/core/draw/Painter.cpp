@@ -65,7 +65,8 @@ void Painter::quad(float x0, float y0, float x1, float y1, float u0, float v0, f
     Vertex corners[4];
     if (!clippedQuad(clip_, x0, y0, x1, y1, u0, v0, u1, v1, top, bottom, corners)) return;
     const auto base = std::uint32_t(list_.vertices.size());
-    list_.vertices.insert(list_.vertices.end(), corners, corners + 4);
+    for (const Vertex& corner : corners)
+        list_.vertices.push_back(corner);
     appendQuadIndices(list_, base);
 }
 

@@ -12,14 +12,14 @@ struct CTwBar;
 
 namespace tw {
 
-enum class SegmentKind { Bar, Icons, Popup };
+enum class SegmentKind { WholeBar, Icons, Popup };
 
 // Four vertices and six indices that show one quad of feedback (the hover highlight, a caret),
 // or nothing while all four vertices coincide.
 inline constexpr std::uint32_t kNoSlot = ~std::uint32_t(0);
 
 struct Segment {
-    SegmentKind kind = SegmentKind::Bar;
+    SegmentKind kind = SegmentKind::WholeBar;
     const CTwBar* bar = nullptr;  // for a Bar segment
     std::uint32_t firstVertex = 0, vertexCapacity = 0, vertexCount = 0;
     std::uint32_t firstIndex = 0, indexCapacity = 0, indexCount = 0;
@@ -52,7 +52,7 @@ class SegmentTable {
     }
     Segment* find(const CTwBar* bar) {
         for (Segment& segment : segments) {
-            if (segment.kind == SegmentKind::Bar && segment.bar == bar) return &segment;
+            if (segment.kind == SegmentKind::WholeBar && segment.bar == bar) return &segment;
         }
         return nullptr;
     }

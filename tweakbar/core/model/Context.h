@@ -81,7 +81,7 @@ class Context {
     void changed() { layoutDirty = listDirty = true; }
     void repaint() { listDirty = true; }
     void repaintBar(const Bar& bar) {
-        if (!segments.markDirty(SegmentKind::Bar, &bar)) listDirty = true;
+        if (!segments.markDirty(SegmentKind::WholeBar, &bar)) listDirty = true;
     }
     void repaintIcons() {
         if (!segments.markDirty(SegmentKind::Icons, nullptr)) listDirty = true;
