@@ -198,7 +198,8 @@ TEST_F(Segments, TheMouseMovingOverRowsPaintsNothingAndUploadsTwoQuadsAtMost) {
     EXPECT_LT(segment.hoverSlot, segment.caretSlot);
     const tw::PackedColor hover = slot[0].color;
 
-    // Pressed (the bar is in front already, so nothing is raised), the same quad turns stronger; the mouse gone, it shows nothing.
+    // Pressed (the bar is in front already, so nothing is raised), the same quad turns stronger;
+    // the mouse gone, it shows nothing.
     press(r.x + 10, r.y + r.h / 2);
     EXPECT_EQ(frame().segmentsPainted, 0u);
     EXPECT_GT(list().vertices[segment.hoverSlot].color >> 24, hover >> 24);
@@ -260,7 +261,7 @@ TEST_F(Segments, BarsKeepTheirStackingOrderAndRaisingOneRebuildsTheList) {
     auto order = [&] {
         std::vector<const CTwBar*> bars;
         for (const tw::Segment& s : context().segments.segments)
-            if (s.kind == tw::SegmentKind::Bar) bars.push_back(s.bar);
+            if (s.kind == tw::SegmentKind::WholeBar) bars.push_back(s.bar);
         return bars;
     };
     auto firstVertexOf = [&](int b) { return segmentOf(b).firstVertex; };
