@@ -40,43 +40,63 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
     }
 }
 
-bool sameVertex(const Vertex& a, const Vertex& b) {
-    return std::memcmp(&a, &b, sizeof(Vertex)) == 0;
+// The number of leading elements that a and b share, compared a block at a time.
+template <typename T>
+std::uint32_t sharedPrefix(const T* a, const T* b, std::uint32_t count) {
+    constexpr std::uint32_t kBlock = 64;
+    std::uint32_t same = 0;
+    while (same + kBlock <= count && std::memcmp(a + same, b + same, kBlock * sizeof(T)) == 0)
+        same += kBlock;
+    while (same < count && std::memcmp(a + same, b + same, sizeof(T)) == 0)
+        ++same;
+    return same;
 }
 
-// Copies what was painted into the segment's range, the unused indices made into triangles of
-// no area, and records the span of elements that differ from what the range held. Most of a
-// repainted bar is what it was, so the span is found first and only it is written.
-void placeSegment(DisplayList& list, Segment& segment, const DisplayList& painted) {
+// The number of trailing elements of a[0, count) and b[0, count) that they share.
+template <typename T>
+std::uint32_t sharedSuffix(const T* a, const T* b, std::uint32_t count) {
+    constexpr std::uint32_t kBlock = 64;
+    std::uint32_t same = 0;
+    while (same + kBlock <= count &&
+           std::memcmp(a + count - same - kBlock, b + count - same - kBlock, kBlock * sizeof(T)) ==
+               0)
+        same += kBlock;
+    while (same < count && std::memcmp(a + count - same - 1, b + count - same - 1, sizeof(T)) == 0)
+        ++same;
+    return same;
+}
+
+// Copies what was painted into the segment's range (its indices are moved to the range in
+// place), the unused indices made into triangles of no area, and records the span of elements
+// that differ from what the range held. Most of a repainted bar is what it was, so the span is
+// found first and only it is written.
+void placeSegment(DisplayList& list, Segment& segment, DisplayList& painted) {
     const auto vertexCount = std::uint32_t(painted.vertices.size());
     const Vertex* from = painted.vertices.data();
     Vertex* to = list.vertices.data() + segment.firstVertex;
-    std::uint32_t first = 0;
-    while (first < vertexCount && sameVertex(to[first], from[first]))
-        ++first;
+    const std::uint32_t first = sharedPrefix(to, from, vertexCount);
     if (first < vertexCount) {
-        std::uint32_t end = vertexCount;
-        while (end > first + 1 && sameVertex(to[end - 1], from[end - 1]))
-            --end;
+        const std::uint32_t end =
+            vertexCount - sharedSuffix(to + first, from + first, vertexCount - first);
         std::memcpy(to + first, from + first, (end - first) * sizeof(Vertex));
         list.changedVertices(segment.firstVertex + first, end - first);
     }
 
-    const auto indexCount = std::uint32_t(painted.indices.size());
-    auto indexAt = [&](std::uint32_t i) {
-        return segment.firstVertex + (i < indexCount ? painted.indices[i] : 0);
-    };
+    // The indices of the painted quads, then triangles of no area up to the capacity.
+    std::vector<std::uint32_t>& wanted = painted.indices;
+    const auto indexCount = std::uint32_t(wanted.size());
+    for (std::uint32_t& index : wanted)
+        index += segment.firstVertex;
+    wanted.resize(segment.indexCapacity, segment.firstVertex);
     std::uint32_t* indices = list.indices.data() + segment.firstIndex;
-    first = 0;
-    while (first < segment.indexCapacity && indices[first] == indexAt(first))
-        ++first;
-    if (first < segment.indexCapacity) {
-        std::uint32_t end = segment.indexCapacity;
-        while (end > first + 1 && indices[end - 1] == indexAt(end - 1))
-            --end;
-        for (std::uint32_t i = first; i < end; ++i)
-            indices[i] = indexAt(i);
-        list.changedIndices(segment.firstIndex + first, end - first);
+    const std::uint32_t firstIndex = sharedPrefix(indices, wanted.data(), segment.indexCapacity);
+    if (firstIndex < segment.indexCapacity) {
+        const std::uint32_t end =
+            segment.indexCapacity - sharedSuffix(indices + firstIndex, wanted.data() + firstIndex,
+                                                 segment.indexCapacity - firstIndex);
+        std::memcpy(indices + firstIndex, wanted.data() + firstIndex,
+                    (end - firstIndex) * sizeof(std::uint32_t));
+        list.changedIndices(segment.firstIndex + firstIndex, end - firstIndex);
     }
 
     segment.vertexCount = vertexCount;
