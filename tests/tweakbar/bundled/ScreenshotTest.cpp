@@ -3,6 +3,7 @@
 // by eye; the tests check that something was drawn, and that feedback shows on its row alone.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,10 +21,21 @@ struct EveryControl {
     signed char int8 = -12;
     unsigned char uint8 = 200;
     unsigned short uint16 = 65000;
-    unsigned int uint32 = 4000000000u, tint = 0xC0FF8020u;
+    unsigned int uint32 = 4000000000u, tint = 0xC02080FFu;  // 0xAABBGGRR
     float speed = 3.25f, rgb[3] = {0.2f, 0.6f, 1.0f}, rgba[4] = {1.0f, 0.85f, 0.1f, 0.5f};
     float orientation[4] = {0.0f, 0.0f, 0.38268f, 0.92388f}, direction[3] = {0.0f, -1.0f, 0.0f};
     double ratio = 0.618034;
+    struct Spawn {
+        int count;
+        float delay;
+        bool loop;
+    } spawn{12, 0.75f, true};
+    const TwStructMember spawnMembers[3] = {{"count", TW_TYPE_INT32, offsetof(Spawn, count), ""},
+                                            {"delay", TW_TYPE_FLOAT, offsetof(Spawn, delay), ""},
+                                            {"loop", TW_TYPE_BOOLCPP, offsetof(Spawn, loop), ""}};
+    const TwType spawnType =
+        TwDefineStruct("Spawn", spawnMembers, 3, sizeof(Spawn), nullptr, nullptr);
+    std::string title = "Night run";
     TwBar* bar = TwNewBar("Controls");
 
     EveryControl() {
@@ -49,6 +61,8 @@ struct EveryControl {
         TwAddVarRW(bar, "Quality", qualities, &quality, nullptr);
         TwAddVarRW(bar, "Rotation", TW_TYPE_QUAT4F, orientation, nullptr);
         TwAddVarRW(bar, "Gravity", TW_TYPE_DIR3F, direction, nullptr);
+        TwAddVarRW(bar, "Spawn", spawnType, &spawn, "opened=true");
+        TwAddVarRW(bar, "Title", TW_TYPE_STDSTRING, &title, nullptr);
         TwAddVarRO(bar, "Frames", TW_TYPE_INT32, &frames, nullptr);
         TwAddSeparator(bar, "line", nullptr);
         TwAddButton(
@@ -105,7 +119,7 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
     kztest::EngineOnWindow engine(520, 720);
     ASSERT_TRUE(engine.started()) << TwGetLastError();
     EveryControl controls;
-    ASSERT_EQ(TwDefine("GLOBAL fontsize=2 Controls position='10 10' size='380 520' "
+    ASSERT_EQ(TwDefine("GLOBAL fontsize=2 Controls position='10 10' size='380 680' "
                        "label='Every control'"),
               1)
         << TwGetLastError();

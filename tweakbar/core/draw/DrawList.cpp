@@ -146,15 +146,17 @@ class BarPainter {
         const Rect& r = row.rect;
         const Control& control = *row.control;
         const bool color = isColor(control.typeInfo.kind);
+        const PackedColor labelInk =
+            control.typeInfo.kind == ValueKind::Struct ? palette_.structLabel : palette_.label;
         int x = left;
-        if (color && row.kind == RowKind::Variable) {
-            x = paintFoldMarker(left, r, control.opened, palette_.label);
+        if (control.isFoldable() && row.kind == RowKind::Variable) {
+            x = paintFoldMarker(left, r, control.opened, labelInk);
         }
         const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
         clippedText(
             labelArea, x, top,
             row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
-            palette_.label);
+            labelInk);
 
         const Rect field = valueField(layout_, row);
         const TextEdit& edit = context_.input.edit;
@@ -325,7 +327,7 @@ void paintPopup(Painter& painter, const Context& context) {
 bool isInteractive(const Row& row) {
     return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
            !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
-             !isColor(row.control->typeInfo.kind));
+             !row.control->isFoldable());
 }
 
 Rect valueField(const BarLayout& layout, const Row& row) {

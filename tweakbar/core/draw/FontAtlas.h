@@ -17,6 +17,10 @@ struct Glyph {
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
 };
 
+// Text written by the engine (a struct's summary) stands for the check mark with this code,
+// the code page's DEL, which has no glyph of its own.
+inline constexpr char kCheckMarkCode = '\x7f';
+
 struct FontFace {
     int lineHeight = 0;  // pixels from one text line to the next
     int ascent = 0;
@@ -25,10 +29,14 @@ struct FontFace {
     // code page has no such character.
     Glyph checkMark;
 
+    const Glyph& glyphOf(char c) const {
+        return c == kCheckMarkCode ? checkMark : glyphs[static_cast<unsigned char>(c)];
+    }
+
     int measure(std::string_view text) const {
         int width = 0;
         for (const char c : text)
-            width += glyphs[static_cast<unsigned char>(c)].advance;
+            width += glyphOf(c).advance;
         return width;
     }
 };

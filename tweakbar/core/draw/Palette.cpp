@@ -21,6 +21,7 @@ Palette paletteFor(const Bar& bar) {
         p.value = packColor(0, 0, 100, 255);
         p.readOnly = packColor(85, 85, 85, 255);
         p.group = packColor(120, 50, 0, 255);
+        p.structLabel = packColor(48, 48, 0, 255);
         p.field = packColor(255, 255, 255, 110);
         p.hover = packColor(0, 0, 0, 28);
         p.pressed = packColor(0, 0, 0, 60);
@@ -35,6 +36,7 @@ Palette paletteFor(const Bar& bar) {
         p.value = packColor(255, 250, 185, 255);
         p.readOnly = packColor(175, 175, 175, 255);
         p.group = packColor(255, 210, 110, 255);
+        p.structLabel = packColor(239, 239, 0, 255);
         p.field = packColor(0, 0, 0, 80);
         p.hover = packColor(255, 255, 255, 30);
         p.pressed = packColor(255, 255, 255, 70);

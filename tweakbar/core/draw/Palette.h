@@ -13,7 +13,8 @@ inline constexpr PackedColor kWhite = packColor(255, 255, 255, 255);
 
 struct Palette {
     PackedColor body, titleTop, titleBottom, titleText, border, shadow;
-    PackedColor label, value, readOnly, group, field, fieldEdit, editText, hover, pressed;
+    PackedColor label, value, readOnly, group, structLabel, field, fieldEdit, editText, hover,
+        pressed;
     PackedColor separator, scrollTrack, scrollThumb;
 };
 
