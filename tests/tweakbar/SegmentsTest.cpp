@@ -259,10 +259,10 @@ TEST_F(Segments, BarsKeepTheirStackingOrderAndRaisingOneRebuildsTheList) {
     ASSERT_EQ(TwDefine(" bar1 position='40 40' "), 1);  // over bar0
     frame();
     auto order = [&] {
-        std::vector<const CTwBar*> bars;
+        std::vector<const CTwBar*> drawn;
         for (const tw::Segment& s : context().segments.segments)
-            if (s.kind == tw::SegmentKind::WholeBar) bars.push_back(s.bar);
-        return bars;
+            if (s.kind == tw::SegmentKind::WholeBar) drawn.push_back(s.bar);
+        return drawn;
     };
     auto firstVertexOf = [&](int b) { return segmentOf(b).firstVertex; };
     EXPECT_LT(firstVertexOf(0), firstVertexOf(1));
