@@ -13,11 +13,11 @@ namespace {
 
 // Room for a segment to grow into without moving the others: values whose text gets longer,
 // a field opened for editing. Indices stay a whole number of quads.
-std::uint32_t vertexRoom(std::uint32_t used) {
+std::uint32_t withRoom(std::uint32_t used) {
     return used + used / 4 + 16;
 }
-std::uint32_t indexRoom(std::uint32_t used) {
-    return (vertexRoom(used) + 5) / 6 * 6;
+std::uint32_t indicesWithRoom(std::uint32_t used) {
+    return (withRoom(used) + 5) / 6 * 6;
 }
 
 // Paints a segment into the scratch list; a bar's slots are kept relative to its start.
@@ -84,7 +84,6 @@ void placeSegment(DisplayList& list, Segment& segment, DisplayList& painted) {
 
     // The indices of the painted quads, then triangles of no area up to the capacity.
     std::vector<std::uint32_t>& wanted = painted.indices;
-    const auto indexCount = std::uint32_t(wanted.size());
     for (std::uint32_t& index : wanted)
         index += segment.firstVertex;
     wanted.resize(segment.indexCapacity, segment.firstVertex);
@@ -99,8 +98,6 @@ void placeSegment(DisplayList& list, Segment& segment, DisplayList& painted) {
         list.changedIndices(segment.firstIndex + firstIndex, end - firstIndex);
     }
 
-    segment.vertexCount = vertexCount;
-    segment.indexCount = indexCount;
     if (segment.kind == SegmentKind::WholeBar) {
         segment.hoverSlot += segment.firstVertex;
         segment.caretSlot += segment.firstVertex;
@@ -115,9 +112,9 @@ void appendSegment(Context& context, SegmentKind kind, const Bar* bar) {
     segment.bar = bar;
     paintSegment(context, segment, table.scratch);
     segment.firstVertex = std::uint32_t(list.vertices.size());
-    segment.vertexCapacity = vertexRoom(std::uint32_t(table.scratch.vertices.size()));
+    segment.vertexCapacity = withRoom(std::uint32_t(table.scratch.vertices.size()));
     segment.firstIndex = std::uint32_t(list.indices.size());
-    segment.indexCapacity = indexRoom(std::uint32_t(table.scratch.indices.size()));
+    segment.indexCapacity = indicesWithRoom(std::uint32_t(table.scratch.indices.size()));
     list.vertices.resize(list.vertices.size() + segment.vertexCapacity, Vertex{});
     // Filled with a value placeSegment never writes, so that every index is written once.
     list.indices.resize(list.indices.size() + segment.indexCapacity, ~std::uint32_t(0));

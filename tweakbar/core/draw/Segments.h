@@ -21,8 +21,8 @@ inline constexpr std::uint32_t kNoSlot = ~std::uint32_t(0);
 struct Segment {
     SegmentKind kind = SegmentKind::WholeBar;
     const CTwBar* bar = nullptr;  // for a Bar segment
-    std::uint32_t firstVertex = 0, vertexCapacity = 0, vertexCount = 0;
-    std::uint32_t firstIndex = 0, indexCapacity = 0, indexCount = 0;
+    std::uint32_t firstVertex = 0, vertexCapacity = 0;
+    std::uint32_t firstIndex = 0, indexCapacity = 0;
     // In a Bar segment: the hover highlight under the rows, and the caret above them.
     std::uint32_t hoverSlot = kNoSlot, caretSlot = kNoSlot;
     bool dirty = false;
