@@ -13,7 +13,7 @@
 namespace tw {
 
 class GraphBackend {
-public:
+  public:
     virtual ~GraphBackend() = default;
 
     // Metrics and bitmap of the text the backend can draw; valid while the backend lives.

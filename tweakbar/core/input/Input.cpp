@@ -20,11 +20,15 @@ constexpr int kDragThreshold = 3;
 // Wheel positions further apart than this are a glitch of the device, not a turn.
 constexpr int kWheelJumpIgnored = 4;
 
+// The row highlight follows the hover state by itself; the icon and the iconify button under
+// the mouse are painted with their segment.
 void setHover(Context& context, const Hover& hover) {
-    if (context.input.hover != hover) {
-        context.input.hover = hover;
-        context.repaint();
-    }
+    const Hover was = context.input.hover;
+    if (was == hover) return;
+    context.input.hover = hover;
+    if (was.icon || hover.icon) context.repaintIcons();
+    if (was.iconifyButton) context.repaintBar(*was.bar);
+    if (hover.iconifyButton) context.repaintBar(*hover.bar);
 }
 
 bool isDraggedNumber(const Control& control, int channel) {
@@ -105,7 +109,6 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
             drag.kind = DragKind::PressButton;
             drag.bar = &bar;
             drag.control = &control;
-            context.repaint();
             return;
         case RowKind::Text:
         case RowKind::Separator:
@@ -222,7 +225,6 @@ bool leftUp(Context& context) {
         case DragKind::None:
             return hit.zone != Zone::None;
         case DragKind::PressButton:
-            context.repaint();
             // Fires only when released over the button it was pressed on.
             if (hit.row && hit.row->control == drag.control && drag.control->button) {
                 drag.control->button(drag.control->clientData);
@@ -279,7 +281,7 @@ bool mouseMotion(Context& context, int x, int y) {
     setHover(context, hoverOf(hit));
     if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
         input.popup.hovered = hit.popupEntry;
-        context.repaint();
+        context.repaintPopup();
     }
     return hit.zone != Zone::None || drag.kind != DragKind::None;
 }

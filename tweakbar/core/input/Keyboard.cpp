@@ -117,7 +117,7 @@ bool popupKey(Context& context, int key, bool apply) {
         return true;
     }
     if (key == TW_KEY_ESCAPE) context.closePopup();
-    context.repaint();
+    context.repaintPopup();
     return true;
 }
 
