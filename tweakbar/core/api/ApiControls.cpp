@@ -31,7 +31,8 @@ int addControl(TwBar* twBar, const char* name, bool nameRequired, std::unique_pt
     Control& added = *bar->add(std::move(control));
     context->structureChanged();
     if (def) {
-        if (const char* error = applyControlDefine(*context, *bar, added, def)) return fail(error);
+        const std::string error = applyControlDefine(*context, *bar, added, def);
+        if (!error.empty()) return fail(error);
     }
     return 1;
 }
@@ -43,6 +44,9 @@ std::unique_ptr<Control> variable(TwType type, const char*& error) {
     error = describeType(type, engine().enums, control->typeInfo);
     // Colours show as one row with a swatch until the user opens their channels.
     control->opened = !isColor(control->typeInfo.kind);
+    control->colorAlpha = control->typeInfo.kind == ValueKind::Color4F;
+    control->showValues =
+        control->typeInfo.kind == ValueKind::Dir3F || control->typeInfo.kind == ValueKind::Dir3D;
     return control;
 }
 

@@ -85,7 +85,8 @@ class BarPainter {
                       palette_.body);
         paintTitle();
         for (int i = 0; i < layout_.shownCount; ++i) {
-            paintRow(layout_.rows[std::size_t(layout_.firstShown + i)]);
+            const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
+            if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
         paintScrollbar();
         if (bar_.resizable) paintGrip();
@@ -94,6 +95,18 @@ class BarPainter {
     }
 
   private:
+    // Whether a bar drawn above this one (not an icon) lies over part of an area of it.
+    bool coveredFromAbove(const Rect& area) const {
+        bool above = false, covered = false;
+        context_.forEachBackToFront([&](const Bar& other) {
+            if (above && other.shown() && !intersect(other.layout.frame, area).empty()) {
+                covered = true;
+            }
+            above = above || &other == &bar_;
+        });
+        return covered;
+    }
+
     int textTop(const Rect& row) const { return row.y + (row.h - face_.lineHeight) / 2; }
 
     // Text clipped to an area inside the bar.
@@ -184,7 +197,7 @@ class BarPainter {
         const int start = left + marker + 4;
         const int width = face_.measure(label.c_str());
         int x = start;
-        switch (context_.globals.buttonAlign) {
+        switch (bar_.buttonAlign) {
             case ButtonAlign::Left:
                 break;
             case ButtonAlign::Center:
@@ -227,7 +240,7 @@ class BarPainter {
             clippedText(field, textX, top, text, ink);
         } else if (color) {
             paintSwatch(field, readColor(control.typeInfo, control.value.data()));
-        } else if (control.typeInfo.kind == ValueKind::Bool && !control.boolLabelsSet) {
+        } else if (control.typeInfo.kind == ValueKind::Bool && control.valueText.empty()) {
             paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
         } else {
             const bool list = control.enumEntries() && !control.isReadOnly();

@@ -21,6 +21,7 @@ namespace tw {
 struct Engine {
     std::unique_ptr<Context> context;
     EnumRegistry enums;
+    double fontScaling = 1;  // GLOBAL fontscaling, set before TwInit
 
     std::string pendingError;
     bool errorPending = false;

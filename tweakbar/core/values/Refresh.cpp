@@ -88,7 +88,11 @@ void refreshValues(Context& context, double now) {
 }
 
 void writeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw) {
-    if (control.isReadOnly()) return;
+    if (!control.isReadOnly()) storeControl(context, bar, control, raw);
+}
+
+bool storeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw) {
+    if (!control.pointer && !control.setter) return false;
     // raw may be the control's own buffer; take a copy before the callback can touch it.
     std::memmove(control.incoming.data(), raw, control.incoming.size());
     std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
@@ -101,6 +105,7 @@ void writeControl(Context& context, Bar& bar, Control& control, const unsigned c
     } else {
         control.setter(control.incoming.data(), control.clientData);
     }
+    return true;
 }
 
 }  // namespace tw
