@@ -54,7 +54,7 @@ TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
     int value = 1;
     float hidden = 0;
     ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &value, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, " precision=2 "), 1);
     frame();
     const std::uint64_t version = list().version;
     value = 2;

@@ -1,5 +1,7 @@
 // Geometry of bars with the headless font (advance 6/8/9, line height 12/15/17 for font sizes
 // 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
+#include <cstring>
+
 #include "Bar.h"
 #include "EngineFixture.h"
 #include "Layout.h"
@@ -77,8 +79,12 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     EXPECT_EQ(open.rows[6].kind, tw::RowKind::Channel);
     EXPECT_EQ(open.rows[8].channel, 2);
 
+    // A 32-bit colour lists its alpha only when asked to.
     ASSERT_EQ(TwDefine(" bar/c32 opened=true "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 12u);
+    ASSERT_EQ(TwDefine(" bar/c32 coloralpha=true "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 13u);
+    EXPECT_EQ(drawn(bar).rows[8].channel, 3);
     ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 12u);
     ASSERT_EQ(TwDefine(" bar/Outer opened=false bar/c32 visible=false bar/c3 opened=false "), 1);
@@ -115,12 +121,20 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     int small = 1;
     TwAddVarRW(bar, "t", TW_TYPE_CSSTRING(sizeof longText), longText, nullptr);
     TwAddVarRW(bar, "i", TW_TYPE_INT32, &small, nullptr);
+    ASSERT_EQ(TwDraw(), 1);  // reads the values
     ASSERT_EQ(TwDefine(" bar valueswidth=fit size='400 200' "), 1);
-    TwDraw();  // reads the values
+    // Until a draw has fitted it, the column reports that it is waiting.
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), -5555);
+    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "-5555");
     const tw::BarLayout& layout = drawn(bar);
-    EXPECT_EQ(layout.valueWidth, 24 * 8 + 2 * tw::kValuePadding + 15);
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), layout.valueWidth);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "fit");
+    const int fitted = 24 * 8 + 2 * tw::kValuePadding + 15;
+    EXPECT_EQ(layout.valueWidth, fitted);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), fitted);
+    EXPECT_EQ(text(bar, nullptr, "valueswidth"), std::to_string(fitted));
+    // Fitting happens once: a longer value later keeps the width.
+    std::strcpy(longText, "a rather longer text value than before");
+    ASSERT_EQ(TwRefreshBar(bar), 1);
+    EXPECT_EQ(drawn(bar).valueWidth, fitted);
 }
 
 TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
