@@ -129,6 +129,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
             context.changed();
             return;
         case RowKind::Button:
+            if (control.isReadOnly()) return;
             drag = Drag{};
             drag.kind = DragKind::PressButton;
             drag.bar = &bar;

@@ -155,7 +155,7 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
 
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
     if (control.kind == ControlKind::Button) {
-        if (control.button) control.button(control.clientData);
+        if (control.button && !control.isReadOnly()) control.button(control.clientData);
         return;
     }
     if (control.kind != ControlKind::Variable || control.isReadOnly()) return;

@@ -14,12 +14,13 @@
 namespace tw {
 
 enum class IconCorner { BottomLeft, BottomRight, TopLeft, TopRight };
+enum class FontStyle { Default, Fixed, FixedCyrillic };
 
 // The GLOBAL parameters.
 struct Globals {
     int fontSize = 2;
     double fontScaling = 1;  // fixed at TwInit
-    bool fixedFont = false;
+    FontStyle fontStyle = FontStyle::Default;
     bool fontResizable = true;
     bool contained = false;
     std::string help;

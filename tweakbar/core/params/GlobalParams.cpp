@@ -43,15 +43,16 @@ const char* getFontSize(Context& context, const Context&, ParamOutput& out) {
 const char* setFontStyle(Context& context, Context&, const ParamValue& value) {
     const int style = wordIndex(value.text, {"default", "fixed", "fixedru"});
     if (style < 0) return err::kBadValue;
-    const bool fixed = style != 0;
-    if (fixed != context.globals.fixedFont) context.globals.fontResizable = !fixed;
-    context.globals.fixedFont = fixed;
+    const bool wasFixed = context.globals.fontStyle != FontStyle::Default;
+    if ((style != 0) != wasFixed) context.globals.fontResizable = style == 0;
+    context.globals.fontStyle = FontStyle(style);
     context.changed();
     return nullptr;
 }
 
+// The Cyrillic set is a fixed font too, but reads back as the default style.
 const char* getFontStyle(Context& context, const Context&, ParamOutput& out) {
-    return outText(out, context.globals.fixedFont ? "fixed" : "default");
+    return outText(out, context.globals.fontStyle == FontStyle::Fixed ? "fixed" : "default");
 }
 
 template <bool Globals::*Member>
