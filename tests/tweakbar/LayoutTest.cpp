@@ -204,4 +204,38 @@ TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {
     EXPECT_EQ(drawn(help).rows.at(1).control->shownLabel(), "Toolbox");
 }
 
+// The scale is taken before TwInit, through a define only, and stays for the whole run.
+TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
+    ASSERT_EQ(TwTerminate(), 1);
+    struct Restore {
+        ~Restore() {
+            TwTerminate();
+            TwDefine(" GLOBAL fontscaling=1 ");
+            TwInit(TW_DIRECT3D11, nullptr);
+        }
+    } restore;
+    EXPECT_EQ(TwDefine(" GLOBAL fontscaling=0 "), 0);
+    EXPECT_EQ(lastError(), "Bad value [fontscaling     ...]");
+    EXPECT_EQ(TwDefine(" GLOBAL fontsize=3 "), 0);
+    EXPECT_EQ(lastError(), "Not initialized");
+    EXPECT_EQ(TwDefine(" bar label=x "), 0);
+    EXPECT_EQ(lastError(), "Not initialized");
+    ASSERT_EQ(TwDefine(" GLOBAL fontscaling=2 "), 1);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+
+    TwBar* bar = TwNewBar("bar");
+    int v = 0;
+    TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, nullptr);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 140);
+    const int tiny[] = {10, 10};
+    ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
+    const tw::BarLayout& layout = drawn(bar);
+    EXPECT_EQ(layout.rows[0].rect.h, 30);
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{224, 140}));
+    // Once the engine runs, the scale is no parameter any more.
+    EXPECT_EQ(TwDefine(" GLOBAL fontscaling=1 "), 0);
+    EXPECT_EQ(lastError(), "Parsing error in def string: Unknown attribute [fontscaling     ...]");
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 140);
+}
+
 }  // namespace
