@@ -184,6 +184,11 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     TwDraw();
     EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
     EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size - 4, 3, size, size}));
+    // A margin is held to a third of the area, and reads back as it was set.
+    ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
+    ASSERT_EQ(TwDraw(), 1);
+    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 800 / 3 - size, 600 / 3, size, size}));
+    EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
 }
 
 TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {

@@ -156,8 +156,11 @@ void layoutIcons(Context& context) {
         g.iconCorner == IconCorner::BottomRight || g.iconCorner == IconCorner::TopRight;
     const bool bottom =
         g.iconCorner == IconCorner::BottomLeft || g.iconCorner == IconCorner::BottomRight;
-    int x = right ? context.windowWidth - g.iconMarginX - size : g.iconMarginX;
-    int y = bottom ? context.windowHeight - g.iconMarginY - size : g.iconMarginY;
+    // A margin larger than a third of the area would push the icons out of it.
+    const int marginX = std::min(g.iconMarginX, context.windowWidth / 3);
+    const int marginY = std::min(g.iconMarginY, context.windowHeight / 3);
+    int x = right ? context.windowWidth - marginX - size : marginX;
+    int y = bottom ? context.windowHeight - marginY - size : marginY;
     const int step = size + kIconSpacing;
     for (auto& bar : context.bars) {
         if (!bar->visible || !bar->iconified) {
