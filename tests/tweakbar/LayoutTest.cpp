@@ -223,8 +223,10 @@ TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
     EXPECT_EQ(lastError(), "Bad value [fontscaling     ...]");
     EXPECT_EQ(TwDefine(" GLOBAL fontsize=3 "), 0);
     EXPECT_EQ(lastError(), "Not initialized");
-    EXPECT_EQ(TwDefine(" bar label=x "), 0);
-    EXPECT_EQ(lastError(), "Not initialized");
+    for (const char* def : {" bar label=x ", " GLOBAL/x label=x "}) {
+        EXPECT_EQ(TwDefine(def), 0);
+        EXPECT_EQ(lastError(), "Not initialized");
+    }
     ASSERT_EQ(TwDefine(" GLOBAL fontscaling=2 "), 1);
     ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
 

@@ -9,7 +9,6 @@
 #include "Errors.h"
 #include "ParamTable.h"
 #include "TextUtil.h"
-#include "ValueText.h"
 
 using namespace tw;
 

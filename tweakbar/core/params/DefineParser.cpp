@@ -57,35 +57,30 @@ class DefineReader {
         return true;
     }
 
-    Stop stop(const char* what, std::size_t at, std::string_view token,
-              bool fromParam = false) const {
-        return {what, fromParam, at, token};
-    }
-
   private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
 
+Stop stopAt(const char* what, std::size_t at, std::string_view token, bool fromParam = false) {
+    return {what, fromParam, at, token};
+}
+
+// Without a context (before TwInit) only the engine's own parameters exist.
 Stop applyOne(Context* context, const ParamTarget& target, std::string_view name,
-              std::string_view value, std::size_t at, const DefineReader& reader) {
-    if (!context) {
-        // Before TwInit only the engine's own parameters exist.
-        if (target.bar || !equalsNoCase(name, "fontscaling"))
-            return reader.stop(err::kNotInitialized, at, name);
-    }
+              std::string_view value, std::size_t at) {
     const ParamResult result =
         context ? setParam(*context, target, name, value) : setEngineParam(name, value);
     switch (result.status) {
         case ParamResult::Status::Done:
             return {};
         case ParamResult::Status::UnknownName:
-            return reader.stop(err::kUnknownAttribute, at, name);
+            return stopAt(context ? err::kUnknownAttribute : err::kNotInitialized, at, name);
         case ParamResult::Status::Failed:
             break;
     }
-    if (!result.reason) return reader.stop(err::kWrongAttributeValue, at, name);
-    return reader.stop(result.reason, at, name, true);
+    if (!result.reason) return stopAt(err::kWrongAttributeValue, at, name);
+    return stopAt(result.reason, at, name, true);
 }
 
 // Reads "name=value" pairs, and the words of parameters that take no value, for one target
@@ -97,21 +92,21 @@ Stop applyPairs(Context* context, const ParamTarget& target, DefineReader& reade
         if (reader.atEnd()) return {};
         const std::size_t start = reader.position();
         std::string_view name;
-        if (!reader.readWord("=", name)) return reader.stop(err::kUnreadableValue, start, name);
+        if (!reader.readWord("=", name)) return stopAt(err::kUnreadableValue, start, name);
         if (reader.peek() != '=' || name.empty()) {
             if (!name.empty() && takesNoValue(target, name)) {
-                const Stop stop = applyOne(context, target, name, {}, start, reader);
+                const Stop stop = applyOne(context, target, name, {}, start);
                 if (stop.what) return stop;
                 continue;
             }
-            if (!targetsMayFollow) return reader.stop(err::kEqualsMissing, start, name);
+            if (!targetsMayFollow) return stopAt(err::kEqualsMissing, start, name);
             reader.rewind(start);
             return {};
         }
         reader.advance();
         std::string_view value;
-        if (!reader.readWord("", value)) return reader.stop(err::kUnreadableValue, start, name);
-        const Stop stop = applyOne(context, target, name, value, start, reader);
+        if (!reader.readWord("", value)) return stopAt(err::kUnreadableValue, start, name);
+        const Stop stop = applyOne(context, target, name, value, start);
         if (stop.what) return stop;
     }
 }
@@ -123,26 +118,28 @@ Stop applyEntries(Context* context, DefineReader& reader) {
         const std::size_t start = reader.position();
         std::string_view barName;
         if (!reader.readWord("/\\=", barName)) {
-            return reader.stop(err::kUnreadableValue, start, barName);
+            return stopAt(err::kUnreadableValue, start, barName);
         }
         ParamTarget target;
         // A bar literally named GLOBAL is found before the engine's parameters.
         const bool global = barName == "GLOBAL" && !(context && context->barNamed("GLOBAL"));
         if (!global) {
-            if (!context) return reader.stop(err::kNotInitialized, start, barName);
+            if (!context) return stopAt(err::kNotInitialized, start, barName);
             target.bar = context->barNamed(std::string(barName).c_str());
-            if (!target.bar) return reader.stop(err::kBarNotFound, start, barName);
+            if (!target.bar) return stopAt(err::kBarNotFound, start, barName);
         }
         if (reader.peek() == '/' || reader.peek() == '\\') {
             reader.advance();
             const std::size_t controlStart = reader.position();
             std::string_view controlName;
             if (!reader.readWord("=", controlName)) {
-                return reader.stop(err::kUnreadableValue, controlStart, controlName);
+                return stopAt(err::kUnreadableValue, controlStart, controlName);
             }
             if (target.bar) target.control = target.bar->find(std::string(controlName).c_str());
-            if (!target.control)
-                return reader.stop(err::kVariableNotFound, controlStart, controlName);
+            if (!target.control) {
+                const char* what = context ? err::kVariableNotFound : err::kNotInitialized;
+                return stopAt(what, controlStart, controlName);
+            }
         }
         const Stop stop = applyPairs(context, target, reader, true);
         if (stop.what) return stop;
