@@ -157,9 +157,10 @@ class BarPainter {
     void paintRow(const Row& row) {
         const Rect& r = row.rect;
         const Drag& drag = context_.input.drag;
-        const bool interactive = row.kind != RowKind::Separator && row.kind != RowKind::Text &&
-                                 !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
-                                   !isColor(row.control->typeInfo.kind));
+        const bool interactive =
+            row.kind != RowKind::Separator && row.kind != RowKind::Text &&
+            !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
+              row.control->isReadOnly() && !isColor(row.control->typeInfo.kind));
         if (interactive && hovered(row)) {
             const bool pressed = drag.kind == DragKind::PressButton && drag.control == row.control;
             painter_.fill(r, pressed ? palette_.pressed : palette_.hover);
@@ -192,7 +193,9 @@ class BarPainter {
     void paintButton(const Row& row, int left, int top) {
         const Rect& r = row.rect;
         const int marker = std::max(3, face_.lineHeight / 3);
-        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, palette_.label);
+        // A button marked read-only is greyed like a read-only value.
+        const PackedColor ink = row.control->isReadOnly() ? palette_.readOnly : palette_.label;
+        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, ink);
         const std::string& label = row.control->shownLabel();
         const int start = left + marker + 4;
         const int width = face_.measure(label.c_str());
@@ -207,7 +210,7 @@ class BarPainter {
                 x = std::max(start, r.right() - kValuePadding - width);
                 break;
         }
-        clippedText(r, x, top, label, palette_.label);
+        clippedText(r, x, top, label, ink);
     }
 
     void paintVariable(const Row& row, int left, int top) {
