@@ -206,6 +206,8 @@ TEST_F(Params, ValuesOutsideTheirFormAreRefusedAndNumbersAreWrittenAsText) {
     EXPECT_EQ(intParam(bar, nullptr, "visible"), 0);
     EXPECT_EQ(TwSetParam(bar, nullptr, "show", TW_PARAM_CSTRING, 1, "anything"), 1);
     EXPECT_EQ(intParam(bar, nullptr, "visible"), 1);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "iconify", TW_PARAM_CSTRING, 0, nullptr), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
 }
 
 TEST_F(Params, ErrorTextsNameTheTargetAndTheReason) {

@@ -182,8 +182,12 @@ int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
         std::string text;
         switch (paramValueType) {
             case TW_PARAM_CSTRING:
-                if (inValueCount != 1) return refuse(err::kTextCountMustBeOne);
-                text = static_cast<const char*>(inValues);
+                // The words that take no value take any count.
+                if (inValueCount == 1) {
+                    text = static_cast<const char*>(inValues);
+                } else if (!paramName || !takesNoValue(at.target, paramName)) {
+                    return refuse(err::kTextCountMustBeOne);
+                }
                 break;
             case TW_PARAM_INT32:
                 appendNumbers<std::int32_t>(text, inValues, count, "%d");
