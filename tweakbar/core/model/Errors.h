@@ -20,6 +20,13 @@ inline constexpr const char* kUnknownType = "Unknown type";
 inline constexpr const char* kHasNoValue = "Has no value";
 inline constexpr const char* kTextCountMustBeOne = "Value count for TW_PARAM_CSTRING must be 1";
 
+inline constexpr const char* kNotFound = "Not found";
+inline constexpr const char* kBadSize = "Bad size";
+inline constexpr const char* kBackQuoteInName = "Name cannot include back-quote";
+inline constexpr const char* kOffsetTooLarge = "Offset larger than StructSize";
+inline constexpr const char* kStructMember = "Cannot delete a struct member";
+inline constexpr const char* kStdStringMismatch = "Debug/Release std::string mismatch";
+
 // What a define reports when it stops for a reason of its own rather than a parameter's.
 inline constexpr const char* kEqualsMissing = "'=' not found while reading attribute value";
 inline constexpr const char* kUnreadableValue = "can't read attribute value";

@@ -14,7 +14,7 @@ bool isGroup(const ControlRef& ref) {
 }
 
 bool isFoldable(const ControlRef& ref) {
-    return isGroup(ref) || isColorVariable(ref);
+    return isGroup(ref) || ref.control.isFoldable();
 }
 
 // Buttons press, bools toggle, numbers and enums step.

@@ -1,7 +1,9 @@
 // The parameters that reach a variable's value: "value" itself, and the entries of enums.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "ClientStrings.h"
 #include "Context.h"
 #include "ControlParams.h"
 #include "Engine.h"
@@ -21,6 +23,7 @@ bool hasEnumEntries(const ControlRef& ref) {
 const char* setEnum(Context& context, ControlRef& ref, const ParamValue& value) {
     std::vector<EnumEntry> entries;
     if (!parseEnumText(value.text, entries)) return err::kBadValue;
+    sortEntries(entries);
     Control& control = ref.control;
     if (const EnumType* type = control.typeInfo.enumType) {
         for (auto& registered : engine().enums) {
@@ -41,15 +44,18 @@ const char* getEnum(Context&, const ControlRef& ref, ParamOutput& out) {
     return outText(out, entries ? enumText(*entries) : std::string());
 }
 
-// The bytes of a value from its text; false when the text is none.
-bool valueFromText(const Control& control, std::string_view text, unsigned char* raw) {
+// The bytes of a value from its text; false when the text is none. Text is cut to the bytes
+// there are: the fixed string's size, or the room the engine keeps for a caller's string.
+bool valueFromText(const Control& control, std::string_view text, std::vector<unsigned char>& raw) {
     const TypeInfo& type = control.typeInfo;
     const std::string_view trimmed = trim(text);
     double number = 0;
     switch (type.kind) {
         case ValueKind::FixedString:
-            std::memset(raw, 0, type.size);
-            std::memcpy(raw, text.data(), std::min(text.size(), type.size - 1));
+        case ValueKind::DynamicString:
+        case ValueKind::StdString:
+            std::fill(raw.begin(), raw.end(), 0);
+            std::memcpy(raw.data(), text.data(), std::min(text.size(), raw.size() - 1));
             return true;
         case ValueKind::Bool: {
             bool flag = false;
@@ -58,7 +64,7 @@ bool valueFromText(const Control& control, std::string_view text, unsigned char*
             } else if (!parseNumber(trimmed, number)) {
                 return false;
             }
-            writeNumber(type, raw, number != 0 ? 1 : 0);
+            writeNumber(type, raw.data(), number != 0 ? 1 : 0);
             return true;
         }
         case ValueKind::Char:
@@ -77,7 +83,7 @@ bool valueFromText(const Control& control, std::string_view text, unsigned char*
         default:
             return false;
     }
-    writeNumber(type, raw, number);
+    writeNumber(type, raw.data(), number);
     return true;
 }
 
@@ -85,9 +91,13 @@ bool valueFromText(const Control& control, std::string_view text, unsigned char*
 // read-only row: the caller's own program sets it.
 const char* setValue(Context& context, ControlRef& ref, const ParamValue& value) {
     Control& control = ref.control;
-    if (control.typeInfo.kind == ValueKind::DynamicString) return err::kInvalidParameter;
+    // A caller's string is written through its copy function only.
+    const ValueKind kind = control.typeInfo.kind;
+    if (control.pointer && isClientString(kind) && !canCopyToClient(kind)) {
+        return err::kInvalidParameter;
+    }
     std::vector<unsigned char> raw(control.value);
-    if (!valueFromText(control, value.text, raw.data())) return err::kBadValue;
+    if (!valueFromText(control, value.text, raw)) return err::kBadValue;
     if (!storeControl(context, ref.bar, control, raw.data())) return err::kInvalidParameter;
     return nullptr;
 }

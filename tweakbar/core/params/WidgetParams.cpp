@@ -2,6 +2,7 @@
 // show and how their widget draws them.
 #include "Context.h"
 #include "ControlParams.h"
+#include "ValueText.h"
 
 namespace tw {
 namespace {
@@ -59,6 +60,26 @@ const char* setRgb(Context& context, ControlRef& ref, const ParamValue&) {
 const char* getColorMode(Context&, const ControlRef& ref, ParamOutput& out) {
     return outText(out, ref.control.hlsMode ? "hls" : "rgb");
 }
+
+// How a COLOR32 is packed: "rgba" is 0xAABBGGRR (bytes R, G, B, A), "argb" 0xAARRGGBB. The
+// legacy parameter "order" names them after the graphics APIs that use them: ogl and dx.
+template <const char* Rgba, const char* Argb>
+const char* setColorOrder(Context& context, ControlRef& ref, const ParamValue& value) {
+    const int order = wordIndex(value.text, {Rgba, Argb});
+    if (order < 0) return err::kBadValue;
+    ref.control.typeInfo.argbOrder = order == 1;
+    // The cached bytes stay; they now mean other channels.
+    updateValueText(ref.control);
+    context.changed();
+    return nullptr;
+}
+
+template <const char* Rgba, const char* Argb>
+const char* getColorOrder(Context&, const ControlRef& ref, ParamOutput& out) {
+    return outText(out, ref.control.typeInfo.argbOrder ? Argb : Rgba);
+}
+
+constexpr char kRgba[] = "rgba", kArgb[] = "argb", kOgl[] = "ogl", kDx[] = "dx";
 
 // "x y z", or "off" / "0" for none.
 const char* setArrow(Context& context, ControlRef& ref, const ParamValue& value) {
@@ -128,6 +149,10 @@ const ParamDef<ControlRef> kWidgetParams[] = {
     {"colormode", ParamShape::Text, setColorMode, getColorMode, isColorVariable},
     {"hls", ParamShape::NoValue, setHls, nullptr, isColorVariable},
     {"rgb", ParamShape::NoValue, setRgb, nullptr, isColorVariable},
+    {"colororder", ParamShape::Text, setColorOrder<kRgba, kArgb>, getColorOrder<kRgba, kArgb>,
+     isColorVariable},
+    {"order", ParamShape::Text, setColorOrder<kOgl, kDx>, getColorOrder<kOgl, kDx>,
+     isColorVariable},
     {"arrow", ParamShape::Text, setArrow, getArrow, isQuaternion},
     {"arrowcolor", ParamShape::Integer3, setArrowColor, getArrowColor, isVectorVariable},
     {"axisx", ParamShape::Text, setAxis<0>, getAxis, isVectorVariable},
