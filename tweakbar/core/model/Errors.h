@@ -35,11 +35,6 @@ inline constexpr const char* kWrongAttributeValue = "wrong attribute value";
 inline constexpr const char* kAlreadyInitialized = "Already initialized";
 inline constexpr const char* kInvalidName = "Invalid name";
 inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
-inline constexpr const char* kNullVariable = "Null variable pointer";
-inline constexpr const char* kNullGetCallback = "A get callback is required";
-inline constexpr const char* kUnsupportedType = "Unsupported variable type";
-inline constexpr const char* kCopyFunctionMissing =
-    "TW_TYPE_CDSTRING can only be shown through a pointer; use TW_TYPE_CSSTRING(n) to edit text";
 inline constexpr const char* kGroupCycle = "A group cannot be placed inside itself";
 inline constexpr const char* kNullDefine = "Null define string";
 
