@@ -41,6 +41,9 @@ class D3D11Backend final : public GraphBackend {
     void releaseDeviceObjects();
     bool reserveBuffers(std::size_t vertexCount, std::size_t indexCount);
     bool upload(const DisplayList& list);
+    void uploadPatches(const DisplayList& list);
+    void uploadRanges(ID3D11Buffer* buffer, const void* elements, std::size_t stride,
+                      const ListRange* ranges, std::size_t count);
     bool drawingSize(int& width, int& height) const;
     void bindPipeline(int width, int height);
 
@@ -259,26 +262,42 @@ bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCoun
 bool D3D11Backend::upload(const DisplayList& list) {
     holdsList_ = false;
     heldIndexCount_ = 0;
-    const std::size_t vertexBytes = list.vertices.size() * sizeof(Vertex);
-    const std::size_t indexBytes = list.indices.size() * sizeof(std::uint32_t);
     if (!reserveBuffers(list.vertices.size(), list.indices.size())) return false;
-
-    // The bytes go into the command stream with the draw that follows. Mapping a dynamic buffer
-    // with DISCARD instead made Wine's Direct3D wait for the frames still in flight: 20 to 40 ms
-    // per changed list in the benchmarks (bench/README.md), where this costs microseconds.
-    if (vertexBytes) {
-        const D3D11_BOX box{0, 0, 0, UINT(vertexBytes), 1, 1};
-        context_->UpdateSubresource(vertexBuffer_, 0, &box, list.vertices.data(), 0, 0);
-    }
-    if (indexBytes) {
-        const D3D11_BOX box{0, 0, 0, UINT(indexBytes), 1, 1};
-        context_->UpdateSubresource(indexBuffer_, 0, &box, list.indices.data(), 0, 0);
-    }
-    stats_.bytesUploaded = vertexBytes + indexBytes;
+    const ListRange allVertices{0, std::uint32_t(list.vertices.size())};
+    const ListRange allIndices{0, std::uint32_t(list.indices.size())};
+    uploadRanges(vertexBuffer_, list.vertices.data(), sizeof(Vertex), &allVertices, 1);
+    uploadRanges(indexBuffer_, list.indices.data(), sizeof(std::uint32_t), &allIndices, 1);
+    stats_.bytesUploaded = byteSize(list, Upload::Whole);
     holdsList_ = true;
     heldVersion_ = list.version;
     heldIndexCount_ = static_cast<UINT>(list.indices.size());
     return true;
+}
+
+// The list has kept its size and the buffers hold the version the patches start from.
+void D3D11Backend::uploadPatches(const DisplayList& list) {
+    uploadRanges(vertexBuffer_, list.vertices.data(), sizeof(Vertex), list.vertexPatches.data(),
+                 list.vertexPatches.size());
+    uploadRanges(indexBuffer_, list.indices.data(), sizeof(std::uint32_t), list.indexPatches.data(),
+                 list.indexPatches.size());
+    stats_.bytesUploaded = byteSize(list, Upload::Patches);
+    heldVersion_ = list.version;
+}
+
+// The bytes go into the command stream with the draw that follows. Mapping a dynamic buffer
+// with DISCARD instead made Wine's Direct3D wait for the frames still in flight: 20 to 40 ms
+// per changed list in the benchmarks (bench/README.md), where this costs microseconds. A
+// destination box per range sends only what changed.
+void D3D11Backend::uploadRanges(ID3D11Buffer* buffer, const void* elements, std::size_t stride,
+                                const ListRange* ranges, std::size_t count) {
+    const auto* bytes = static_cast<const unsigned char*>(elements);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (ranges[i].count == 0) continue;
+        const UINT begin = UINT(ranges[i].first * stride);
+        const UINT end = UINT((ranges[i].first + ranges[i].count) * stride);
+        const D3D11_BOX box{begin, 0, 0, end, 1, 1};
+        context_->UpdateSubresource(buffer, 0, &box, bytes + begin, 0, 0);
+    }
 }
 
 // Before the first TwWindowSize the drawing area is taken to be the bound render target.
@@ -350,7 +369,16 @@ bool D3D11Backend::render(const DisplayList& list) {
 
     std::string error;
     if (!vertexShader_ && !createDeviceObjects(error)) return false;
-    if ((!holdsList_ || heldVersion_ != list.version) && !upload(list)) return false;
+    switch (uploadNeeded(list, holdsList_, heldVersion_)) {
+        case Upload::Nothing:
+            break;
+        case Upload::Patches:
+            uploadPatches(list);
+            break;
+        case Upload::Whole:
+            if (!upload(list)) return false;
+            break;
+    }
     if (heldIndexCount_ == 0) return true;
     int width = 0, height = 0;
     if (!drawingSize(width, height)) return true;

@@ -56,9 +56,9 @@ class HeadlessBackend final : public GraphBackend {
         stats_.drawCalls = list.indices.empty() ? 0 : 1;
         stats_.vertices = unsigned(list.vertices.size());
         stats_.indices = unsigned(list.indices.size());
-        if (!uploadedOnce_ || list.version != uploadedVersion_) {
-            stats_.bytesUploaded =
-                list.vertices.size() * sizeof(Vertex) + list.indices.size() * sizeof(std::uint32_t);
+        const Upload upload = uploadNeeded(list, uploadedOnce_, uploadedVersion_);
+        if (upload != Upload::Nothing) {
+            stats_.bytesUploaded = byteSize(list, upload);
             stats_.rebuilt = 1;
             uploadedVersion_ = list.version;
             uploadedOnce_ = true;

@@ -65,6 +65,7 @@ int TW_CALL TwGetFrameStats(TwFrameStats* stats) {
         if (!context) return 0;
         if (!stats || !context->drawn) return fail(err::kBadValue);
         *stats = context->backend->lastFrame();
+        stats->segmentsPainted = context->segments.paintedLastFrame;
         return 1;
     });
 }

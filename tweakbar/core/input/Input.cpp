@@ -30,11 +30,15 @@ Result withContext(Result idle, Body&& body) {
     return body(*context);
 }
 
+// The row highlight follows the hover state by itself; the icon and the iconify button under
+// the mouse are painted with their segment.
 void setHover(Context& context, const Hover& hover) {
-    if (context.input.hover != hover) {
-        context.input.hover = hover;
-        context.repaint();
-    }
+    const Hover was = context.input.hover;
+    if (was == hover) return;
+    context.input.hover = hover;
+    if (was.icon || hover.icon) context.repaintIcons();
+    if (was.iconifyButton) context.repaintBar(*was.bar);
+    if (hover.iconifyButton) context.repaintBar(*hover.bar);
 }
 
 bool isDraggedNumber(const Control& control, int channel) {
@@ -134,7 +138,6 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
             drag.kind = DragKind::PressButton;
             drag.bar = &bar;
             drag.control = &control;
-            context.repaint();
             return;
         case RowKind::Text:
         case RowKind::Separator:
@@ -251,7 +254,6 @@ bool leftUp(Context& context) {
         case DragKind::None:
             return hit.zone != Zone::None;
         case DragKind::PressButton:
-            context.repaint();
             // Fires only when released over the button it was pressed on.
             if (hit.row && hit.row->control == drag.control && drag.control->button) {
                 drag.control->button(drag.control->clientData);
@@ -324,7 +326,7 @@ bool popupKey(Context& context, Key key) {
         default:
             break;
     }
-    context.repaint();
+    context.repaintPopup();
     return true;
 }
 
@@ -356,7 +358,7 @@ bool inputMouseMove(int x, int y) {
         setHover(context, hoverOf(hit));
         if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
             input.popup.hovered = hit.popupEntry;
-            context.repaint();
+            context.repaintPopup();
         }
         return hit.zone != Zone::None || drag.kind != DragKind::None;
     });

@@ -10,6 +10,7 @@
 #include "DisplayList.h"
 #include "GraphBackend.h"
 #include "InputState.h"
+#include "Segments.h"
 
 namespace tw {
 
@@ -47,12 +48,15 @@ class Context {
     bool drawn = false;    // TwDraw has run since TwInit
     bool drawing = false;  // inside TwDraw, where get callbacks run
 
-    // Set by anything that changes what is shown: the layout must be computed again, or only
-    // the display list built again (hover, a caret). A frame with neither reuses the list.
+    // Set by anything that changes what is shown: the layout must be computed again, or the
+    // whole display list built again. Changes confined to one bar, the icons or the enum list
+    // mark only their segment; the hover highlight, a pressed button and the caret follow the
+    // input state every frame without either. A frame with none of these reuses the list.
     bool layoutDirty = true;
     bool listDirty = true;
     bool helpDirty = true;  // the help bar's lines must be generated again
     DisplayList displayList;
+    SegmentTable segments;
     InputState input;
     std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
     // sizeof(std::string) in the first TW_TYPE_STDSTRING a caller used; 0 before that.
@@ -84,6 +88,22 @@ class Context {
     const FontFace& face(const Bar& bar) const { return backend->atlas().face(bar.fontSize); }
     void changed() { layoutDirty = listDirty = true; }
     void repaint() { listDirty = true; }
+    void repaintBar(const Bar& bar) {
+        if (!segments.markDirty(SegmentKind::WholeBar, &bar)) listDirty = true;
+    }
+    void repaintIcons() {
+        if (!segments.markDirty(SegmentKind::Icons, nullptr)) listDirty = true;
+    }
+    void repaintPopup() {
+        if (!segments.markDirty(SegmentKind::Popup, nullptr)) listDirty = true;
+    }
+    // A value's text (or a colour's bytes) changed: only a column that fits its values
+    // needs the layout again.
+    void valueShownChanged(const Bar& bar) {
+        if (bar.valuesWidthMode == ValuesWidthMode::Fit) return changed();
+        repaintBar(bar);
+        if (input.popup.bar == &bar) repaintPopup();  // it marks the current entry
+    }
     void structureChanged() { layoutDirty = listDirty = helpDirty = true; }
     // From TwWindowSize or the window system; an empty area releases graphics resources.
     void setWindowSize(int width, int height);

@@ -78,7 +78,7 @@ void readControl(Context& context, Bar& bar, Control& control) {
     if (!control.valueRead || control.valueText != text ||
         (isColor(control.typeInfo.kind) && rawChanged)) {
         control.valueText = text;
-        context.changed();
+        context.valueShownChanged(bar);
     }
     control.valueRead = true;
 }
