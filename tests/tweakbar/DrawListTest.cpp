@@ -55,7 +55,7 @@ TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
     int value = 1;
     float hidden = 0;
     ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &value, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, " precision=2 "), 1);
     frame();
     const std::uint64_t version = list().version;
     value = 20;  // one more glyph: the headless font draws every character alike
@@ -124,6 +124,51 @@ TEST_F(DrawList, HiddenBarsAddNothingAndAnEmptyAreaDrawsNothing) {
     EXPECT_EQ(frame().vertices, 0u);
     ASSERT_EQ(TwWindowSize(640, 480), 1);
     EXPECT_EQ(frame().vertices, shown);
+}
+
+// A bar lower in the stack keeps its body where a bar above covers it, but not the rows there.
+TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
+    TwBar* low = TwNewBar("low");
+    TwBar* high = TwNewBar("high");
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i)
+        TwAddVarRW(low, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
+    ASSERT_EQ(TwDefine(" low position='100 100' size='300 200' color='10 20 30' alpha=200 "
+                       " high position='250 150' size='300 300' TW_HELP visible=false "),
+              1);
+    frame();
+    const tw::Rect lowFrame = low->layout.frame;
+    const tw::Rect highFrame = high->layout.frame;
+    const tw::Rect firstRow = low->layout.rows[0].rect, lastRow = low->layout.rows[3].rect;
+    ASSERT_LT(firstRow.bottom(), highFrame.y) << "the first row is clear of the higher bar";
+    ASSERT_GT(lastRow.y, highFrame.y);
+    // Text is drawn from the glyph box of the headless atlas; the body with the white texel.
+    const auto glyphsIn = [&](const tw::Rect& area) {
+        int count = 0;
+        for (const auto& v : list().vertices) {
+            const bool glyph = v.u >= 8.0f / 32 && v.u <= 16.0f / 32;
+            if (glyph && area.contains(int(v.x), int(v.y)) && v.x < float(highFrame.x)) ++count;
+        }
+        return count;
+    };
+    const auto bodyDrawn = [&] {
+        for (const auto& v : list().vertices) {
+            if (v.color == tw::packColor(10, 20, 30, 200) && v.x == float(lowFrame.x)) return true;
+        }
+        return false;
+    };
+    EXPECT_GT(glyphsIn(firstRow), 0);
+    EXPECT_EQ(glyphsIn(lastRow), 0) << "the part left of the higher bar is not drawn either";
+    EXPECT_TRUE(bodyDrawn());
+
+    ASSERT_EQ(TwDefine(" GLOBAL overlap=true "), 1);
+    frame();
+    EXPECT_GT(glyphsIn(lastRow), 0);
+    EXPECT_TRUE(bodyDrawn());
+    // An iconified bar covers nothing.
+    ASSERT_EQ(TwDefine(" GLOBAL overlap=false  high iconified=true "), 1);
+    frame();
+    EXPECT_GT(glyphsIn(lastRow), 0);
 }
 
 }  // namespace

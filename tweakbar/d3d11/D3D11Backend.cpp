@@ -25,7 +25,8 @@ constexpr int kMaxDrawingSize = D3D11_REQ_TEXTURE2D_U_OR_V_DIMENSION;
 
 class D3D11Backend final : public GraphBackend {
   public:
-    static std::unique_ptr<GraphBackend> create(ID3D11Device* device, std::string& error);
+    static std::unique_ptr<GraphBackend> create(ID3D11Device* device, double fontScaling,
+                                                std::string& error);
     ~D3D11Backend() override;
 
     const FontAtlas& atlas() const override { return atlas_; }
@@ -101,13 +102,14 @@ D3D11Backend::~D3D11Backend() {
     releaseCom(device_);
 }
 
-std::unique_ptr<GraphBackend> D3D11Backend::create(ID3D11Device* device, std::string& error) {
+std::unique_ptr<GraphBackend> D3D11Backend::create(ID3D11Device* device, double fontScaling,
+                                                   std::string& error) {
     if (!device) {
         error = "No Direct3D 11 device";
         return nullptr;
     }
     std::unique_ptr<D3D11Backend> backend(new D3D11Backend(device));
-    if (!buildGdiFontAtlas(backend->atlas_, error) ||
+    if (!buildGdiFontAtlas(backend->atlas_, fontScaling, error) ||
         !compileShaders(backend->shaderCode_, error) || !backend->createDeviceObjects(error))
         return nullptr;
     return backend;
@@ -391,12 +393,13 @@ bool D3D11Backend::render(const DisplayList& list) {
 
 }  // namespace
 
-std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, std::string& error) {
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, double fontScaling,
+                                                 std::string& error) {
     if (api != TW_DIRECT3D11) {
         error = "Only Direct3D 11 is supported";
         return nullptr;
     }
-    return D3D11Backend::create(static_cast<ID3D11Device*>(device), error);
+    return D3D11Backend::create(static_cast<ID3D11Device*>(device), fontScaling, error);
 }
 
 }  // namespace tw

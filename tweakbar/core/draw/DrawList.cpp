@@ -41,7 +41,8 @@ class BarPainter {
         // own row alone; the caret goes over the text of its field.
         slots.hover = painter_.reserveQuad();
         for (int i = 0; i < layout_.shownCount; ++i) {
-            paintRow(layout_.rows[std::size_t(layout_.firstShown + i)]);
+            const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
+            if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
@@ -52,6 +53,18 @@ class BarPainter {
     }
 
   private:
+    // Whether a bar drawn above this one (not an icon) lies over part of an area of it.
+    bool coveredFromAbove(const Rect& area) const {
+        bool above = false, covered = false;
+        context_.forEachBackToFront([&](const Bar& other) {
+            if (above && other.shown() && !intersect(other.layout.frame, area).empty()) {
+                covered = true;
+            }
+            above = above || &other == &bar_;
+        });
+        return covered;
+    }
+
     int textTop(const Rect& row) const { return row.y + (row.h - face_.lineHeight) / 2; }
 
     // Text clipped to an area inside the bar.
@@ -124,12 +137,14 @@ class BarPainter {
     void paintButton(const Row& row, int left, int top) {
         const Rect& r = row.rect;
         const int marker = std::max(3, face_.lineHeight / 3);
-        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, palette_.label);
+        // A button marked read-only is greyed like a read-only value.
+        const PackedColor ink = row.control->isReadOnly() ? palette_.readOnly : palette_.label;
+        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, ink);
         const std::string& label = row.control->shownLabel();
         const int start = left + marker + 4;
         const int width = face_.measure(label.c_str());
         int x = start;
-        switch (context_.globals.buttonAlign) {
+        switch (bar_.buttonAlign) {
             case ButtonAlign::Left:
                 break;
             case ButtonAlign::Center:
@@ -139,7 +154,7 @@ class BarPainter {
                 x = std::max(start, r.right() - kValuePadding - width);
                 break;
         }
-        clippedText(r, x, top, label, palette_.label);
+        clippedText(r, x, top, label, ink);
     }
 
     void paintVariable(const Row& row, int left, int top) {
@@ -174,7 +189,7 @@ class BarPainter {
             clippedText(field, textX, top, text, ink);
         } else if (color) {
             paintSwatch(field, readColor(control.typeInfo, control.value.data()));
-        } else if (control.typeInfo.kind == ValueKind::Bool && !control.boolLabelsSet) {
+        } else if (control.typeInfo.kind == ValueKind::Bool && control.valueText.empty()) {
             paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
         } else {
             const bool list = control.enumEntries() && !control.isReadOnly();
@@ -326,8 +341,8 @@ void paintPopup(Painter& painter, const Context& context) {
 
 bool isInteractive(const Row& row) {
     return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
-           !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
-             !row.control->isFoldable());
+           !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
+             row.control->isReadOnly() && !row.control->isFoldable());
 }
 
 Rect valueField(const BarLayout& layout, const Row& row) {

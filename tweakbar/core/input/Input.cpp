@@ -53,7 +53,7 @@ void resizeBar(Context& context, Drag& drag, int x, int y) {
     Bar& bar = *drag.bar;
     const Rect& start = drag.startFrame;
     int minWidth = 0, minHeight = 0;
-    minimumSize(bar.fontSize, minWidth, minHeight);
+    minimumSize(bar.fontSize, context.globals.fontScaling, minWidth, minHeight);
     const int dx = x - drag.startX, dy = y - drag.startY;
     // The corner moves; the opposite edges stay.
     int left = start.x, top = start.y, right = start.right(), bottom = start.bottom();
@@ -105,6 +105,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
             context.changed();
             return;
         case RowKind::Button:
+            if (control.isReadOnly()) return;
             drag = Drag{};
             drag.kind = DragKind::PressButton;
             drag.bar = &bar;

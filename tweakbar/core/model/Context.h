@@ -16,23 +16,27 @@
 namespace tw {
 
 enum class IconCorner { BottomLeft, BottomRight, TopLeft, TopRight };
-enum class ButtonAlign { Left, Center, Right };
+enum class FontStyle { Default, Fixed, FixedCyrillic };
 
 // The GLOBAL parameters.
 struct Globals {
     int fontSize = 2;
+    double fontScaling = 1;  // fixed at TwInit
+    FontStyle fontStyle = FontStyle::Default;
+    bool fontResizable = true;
     bool contained = false;
     std::string help;
     IconCorner iconCorner = IconCorner::BottomLeft;
     bool iconsVertical = true;
     int iconMarginX = 8, iconMarginY = 8;
-    std::string fontStyle = "default";
-    ButtonAlign buttonAlign = ButtonAlign::Left;
+    int colorScheme = 1;  // 0: the old near-opaque bars with dark text
+    ButtonAlign buttonAlign = ButtonAlign::Right;
+    bool overlap = false;  // false: a bar's rows under a bar above it are not drawn
 };
 
 class Context {
   public:
-    explicit Context(std::unique_ptr<GraphBackend> graphBackend);
+    Context(std::unique_ptr<GraphBackend> graphBackend, double fontScaling);
     ~Context();
 
     std::unique_ptr<GraphBackend> backend;
@@ -42,6 +46,7 @@ class Context {
     // The enum and struct types made while this window was current, numbered from the first.
     EnumRegistry enums;
     StructRegistry structs;
+    int barsCreated = 0;  // by callers, ever: each new bar's colour steps from the last one's
     int windowWidth = 0, windowHeight = 0;
     bool sized = false;  // a size was given; without one there is nothing to draw into
     bool resourcesReleased = false;
@@ -117,7 +122,13 @@ class Context {
     void setWindowSize(int width, int height);
 };
 
-// The body colour of the n-th bar that callers create (0 for the first).
-Rgb defaultBarColor(int n);
+// Colour, alpha and text of the n-th bar that callers create (0 for the first) in a colour
+// scheme (1, or 0 for the old one).
+struct BarLook {
+    Rgb color;
+    int alpha = 64;
+    bool darkText = false;
+};
+BarLook defaultBarLook(int n, int colorScheme);
 
 }  // namespace tw

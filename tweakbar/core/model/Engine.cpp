@@ -62,12 +62,12 @@ bool stillThere(const Context& context, const Bar& bar, const Control* control) 
 std::unique_ptr<Context> createWindowContext() {
     Engine& state = engine();
     std::string error;
-    auto backend = createGraphBackend(state.graphApi, state.device, error);
+    auto backend = createGraphBackend(state.graphApi, state.device, state.fontScaling, error);
     if (!backend) {
         fail(error.empty() ? "The graphics backend failed to start" : error);
         return nullptr;
     }
-    auto context = std::make_unique<Context>(std::move(backend));
+    auto context = std::make_unique<Context>(std::move(backend), state.fontScaling);
     if (state.sizeGiven) context->setWindowSize(state.lastWidth, state.lastHeight);
     return context;
 }

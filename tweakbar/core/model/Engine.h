@@ -31,6 +31,7 @@ struct Engine {
     // The last TwWindowSize, even one made before TwInit: new contexts start with it.
     bool sizeGiven = false;
     int lastWidth = 0, lastHeight = 0;
+    double fontScaling = 1;  // GLOBAL fontscaling, set before TwInit
 
     // Registered by callers, possibly before TwInit, and kept across TwTerminate.
     TwCopyCDStringToClient copyCDStringToClient = nullptr;
