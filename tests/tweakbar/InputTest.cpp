@@ -152,6 +152,7 @@ TEST_F(Input, TypedTextCommitsOnEnterWithinTheRangeAndEscapeCancels) {
     // Text is edited in place and cut to its buffer.
     const auto [tx, ty] = value(1);
     EXPECT_TRUE(click(tx, ty));
+    keys(TW_KEY_END);
     keys(TW_KEY_LEFT);
     type("XYZ1234");
     keys(TW_KEY_RETURN);

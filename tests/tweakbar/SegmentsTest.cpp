@@ -2,6 +2,7 @@
 // alone, the hover highlight, a pressed button and the caret follow the input without a
 // repaint, and whatever path a frame takes, what the GPU holds after its uploads draws exactly
 // what a list built whole from the same state draws.
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -242,15 +243,30 @@ TEST_F(Segments, AChangedValueRepaintsItsBarAloneAndUploadsWithinItsRange) {
     EXPECT_EQ(frame().segmentsPainted, 1u);
 }
 
-TEST_F(Segments, TheCaretMovesWithoutARepaintAndTypingRepaintsOneBar) {
+TEST_F(Segments, TheCaretAndSelectionMoveWithoutARepaintAndTypingRepaintsOneBar) {
     click(value(0, 0).x, value(0, 0).y);
     frame();
     const tw::Segment& segment = segmentOf(0);
     const float end = list().vertices[segment.caretSlot].x;
+    // The field opens with its text selected; Home drops the selection and moves the caret:
+    // two quads of feedback change, nothing is painted again.
+    auto width = [&](std::uint32_t slot) {
+        float low = list().vertices[slot].x, high = low;
+        for (std::uint32_t i = 1; i < 4; ++i) {
+            low = std::min(low, list().vertices[slot + i].x);
+            high = std::max(high, list().vertices[slot + i].x);
+        }
+        return high - low;
+    };
+    EXPECT_GT(width(segment.selectionSlot), 0.f);
     TwKeyPressed(TW_KEY_HOME, 0);
     const TwFrameStats moved = frame();
     EXPECT_EQ(moved.segmentsPainted, 0u);
-    EXPECT_EQ(moved.bytesUploaded, 4 * sizeof(tw::Vertex));
+    EXPECT_EQ(moved.bytesUploaded, 8 * sizeof(tw::Vertex));
+    EXPECT_EQ(width(segment.selectionSlot), 0.f);
+    TwKeyPressed(TW_KEY_END, TW_KMOD_SHIFT);
+    EXPECT_EQ(frame().segmentsPainted, 0u) << "selecting is feedback too";
+    EXPECT_GT(width(segment.selectionSlot), 0.f);
     EXPECT_LT(list().vertices[segment.caretSlot].x, end);
     type("5");
     EXPECT_EQ(frame().segmentsPainted, 1u);

@@ -38,12 +38,13 @@ class BarPainter {
         paintTitle();
         BarSlots slots;
         // Rows do not overlap, so the highlight under all of them looks as it would under its
-        // own row alone; the caret goes over the text of its field.
+        // own row alone; the selection band and the caret go over the text of their field.
         slots.hover = painter_.reserveQuad();
         for (int i = 0; i < layout_.shownCount; ++i) {
             const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
             if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
+        slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
         if (bar_.resizable) paintGrip();
@@ -200,11 +201,12 @@ class BarPainter {
         }
     }
 
-    // The caret is feedback, drawn into the bar's caret slot.
+    // The selection and the caret are feedback, drawn into the bar's slots.
     void paintEdit(const Rect& field, int top, const TextEdit& edit) {
         painter_.fill(field, palette_.fieldEdit);
         const int x = field.x + kValuePadding - edit.scrollX;
-        clippedText(field, x, top, edit.text, palette_.editText);
+        clippedText(field, x, top, edit.text,
+                    edit.readOnly ? palette_.editReadOnly : palette_.editText);
     }
 
     void paintSwatch(const Rect& field, Rgba c) {

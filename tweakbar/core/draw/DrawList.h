@@ -18,7 +18,7 @@ struct Row;
 
 // Where a painted bar left room for its feedback quads (Painter::reserveQuad).
 struct BarSlots {
-    std::uint32_t hover = 0, caret = 0;
+    std::uint32_t hover = 0, selection = 0, caret = 0;
 };
 
 BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);

@@ -1,5 +1,6 @@
 #include "Feedback.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -34,21 +35,58 @@ Shown hoverHighlight(Context& context) {
     return shown;
 }
 
-Shown caret(Context& context) {
+// The open field's row, its field and the bar's segment; null when the field is not shown.
+struct OpenField {
+    const Segment* segment = nullptr;
+    Rect field, clip;
+    int textX = 0;  // where the text's first character starts, scrolled
+};
+
+OpenField openField(Context& context) {
     const TextEdit& edit = context.input.edit;
-    Shown shown;
-    if (!edit.bar || !edit.bar->shown()) return shown;
-    const Segment* segment = context.segments.find(edit.bar);
+    OpenField open;
+    if (!edit.bar || !edit.bar->shown()) return open;
     const Row* row = shownRow(*edit.bar, edit.control, edit.channel);
-    if (!segment || !row) return shown;
-    const BarLayout& layout = edit.bar->layout;
-    const Rect field = valueField(layout, *row);
-    const std::string_view beforeCaret = std::string_view(edit.text).substr(0, edit.caret);
-    const int x =
-        field.x + kValuePadding - edit.scrollX + context.face(*edit.bar).measure(beforeCaret);
-    if (solidQuad({x, field.y + 1, 1, field.h - 2}, paletteFor(*edit.bar).editText,
-                  intersect(layout.frame, field), context.backend->atlas(), shown.quad))
-        shown.slot = segment->caretSlot;
+    if (!row) return open;
+    open.segment = context.segments.find(edit.bar);
+    open.field = valueField(edit.bar->layout, *row);
+    open.clip = intersect(edit.bar->layout.frame, open.field);
+    open.textX = open.field.x + kValuePadding - edit.scrollX;
+    return open;
+}
+
+int textWidth(Context& context, std::size_t from, std::size_t to) {
+    const TextEdit& edit = context.input.edit;
+    return context.face(*edit.bar).measure(std::string_view(edit.text).substr(from, to - from));
+}
+
+Shown caret(Context& context) {
+    const OpenField open = openField(context);
+    Shown shown;
+    if (!open.segment) return shown;
+    const TextEdit& edit = context.input.edit;
+    const int x = open.textX + textWidth(context, 0, edit.caret);
+    const PackedColor ink =
+        edit.readOnly ? paletteFor(*edit.bar).editReadOnly : paletteFor(*edit.bar).editText;
+    if (solidQuad({x, open.field.y + 1, 1, open.field.h - 2}, ink, open.clip,
+                  context.backend->atlas(), shown.quad))
+        shown.slot = open.segment->caretSlot;
+    return shown;
+}
+
+// A translucent band over the selected characters.
+Shown selectionBand(Context& context) {
+    const OpenField open = openField(context);
+    Shown shown;
+    const TextEdit& edit = context.input.edit;
+    if (!open.segment || edit.anchor == edit.caret) return shown;
+    const std::size_t start = std::min(edit.anchor, edit.caret);
+    const std::size_t end = std::max(edit.anchor, edit.caret);
+    const int x = open.textX + textWidth(context, 0, start);
+    const Rect band{x, open.field.y + 1, textWidth(context, start, end), open.field.h - 2};
+    if (solidQuad(band, paletteFor(*edit.bar).selection, open.clip, context.backend->atlas(),
+                  shown.quad))
+        shown.slot = open.segment->selectionSlot;
     return shown;
 }
 
@@ -75,6 +113,7 @@ void show(DisplayList& list, std::uint32_t& shownAt, const Shown& wanted) {
 void writeFeedback(Context& context) {
     SegmentTable& table = context.segments;
     show(context.displayList, table.hoverShownAt, hoverHighlight(context));
+    show(context.displayList, table.selectionShownAt, selectionBand(context));
     show(context.displayList, table.caretShownAt, caret(context));
 }
 

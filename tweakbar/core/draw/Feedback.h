@@ -1,6 +1,6 @@
 // The feedback that follows the input state frame by frame without a repaint: the hover
-// highlight (stronger on a pressed button) and the caret of a text field, each one quad in a
-// slot of its bar's segment.
+// highlight (stronger on a pressed button), and the selection band and the caret of a text field,
+// each one quad in a slot of its bar's segment.
 #pragma once
 
 namespace tw {

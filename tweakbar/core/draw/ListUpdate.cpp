@@ -28,6 +28,7 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
         case SegmentKind::WholeBar: {
             const BarSlots slots = paintBar(painter, context, *segment.bar);
             segment.hoverSlot = slots.hover;
+            segment.selectionSlot = slots.selection;
             segment.caretSlot = slots.caret;
             return;
         }
@@ -100,6 +101,7 @@ void placeSegment(DisplayList& list, Segment& segment, DisplayList& painted) {
 
     if (segment.kind == SegmentKind::WholeBar) {
         segment.hoverSlot += segment.firstVertex;
+        segment.selectionSlot += segment.firstVertex;
         segment.caretSlot += segment.firstVertex;
     }
 }
@@ -130,7 +132,7 @@ void buildWhole(Context& context) {
     table.segments.clear();
     table.anyDirty = false;
     // The slots have moved; the feedback is written again into the new ones.
-    table.hoverShownAt = table.caretShownAt = kNoSlot;
+    table.hoverShownAt = table.selectionShownAt = table.caretShownAt = kNoSlot;
     context.forEachBackToFront([&](const Bar& bar) {
         if (bar.shown()) appendSegment(context, SegmentKind::WholeBar, &bar);
     });
@@ -162,10 +164,10 @@ bool repaintMarked(Context& context) {
             table.scratch.indices.size() > segment.indexCapacity)
             return false;
         // The repaint left this segment's slots empty, wherever they are now.
-        if (table.hoverShownAt != kNoSlot && inside(table.hoverShownAt, segment))
-            table.hoverShownAt = kNoSlot;
-        if (table.caretShownAt != kNoSlot && inside(table.caretShownAt, segment))
-            table.caretShownAt = kNoSlot;
+        for (std::uint32_t* shownAt :
+             {&table.hoverShownAt, &table.selectionShownAt, &table.caretShownAt}) {
+            if (*shownAt != kNoSlot && inside(*shownAt, segment)) *shownAt = kNoSlot;
+        }
         placeSegment(context.displayList, segment, table.scratch);
     }
     return true;

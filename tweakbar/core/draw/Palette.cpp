@@ -11,12 +11,14 @@ Palette paletteFor(const Bar& bar) {
     p.body = withAlpha(base, bar.alpha);
     p.border = packColor(0, 0, 0, 140);
     p.shadow = packColor(0, 0, 0, 60);
-    p.fieldEdit = packColor(250, 250, 245, 235);
-    p.editText = packColor(10, 10, 10, 255);
+    p.selection = packColor(70, 140, 255, 120);
     if (bar.darkText) {
         p.titleTop = withAlpha(mix(base, kWhite, 0.7f), 235);
         p.titleBottom = withAlpha(mix(base, kWhite, 0.5f), 235);
         p.titleText = packColor(15, 15, 15, 255);
+        p.fieldEdit = packColor(0xC7, 0xC7, 0xC7, 255);
+        p.editText = packColor(0, 0, 0, 255);
+        p.editReadOnly = packColor(100, 100, 100, 255);
         p.label = packColor(20, 20, 20, 255);
         p.value = packColor(0, 0, 100, 255);
         p.readOnly = packColor(85, 85, 85, 255);
@@ -32,6 +34,9 @@ Palette paletteFor(const Bar& bar) {
         p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
         p.titleBottom = withAlpha(mix(base, kBlack, 0.35f), 230);
         p.titleText = packColor(255, 255, 255, 255);
+        p.fieldEdit = packColor(0x57, 0x57, 0x57, 255);
+        p.editText = packColor(255, 255, 255, 255);
+        p.editReadOnly = packColor(170, 170, 170, 255);
         p.label = packColor(235, 235, 235, 255);
         p.value = packColor(255, 250, 185, 255);
         p.readOnly = packColor(175, 175, 175, 255);

@@ -1,5 +1,5 @@
 // The colours a bar is drawn in, derived from its colour, alpha and text choice; shared by the
-// painting of the bar and of its feedback (hover highlight, caret).
+// painting of the bar and of its feedback (hover highlight, selection, caret).
 #pragma once
 
 #include "DisplayList.h"
@@ -13,8 +13,9 @@ inline constexpr PackedColor kWhite = packColor(255, 255, 255, 255);
 
 struct Palette {
     PackedColor body, titleTop, titleBottom, titleText, border, shadow;
-    PackedColor label, value, readOnly, group, structLabel, field, fieldEdit, editText, hover,
-        pressed;
+    PackedColor label, value, readOnly, group, structLabel, field, hover, pressed;
+    // An open field is opaque, whatever the bar's alpha.
+    PackedColor fieldEdit, editText, editReadOnly, selection;
     PackedColor separator, scrollTrack, scrollThumb;
 };
 

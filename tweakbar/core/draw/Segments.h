@@ -14,7 +14,8 @@ namespace tw {
 
 enum class SegmentKind { WholeBar, Icons, Popup };
 
-// Four vertices and six indices that show one quad of feedback (the hover highlight, a caret),
+// Four vertices and six indices that show one quad of feedback (the hover highlight, the
+// selection of a field, its caret),
 // or nothing while all four vertices coincide.
 inline constexpr std::uint32_t kNoSlot = ~std::uint32_t(0);
 
@@ -23,8 +24,8 @@ struct Segment {
     const CTwBar* bar = nullptr;  // for a Bar segment
     std::uint32_t firstVertex = 0, vertexCapacity = 0;
     std::uint32_t firstIndex = 0, indexCapacity = 0;
-    // In a Bar segment: the hover highlight under the rows, and the caret above them.
-    std::uint32_t hoverSlot = kNoSlot, caretSlot = kNoSlot;
+    // In a Bar segment: the hover highlight under the rows; the selection and the caret above.
+    std::uint32_t hoverSlot = kNoSlot, selectionSlot = kNoSlot, caretSlot = kNoSlot;
     bool dirty = false;
 };
 
@@ -34,8 +35,8 @@ class SegmentTable {
     bool anyDirty = false;
     // Segments painted by the last TwDraw, for the frame figures.
     unsigned paintedLastFrame = 0;
-    // The slots that show the hover highlight and the caret now, or kNoSlot.
-    std::uint32_t hoverShownAt = kNoSlot, caretShownAt = kNoSlot;
+    // The slots that show the hover highlight, the selection and the caret now, or kNoSlot.
+    std::uint32_t hoverShownAt = kNoSlot, selectionShownAt = kNoSlot, caretShownAt = kNoSlot;
     // Where each segment is painted before it is copied into its range; kept to reuse its
     // memory from frame to frame.
     DisplayList scratch;

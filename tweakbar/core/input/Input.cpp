@@ -9,6 +9,7 @@
 #include "Layout.h"
 #include "Params.h"
 #include "Refresh.h"
+#include "TextField.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 
@@ -123,7 +124,12 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         context.changed();
         return;
     }
-    if (control.isReadOnly() || !control.valueRead) return;
+    if (!control.valueRead) return;
+    if (inValue && isText(control.typeInfo.kind) && row.channel < 0) {
+        beginTextEdit(context, bar, control, -1);
+        return;
+    }
+    if (control.isReadOnly()) return;
     if (control.typeInfo.kind == ValueKind::Bool && row.channel < 0) {
         toggleBool(context, bar, control);
         return;
@@ -139,8 +145,6 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         drag.channel = row.channel;
         drag.startX = x;
         drag.startValue = numberOf(control, control.value.data(), row.channel);
-    } else if (isText(control.typeInfo.kind)) {
-        beginTextEdit(context, bar, control, -1);
     }
 }
 
@@ -164,7 +168,9 @@ bool leftDown(Context& context) {
         const Rect& layout = input.edit.bar->layout.frame;
         if (row && layout.contains(x, y) && row->rect.contains(x, y) &&
             x >= input.edit.bar->layout.valueX) {
-            placeCaret(context, x);
+            placeCaret(context, x, false);
+            input.drag = Drag{};
+            input.drag.kind = DragKind::SelectText;
             return true;
         }
         commitTextEdit(context);
@@ -274,6 +280,9 @@ bool mouseMotion(Context& context, int x, int y) {
             return true;
         case DragKind::Value:
             dragValue(context, drag, x);
+            return true;
+        case DragKind::SelectText:
+            if (input.edit.bar) placeCaret(context, x, true);
             return true;
         default:
             break;

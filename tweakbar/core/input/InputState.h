@@ -22,6 +22,7 @@ enum class DragKind {
     PressButton,   // released over the same button, it fires
     PressIcon,     // released over the same icon, the bar is restored
     PressIconify,  // released over the same title button, the bar is iconified
+    SelectText,    // pressed in the open field: the selection follows the pointer
 };
 
 // Which corner of a bar a resize drags.
@@ -60,7 +61,9 @@ struct TextEdit {
     int channel = -1;
     std::string text;
     std::size_t caret = 0;
-    int scrollX = 0;  // pixels of text hidden at the left of the field
+    std::size_t anchor = 0;  // the other end of the selection; equal to caret when none
+    bool readOnly = false;   // the text can be selected and copied, not changed
+    int scrollX = 0;         // pixels of text hidden at the left of the field
 };
 
 struct EnumPopup {

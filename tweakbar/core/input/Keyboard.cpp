@@ -10,6 +10,7 @@
 #include "InputEvents.h"
 #include "Layout.h"
 #include "Shortcut.h"
+#include "TextField.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 
@@ -96,7 +97,7 @@ bool editKeyPress(Context& context, const KeyPress& press) {
     if (press.isTyped()) {
         editChar(context, static_cast<unsigned char>(press.key));
     } else {
-        editKey(context, press.key);
+        editKey(context, press);
     }
     return true;
 }
@@ -137,13 +138,13 @@ bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
         if (apply && !control.isReadOnly()) runShortcut(context, bar, control, 1);
         return true;
     }
-    if ((row.kind != RowKind::Variable && row.kind != RowKind::Channel) || control.isReadOnly()) {
-        return false;
-    }
+    if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return false;
+    const bool text = isText(control.typeInfo.kind) && row.channel < 0;
+    // A read-only text still opens, to be selected and copied from.
+    if (control.isReadOnly() && !(text && key == TW_KEY_RETURN)) return false;
     const bool isBool = control.typeInfo.kind == ValueKind::Bool && row.channel < 0;
     const bool isEnum = control.enumEntries() && row.channel < 0;
-    const bool typed = row.channel >= 0 || control.hasNumberValue() ||
-                       control.typeInfo.kind == ValueKind::FixedString;
+    const bool typed = row.channel >= 0 || control.hasNumberValue() || text;
     if (key == TW_KEY_RETURN) {
         if (!isBool && !isEnum && !typed) return false;
         if (!apply || !control.valueRead) return true;
@@ -156,7 +157,7 @@ bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
         }
         return true;
     }
-    if (control.typeInfo.kind == ValueKind::FixedString && row.channel < 0) return false;
+    if (text) return false;
     if (!apply || !control.valueRead) return true;
     const int direction = key == TW_KEY_RIGHT ? 1 : -1;
     if (isEnum) {

@@ -1,37 +1,15 @@
 #include "ValueEdit.h"
 
-#include <algorithm>
 #include <cstring>
-#include <string_view>
 
 #include "Context.h"
 #include "Engine.h"
 #include "Refresh.h"
+#include "TextField.h"
 #include "ValueText.h"
 
 namespace tw {
 namespace {
-
-// Longest text typed into a number.
-constexpr std::size_t kMaxNumberText = 64;
-
-std::size_t maxLength(const Control& control, int channel) {
-    if (channel < 0 && isText(control.typeInfo.kind)) return cacheSize(control.typeInfo) - 1;
-    return kMaxNumberText;
-}
-
-// Keeps the caret inside the visible part of the field. The caret itself is feedback; the
-// field is painted again when its text moved.
-void scrollToCaret(Context& context) {
-    TextEdit& edit = context.input.edit;
-    const FontFace& face = context.face(*edit.bar);
-    const int width = std::max(1, edit.bar->layout.valueWidth - 2 * kValuePadding);
-    const int caret = face.measure(std::string_view(edit.text).substr(0, edit.caret));
-    const int scrolled = edit.scrollX;
-    if (caret - edit.scrollX > width) edit.scrollX = caret - width;
-    if (caret < edit.scrollX) edit.scrollX = caret;
-    if (edit.scrollX != scrolled) context.repaintBar(*edit.bar);
-}
 
 // The control's current value, in its scratch buffer, ready to be changed and written.
 unsigned char* workingCopy(Control& control) {
@@ -55,7 +33,10 @@ void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
     } else {
         edit.text = control.valueText;
     }
+    // The whole text starts selected, to be typed over; a read-only one is only looked at.
+    edit.readOnly = control.isReadOnly();
     edit.caret = edit.text.size();
+    edit.anchor = edit.readOnly ? edit.caret : 0;
     scrollToCaret(context);
     context.repaintBar(bar);
 }
@@ -64,7 +45,7 @@ void commitTextEdit(Context& context) {
     TextEdit edit = std::move(context.input.edit);
     context.input.edit = TextEdit{};
     context.repaint();
-    if (!edit.bar) return;
+    if (!edit.bar || edit.readOnly) return;
     Control& control = *edit.control;
     unsigned char* raw = workingCopy(control);
     if (parseValue(control, edit.text, edit.channel, raw)) {
@@ -75,65 +56,6 @@ void commitTextEdit(Context& context) {
 void cancelTextEdit(Context& context) {
     if (context.input.edit.bar) context.repaintBar(*context.input.edit.bar);
     context.input.edit = TextEdit{};
-}
-
-void editKey(Context& context, int key) {
-    TextEdit& edit = context.input.edit;
-    switch (key) {
-        case TW_KEY_RETURN:
-        case TW_KEY_TAB:
-            commitTextEdit(context);
-            return;
-        case TW_KEY_ESCAPE:
-            cancelTextEdit(context);
-            return;
-        case TW_KEY_BACKSPACE:
-            if (edit.caret > 0) edit.text.erase(--edit.caret, 1);
-            context.repaintBar(*edit.bar);
-            break;
-        case TW_KEY_DELETE:
-            if (edit.caret < edit.text.size()) edit.text.erase(edit.caret, 1);
-            context.repaintBar(*edit.bar);
-            break;
-        case TW_KEY_LEFT:
-            if (edit.caret > 0) --edit.caret;
-            break;
-        case TW_KEY_RIGHT:
-            if (edit.caret < edit.text.size()) ++edit.caret;
-            break;
-        case TW_KEY_HOME:
-            edit.caret = 0;
-            break;
-        case TW_KEY_END:
-            edit.caret = edit.text.size();
-            break;
-        default:
-            return;
-    }
-    scrollToCaret(context);
-}
-
-void editChar(Context& context, unsigned char c) {
-    TextEdit& edit = context.input.edit;
-    // Control characters arrive as keys too; the key event has dealt with them.
-    if (c < 32 || c == 127) return;
-    if (edit.text.size() >= maxLength(*edit.control, edit.channel)) return;
-    edit.text.insert(edit.caret++, 1, char(c));
-    scrollToCaret(context);
-    context.repaintBar(*edit.bar);
-}
-
-void placeCaret(Context& context, int x) {
-    TextEdit& edit = context.input.edit;
-    const FontFace& face = context.face(*edit.bar);
-    int pen = edit.bar->layout.valueX + kValuePadding - edit.scrollX;
-    std::size_t caret = 0;
-    for (; caret < edit.text.size(); ++caret) {
-        const int advance = face.glyphs[static_cast<unsigned char>(edit.text[caret])].advance;
-        if (x < pen + advance / 2) break;
-        pen += advance;
-    }
-    edit.caret = caret;
 }
 
 void toggleBool(Context& context, Bar& bar, Control& control) {

@@ -11,15 +11,11 @@ class Context;
 struct Control;
 using Bar = ::CTwBar;
 
+// Opens a field (a read-only text too, to select and copy from); the keys are TextField's.
 void beginTextEdit(Context& context, Bar& bar, Control& control, int channel);
 // Enter, Tab and a click elsewhere commit; a text that is no value keeps the old one.
 void commitTextEdit(Context& context);
 void cancelTextEdit(Context& context);
-// While a field is being edited: the keys that move the caret, delete, commit or cancel.
-void editKey(Context& context, int key);
-void editChar(Context& context, unsigned char c);
-// A click inside the field being edited moves the caret there.
-void placeCaret(Context& context, int x);
 
 void toggleBool(Context& context, Bar& bar, Control& control);
 // A number (or colour channel) set from a drag, clamped to its range.
