@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
 #include "Bar.h"
 #include "EngineOnWindow.h"
@@ -153,6 +155,80 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndEachKeyOfTheEditIsTheEngines) 
     DestroyWindow(wide);
     // The euro sign and e acute have bytes in the code page; a character beyond it is dropped.
     EXPECT_STREQ(name, "ab\x80\xE9");
+}
+
+// Sends a key down while the keyboard state holds the modifiers, as when the user holds them.
+int sendWithHeld(EngineOnWindow& engine, std::initializer_list<int> modifiers, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE held[256];
+    std::memcpy(held, keys, sizeof held);
+    for (int vk : modifiers)
+        held[vk] = 0x80;
+    SetKeyboardState(held);
+    const int answer = engine.send(WM_KEYDOWN, key, 1);
+    SetKeyboardState(keys);
+    return answer;
+}
+
+std::string systemClipboardText(UINT format) {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "<not opened>";
+    if (HANDLE data = GetClipboardData(format)) {
+        if (format == CF_UNICODETEXT) {
+            const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
+            for (const wchar_t* c = wide; c && *c; ++c)
+                text += char(*c < 128 ? *c : '?');
+        } else {
+            text = static_cast<const char*>(GlobalLock(data));
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Puts text on the clipboard as another program would, in the narrow format.
+bool putOnSystemClipboard(const char* text) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+    std::strcpy(static_cast<char*>(GlobalLock(memory)), text);
+    GlobalUnlock(memory);
+    const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    return set;
+}
+
+TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemClipboard) {
+    char source[32] = "copied value 12", target[32] = "old";
+    float speed = 1;
+    ASSERT_EQ(TwAddVarRW(bar, "Source", TW_TYPE_CSSTRING(sizeof source), source, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "Target", TW_TYPE_CSSTRING(sizeof target), target, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, nullptr), 1);
+    ASSERT_TRUE(putOnSystemClipboard("before"));
+
+    const auto from = row("Source");
+    engine.click(from.valueX, from.y);  // opens with everything selected
+    EXPECT_EQ(sendWithHeld(engine, {VK_CONTROL}, 'C'), 1);
+    engine.key(VK_ESCAPE);
+    EXPECT_EQ(systemClipboardText(CF_UNICODETEXT), "copied value 12");
+    EXPECT_EQ(systemClipboardText(CF_TEXT), "copied value 12") << "narrow readers see it too";
+
+    const auto to = row("Target");
+    engine.click(to.valueX, to.y);
+    EXPECT_EQ(sendWithHeld(engine, {VK_CONTROL}, 'V'), 1);
+    engine.key(VK_RETURN);
+    EXPECT_STREQ(target, "copied value 12");
+    EXPECT_STREQ(source, "copied value 12");
+
+    // Text another program put there in the narrow format pastes with Shift+Insert.
+    ASSERT_TRUE(putOnSystemClipboard("2.5"));
+    const auto number = row("Speed");
+    engine.click(number.valueX, number.y);
+    EXPECT_EQ(sendWithHeld(engine, {VK_SHIFT}, VK_INSERT), 1);
+    engine.key(VK_RETURN);
+    EXPECT_EQ(speed, 2.5f);
 }
 
 TEST_F(WindowInput, ModifiersAndWheelPositionsAreReadFromTheWindowSystem) {
