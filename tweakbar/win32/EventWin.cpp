@@ -1,6 +1,7 @@
 // TwEventWin: one window message translated into the generic input functions (TwMouseMotion,
 // TwMouseButton, TwMouseWheel, TwKeyPressed, TwWindowSize), and the mouse captured for as long
-// as the engine drags something, so a drag that leaves the window still ends where it should.
+// as the engine drags something, so a drag that leaves the window still ends where it should;
+// over text the user can type into, the text cursor.
 #include <windows.h>
 
 #include <atomic>
@@ -77,6 +78,10 @@ extern "C" int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long lon
         // Another window took the mouse; the engine's capture is gone.
         if (reinterpret_cast<HWND>(lParam) != capturedWindow.load()) capturedWindow = nullptr;
         return 0;
+    }
+    if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && tw::pointerOverText()) {
+        SetCursor(LoadCursor(nullptr, IDC_IBEAM));
+        return 1;
     }
     const bool keyboard = tw::readsKeyboardState(msg);
     const tw::Win32Input input = tw::translateWin32Message(

@@ -231,6 +231,34 @@ TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemCl
     EXPECT_EQ(speed, 2.5f);
 }
 
+TEST_F(WindowInput, TheTextCursorShowsOverTheValuesOfWritableNumbersAndStrings) {
+    int count = 3, fixed = 4;
+    char name[8] = "n";
+    bool on = true;
+    ASSERT_EQ(TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "Name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
+    ASSERT_EQ(TwAddVarRO(bar, "Fixed", TW_TYPE_INT32, &fixed, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "On", TW_TYPE_BOOLCPP, &on, nullptr), 1);
+    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW), ibeam = LoadCursor(nullptr, IDC_IBEAM);
+    auto cursorAt = [&](int x, int y) {
+        engine.move(x, y);
+        SetCursor(arrow);
+        const int answer =
+            engine.send(WM_SETCURSOR, WPARAM(engine.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return answer == 1 && GetCursor() == ibeam;
+    };
+    for (const char* control : {"Count", "Name"}) {
+        const auto points = row(control);
+        EXPECT_TRUE(cursorAt(points.valueX, points.y)) << control;
+        EXPECT_FALSE(cursorAt(points.labelX, points.y)) << control << "'s label";
+    }
+    for (const char* control : {"Fixed", "On"}) {
+        const auto points = row(control);
+        EXPECT_FALSE(cursorAt(points.valueX, points.y)) << control;
+    }
+    EXPECT_FALSE(cursorAt(420, 320)) << "away from the bar the game sets the cursor";
+}
+
 TEST_F(WindowInput, ModifiersAndWheelPositionsAreReadFromTheWindowSystem) {
     presses = 0;
     ASSERT_EQ(TwAddButton(bar, "Save", press, nullptr, "key=CTRL+SHIFT+HOME"), 1);

@@ -357,4 +357,20 @@ bool inputWantsCapture() {
     return context && context->input.drag.kind != DragKind::None;
 }
 
+bool pointerOverText() {
+    EngineLock lock;
+    const Context* context = engine().context;
+    if (!context || context->layoutDirty) return false;
+    const InputState& input = context->input;
+    const Hit hit = hitTest(*context, input.mouseX, input.mouseY);
+    if (hit.zone != Zone::Row || !hit.inValue || !hit.row) return false;
+    const Row& row = *hit.row;
+    const Control& control = *row.control;
+    if (input.edit.control == &control && input.edit.channel == row.channel) return true;
+    if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return false;
+    if (control.isReadOnly() || !control.valueRead) return false;
+    return (row.channel < 0 && isText(control.typeInfo.kind)) ||
+           isDraggedNumber(control, row.channel);
+}
+
 }  // namespace tw
