@@ -10,6 +10,8 @@ namespace {
 
 LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     lastAnswer = TwEventWin(window, message, wParam, lParam);
+    // A cursor the engine set stays: the default procedure would put the class's back.
+    if (message == WM_SETCURSOR && lastAnswer == 1) return TRUE;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
