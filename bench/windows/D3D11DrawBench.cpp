@@ -1,19 +1,25 @@
 // The engine's CPU time per TwDraw on the reference scene with the Direct3D 11 renderer on a real
 // device and window, in four states: steady, every value read each frame, values changing each
-// frame, and the mouse moving over a bar (through TwEventWin, outside the timed call). Per state
-// also the heap allocations per frame, and with the bundled engine the draw calls, vertices and
-// bytes it reports uploading.
+// frame, and the mouse moving over a bar (through TwEventWin, outside the timed call). Each state
+// is measured on the device as it is (ID3D11DeviceContext1: the renderer swaps a context state
+// of its own) and with ID3D11Device1 hidden (the game's state saved and restored). Per state also
+// the heap allocations and the Direct3D calls per frame (counted through the method tables of
+// the context, the view and the back buffer, in frames after the timed ones), and with the
+// bundled engine the draw calls, vertices and bytes it reports uploading.
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
 #include "D3DTestWindow.h"
+#include "HiddenDevice1.h"
 #include "QpcTiming.h"
 #include "ReferenceScene.h"
+#include "VtableCallCounter.h"
 #ifdef KZ_FRAME_STATS
 #include "TwFrameStats.h"
 #endif
@@ -24,6 +30,37 @@ using kzbench::ReferenceScene;
 
 constexpr int kWarmUpFrames = 30;
 constexpr int kTimedFrames = 500;
+constexpr int kCountedFrames = 50;
+
+// Counters on every interface the renderer may call during a frame: the immediate context, the
+// game's view and its back buffer.
+class Direct3DCalls {
+  public:
+    explicit Direct3DCalls(kztest::D3DTestWindow& window) {
+        window.bindBackBuffer();
+        ID3D11RenderTargetView* view = nullptr;
+        window.context()->OMGetRenderTargets(1, &view, nullptr);
+        ID3D11Texture2D* backBuffer = nullptr;
+        window.swapChain()->GetBuffer(0, __uuidof(ID3D11Texture2D),
+                                      reinterpret_cast<void**>(&backBuffer));
+        context_ = std::make_unique<kztest::VtableCallCounter>(window.context(),
+                                                               kztest::kDeviceContext1Methods);
+        view_ = std::make_unique<kztest::VtableCallCounter>(view, kztest::kRenderTargetViewMethods);
+        texture_ =
+            std::make_unique<kztest::VtableCallCounter>(backBuffer, kztest::kTexture2DMethods);
+        view->Release();
+        backBuffer->Release();
+    }
+    void reset() {
+        context_->reset();
+        view_->reset();
+        texture_->reset();
+    }
+    long long total() const { return context_->calls() + view_->calls() + texture_->calls(); }
+
+  private:
+    std::unique_ptr<kztest::VtableCallCounter> context_, view_, texture_;
+};
 
 struct Totals {
     double drawCalls = 0, vertices = 0, bytesUploaded = 0, allocations = 0;
@@ -31,7 +68,8 @@ struct Totals {
 
 // Frames of a game with the bars over them; prepare(n) runs before the n-th TwDraw, untimed.
 template <class Prepare>
-void measure(const char* state, kztest::D3DTestWindow& window, Prepare&& prepare) {
+void measure(const std::string& path, const char* state, kztest::D3DTestWindow& window,
+             Prepare&& prepare) {
     std::vector<double> nanoseconds;
     nanoseconds.reserve(kTimedFrames);
     Totals totals;
@@ -58,9 +96,23 @@ void measure(const char* state, kztest::D3DTestWindow& window, Prepare&& prepare
         window.swapChain()->Present(0, 0);
         window.pumpMessages();
     }
-    const std::string name = std::string("draw.d3d11.") + state;
+    double calls = 0;
+    {
+        Direct3DCalls counter(window);
+        for (long frame = kTimedFrames; frame < kTimedFrames + kCountedFrames; ++frame) {
+            window.clearBackBuffer(0.1f, 0.1f, 0.2f);
+            prepare(frame + kWarmUpFrames);
+            counter.reset();
+            TwDraw();
+            calls += double(counter.total());
+            window.swapChain()->Present(0, 0);
+            window.pumpMessages();
+        }
+    }
+    const std::string name = "draw.d3d11." + path + "." + state;
     kzbench::printSpread(name.c_str(), nanoseconds);
     kzbench::printFigure((name + ".allocations").c_str(), totals.allocations / kTimedFrames);
+    kzbench::printFigure((name + ".d3dCalls").c_str(), calls / kCountedFrames);
 #ifdef KZ_FRAME_STATS
     kzbench::printFigure((name + ".drawCalls").c_str(), totals.drawCalls / kTimedFrames);
     kzbench::printFigure((name + ".vertices").c_str(), totals.vertices / kTimedFrames);
@@ -68,28 +120,50 @@ void measure(const char* state, kztest::D3DTestWindow& window, Prepare&& prepare
 #endif
 }
 
-int run() {
-    kztest::D3DTestWindow window(kzbench::kSceneWidth, kzbench::kSceneHeight);
-    if (!TwInit(TW_DIRECT3D11, window.device()))
-        throw std::runtime_error(std::string("TwInit failed: ") + TwGetLastError());
+// The four states on one engine; path names the figures.
+void measureStates(const std::string& path, kztest::D3DTestWindow& window) {
     TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
     const long allocationsBefore = kzbench::allocationCount();
     ReferenceScene scene;
     // Building bars allocates; a counter that saw nothing would report zeros for anything.
     if (kzbench::allocationCount() == allocationsBefore)
         throw std::runtime_error("the allocation counter counts nothing");
+#ifdef KZ_FRAME_STATS
+    window.clearBackBuffer(0.1f, 0.1f, 0.2f);
+    TwDraw();
+    TwFrameStats stats{};
+    TwGetFrameStats(&stats);
+    if (stats.swappedState != (path == "swap" ? 1u : 0u))
+        throw std::runtime_error("the renderer did not take the " + path + " path");
+#endif
 
-    std::printf("# nanoseconds per TwDraw, median and 90th percentile; figures per frame\n");
     const auto nothing = [](long) {};
-    measure("steady", window, nothing);
-    measure("mousemoving", window, [&](long frame) {
+    measure(path, "steady", window, nothing);
+    measure(path, "mousemoving", window, [&](long frame) {
         const kzbench::Point mouse = ReferenceScene::mouseOnFrame(frame);
         TwEventWin(window.window(), WM_MOUSEMOVE, 0, LPARAM(mouse.y) << 16 | mouse.x);
     });
     ReferenceScene::readValuesEveryFrame();
-    measure("polling", window, nothing);
-    measure("refreshing", window, [&](long) { scene.changeValues(); });
-    TwTerminate();
+    measure(path, "polling", window, nothing);
+    measure(path, "refreshing", window, [&](long) { scene.changeValues(); });
+}
+
+int run() {
+    kztest::D3DTestWindow window(kzbench::kSceneWidth, kzbench::kSceneHeight);
+    std::printf("# nanoseconds per TwDraw, median and 90th percentile; figures per frame\n");
+    // swap: the device as it is; saved: the same device without ID3D11Device1.
+    for (const std::string path : {"swap", "saved"}) {
+        bool started = false;
+        if (path == "saved") {
+            kztest::HiddenDevice1 hidden(window.device());
+            started = TwInit(TW_DIRECT3D11, window.device()) == 1;
+        } else {
+            started = TwInit(TW_DIRECT3D11, window.device()) == 1;
+        }
+        if (!started) throw std::runtime_error(std::string("TwInit failed: ") + TwGetLastError());
+        measureStates(path, window);
+        TwTerminate();
+    }
     return 0;
 }
 
