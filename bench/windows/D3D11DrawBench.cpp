@@ -9,17 +9,16 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
 #include "D3DTestWindow.h"
+#include "FrameCallCounter.h"
 #include "HiddenDevice1.h"
 #include "QpcTiming.h"
 #include "ReferenceScene.h"
-#include "VtableCallCounter.h"
 #ifdef KZ_FRAME_STATS
 #include "TwFrameStats.h"
 #endif
@@ -31,36 +30,6 @@ using kzbench::ReferenceScene;
 constexpr int kWarmUpFrames = 30;
 constexpr int kTimedFrames = 500;
 constexpr int kCountedFrames = 50;
-
-// Counters on every interface the renderer may call during a frame: the immediate context, the
-// game's view and its back buffer.
-class Direct3DCalls {
-  public:
-    explicit Direct3DCalls(kztest::D3DTestWindow& window) {
-        window.bindBackBuffer();
-        ID3D11RenderTargetView* view = nullptr;
-        window.context()->OMGetRenderTargets(1, &view, nullptr);
-        ID3D11Texture2D* backBuffer = nullptr;
-        window.swapChain()->GetBuffer(0, __uuidof(ID3D11Texture2D),
-                                      reinterpret_cast<void**>(&backBuffer));
-        context_ = std::make_unique<kztest::VtableCallCounter>(window.context(),
-                                                               kztest::kDeviceContext1Methods);
-        view_ = std::make_unique<kztest::VtableCallCounter>(view, kztest::kRenderTargetViewMethods);
-        texture_ =
-            std::make_unique<kztest::VtableCallCounter>(backBuffer, kztest::kTexture2DMethods);
-        view->Release();
-        backBuffer->Release();
-    }
-    void reset() {
-        context_->reset();
-        view_->reset();
-        texture_->reset();
-    }
-    long long total() const { return context_->calls() + view_->calls() + texture_->calls(); }
-
-  private:
-    std::unique_ptr<kztest::VtableCallCounter> context_, view_, texture_;
-};
 
 struct Totals {
     double drawCalls = 0, vertices = 0, bytesUploaded = 0, allocations = 0;
@@ -98,13 +67,13 @@ void measure(const std::string& path, const char* state, kztest::D3DTestWindow& 
     }
     double calls = 0;
     {
-        Direct3DCalls counter(window);
+        kztest::FrameCallCounter counter(window);
         for (long frame = kTimedFrames; frame < kTimedFrames + kCountedFrames; ++frame) {
             window.clearBackBuffer(0.1f, 0.1f, 0.2f);
             prepare(frame + kWarmUpFrames);
             counter.reset();
             TwDraw();
-            calls += double(counter.total());
+            calls += double(counter.calls());
             window.swapChain()->Present(0, 0);
             window.pumpMessages();
         }

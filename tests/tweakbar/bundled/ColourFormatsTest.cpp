@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Bar.h"
@@ -32,8 +33,9 @@ int lightness(Rgba p) {
     return p.r + p.g + p.b;
 }
 
-// An opaque bar with rows of text and value fields, over a mid-blue game picture.
-Picture drawBar(DXGI_FORMAT format) {
+// An opaque bar with rows of text and value fields, over a mid-blue game picture; the picture is
+// also written to format-<name>.png in the test's folder.
+Picture drawBar(DXGI_FORMAT format, const char* name) {
     Picture picture;
     kztest::EngineOnWindow engine(320, 240, {0, 0, format});
     EXPECT_TRUE(engine.started()) << TwGetLastError();
@@ -53,7 +55,7 @@ Picture drawBar(DXGI_FORMAT format) {
     picture.width = engine.width();
     picture.frame = bar->layout.frame;
     picture.title = bar->layout.title;
-    kztest::writePng("format-" + std::to_string(int(format)) + ".png", picture.rgba, engine.width(),
+    kztest::writePng(std::string("format-") + name + ".png", picture.rgba, engine.width(),
                      engine.height());
     return picture;
 }
@@ -69,18 +71,20 @@ long titleInk(const Picture& picture) {
 }
 
 TEST(ColourFormats, AnOpaqueBarShowsTheSameColoursOnSrgbAndFloatBackBuffers) {
-    const Picture reference = drawBar(DXGI_FORMAT_R8G8B8A8_UNORM);
+    const Picture reference = drawBar(DXGI_FORMAT_R8G8B8A8_UNORM, "R8G8B8A8_UNORM");
     ASSERT_FALSE(reference.rgba.empty());
     const Rgba body = reference.at(160, 200);
     ASSERT_EQ(difference(body, {17, 109, 143, 255}), 0) << "the body below the rows";
     const long referenceInk = titleInk(reference);
     ASSERT_GT(referenceInk, 1000);
 
-    for (const DXGI_FORMAT format :
-         {DXGI_FORMAT_R8G8B8A8_UNORM_SRGB, DXGI_FORMAT_B8G8R8A8_UNORM_SRGB,
-          DXGI_FORMAT_R16G16B16A16_FLOAT}) {
-        SCOPED_TRACE("DXGI format " + std::to_string(int(format)));
-        const Picture picture = drawBar(format);
+    const std::pair<DXGI_FORMAT, const char*> formats[] = {
+        {DXGI_FORMAT_R8G8B8A8_UNORM_SRGB, "R8G8B8A8_UNORM_SRGB"},
+        {DXGI_FORMAT_B8G8R8A8_UNORM_SRGB, "B8G8R8A8_UNORM_SRGB"},
+        {DXGI_FORMAT_R16G16B16A16_FLOAT, "R16G16B16A16_FLOAT"}};
+    for (const auto& [format, name] : formats) {
+        SCOPED_TRACE(name);
+        const Picture picture = drawBar(format, name);
         ASSERT_FALSE(picture.rgba.empty());
         ASSERT_TRUE(picture.frame == reference.frame);
         // Every pixel the reference shows in the body's own colour (the opaque body between
