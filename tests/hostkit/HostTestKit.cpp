@@ -41,8 +41,12 @@ std::string readFile(const std::string& path) {
 }
 
 Launch startLauncher(const RunFolder& run, const std::string& arguments) {
+    return startLauncherIn(run.path(), arguments);
+}
+
+Launch startLauncherIn(const std::string& folder, const std::string& arguments) {
     Launch launched;
-    launched.outputFile = run.file("launcher-output.txt");
+    launched.outputFile = folder + "\\launcher-output.txt";
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE output =
         CreateFileA(launched.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -53,9 +57,9 @@ Launch startLauncher(const RunFolder& run, const std::string& arguments) {
     startup.hStdError = startup.hStdOutput = output;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + run.file("kzlaunch.exe") + "\" " + arguments;
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                       run.path().c_str(), &startup, &info)) {
+    std::string commandLine = "\"" + folder + "\\kzlaunch.exe\" " + arguments;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                       &startup, &info)) {
         CloseHandle(info.hThread);
         launched.process = info.hProcess;
     }

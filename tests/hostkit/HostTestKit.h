@@ -37,6 +37,8 @@ struct Launch {
     std::string output;
 };
 Launch startLauncher(const RunFolder& run, const std::string& arguments);
+// The same from any folder that holds kzlaunch.exe, such as an unpacked download.
+Launch startLauncherIn(const std::string& folder, const std::string& arguments);
 void finish(Launch& launch);  // waits up to a minute
 Launch runLauncher(const RunFolder& run, const std::string& arguments);
 

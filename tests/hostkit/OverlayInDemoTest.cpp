@@ -239,6 +239,23 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     EXPECT_EQ(occurrences(log(), "Initializing GUI..."), 1) << log();
 }
 
+// The sample plug-in as an author outside the repository builds it: its installed source,
+// configured against the installed SDK's CMake package alone.
+TEST_F(OverlayInDemo, ThePluginBuiltOutOfTreeAgainstTheSdkShowsItsBar) {
+    DeleteFileA(run_.file("plugins\\SamplePlugin.dll").c_str());
+    run_.copyPart("OutOfTreeSamplePlugin.dll", "plugins\\SamplePlugin.dll");
+    ASSERT_NO_FATAL_FAILURE(start(800, 600));
+    const Frame hidden = grab("1-hidden");
+    kztest::sendKey(VK_F1);
+    ASSERT_TRUE(settle());
+    ASSERT_TRUE(settle());
+    expectOverlayOnlyIn(grab("2-shown"), hidden,
+                        {alignedBar(0, 800, 600), alignedBar(1, 800, 600)});
+    kztest::sendKey(VK_F1);  // hidden again, so that Escape reaches the game
+    ASSERT_TRUE(settle());
+    expectEscapeEndsTheDemo();
+}
+
 TEST_F(OverlayInDemo, AfterAResizeTheGameAndTheBarsDrawAtTheNewSize) {
     ASSERT_NO_FATAL_FAILURE(start(800, 600));
     kztest::sendKey(VK_F1);
