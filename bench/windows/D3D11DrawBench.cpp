@@ -7,6 +7,7 @@
 // the context, the view and the back buffer, in frames after the timed ones), and with the
 // bundled engine the draw calls, vertices and bytes it reports uploading.
 #include <windows.h>
+#include <d3d11_1.h>
 
 #include <cstdio>
 #include <stdexcept>
@@ -117,6 +118,46 @@ void measureStates(const std::string& path, kztest::D3DTestWindow& window) {
     measure(path, "refreshing", window, [&](long) { scene.changeValues(); });
 }
 
+// What the runtime itself charges for the two paths, without the engine: swapping a device
+// context state in and back out, and one plain state call (the saved path makes some fifty).
+// Once per frame, between a clear and a Present, as the renderer meets them.
+void measureRuntime(kztest::D3DTestWindow& window) {
+    ID3D11Device1* device = nullptr;
+    ID3D11DeviceContext1* context = nullptr;
+    ID3DDeviceContextState* state = nullptr;
+    const D3D_FEATURE_LEVEL level = window.device()->GetFeatureLevel();
+    if (FAILED(window.device()->QueryInterface(__uuidof(ID3D11Device1),
+                                               reinterpret_cast<void**>(&device))) ||
+        FAILED(window.context()->QueryInterface(__uuidof(ID3D11DeviceContext1),
+                                                reinterpret_cast<void**>(&context))) ||
+        FAILED(device->CreateDeviceContextState(0, &level, 1, D3D11_SDK_VERSION,
+                                                __uuidof(ID3D11Device), nullptr, &state)))
+        throw std::runtime_error("no device context state to measure");
+    std::vector<double> swaps, calls;
+    for (int frame = -kWarmUpFrames; frame < kTimedFrames; ++frame) {
+        window.clearBackBuffer(0.1f, 0.1f, 0.2f);
+        ID3DDeviceContextState* game = nullptr;
+        const LARGE_INTEGER start = kzbench::counterNow();
+        context->SwapDeviceContextState(state, &game);
+        context->SwapDeviceContextState(game, nullptr);
+        const LARGE_INTEGER swapped = kzbench::counterNow();
+        context->IASetPrimitiveTopology(D3D11_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        const LARGE_INTEGER called = kzbench::counterNow();
+        game->Release();
+        if (frame >= 0) {
+            swaps.push_back(kzbench::nanosecondsBetween(start, swapped));
+            calls.push_back(kzbench::nanosecondsBetween(swapped, called));
+        }
+        window.swapChain()->Present(0, 0);
+        window.pumpMessages();
+    }
+    kzbench::printSpread("runtime.swapInAndOut", swaps);
+    kzbench::printSpread("runtime.stateCall", calls);
+    state->Release();
+    context->Release();
+    device->Release();
+}
+
 int run() {
     kztest::D3DTestWindow window(kzbench::kSceneWidth, kzbench::kSceneHeight);
     std::printf("# nanoseconds per TwDraw, median and 90th percentile; figures per frame\n");
@@ -133,6 +174,7 @@ int run() {
         measureStates(path, window);
         TwTerminate();
     }
+    measureRuntime(window);
     return 0;
 }
 
