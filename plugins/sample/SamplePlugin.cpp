@@ -32,7 +32,7 @@ struct Tweaks {
     int particleCount = 250;
     float speed = 1.5f;
     double gravity = 9.81;
-    unsigned int tint = 0xFF3C8CDC;  // 0xAARRGGBB
+    unsigned int tint = 0xFFDC8C3C;  // 0xAABBGGRR: bytes R, G, B, A
     float fogColor[3] = {0.6f, 0.7f, 0.8f};
     char playerName[32] = "Player";
     int quality = 1;                                // an entry of kQualities

@@ -15,6 +15,18 @@ float gFloat;
 bool gBool;
 char gText[16];
 unsigned int gColor;
+struct Pair {
+    int number;
+    bool flag;
+} gPair;
+
+// A struct type with members whose rows take definitions of their own.
+TwType pairType() {
+    static const TwStructMember members[] = {{"n", TW_TYPE_INT32, offsetof(Pair, number), "min=0"},
+                                             {"f", TW_TYPE_BOOLCPP, offsetof(Pair, flag), nullptr}};
+    static const TwType type = TwDefineStruct("Pair", members, 2, sizeof(Pair), nullptr, nullptr);
+    return type;
+}
 
 TwBar* fuzzedBar() {
     if (TwBar* bar = TwGetBarByName("b")) return bar;
@@ -24,6 +36,7 @@ TwBar* fuzzedBar() {
     TwAddVarRW(bar, "bo", TW_TYPE_BOOLCPP, &gBool, nullptr);
     TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof gText), gText, nullptr);
     TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &gColor, nullptr);
+    TwAddVarRW(bar, "p", pairType(), &gPair, " opened=true ");
     return bar;
 }
 
@@ -37,6 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TwDefine(text.c_str());
     TwAddVarRW(bar, "x", TW_TYPE_INT32, &gInts[1], text.c_str());
     TwRemoveVar(bar, "x");
+    TwAddVarRW(bar, "y", pairType(), &gPair, text.c_str());
+    TwRemoveVar(bar, "y");
     TwSetParam(bar, nullptr, "label", TW_PARAM_CSTRING, 1, text.c_str());
     TwSetParam(nullptr, nullptr, "iconpos", TW_PARAM_CSTRING, 1, text.c_str());
     TwDefineEnumFromString("E", text.c_str());

@@ -213,7 +213,7 @@ TEST_F(Input, APressTogglesABoolThroughItsSetCallbackAndFoldsAGroup) {
 TEST_F(Input, EnumValuesArePickedFromTheirListAndColourChannelsOneByOne) {
     const TwType quality = TwDefineEnumFromString("Quality", "Low,Medium,High");
     int q = 0;
-    unsigned int color = 0xFF102030;
+    unsigned int color = 0xFF302010;  // red 0x10, green 0x20, blue 0x30
     ASSERT_EQ(TwAddVarRW(bar, "q", quality, &q, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &color, nullptr), 1);
     auto [x, y] = value(0);
@@ -239,12 +239,12 @@ TEST_F(Input, EnumValuesArePickedFromTheirListAndColourChannelsOneByOne) {
     keys(Key::Backspace, 3);
     type("255");
     keys(Key::Enter);
-    EXPECT_EQ(color, 0xFF10FF30u);
+    EXPECT_EQ(color, 0xFF30FF10u);
     std::tie(x, y) = value(4);  // blue: dragged down by 16
     press(x, y);
     tw::inputMouseMove(x - 16, y);
     release(x - 16, y);
-    EXPECT_EQ(color, 0xFF10FF20u);
+    EXPECT_EQ(color, 0xFF20FF10u);
 }
 
 TEST_F(Input, TheTitleButtonIconifiesTheIconRestoresAndTheWheelScrolls) {

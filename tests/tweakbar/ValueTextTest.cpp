@@ -86,9 +86,9 @@ TEST(ValueText, BoolsEnumsColoursAndStringsShowWhatTheyHold) {
     EXPECT_EQ(raw, 3);
 
     Control c32 = makeControl(TW_TYPE_COLOR32);
-    EXPECT_EQ(shown<std::uint32_t>(c32, 0x80FF1020u), "255 16 32 128");
-    EXPECT_EQ(shown<std::uint32_t>(c32, 0x80FF1020u, 1), "16");
-    EXPECT_EQ(typed<std::uint32_t>(c32, "999", 0x80FF1020u, 3), 0xFFFF1020u);
+    EXPECT_EQ(shown<std::uint32_t>(c32, 0x802010FFu), "255 16 32 128");
+    EXPECT_EQ(shown<std::uint32_t>(c32, 0x802010FFu, 1), "16");
+    EXPECT_EQ(typed<std::uint32_t>(c32, "999", 0x802010FFu, 3), 0xFF2010FFu);
     const float rgb[3] = {1.0f, 0.5f, -2.0f};
     char buffer[64];
     tw::formatValue(makeControl(TW_TYPE_COLOR3F), reinterpret_cast<const unsigned char*>(rgb), -1,

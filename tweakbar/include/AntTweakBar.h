@@ -14,6 +14,11 @@
 #define TW_CALL
 #endif
 
+#include <stddef.h>
+#ifdef __cplusplus
+#include <string>
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -58,7 +63,7 @@ typedef enum ETwType {
     TW_TYPE_UINT32 = 11,
     TW_TYPE_FLOAT = 12,
     TW_TYPE_DOUBLE = 13,
-    TW_TYPE_COLOR32 = 14,  // packed 0xAARRGGBB
+    TW_TYPE_COLOR32 = 14,  // packed 0xAABBGGRR (bytes R, G, B, A); see the colororder parameter
     TW_TYPE_COLOR3F = 15,  // float r, g, b in 0..1
     TW_TYPE_COLOR4F = 16,  // float r, g, b, a in 0..1
     TW_TYPE_CDSTRING = 17,
@@ -74,6 +79,16 @@ typedef enum ETwType {
 // A char array of n bytes, edited in place.
 #define TW_TYPE_CSSTRING(n) ((TwType)(0x30000000 + ((n)&0xfffffff)))
 
+#ifdef __cplusplus
+// A std::string of the caller. The value carries the size of std::string as the caller's
+// compiler builds it; the engine edits it only through TwCopyStdStringToClientFunc's function.
+#if defined(_MSC_VER) && (_MSC_VER == 1600)
+#define TW_TYPE_STDSTRING ((TwType)(0x2ffe0000 + sizeof(std::string)))
+#else
+#define TW_TYPE_STDSTRING ((TwType)(0x2fff0000 + sizeof(std::string)))
+#endif
+#endif
+
 // ---- Callbacks ----
 
 typedef void(TW_CALL* TwButtonCallback)(void* clientData);
@@ -84,6 +99,29 @@ typedef struct CTwEnumVal {
     int Value;
     const char* Label;
 } TwEnumVal;
+
+// One member of a struct type: its name (null: its index), type, byte offset in the struct and
+// the definition applied to its row.
+typedef struct CTwStructMember {
+    const char* Name;
+    TwType Type;
+    size_t Offset;
+    const char* DefString;
+} TwStructMember;
+
+// Writes at most summaryMaxLength characters describing value (the struct's bytes); the text
+// is shown in the struct row's value column.
+typedef void(TW_CALL* TwSummaryCallback)(char* summaryString, size_t summaryMaxLength,
+                                         const void* value, void* clientData);
+
+// Stores sourceString into the caller's char* (allocating as the caller does).
+typedef void(TW_CALL* TwCopyCDStringToClient)(char** destinationClientStringPtr,
+                                              const char* sourceString);
+#ifdef __cplusplus
+// Assigns sourceString to the caller's std::string, in code compiled by the caller.
+typedef void(TW_CALL* TwCopyStdStringToClient)(std::string& destinationClientString,
+                                               const std::string& sourceString);
+#endif
 
 // ---- Start and stop ----
 
@@ -121,14 +159,13 @@ int TW_CALL TwRefreshBar(TwBar* bar);
 // A variable bound to memory that the caller owns and keeps valid while the control exists.
 int TW_CALL TwAddVarRW(TwBar* bar, const char* name, TwType type, void* var, const char* def);
 // The same, read-only.
-int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* var,
-                       const char* def);
+int TW_CALL TwAddVarRO(TwBar* bar, const char* name, TwType type, const void* var, const char* def);
 // A variable served by callbacks; a null set callback makes it read-only.
 int TW_CALL TwAddVarCB(TwBar* bar, const char* name, TwType type, TwSetVarCallback setCallback,
                        TwGetVarCallback getCallback, void* clientData, const char* def);
 // A button; a null callback makes it a line of text.
-int TW_CALL TwAddButton(TwBar* bar, const char* name, TwButtonCallback callback,
-                        void* clientData, const char* def);
+int TW_CALL TwAddButton(TwBar* bar, const char* name, TwButtonCallback callback, void* clientData,
+                        const char* def);
 // A separator line; the name may be empty (and then cannot be addressed).
 int TW_CALL TwAddSeparator(TwBar* bar, const char* name, const char* def);
 int TW_CALL TwRemoveVar(TwBar* bar, const char* name);
@@ -139,9 +176,30 @@ int TW_CALL TwRemoveAllVars(TwBar* bar);
 // Applies "target param=value ..." entries; see the engine's README for the syntax.
 int TW_CALL TwDefine(const char* def);
 // New enum types; their values lie above the built-in types.
-TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal* enumValues,
-                            unsigned int nbValues);
+TwType TW_CALL TwDefineEnum(const char* name, const TwEnumVal* enumValues, unsigned int nbValues);
 TwType TW_CALL TwDefineEnumFromString(const char* name, const char* enumString);
+// A new struct type whose variables show one foldable row and a row per member; a null
+// summaryCallback shows the members' values as {v1,v2,...}. TW_TYPE_UNDEF on failure.
+TwType TW_CALL TwDefineStruct(const char* name, const TwStructMember* structMembers,
+                              unsigned int nbMembers, size_t structSize,
+                              TwSummaryCallback summaryCallback, void* summaryClientData);
+
+// ---- Strings owned by the caller ----
+
+// Registers how edited text reaches a TW_TYPE_CDSTRING variable bound by pointer (null
+// unregisters; without it such variables are read-only). Works before TwInit and survives
+// TwTerminate.
+void TW_CALL TwCopyCDStringToClientFunc(TwCopyCDStringToClient copyCDStringFunc);
+// Inside a TW_TYPE_CDSTRING get callback: hands the caller's text to the engine's char*.
+void TW_CALL TwCopyCDStringToLibrary(char** destinationLibraryStringPtr,
+                                     const char* sourceClientString);
+#ifdef __cplusplus
+// The same for TW_TYPE_STDSTRING variables bound by pointer.
+void TW_CALL TwCopyStdStringToClientFunc(TwCopyStdStringToClient copyStdStringToClientFunc);
+// Inside a TW_TYPE_STDSTRING get callback: hands the caller's text to the engine's string.
+void TW_CALL TwCopyStdStringToLibrary(std::string& destinationLibraryString,
+                                      const std::string& sourceClientString);
+#endif
 
 // Reads a parameter of a bar (null or empty varName) or of a control; a null bar addresses the
 // GLOBAL parameters. Returns the number of values written, 0 on failure.

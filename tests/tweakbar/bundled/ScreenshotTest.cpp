@@ -2,6 +2,7 @@
 // at each font size. The test checks only that something was drawn; the look is judged by eye.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 
 #include "EngineOnWindow.h"
@@ -19,10 +20,21 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
     signed char int8 = -12;
     unsigned char uint8 = 200;
     unsigned short uint16 = 65000;
-    unsigned int uint32 = 4000000000u, tint = 0xC0FF8020u;
+    unsigned int uint32 = 4000000000u, tint = 0xC02080FFu;  // 0xAABBGGRR
     float speed = 3.25f, rgb[3] = {0.2f, 0.6f, 1.0f}, rgba[4] = {1.0f, 0.85f, 0.1f, 0.5f};
     float orientation[4] = {0.0f, 0.0f, 0.38268f, 0.92388f}, direction[3] = {0.0f, -1.0f, 0.0f};
     double ratio = 0.618034;
+    struct Spawn {
+        int count;
+        float delay;
+        bool loop;
+    } spawn{12, 0.75f, true};
+    const TwStructMember spawnMembers[] = {{"count", TW_TYPE_INT32, offsetof(Spawn, count), ""},
+                                           {"delay", TW_TYPE_FLOAT, offsetof(Spawn, delay), ""},
+                                           {"loop", TW_TYPE_BOOLCPP, offsetof(Spawn, loop), ""}};
+    const TwType spawnType =
+        TwDefineStruct("Spawn", spawnMembers, 3, sizeof(Spawn), nullptr, nullptr);
+    std::string title = "Night run";
     TwBar* bar = TwNewBar("Controls");
     const TwType qualities = TwDefineEnumFromString("Quality", "Low, Medium, High, Ultra");
     TwAddVarRW(bar, "Enabled", TW_TYPE_BOOLCPP, &on, nullptr);
@@ -46,6 +58,8 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
     TwAddVarRW(bar, "Quality", qualities, &quality, nullptr);
     TwAddVarRW(bar, "Rotation", TW_TYPE_QUAT4F, orientation, nullptr);
     TwAddVarRW(bar, "Gravity", TW_TYPE_DIR3F, direction, nullptr);
+    TwAddVarRW(bar, "Spawn", spawnType, &spawn, "opened=true");
+    TwAddVarRW(bar, "Title", TW_TYPE_STDSTRING, &title, nullptr);
     TwAddVarRO(bar, "Frames", TW_TYPE_INT32, &frames, nullptr);
     TwAddSeparator(bar, "line", nullptr);
     TwAddButton(

@@ -14,6 +14,8 @@ int TW_CALL TwInit(TwGraphAPI graphAPI, void* device) {
         auto backend = createGraphBackend(graphAPI, device, error);
         if (!backend) return fail(error.empty() ? "The graphics backend failed to start" : error);
         state.context = std::make_unique<Context>(std::move(backend));
+        // Struct types are numbered per context, from the first one, each time.
+        state.structs.clear();
         return 1;
     });
 }
@@ -30,6 +32,7 @@ int TW_CALL TwTerminate(void) {
                 control->removed = true;
         }
         retire(std::move(engine().context));
+        engine().libraryStrings.clear();
         return 1;
     });
 }

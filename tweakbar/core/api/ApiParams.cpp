@@ -63,6 +63,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
         enums.push_back(std::make_unique<EnumType>());
         enums.back()->name = name;
     }
+    sortEntries(entries);
     enums[index]->entries = std::move(entries);
     enumChanged(*context, *enums[index]);
     return static_cast<TwType>(kEnumTypeBase + int(index));

@@ -20,7 +20,8 @@ constexpr int kHuge = 1 << 20;
 // The colours of one bar, derived from its colour, alpha and text choice.
 struct Palette {
     PackedColor body, titleTop, titleBottom, titleText, border, shadow;
-    PackedColor label, value, readOnly, group, field, fieldEdit, editText, hover, pressed;
+    PackedColor label, value, readOnly, group, structLabel, field, fieldEdit, editText, hover,
+        pressed;
     PackedColor separator, scrollTrack, scrollThumb;
 };
 
@@ -40,6 +41,7 @@ Palette paletteFor(const Bar& bar) {
         p.value = packColor(0, 0, 100, 255);
         p.readOnly = packColor(85, 85, 85, 255);
         p.group = packColor(120, 50, 0, 255);
+        p.structLabel = packColor(48, 48, 0, 255);
         p.field = packColor(255, 255, 255, 110);
         p.hover = packColor(0, 0, 0, 28);
         p.pressed = packColor(0, 0, 0, 60);
@@ -54,6 +56,7 @@ Palette paletteFor(const Bar& bar) {
         p.value = packColor(255, 250, 185, 255);
         p.readOnly = packColor(175, 175, 175, 255);
         p.group = packColor(255, 210, 110, 255);
+        p.structLabel = packColor(239, 239, 0, 255);
         p.field = packColor(0, 0, 0, 80);
         p.hover = packColor(255, 255, 255, 30);
         p.pressed = packColor(255, 255, 255, 70);
@@ -146,7 +149,7 @@ class BarPainter {
         const Drag& drag = context_.input.drag;
         const bool interactive = row.kind != RowKind::Separator && row.kind != RowKind::Text &&
                                  !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
-                                   !isColor(row.control->typeInfo.kind));
+                                   !row.control->isFoldable());
         if (interactive && hovered(row)) {
             const bool pressed = drag.kind == DragKind::PressButton && drag.control == row.control;
             painter_.fill(r, pressed ? palette_.pressed : palette_.hover);
@@ -201,15 +204,17 @@ class BarPainter {
         const Rect& r = row.rect;
         const Control& control = *row.control;
         const bool color = isColor(control.typeInfo.kind);
+        const PackedColor labelInk =
+            control.typeInfo.kind == ValueKind::Struct ? palette_.structLabel : palette_.label;
         int x = left;
-        if (color && row.kind == RowKind::Variable) {
-            x = paintFoldMarker(left, r, control.opened, palette_.label);
+        if (control.isFoldable() && row.kind == RowKind::Variable) {
+            x = paintFoldMarker(left, r, control.opened, labelInk);
         }
         const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
         clippedText(
             labelArea, x, top,
             row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
-            palette_.label);
+            labelInk);
 
         const Rect field{layout_.valueX, r.y + 1, layout_.valueWidth, r.h - 2};
         const TextEdit& edit = context_.input.edit;

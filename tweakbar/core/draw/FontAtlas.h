@@ -16,6 +16,10 @@ struct Glyph {
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
 };
 
+// Text written by the engine (a struct's summary) stands for the check mark with this code,
+// the code page's DEL, which has no glyph of its own.
+inline constexpr char kCheckMarkCode = '\x7f';
+
 struct FontFace {
     int lineHeight = 0;  // pixels from one text line to the next
     int ascent = 0;
@@ -24,10 +28,14 @@ struct FontFace {
     // code page has no such character.
     Glyph checkMark;
 
+    const Glyph& glyphOf(char c) const {
+        return c == kCheckMarkCode ? checkMark : glyphs[static_cast<unsigned char>(c)];
+    }
+
     int measure(const char* text) const {
         int width = 0;
         for (; *text; ++text)
-            width += glyphs[static_cast<unsigned char>(*text)].advance;
+            width += glyphOf(*text).advance;
         return width;
     }
 };

@@ -58,8 +58,10 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
                 break;
         }
         rows.push_back(row);
-        if (control->kind == ControlKind::Variable && isColor(control->typeInfo.kind) &&
-            control->opened) {
+        if (control->kind != ControlKind::Variable || !control->opened) continue;
+        if (control->typeInfo.kind == ValueKind::Struct) {
+            addRows(rows, control->members, depth + 1);
+        } else if (isColor(control->typeInfo.kind)) {
             const int channels = control->typeInfo.kind == ValueKind::Color3F ? 3 : 4;
             for (int c = 0; c < channels; ++c) {
                 Row channel = row;

@@ -74,7 +74,7 @@ int Painter::text(const FontFace& face, int x, int y, std::string_view text, Pac
     int pen = x;
     for (const char c : text) {
         if (pen >= clip_.right()) break;
-        const Glyph& g = face.glyphs[static_cast<unsigned char>(c)];
+        const Glyph& g = face.glyphOf(c);
         glyph(g, pen, y, color);
         pen += g.advance;
     }

@@ -142,7 +142,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         case RowKind::Channel:
             break;
     }
-    if (row.kind == RowKind::Variable && isColor(control.typeInfo.kind)) {
+    if (row.kind == RowKind::Variable && control.isFoldable()) {
         control.opened = !control.opened;
         context.changed();
         return;
@@ -163,7 +163,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         drag.channel = row.channel;
         drag.startX = x;
         drag.startValue = numberOf(control, control.value.data(), row.channel);
-    } else if (control.typeInfo.kind == ValueKind::FixedString) {
+    } else if (isText(control.typeInfo.kind)) {
         beginTextEdit(context, bar, control, -1);
     }
 }

@@ -15,9 +15,7 @@ namespace {
 constexpr std::size_t kMaxNumberText = 64;
 
 std::size_t maxLength(const Control& control, int channel) {
-    if (channel < 0 && control.typeInfo.kind == ValueKind::FixedString) {
-        return control.typeInfo.size - 1;
-    }
+    if (channel < 0 && isText(control.typeInfo.kind)) return cacheSize(control.typeInfo) - 1;
     return kMaxNumberText;
 }
 

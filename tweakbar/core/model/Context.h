@@ -50,6 +50,8 @@ class Context {
     DisplayList displayList;
     InputState input;
     std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
+    // sizeof(std::string) in the first TW_TYPE_STDSTRING a caller used; 0 before that.
+    std::size_t clientStdStringSize = 0;
 
     Bar* helpBar() const { return bars.empty() ? nullptr : bars.front().get(); }
     Bar* barNamed(const char* name) const;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AntTweakBar.h"
+#include "ClientStrings.h"
 #include "Shortcut.h"
 #include "VarType.h"
 
@@ -36,6 +37,11 @@ struct Control {
     void* clientData = nullptr;
     bool readOnlyParam = false;
 
+    // Members of a struct variable: the outermost struct and where the member lies in it, and
+    // in the struct that holds it directly (for the summary).
+    Control* structRoot = nullptr;
+    std::size_t rootOffset = 0, memberOffset = 0;
+
     // Buttons; a button without callback is a line of text.
     TwButtonCallback button = nullptr;
 
@@ -60,10 +66,28 @@ struct Control {
     bool generated = false;  // a line the help bar made, replaced whenever it is regenerated
     bool removed = false;    // taken out of its bar while a callback was running
 
+    // Read-only by the way the caller bound it, whatever the readonly parameter says.
+    bool isBoundReadOnly() const {
+        if (pointerReadOnly) return true;
+        // A member of a struct served by callbacks is written through the struct's setter; the
+        // engine's copy of a caller's string there is bytes it cannot assign to.
+        if (servedByStruct()) {
+            return structRoot->isBoundReadOnly() || isClientString(typeInfo.kind);
+        }
+        return !pointer && !setter;
+    }
     bool isReadOnly() const {
+        if (kind != ControlKind::Variable) return false;
+        if (readOnlyParam || isBoundReadOnly() || isVector(typeInfo.kind)) return true;
+        if (structRoot && structRoot->isReadOnly()) return true;
+        return pointer && isClientString(typeInfo.kind) && !canCopyToClient(typeInfo.kind);
+    }
+    // A struct member read from and written to the engine's copy of a callback struct.
+    bool servedByStruct() const { return structRoot && !structRoot->pointer; }
+    // Rows that fold: colours (their channels) and structs (their members).
+    bool isFoldable() const {
         return kind == ControlKind::Variable &&
-               (readOnlyParam || pointerReadOnly || (!pointer && !setter) ||
-                typeInfo.kind == ValueKind::DynamicString || isVector(typeInfo.kind));
+               (isColor(typeInfo.kind) || typeInfo.kind == ValueKind::Struct);
     }
     const std::vector<EnumEntry>* enumEntries() const {
         if (ownEnumSet) return &ownEnum;

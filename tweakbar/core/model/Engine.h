@@ -1,5 +1,6 @@
 // The process-wide state behind the C API: the context between TwInit and TwTerminate, the
-// enum types, the last error, and the one recursive lock that every entry point takes.
+// enum and struct types, the functions that copy text into callers' strings, the last error,
+// and the one recursive lock that every entry point takes.
 //
 // Callbacks run with the lock held and may call the API again, even to delete the bar or the
 // control that is calling. So nothing is destroyed while an entry point is running: removed
@@ -21,6 +22,16 @@ namespace tw {
 struct Engine {
     std::unique_ptr<Context> context;
     EnumRegistry enums;
+    StructRegistry structs;  // emptied by TwInit, so each context numbers its own from the first
+
+    // Registered by callers, possibly before TwInit, and kept across TwTerminate.
+    TwCopyCDStringToClient copyCDStringToClient = nullptr;
+    TwCopyStdStringToClient copyStdStringToClient = nullptr;
+    // Copies that TwCopyCDStringToLibrary handed out; a get callback's copy is released once
+    // its text has been read.
+    std::vector<std::unique_ptr<std::string>> libraryStrings;
+
+    unsigned unnamedControls = 0;  // numbers the TW_UNNAMED_hhhh names
 
     std::string pendingError;
     bool errorPending = false;

@@ -13,15 +13,17 @@ inline constexpr const char* kVariableNotFound = "Variable not found";
 inline constexpr const char* kValueRequired = "Value required";
 inline constexpr const char* kExistsAlready = "Exists already";
 inline constexpr const char* kIncompatibleType = "Incompatible type";
+inline constexpr const char* kInvalidParameter = "Invalid parameter";
+inline constexpr const char* kNotFound = "Not found";
+inline constexpr const char* kBadSize = "Bad size";
+inline constexpr const char* kBackQuoteInName = "Name cannot include back-quote";
+inline constexpr const char* kOffsetTooLarge = "Offset larger than StructSize";
+inline constexpr const char* kStructMember = "Cannot delete a struct member";
+inline constexpr const char* kStdStringMismatch = "Debug/Release std::string mismatch";
 
 inline constexpr const char* kAlreadyInitialized = "Already initialized";
 inline constexpr const char* kInvalidName = "Invalid name";
 inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
-inline constexpr const char* kNullVariable = "Null variable pointer";
-inline constexpr const char* kNullGetCallback = "A get callback is required";
-inline constexpr const char* kUnsupportedType = "Unsupported variable type";
-inline constexpr const char* kCopyFunctionMissing =
-    "TW_TYPE_CDSTRING can only be shown through a pointer; use TW_TYPE_CSSTRING(n) to edit text";
 inline constexpr const char* kNotApplicable = "Attribute does not apply to this control";
 inline constexpr const char* kBoundReadOnly = "Variable is bound read-only";
 inline constexpr const char* kNotAGroup = "Name is taken by a control that is not a group";

@@ -53,7 +53,11 @@ bool canHaveEnum(const ControlRef& ref) {
 }
 
 bool isFoldable(const ControlRef& ref) {
-    return ref.control.kind == ControlKind::Group || (isVariable(ref) && isColor(kindOf(ref)));
+    return ref.control.kind == ControlKind::Group || ref.control.isFoldable();
+}
+
+bool isColorRow(const ControlRef& ref) {
+    return isVariable(ref) && isColor(kindOf(ref));
 }
 
 void shownChanged(Context& context, Control& control) {
@@ -138,9 +142,7 @@ void getVisible(const Context&, const ControlRef& ref, ParamOutput& out) {
 
 const char* setReadOnly(Context& context, ControlRef& ref, const ParamValue& value) {
     Control& control = ref.control;
-    if (!value.flag && (control.pointerReadOnly || (!control.pointer && !control.setter))) {
-        return err::kBoundReadOnly;
-    }
+    if (!value.flag && control.isBoundReadOnly()) return err::kBoundReadOnly;
     control.readOnlyParam = value.flag;
     if (control.isReadOnly()) context.input.forget(&control);
     context.changed();
@@ -288,6 +290,7 @@ bool parseEnum(std::string_view text, std::vector<EnumEntry>& entries) {
 const char* setEnum(Context& context, ControlRef& ref, const ParamValue& value) {
     std::vector<EnumEntry> entries;
     if (!parseEnum(value.text, entries)) return err::kBadValue;
+    sortEntries(entries);
     ref.control.ownEnum = std::move(entries);
     ref.control.ownEnumSet = true;
     shownChanged(context, ref.control);
@@ -304,6 +307,25 @@ void getEnum(const Context&, const ControlRef& ref, ParamOutput& out) {
     }
     outText(out, std::move(text));
 }
+
+// How a COLOR32 is packed: "rgba" is 0xAABBGGRR (bytes R, G, B, A), "argb" 0xAARRGGBB. The
+// legacy parameter "order" names them after the graphics APIs that use them: ogl and dx.
+template <const char* Rgba, const char* Argb>
+const char* setColorOrder(Context& context, ControlRef& ref, const ParamValue& value) {
+    const std::string_view order = trim(value.text);
+    if (!equalsNoCase(order, Rgba) && !equalsNoCase(order, Argb)) return err::kBadValue;
+    ref.control.typeInfo.argbOrder = equalsNoCase(order, Argb);
+    // The cached bytes stay; they now mean other channels.
+    shownChanged(context, ref.control);
+    return nullptr;
+}
+
+template <const char* Rgba, const char* Argb>
+void getColorOrder(const Context&, const ControlRef& ref, ParamOutput& out) {
+    outText(out, ref.control.typeInfo.argbOrder ? Argb : Rgba);
+}
+
+constexpr char kRgba[] = "rgba", kArgb[] = "argb", kOgl[] = "ogl", kDx[] = "dx";
 
 const ParamDef<ControlRef> kControlParams[] = {
     {"label", ParamShape::Text, setLabel, getLabel},
@@ -326,6 +348,9 @@ const ParamDef<ControlRef> kControlParams[] = {
      getBoolLabel<&Control::falseLabel>, isBool},
     {"opened", ParamShape::Bool, setOpened, getOpened, isFoldable},
     {"enum", ParamShape::Text, setEnum, getEnum, canHaveEnum},
+    {"colororder", ParamShape::Text, setColorOrder<kRgba, kArgb>, getColorOrder<kRgba, kArgb>,
+     isColorRow},
+    {"order", ParamShape::Text, setColorOrder<kOgl, kDx>, getColorOrder<kOgl, kDx>, isColorRow},
 };
 
 }  // namespace

@@ -2,38 +2,62 @@
 
 #include <cstring>
 
+#include "ClientStrings.h"
 #include "Engine.h"
 #include "ValueText.h"
 
 namespace tw {
 namespace {
 
+// Where a variable's bytes are: the caller's memory, or, for a member of a struct served by
+// callbacks, the engine's copy of that struct.
+const unsigned char* sourceOf(const Control& control) {
+    if (control.servedByStruct()) return control.structRoot->value.data() + control.rootOffset;
+    return static_cast<const unsigned char*>(control.pointer);
+}
+
 // Reads the caller's variable into control.incoming.
 void fetch(Control& control) {
     const TypeInfo& type = control.typeInfo;
     unsigned char* into = control.incoming.data();
     const std::size_t size = control.incoming.size();
+    char* text = reinterpret_cast<char*>(into);
     if (control.getter) {
+        if (isClientString(type.kind)) {
+            readStringCallback(type.kind, control.getter, control.clientData, text, size);
+            return;
+        }
         // Zeroed first, so that a callback writing a shorter text leaves no stale tail.
         std::memset(into, 0, size);
         control.getter(into, control.clientData);
         if (isText(type.kind)) into[size - 1] = 0;
         return;
     }
-    if (type.kind == ValueKind::DynamicString) {
-        const char* text = *static_cast<char* const*>(control.pointer);
+    const unsigned char* source = sourceOf(control);
+    if (isClientString(type.kind)) {
         std::memset(into, 0, size);
-        if (text) std::strncpy(reinterpret_cast<char*>(into), text, size - 1);
+        readClientString(type.kind, source, text, size);
         return;
     }
-    std::memcpy(into, control.pointer, size);
+    std::memcpy(into, source, size);
     if (type.kind == ValueKind::FixedString) {
         // Bytes after the end of the text mean nothing; clear them so they never count as a
         // change.
         into[size - 1] = 0;
-        const std::size_t length = std::strlen(reinterpret_cast<const char*>(into));
+        const std::size_t length = std::strlen(text);
         std::memset(into + length, 0, size - length);
     }
+}
+
+// A member of a struct served by callbacks: the whole struct, with the member changed, goes
+// to the struct's set callback.
+void writeStructMember(Control& member, const unsigned char* raw) {
+    Control& root = *member.structRoot;
+    std::memcpy(root.incoming.data(), root.value.data(), root.value.size());
+    std::memcpy(root.incoming.data() + member.rootOffset, raw, member.typeInfo.size);
+    std::memcpy(root.value.data(), root.incoming.data(), root.value.size());
+    updateValueText(root);
+    root.setter(root.incoming.data(), root.clientData);
 }
 
 }  // namespace
@@ -96,8 +120,16 @@ void writeControl(Context& context, Bar& bar, Control& control, const unsigned c
     updateValueText(control);
     bar.refreshDue = true;
     context.changed();
-    if (control.pointer) {
+    const ValueKind kind = control.typeInfo.kind;
+    const char* text = reinterpret_cast<const char*>(control.incoming.data());
+    if (control.servedByStruct()) {
+        writeStructMember(control, control.incoming.data());
+    } else if (control.pointer && isClientString(kind)) {
+        writeClientString(kind, control.pointer, text);
+    } else if (control.pointer) {
         std::memcpy(control.pointer, control.incoming.data(), control.typeInfo.size);
+    } else if (isClientString(kind)) {
+        writeStringCallback(kind, control.setter, control.clientData, text);
     } else {
         control.setter(control.incoming.data(), control.clientData);
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "StructSummary.h"
 #include "TextUtil.h"
 
 namespace tw {
@@ -78,7 +79,7 @@ const char* enumLabel(const Control& control, int value) {
 }
 
 std::size_t cacheSize(const TypeInfo& type) {
-    return type.kind == ValueKind::DynamicString ? kMaxDynamicString + 1 : type.size;
+    return isClientString(type.kind) ? kMaxDynamicString + 1 : type.size;
 }
 
 double numberOf(const Control& control, const unsigned char* raw, int channelIndex) {
@@ -136,8 +137,12 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
             }
             return;
         }
+        case ValueKind::Struct:
+            formatSummary(control, raw, buffer, capacity);
+            return;
         case ValueKind::FixedString:
-        case ValueKind::DynamicString: {
+        case ValueKind::DynamicString:
+        case ValueKind::StdString: {
             const std::size_t size = cacheSize(type);
             const auto* end = static_cast<const unsigned char*>(std::memchr(raw, 0, size));
             copyText(std::string_view(reinterpret_cast<const char*>(raw),
@@ -207,9 +212,13 @@ bool parseValue(const Control& control, std::string_view text, int channelIndex,
             setNumber(control, raw, -1, number);
             return true;
         case ValueKind::FixedString:
-            std::memset(raw, 0, type.size);
-            std::memcpy(raw, text.data(), std::min(text.size(), type.size - 1));
+        case ValueKind::DynamicString:
+        case ValueKind::StdString: {
+            const std::size_t size = cacheSize(type);
+            std::memset(raw, 0, size);
+            std::memcpy(raw, text.data(), std::min(text.size(), size - 1));
             return true;
+        }
         default:
             return false;
     }

@@ -48,13 +48,25 @@ std::uint8_t unitToByte(float value) {
 
 }  // namespace
 
-const char* describeType(TwType type, const EnumRegistry& enums, TypeInfo& info) {
+const char* describeType(TwType type, const EnumRegistry& enums, TypeInfo& info,
+                         const StructRegistry* structs) {
     info = TypeInfo{};
     const auto code = static_cast<unsigned>(type);
-    if (code > kFixedStringBase && code < kFixedStringBase + 0x10000000u) {
+    if (code >= kFixedStringBase && code < kFixedStringBase + 0x10000000u) {
         const std::size_t size = code - kFixedStringBase;
-        if (size > kMaxFixedString) return err::kBadValue;
+        if (size == 0 || size > kMaxFixedString) return err::kBadSize;
         simple(info, ValueKind::FixedString, size, 0, 0);
+        return nullptr;
+    }
+    const unsigned tag = code & 0xffff0000u;
+    if (tag == kStdStringTag || tag == kStdStringTagMsvc2010) {
+        simple(info, ValueKind::StdString, code & 0xffffu, 0, 0);
+        return nullptr;
+    }
+    const unsigned firstStruct = kStructTypeBase + kBuiltInStructTypes;
+    if (structs && code >= firstStruct && code - firstStruct < structs->size()) {
+        info.structType = (*structs)[code - firstStruct].get();
+        simple(info, ValueKind::Struct, info.structType->size, 0, 0);
         return nullptr;
     }
     if (code >= unsigned(kEnumTypeBase) && code < unsigned(kEnumTypeBase) + enums.size()) {
@@ -129,9 +141,14 @@ const char* describeType(TwType type, const EnumRegistry& enums, TypeInfo& info)
             simple(info, ValueKind::Dir3D, 3 * sizeof(double), 0, 0);
             break;
         default:
-            return err::kUnsupportedType;
+            return err::kNotFound;
     }
     return nullptr;
+}
+
+void sortEntries(std::vector<EnumEntry>& entries) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const EnumEntry& a, const EnumEntry& b) { return a.value < b.value; });
 }
 
 bool isNumber(ValueKind kind) {
@@ -144,7 +161,11 @@ bool isColor(ValueKind kind) {
 }
 
 bool isText(ValueKind kind) {
-    return kind == ValueKind::FixedString || kind == ValueKind::DynamicString;
+    return kind == ValueKind::FixedString || isClientString(kind);
+}
+
+bool isClientString(ValueKind kind) {
+    return kind == ValueKind::DynamicString || kind == ValueKind::StdString;
 }
 
 bool isVector(ValueKind kind) {
@@ -265,9 +286,9 @@ Rgba readColor(const TypeInfo& type, const void* raw) {
     if (type.kind == ValueKind::Color32) {
         const auto packed = load<std::uint32_t>(raw);
         color.a = std::uint8_t(packed >> 24);
-        color.r = std::uint8_t(packed >> 16);
         color.g = std::uint8_t(packed >> 8);
-        color.b = std::uint8_t(packed);
+        color.r = std::uint8_t(type.argbOrder ? packed >> 16 : packed);
+        color.b = std::uint8_t(type.argbOrder ? packed : packed >> 16);
         return color;
     }
     float channels[4] = {0, 0, 0, 1};
@@ -281,8 +302,10 @@ Rgba readColor(const TypeInfo& type, const void* raw) {
 
 void writeColor(const TypeInfo& type, void* raw, Rgba color) {
     if (type.kind == ValueKind::Color32) {
-        store<std::uint32_t>(raw, std::uint32_t(color.a) << 24 | std::uint32_t(color.r) << 16 |
-                                      std::uint32_t(color.g) << 8 | color.b);
+        const std::uint32_t high = type.argbOrder ? color.r : color.b;
+        const std::uint32_t low = type.argbOrder ? color.b : color.r;
+        store<std::uint32_t>(
+            raw, std::uint32_t(color.a) << 24 | high << 16 | std::uint32_t(color.g) << 8 | low);
         return;
     }
     const float channels[4] = {color.r / 255.0f, color.g / 255.0f, color.b / 255.0f,
