@@ -15,6 +15,8 @@ float gFloat;
 bool gBool;
 char gText[16];
 unsigned int gColor;
+float gQuat[4];
+int gEnum;
 struct Pair {
     int number;
     bool flag;
@@ -36,6 +38,8 @@ TwBar* fuzzedBar() {
     TwAddVarRW(bar, "bo", TW_TYPE_BOOLCPP, &gBool, nullptr);
     TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof gText), gText, nullptr);
     TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &gColor, nullptr);
+    TwAddVarRW(bar, "q", TW_TYPE_QUAT4F, gQuat, nullptr);
+    TwAddVarRW(bar, "e", TwDefineEnumFromString("E", "A,B"), &gEnum, nullptr);
     TwAddVarRW(bar, "p", pairType(), &gPair, " opened=true ");
     return bar;
 }
@@ -54,6 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TwRemoveVar(bar, "y");
     TwSetParam(bar, nullptr, "label", TW_PARAM_CSTRING, 1, text.c_str());
     TwSetParam(nullptr, nullptr, "iconpos", TW_PARAM_CSTRING, 1, text.c_str());
+    TwSetParam(bar, "i", "enum", TW_PARAM_CSTRING, 1, text.c_str());
+    TwSetParam(bar, "s", "value", TW_PARAM_CSTRING, 1, text.c_str());
+    char readBack[64];
+    for (const char* param : {"enum", "value", "hexa"}) {
+        TwGetParam(bar, "i", param, TW_PARAM_CSTRING, sizeof readBack, readBack);
+    }
     TwDefineEnumFromString("E", text.c_str());
     TwDraw();
     for (std::size_t i = 0; i + 2 < size && i < 32; i += 3) {

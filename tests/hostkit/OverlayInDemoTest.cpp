@@ -189,7 +189,7 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
     // Shown and interactive: the bars get the mouse and the keyboard, the game none of it.
     auto before = counts();
     click(pointOf(sample, kResetRow));
-    click(pointOf(sample, kExposureRow, true));  // opens the field with "1.00": 2.5 over it
+    click(pointOf(sample, kExposureRow, true));  // opens the field with "1": 2.5 over it
     for (WORD key : std::initializer_list<WORD>{VK_BACK, VK_BACK, VK_BACK, VK_BACK, '2',
                                                 VK_OEM_PERIOD, '5', VK_RETURN})
         kztest::sendKey(key);

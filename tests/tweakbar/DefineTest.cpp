@@ -61,10 +61,67 @@ TEST_F(Defines, WellFormedTextTakesEffect) {
     ASSERT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &v, " label='X' group=G min=0 keyincr=+ "), 1);
     EXPECT_EQ(text(bar, "x", "group"), "G");
     EXPECT_EQ(text(bar, "x", "keyincr"), "+");
-    ASSERT_EQ(TwAddButton(bar, "b", nullptr, nullptr, " label='' group='G' "), 1);
-    EXPECT_EQ(text(bar, "b", "label"), "");
+    ASSERT_EQ(TwAddButton(bar, "b", nullptr, nullptr, " label='B' group='G' "), 1);
+    EXPECT_EQ(text(bar, "b", "group"), "G");
     EXPECT_EQ(TwAddVarRW(bar, "y", TW_TYPE_INT32, &v, " label=y stray "), 0);
-    EXPECT_EQ(lastError(), "Syntax error: expected param=value");
+    EXPECT_EQ(lastError(),
+              "Parsing error in def string: '=' not found while reading attribute value "
+              "[stray           ...]");
+    // bar\var addresses a variable as bar/var does, and a bar named GLOBAL comes first.
+    ASSERT_EQ(TwDefine(" settings\\x label=Back "), 1);
+    EXPECT_EQ(text(bar, "x", "label"), "Back");
+    TwBar* named = TwNewBar("GLOBAL");
+    ASSERT_EQ(TwDefine(" GLOBAL label=Mine "), 1);
+    EXPECT_EQ(text(named, nullptr, "label"), "Mine");
+    EXPECT_EQ(text(nullptr, nullptr, "help"), "");
+}
+
+// Every legacy word and alias, in one define, as plug-ins written for older versions send them.
+TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
+    int i = 0, e = 0;
+    unsigned int c = 0;
+    float f = 0;
+    const TwType mode = TwDefineEnumFromString("Mode", "A,B");
+    ASSERT_EQ(TwAddVarRW(bar, "i", TW_TYPE_INT32, &i, " group=G "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &f, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "e", mode, &e, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &c, nullptr), 1);
+    ASSERT_EQ(TwDefine(" settings hide iconify  'my bar' iconify\n"
+                       " settings/G close  settings/i readonly hexa keyincr=x\n"
+                       " settings/f hide readonly readwrite\n"
+                       " settings/e val='3 (Three), 4 [Four]'\n"
+                       " settings/c hls alpha\n"
+                       " GLOBAL iconpos=rb iconalign=horiz "),
+              1)
+        << lastError();
+    EXPECT_EQ(intParam(bar, nullptr, "visible"), 0);
+    EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
+    EXPECT_EQ(intParam(other, nullptr, "iconified"), 1);
+    EXPECT_EQ(intParam(bar, "G", "opened"), 0);
+    EXPECT_EQ(intParam(bar, "i", "readonly"), 1);
+    EXPECT_EQ(intParam(bar, "i", "hexa"), 1);
+    EXPECT_EQ(text(bar, "i", "key"), text(bar, "i", "keyincr"));
+    EXPECT_NE(text(bar, "i", "key"), "");
+    EXPECT_EQ(intParam(bar, "f", "visible"), 0);
+    EXPECT_EQ(intParam(bar, "f", "readonly"), 0);
+    EXPECT_EQ(text(bar, "e", "enum"), "3 {Three},4 {Four}");
+    EXPECT_EQ(text(bar, "c", "colormode"), "hls");
+    EXPECT_EQ(intParam(bar, "c", "coloralpha"), 1);
+    EXPECT_EQ(text(nullptr, nullptr, "iconpos"), "bottomright");
+    EXPECT_EQ(text(nullptr, nullptr, "iconalign"), "horizontal");
+
+    ASSERT_EQ(TwDefine(" settings show  settings/G open  settings/i decimal  settings/f show "
+                       " settings/c rgb noalpha "),
+              1);
+    EXPECT_EQ(intParam(bar, nullptr, "visible"), 1);
+    EXPECT_EQ(intParam(bar, "G", "opened"), 1);
+    EXPECT_EQ(intParam(bar, "i", "hexa"), 0);
+    EXPECT_EQ(intParam(bar, "f", "visible"), 1);
+    EXPECT_EQ(text(bar, "c", "colormode"), "rgb");
+    EXPECT_EQ(intParam(bar, "c", "coloralpha"), 0);
+    // A legacy word where it does not belong is no parameter: the word starts the next target.
+    EXPECT_EQ(TwDefine(" settings/f decimal "), 0);
+    EXPECT_EQ(lastError(), "Parsing error in def string: Bar not found [decimal         ...]");
 }
 
 TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
@@ -72,33 +129,39 @@ TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
         const char* text;
         const char* error;
     } cases[] = {
-        {" nobar label=x ", "Bar not found"},
-        {" settings colour='1 2 3' ", "Unknown attribute"},
-        {" settings/nothing label=x ", "Variable not found"},
-        {" GLOBAL/x label=x ", "Variable not found"},
-        {" settings label= ", "Value required"},
-        {" settings label=", "Value required"},
-        {" GLOBAL fontsize=7 ", "Bad value"},
-        {" GLOBAL fontsize=0 ", "Bad value"},
-        {" settings visible=maybe ", "Bad value"},
-        {" settings alpha=300 ", "Bad value"},
-        {" settings alpha=-1 ", "Bad value"},
-        {" settings size='10' ", "Bad value"},
-        {" settings size='10 20 30' ", "Bad value"},
-        {" settings position='-5 10' ", "Bad value"},
-        {" settings text=grey ", "Bad value"},
-        {" settings refresh=soon ", "Bad value"},
-        {" GLOBAL iconpos=middle ", "Bad value"},
-        {" GLOBAL iconalign=diagonal ", "Bad value"},
-        {" GLOBAL fontstyle=bold ", "Bad value"},
-        {" GLOBAL buttonalign=justify ", "Bad value"},
-        {" GLOBAL iconmargin='1' ", "Bad value"},
-        {" settings label='open ", "Syntax error: unterminated quote"},
-        {" label=x ", "Syntax error: parameter without a bar"},
-        {" =x ", "Syntax error: parameter without a bar"},
-        {" settings/settings.opacity min=x ", "Bad value"},
-        {" settings/settings.opacity key=NOKEY ", "Bad value: unknown key name"},
-        {" settings/settings.opacity true=on ", "Attribute does not apply to this control"},
+        {" nobar label=x ", "Parsing error in def string: Bar not found [nobar           ...]"},
+        {" settings colour='1 2 3' ",
+         "Parsing error in def string: Unknown attribute [colour          ...]"},
+        {" settings/nothing label=x ",
+         "Parsing error in def string: Variable not found [nothing         ...]"},
+        {" GLOBAL/x label=x ",
+         "Parsing error in def string: Variable not found [x               ...]"},
+        {" settings label= ", "Value required [label           ...]"},
+        {" settings label=", "Value required [label           ...]"},
+        {" GLOBAL fontsize=7 ", "Bad value [fontsize        ...]"},
+        {" settings visible=maybe ", "Bad value [visible         ...]"},
+        {" settings alpha=300 ", "Bad value [alpha           ...]"},
+        {" settings size='10' ", "Bad value [size            ...]"},
+        {" settings color='1 2 300' ", "Bad value [color           ...]"},
+        {" settings position='-5 10' ", "Bad value [position        ...]"},
+        {" GLOBAL iconpos=middle ", "Bad value [iconpos         ...]"},
+        {" GLOBAL colorscheme=2 ", "Bad value [colorscheme     ...]"},
+        {" settings label='open ",
+         "Parsing error in def string: can't read attribute value [label           ...]"},
+        {" label=x ", "Parsing error in def string: Bar not found [label           ...]"},
+        {" settings/settings.opacity min=x ", "Bad value [min             ...]"},
+        {" settings/settings.opacity true=on ",
+         "Parsing error in def string: wrong attribute value [true            ...]"},
+        {" settings fontscaling=2 ",
+         "Parsing error in def string: Unknown attribute [fontscaling     ...]"},
+        {" GLOBAL overlap=1 GLOBAL fontscaling=2 ",
+         "Parsing error in def string: Unknown attribute [fontscaling     ...]"},
+        {" a_bar_with_a_long_name x=1 ",
+         "Parsing error in def string: Bar not found [a_bar_with_a_lon...]"},
+        // The line is named only when the text has several.
+        {"settings alpha=1\n settings fontsize=9 ", "Bad value line 2 [fontsize        ...]"},
+        {"\n\nnobar x=1",
+         "Parsing error in def string: Bar not found line 3 [nobar           ...]"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TwDefine(c.text), 0) << c.text;

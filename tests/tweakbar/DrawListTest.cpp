@@ -4,6 +4,7 @@
 #include "Bar.h"
 #include "Engine.h"
 #include "EngineFixture.h"
+#include "ListInspection.h"
 #include "ReferenceScene.h"
 #include "TwFrameStats.h"
 
@@ -54,14 +55,16 @@ TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
     int value = 1;
     float hidden = 0;
     ASSERT_EQ(TwAddVarRW(bar, "v", TW_TYPE_INT32, &value, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, nullptr), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, " precision=2 "), 1);
     frame();
     const std::uint64_t version = list().version;
-    value = 2;
-    now += 1;  // refresh is 2 s: not due yet
+    value = 20;  // one more glyph: the headless font draws every character alike
+    now += 1;    // refresh is 2 s: not due yet
     EXPECT_EQ(frame().rebuilt, 0u);
     now += 1;
-    EXPECT_EQ(frame().rebuilt, 1u);
+    const TwFrameStats changed = frame();
+    EXPECT_EQ(changed.rebuilt, 1u);
+    EXPECT_EQ(changed.segmentsPainted, 1u) << "the bar alone, not the help icon";
     EXPECT_EQ(list().version, version + 1);
     // A change too small to show (below the precision) does not rebuild.
     hidden = 0.001f;
@@ -82,17 +85,20 @@ TEST_F(DrawList, EveryQuadStaysInsideItsBar) {
     ASSERT_EQ(TwDefine(" TW_HELP visible=false "), 1);
     frame();
     const tw::Rect& f = bar->layout.frame;
-    ASSERT_FALSE(list().vertices.empty());
-    for (const auto& v : list().vertices) {
-        // The 3 px shadow falls outside on the right and the bottom.
-        EXPECT_GE(v.x, float(f.x));
-        EXPECT_GE(v.y, float(f.y));
-        EXPECT_LE(v.x, float(f.right() + 3));
-        EXPECT_LE(v.y, float(f.bottom() + 3));
-    }
     EXPECT_EQ(list().indices.size() % 3, 0u);
     for (auto index : list().indices)
-        EXPECT_LT(index, list().vertices.size());
+        ASSERT_LT(index, list().vertices.size());
+    const auto drawn = drawnTriangles(list());
+    ASSERT_FALSE(drawn.empty());
+    for (const auto& triangle : drawn) {
+        for (const auto& v : triangle) {
+            // The 3 px shadow falls outside on the right and the bottom.
+            EXPECT_GE(v.x, float(f.x));
+            EXPECT_GE(v.y, float(f.y));
+            EXPECT_LE(v.x, float(f.right() + 3));
+            EXPECT_LE(v.y, float(f.bottom() + 3));
+        }
+    }
 }
 
 TEST_F(DrawList, HiddenBarsAddNothingAndAnEmptyAreaDrawsNothing) {
@@ -118,6 +124,51 @@ TEST_F(DrawList, HiddenBarsAddNothingAndAnEmptyAreaDrawsNothing) {
     EXPECT_EQ(frame().vertices, 0u);
     ASSERT_EQ(TwWindowSize(640, 480), 1);
     EXPECT_EQ(frame().vertices, shown);
+}
+
+// A bar lower in the stack keeps its body where a bar above covers it, but not the rows there.
+TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
+    TwBar* low = TwNewBar("low");
+    TwBar* high = TwNewBar("high");
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i)
+        TwAddVarRW(low, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
+    ASSERT_EQ(TwDefine(" low position='100 100' size='300 200' color='10 20 30' alpha=200 "
+                       " high position='250 150' size='300 300' TW_HELP visible=false "),
+              1);
+    frame();
+    const tw::Rect lowFrame = low->layout.frame;
+    const tw::Rect highFrame = high->layout.frame;
+    const tw::Rect firstRow = low->layout.rows[0].rect, lastRow = low->layout.rows[3].rect;
+    ASSERT_LT(firstRow.bottom(), highFrame.y) << "the first row is clear of the higher bar";
+    ASSERT_GT(lastRow.y, highFrame.y);
+    // Text is drawn from the glyph box of the headless atlas; the body with the white texel.
+    const auto glyphsIn = [&](const tw::Rect& area) {
+        int count = 0;
+        for (const auto& v : list().vertices) {
+            const bool glyph = v.u >= 8.0f / 32 && v.u <= 16.0f / 32;
+            if (glyph && area.contains(int(v.x), int(v.y)) && v.x < float(highFrame.x)) ++count;
+        }
+        return count;
+    };
+    const auto bodyDrawn = [&] {
+        for (const auto& v : list().vertices) {
+            if (v.color == tw::packColor(10, 20, 30, 200) && v.x == float(lowFrame.x)) return true;
+        }
+        return false;
+    };
+    EXPECT_GT(glyphsIn(firstRow), 0);
+    EXPECT_EQ(glyphsIn(lastRow), 0) << "the part left of the higher bar is not drawn either";
+    EXPECT_TRUE(bodyDrawn());
+
+    ASSERT_EQ(TwDefine(" GLOBAL overlap=true "), 1);
+    frame();
+    EXPECT_GT(glyphsIn(lastRow), 0);
+    EXPECT_TRUE(bodyDrawn());
+    // An iconified bar covers nothing.
+    ASSERT_EQ(TwDefine(" GLOBAL overlap=false  high iconified=true "), 1);
+    frame();
+    EXPECT_GT(glyphsIn(lastRow), 0);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Geometry of bars with the headless font (advance 6/8/9, line height 12/15/17 for font sizes
 // 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
+#include <cstring>
+
 #include "Bar.h"
 #include "EngineFixture.h"
 #include "Layout.h"
@@ -77,8 +79,12 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     EXPECT_EQ(open.rows[6].kind, tw::RowKind::Channel);
     EXPECT_EQ(open.rows[8].channel, 2);
 
+    // A 32-bit colour lists its alpha only when asked to.
     ASSERT_EQ(TwDefine(" bar/c32 opened=true "), 1);
+    EXPECT_EQ(drawn(bar).rows.size(), 12u);
+    ASSERT_EQ(TwDefine(" bar/c32 coloralpha=true "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 13u);
+    EXPECT_EQ(drawn(bar).rows[8].channel, 3);
     ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 12u);
     ASSERT_EQ(TwDefine(" bar/Outer opened=false bar/c32 visible=false bar/c3 opened=false "), 1);
@@ -115,12 +121,20 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     int small = 1;
     TwAddVarRW(bar, "t", TW_TYPE_CSSTRING(sizeof longText), longText, nullptr);
     TwAddVarRW(bar, "i", TW_TYPE_INT32, &small, nullptr);
+    ASSERT_EQ(TwDraw(), 1);  // reads the values
     ASSERT_EQ(TwDefine(" bar valueswidth=fit size='400 200' "), 1);
-    TwDraw();  // reads the values
+    // Until a draw has fitted it, the column reports that it is waiting.
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), -5555);
+    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "-5555");
     const tw::BarLayout& layout = drawn(bar);
-    EXPECT_EQ(layout.valueWidth, 24 * 8 + 2 * tw::kValuePadding + 15);
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), layout.valueWidth);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "fit");
+    const int fitted = 24 * 8 + 2 * tw::kValuePadding + 15;
+    EXPECT_EQ(layout.valueWidth, fitted);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), fitted);
+    EXPECT_EQ(text(bar, nullptr, "valueswidth"), std::to_string(fitted));
+    // Fitting happens once: a longer value later keeps the width.
+    std::strcpy(longText, "a rather longer text value than before");
+    ASSERT_EQ(TwRefreshBar(bar), 1);
+    EXPECT_EQ(drawn(bar).valueWidth, fitted);
 }
 
 TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
@@ -170,6 +184,11 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     TwDraw();
     EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
     EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size - 4, 3, size, size}));
+    // A margin is held to a third of the area, and reads back as it was set.
+    ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
+    ASSERT_EQ(TwDraw(), 1);
+    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 800 / 3 - size, 600 / 3, size, size}));
+    EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
 }
 
 TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {
@@ -188,6 +207,42 @@ TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {
     // The lines follow what they come from.
     ASSERT_EQ(TwDefine(" tools label=Toolbox "), 1);
     EXPECT_EQ(drawn(help).rows.at(1).control->shownLabel(), "Toolbox");
+}
+
+// The scale is taken before TwInit, through a define only, and stays for the whole run.
+TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
+    ASSERT_EQ(TwTerminate(), 1);
+    struct Restore {
+        ~Restore() {
+            TwTerminate();
+            TwDefine(" GLOBAL fontscaling=1 ");
+            TwInit(TW_DIRECT3D11, nullptr);
+        }
+    } restore;
+    EXPECT_EQ(TwDefine(" GLOBAL fontscaling=0 "), 0);
+    EXPECT_EQ(lastError(), "Bad value [fontscaling     ...]");
+    EXPECT_EQ(TwDefine(" GLOBAL fontsize=3 "), 0);
+    EXPECT_EQ(lastError(), "Not initialized");
+    for (const char* def : {" bar label=x ", " GLOBAL/x label=x "}) {
+        EXPECT_EQ(TwDefine(def), 0);
+        EXPECT_EQ(lastError(), "Not initialized");
+    }
+    ASSERT_EQ(TwDefine(" GLOBAL fontscaling=2 "), 1);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+
+    TwBar* bar = TwNewBar("bar");
+    int v = 0;
+    TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, nullptr);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 140);
+    const int tiny[] = {10, 10};
+    ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
+    const tw::BarLayout& layout = drawn(bar);
+    EXPECT_EQ(layout.rows[0].rect.h, 30);
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{224, 140}));
+    // Once the engine runs, the scale is no parameter any more.
+    EXPECT_EQ(TwDefine(" GLOBAL fontscaling=1 "), 0);
+    EXPECT_EQ(lastError(), "Parsing error in def string: Unknown attribute [fontscaling     ...]");
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 140);
 }
 
 }  // namespace

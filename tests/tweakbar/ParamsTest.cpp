@@ -1,7 +1,10 @@
-// TwSetParam/TwGetParam for bars, controls and GLOBAL, in all four value types.
+// TwSetParam/TwGetParam for bars, rows and GLOBAL, in all four value types, with the defaults
+// a caller finds and the error texts a caller reads.
 #include <cmath>
 #include <cstring>
+#include <functional>
 
+#include "Engine.h"
 #include "EngineFixture.h"
 
 namespace {
@@ -15,11 +18,21 @@ class Params : public EngineTest {
         ASSERT_EQ(TwAddVarRW(bar, "flag", TW_TYPE_BOOLCPP, &flag, nullptr), 1);
         ASSERT_EQ(TwAddVarRW(bar, "i", TW_TYPE_INT32, &i, nullptr), 1);
         ASSERT_EQ(TwAddButton(bar, "go", nullptr, nullptr, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &c, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "q", TW_TYPE_QUAT4F, q, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof s), s, nullptr), 1);
+    }
+    static std::string error(const std::function<int()>& call) {
+        EXPECT_EQ(call(), 0);
+        return lastError();
     }
     TwBar* bar = nullptr;
     float f = 0;
     bool flag = false;
     int i = 0;
+    unsigned int c = 0;
+    float q[4] = {0, 0, 0, 1};
+    char s[6] = "";
 };
 
 // One parameter, set from text and read back as text; when it holds numbers, also written as
@@ -36,79 +49,96 @@ const ParamCase kParams[] = {
     {nullptr, "label", "My Bar", "My Bar", {}},
     {nullptr, "help", "Some help", "Some help", {}},
     {nullptr, "color", "1 2 3", "1 2 3", {10, 20, 30}},
+    {nullptr, "color", "200 4 5 6", "4 5 6", {}},
     {nullptr, "alpha", "128", "128", {200}},
     {nullptr, "text", "DARK", "dark", {}},
     {nullptr, "position", " 7  8 ", "7 8", {5, 6}},
     {nullptr, "size", "250 260", "250 260", {300, 400}},
-    {nullptr, "valueswidth", "fit", "fit", {90}},
+    {nullptr, "valueswidth", "90", "90", {95}},
     {nullptr, "refresh", "0.5", "0.5", {3}},
-    {nullptr, "visible", "false", "false", {0}},
-    {nullptr, "iconified", "1", "true", {1}},
-    {nullptr, "iconifiable", "0", "false", {0}},
-    {nullptr, "movable", "true", "true", {0}},
-    {nullptr, "resizable", "false", "false", {0}},
+    {nullptr, "visible", "false", "0", {0}},
+    {nullptr, "iconified", "1", "1", {1}},
+    {nullptr, "iconifiable", "0", "0", {0}},
+    {nullptr, "movable", "true", "1", {0}},
+    {nullptr, "resizable", "false", "0", {0}},
+    {nullptr, "contained", "true", "1", {1}},
+    {nullptr, "buttonalign", "Center", "center", {}},
+    {nullptr, "alwaystop", "1", "1", {1}},
+    {nullptr, "alwaysbottom", "0", "0", {1}},
     {nullptr, "fontsize", "3", "3", {1}},
-    {nullptr, "contained", "true", "true", {1}},
-    {nullptr, "alwaystop", "1", "true", {1}},
-    {nullptr, "alwaysbottom", "0", "false", {1}},
     {"GLOBAL", "help", "Global help", "Global help", {}},
     {"GLOBAL", "iconpos", "tr", "topright", {}},
-    {"GLOBAL", "iconpos", "BottomRight", "bottomright", {}},
-    {"GLOBAL", "iconalign", "horizontal", "horizontal", {}},
+    {"GLOBAL", "iconpos", "LB", "bottomleft", {}},
+    {"GLOBAL", "iconpos", "rightbottom", "bottomright", {}},
+    {"GLOBAL", "iconpos", "lt", "topleft", {}},
+    {"GLOBAL", "iconalign", "horiz", "horizontal", {}},
+    {"GLOBAL", "iconalign", "vert", "vertical", {}},
     {"GLOBAL", "iconmargin", "4 6", "4 6", {3, 5}},
+    {"GLOBAL", "fontstyle", "fixedru", "default", {}},
     {"GLOBAL", "fontstyle", "fixed", "fixed", {}},
-    {"GLOBAL", "buttonalign", "right", "right", {}},
+    {"GLOBAL", "fontresizable", "0", "0", {1}},
+    {"GLOBAL", "colorscheme", "0", "0", {1}},
+    {"GLOBAL", "buttonalign", "left", "left", {}},
     {"GLOBAL", "fontsize", "1", "1", {3}},
-    {"GLOBAL", "contained", "1", "true", {0}},
+    {"GLOBAL", "contained", "1", "1", {0}},
+    {"GLOBAL", "overlap", "true", "1", {0}},
     {"f", "label", "Speed", "Speed", {}},
     {"f", "help", "How fast", "How fast", {}},
     {"f", "min", "-2.5", "-2.5", {-2}},
     {"f", "max", "10", "10", {9}},
     {"f", "step", "0.25", "0.25", {2}},
     {"f", "precision", "3", "3", {4}},
-    {"f", "keyincr", "UP", "UP", {}},
-    {"f", "keydecr", "CTRL+DOWN", "CTRL+DOWN", {}},
     {"f", "group", "Motion", "Motion", {}},
-    {"f", "readonly", "true", "true", {1}},
+    {"f", "readonly", "true", "1", {1}},
+    {"f", "value", "2.5", "2.5", {3}},
     {"flag", "true", "On", "On", {}},
     {"flag", "false", "Off", "Off", {}},
-    {"flag", "key", "SPACE", "SPACE", {}},
-    {"flag", "visible", "0", "false", {0}},
-    {"go", "key", "CTRL+ALT+x", "CTRL+ALT+x", {}},
-    {"i", "hexa", "1", "true", {1}},
-    {"i", "enum", "1 {One}, 4 {Four}", "1 {One}, 4 {Four}", {}},
-    {"i", "enum", "Zero, One", "0 {Zero}, 1 {One}", {}},
+    {"flag", "visible", "0", "0", {0}},
+    {"flag", "value", "true", "1", {0}},
+    {"i", "hexa", "1", "1", {1}},
+    {"i", "enum", "1 {One}, 4 <Fo}ur>", "1 {One},4 <Fo}ur>", {}},
+    {"i", "enum", "Zero, One", "0 {Zero},1 {One}", {}},
+    {"i", "value", "-7", "-7", {12}},
+    {"go", "group", "", "", {}},
+    {"c", "coloralpha", "1", "1", {0}},
+    {"c", "colormode", "HLS", "hls", {}},
+    {"c", "opened", "1", "1", {0}},
+    {"q", "arrow", "1 0 0", "1 0 0", {0, 1, 0}},
+    {"q", "arrow", "off", "0 0 0", {}},
+    {"q", "arrowcolor", "1 2 3", "1 2 3", {4, 5, 6}},
+    {"q", "showval", "on", "1", {0}},
+    {"s", "value", "hello", "hello", {}},
 };
 
 TEST_F(Params, EveryParameterRoundTripsAsTextAndAsNumbers) {
-    for (const ParamCase& c : kParams) {
-        const bool global = c.var && std::strcmp(c.var, "GLOBAL") == 0;
+    for (const ParamCase& p : kParams) {
+        const bool global = p.var && std::strcmp(p.var, "GLOBAL") == 0;
         TwBar* target = global ? nullptr : bar;
-        const char* var = global ? nullptr : c.var;
-        SCOPED_TRACE(std::string(c.var ? c.var : "bar") + " " + c.name);
-        ASSERT_EQ(TwSetParam(target, var, c.name, TW_PARAM_CSTRING, 1, c.in), 1) << lastError();
-        EXPECT_EQ(text(target, var, c.name), c.out);
-        if (c.numbers.empty()) continue;
+        const char* var = global ? nullptr : p.var;
+        SCOPED_TRACE(std::string(p.var ? p.var : "bar") + " " + p.name + "=" + p.in);
+        ASSERT_EQ(TwSetParam(target, var, p.name, TW_PARAM_CSTRING, 1, p.in), 1) << lastError();
+        EXPECT_EQ(text(target, var, p.name), p.out);
+        if (p.numbers.empty()) continue;
 
-        const unsigned n = unsigned(c.numbers.size());
+        const unsigned n = unsigned(p.numbers.size());
         int asInt[3];
         float asFloat[3];
         double asDouble[3];
         for (unsigned k = 0; k < n; ++k) {
-            asInt[k] = int(c.numbers[k]);
-            asFloat[k] = float(c.numbers[k]);
-            asDouble[k] = c.numbers[k];
+            asInt[k] = int(p.numbers[k]);
+            asFloat[k] = float(p.numbers[k]);
+            asDouble[k] = p.numbers[k];
         }
         const std::pair<TwParamValueType, const void*> writes[] = {
             {TW_PARAM_INT32, asInt}, {TW_PARAM_FLOAT, asFloat}, {TW_PARAM_DOUBLE, asDouble}};
         for (const auto& [type, values] : writes) {
-            ASSERT_EQ(TwSetParam(target, var, c.name, type, n, values), 1) << lastError();
+            ASSERT_EQ(TwSetParam(target, var, p.name, type, n, values), 1) << lastError();
             int gotInt[3] = {};
             float gotFloat[3] = {};
             double gotDouble[3] = {};
-            EXPECT_EQ(TwGetParam(target, var, c.name, TW_PARAM_INT32, 3, gotInt), int(n));
-            EXPECT_EQ(TwGetParam(target, var, c.name, TW_PARAM_FLOAT, 3, gotFloat), int(n));
-            EXPECT_EQ(TwGetParam(target, var, c.name, TW_PARAM_DOUBLE, 3, gotDouble), int(n));
+            EXPECT_EQ(TwGetParam(target, var, p.name, TW_PARAM_INT32, 3, gotInt), int(n));
+            EXPECT_EQ(TwGetParam(target, var, p.name, TW_PARAM_FLOAT, 3, gotFloat), int(n));
+            EXPECT_EQ(TwGetParam(target, var, p.name, TW_PARAM_DOUBLE, 3, gotDouble), int(n));
             for (unsigned k = 0; k < n; ++k) {
                 EXPECT_EQ(gotInt[k], asInt[k]);
                 EXPECT_EQ(gotFloat[k], asFloat[k]);
@@ -118,51 +148,51 @@ TEST_F(Params, EveryParameterRoundTripsAsTextAndAsNumbers) {
     }
 }
 
-TEST_F(Params, BadValuesUnknownNamesAndWrongTypesFail) {
+TEST_F(Params, ValuesOutsideTheirFormAreRefusedAndNumbersAreWrittenAsText) {
     const int tiny[] = {10, 10}, large[] = {5000, 5000}, negative[] = {-1, 100}, zero[] = {0, 0},
-              huge[] = {1000000, 1000000}, far[] = {3000, 3000};
+              huge[] = {1000000, 1000000}, far[] = {3000, 3000}, three[] = {1, 2, 3};
     EXPECT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
     EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{10, 10}));  // raised when drawn
     EXPECT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, large), 1);
     for (const int* bad : {negative, zero, huge}) {
         EXPECT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, bad), 0);
-        EXPECT_EQ(lastError(), "Bad value");
+        EXPECT_EQ(lastError(), "Unable to set param 'bar size'  : Bad value");
     }
+    // Values are as many as the parameter has: one, or three, for a size are no size.
     EXPECT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 1, tiny), 0);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 3, three), 0);
     EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{5000, 5000}));
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_INT32, 2, negative), 0);
-    EXPECT_EQ(lastError(), "Bad value");
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_INT32, 2, huge), 0);
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_INT32, 2, far), 1);
     const float notANumber[] = {std::nanf(""), 1};
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_FLOAT, 2, notANumber), 0);
     EXPECT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_FLOAT, 1, notANumber), 0);
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{3000, 3000}));
+    const int badColor[] = {1, 2, 256}, badAlpha[] = {300, 1, 2, 3};
+    EXPECT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, badColor), 0);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 4, badAlpha), 0);
     // Integer parameters round fractions to the nearest.
     const double alpha = 127.6;
     ASSERT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_DOUBLE, 1, &alpha), 1);
     EXPECT_EQ(intParam(bar, nullptr, "ALPHA"), 128);
+    // Four colour values put the alpha first; three keep it.
+    const int argb[] = {90, 1, 2, 3}, rgb[] = {4, 5, 6};
+    ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 4, argb), 1);
+    EXPECT_EQ(ints(bar, nullptr, "color"), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, rgb), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "alpha"), 90);
 
-    int value = 0;
-    for (const char* name : {"label", "help", "text"}) {
-        EXPECT_EQ(TwGetParam(bar, nullptr, name, TW_PARAM_INT32, 1, &value), 0) << name;
-        EXPECT_EQ(lastError(), "Incompatible type") << name;
-        EXPECT_EQ(TwSetParam(bar, nullptr, name, TW_PARAM_INT32, 1, &value), 0) << name;
-        EXPECT_EQ(lastError(), "Incompatible type") << name;
-    }
-    for (const char* name : {"iconpos", "fontstyle", "buttonalign", "iconalign"}) {
-        EXPECT_EQ(TwGetParam(nullptr, nullptr, name, TW_PARAM_INT32, 1, &value), 0) << name;
-        EXPECT_EQ(lastError(), "Incompatible type") << name;
-    }
-    EXPECT_EQ(TwGetParam(bar, nullptr, "nonsense", TW_PARAM_INT32, 1, &value), 0);
-    EXPECT_EQ(lastError(), "Unknown param");
-    EXPECT_EQ(TwSetParam(bar, nullptr, "nonsense", TW_PARAM_INT32, 1, &value), 0);
-    EXPECT_EQ(lastError(), "Unknown param");
-    EXPECT_EQ(TwGetParam(bar, nullptr, nullptr, TW_PARAM_INT32, 1, &value), 0);
-    EXPECT_EQ(TwGetParam(nullptr, "x", "fontsize", TW_PARAM_INT32, 1, &value), 0);
-    EXPECT_EQ(lastError(), "Variable not found");
+    // Numbers handed to a text parameter become its text.
+    const int number = 42;
+    ASSERT_EQ(TwSetParam(bar, nullptr, "label", TW_PARAM_INT32, 1, &number), 1);
+    EXPECT_EQ(text(bar, nullptr, "label"), "42");
+    // Numbers read as text are written like %g.
+    EXPECT_EQ(text(bar, "i", "min"), "-2.14748e+09");
+    EXPECT_EQ(text(nullptr, nullptr, "iconmargin"), "8 8");
 
     // Fewer values than a parameter has, and text cut to the buffer.
+    int value = 0;
     EXPECT_EQ(TwGetParam(bar, nullptr, "position", TW_PARAM_INT32, 1, &value), 1);
     EXPECT_EQ(value, 3000);
     EXPECT_EQ(TwGetParam(bar, nullptr, "position", TW_PARAM_INT32, 0, &value), 0);
@@ -170,58 +200,262 @@ TEST_F(Params, BadValuesUnknownNamesAndWrongTypesFail) {
     ASSERT_EQ(TwSetParam(bar, nullptr, "label", TW_PARAM_CSTRING, 1, "Long label"), 1);
     EXPECT_EQ(TwGetParam(bar, nullptr, "label", TW_PARAM_CSTRING, sizeof shortText, shortText), 1);
     EXPECT_STREQ(shortText, "Long");
+
+    // The legacy words take no value, whatever count comes with them.
+    EXPECT_EQ(TwSetParam(bar, nullptr, "hide", TW_PARAM_INT32, 0, nullptr), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "visible"), 0);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "show", TW_PARAM_CSTRING, 1, "anything"), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "visible"), 1);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "iconify", TW_PARAM_CSTRING, 0, nullptr), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
 }
 
-TEST_F(Params, GlobalFontSizeReachesEveryBarAndTheValuesColumnFollowsIt) {
+TEST_F(Params, ErrorTextsNameTheTargetAndTheReason) {
+    TwBar* help = TwGetBarByName("TW_HELP");
+    int n = 0;
+    char buffer[32];
+    const auto getInt = [&](TwBar* b, const char* var, const char* name) {
+        return [=, &n] { return TwGetParam(b, var, name, TW_PARAM_INT32, 1, &n); };
+    };
+    const auto setText = [&](TwBar* b, const char* var, const char* name, const char* value) {
+        return [=] { return TwSetParam(b, var, name, TW_PARAM_CSTRING, 1, value); };
+    };
+    const auto getText = [&](TwBar* b, const char* var, const char* name) {
+        return [=, &buffer] {
+            return TwGetParam(b, var, name, TW_PARAM_CSTRING, sizeof buffer, buffer);
+        };
+    };
+    const struct {
+        std::function<int()> call;
+        const char* error;
+    } cases[] = {
+        {getInt(bar, "nothing", "label"), "Unknown var 'bar/nothing'"},
+        {setText(nullptr, "x", "label", "a"), "Unknown var 'GLOBAL/x'"},
+        {getInt(bar, nullptr, "nonsense"), "Unknown param 'bar nonsense'"},
+        {setText(bar, "f", "nonsense", "1"), "Unknown param 'bar/f nonsense'"},
+        {getInt(nullptr, nullptr, "fontscaling"), "Unknown param 'GLOBAL fontscaling'"},
+        {getInt(nullptr, nullptr, "alwaystop"), "Unknown param 'GLOBAL alwaystop'"},
+        {getInt(bar, nullptr, "overlap"), "Unknown param 'bar overlap'"},
+        {getInt(help, nullptr, "label"),
+         "Unable to get param 'TW_HELP label'  : Incompatible type"},
+        {getInt(nullptr, nullptr, "iconpos"),
+         "Unable to get param 'GLOBAL iconpos'  : Incompatible type"},
+        {setText(bar, nullptr, "alpha", "300"), "Unable to set param 'bar alpha'  : Bad value"},
+        {setText(bar, nullptr, "label", ""), "Unable to set param 'bar label'  : Value required"},
+        {[] {
+             return TwSetParam(TwGetBarByName("bar"), nullptr, "label", TW_PARAM_CSTRING, 2, "x");
+         },
+         "Unable to set param 'bar label'  : Value count for TW_PARAM_CSTRING must be 1"},
+        {setText(bar, "f", "group", "i"),
+         "Unable to set param 'bar/f group'  : Value is not a group"},
+        {setText(bar, "s", "min", "1"), "Unable to set param 'bar/s min'  : Unknown type"},
+        {getInt(bar, "s", "min"), "Unable to get param 'bar/s min'  : Invalid parameter"},
+        {getInt(bar, "i", "precision"),
+         "Unable to get param 'bar/i precision'  : Invalid parameter"},
+        {getText(bar, "q", "axisx"), "Unable to get param 'bar/q axisx'  : Has no value"},
+        {getText(bar, "f", "typeid"), "Unable to get param 'bar/f typeid'  : Unknown parameter"},
+        {getText(bar, nullptr, "hide"), "Unable to get param 'bar hide'  : Unknown parameter"},
+        {setText(bar, "c", "coloralpha", "maybe"),
+         "Unable to set param 'bar/c coloralpha'  : Bad value"},
+        // Where a parameter does not apply, it gives no reason.
+        {setText(bar, "f", "hexa", "1"), "Unable to set param 'bar/f hexa' "},
+        {setText(bar, "go", "true", "Yes"), "Unable to set param 'bar/go true' "},
+        {setText(bar, "go", "value", "1"), "Unable to set param 'bar/go value' "},
+        {setText(bar, "c", "value", "1"), "Unable to set param 'bar/c value' "},
+    };
+    for (const auto& expected : cases) {
+        EXPECT_EQ(error(expected.call), expected.error);
+    }
+}
+
+TEST_F(Params, NewBarsGetTheirPlaceAndLookFromACounter) {
+    TwBar* second = TwNewBar("second");
+    TwBar* third = TwNewBar("third");
+    EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{16, 16}));
+    EXPECT_EQ(ints(second, nullptr, "position"), (std::vector<int>{40, 40}));
+    EXPECT_EQ(ints(third, nullptr, "position"), (std::vector<int>{64, 64}));
+    EXPECT_EQ(ints(bar, nullptr, "color"), (std::vector<int>{17, 109, 143}));
+    EXPECT_EQ(ints(second, nullptr, "color"), (std::vector<int>{17, 143, 129}));
+    EXPECT_EQ(ints(third, nullptr, "color"), (std::vector<int>{17, 143, 82}));
+    EXPECT_EQ(text(bar, nullptr, "buttonalign"), "right");
+    const struct {
+        const char* name;
+        std::vector<int> values;
+    } defaults[] = {
+        {"alpha", {64}},      {"size", {200, 320}},   {"valueswidth", {70}}, {"refresh", {2}},
+        {"visible", {1}},     {"iconified", {0}},     {"movable", {1}},      {"resizable", {1}},
+        {"iconifiable", {1}}, {"contained", {0}},     {"alwaystop", {0}},    {"alwaysbottom", {0}},
+        {"fontsize", {2}},    {"fontresizable", {1}}, {"colorscheme", {1}},  {"iconmargin", {8, 8}},
+    };
+    for (const auto& expected : defaults) {
+        EXPECT_EQ(ints(third, nullptr, expected.name), expected.values) << expected.name;
+    }
+    EXPECT_EQ(text(third, nullptr, "text"), "light");
+    EXPECT_EQ(intParam(nullptr, nullptr, "overlap"), 0);
+
+    // Deleting a bar does not give its colour back; the old scheme is lighter, near opaque and
+    // written dark.
+    ASSERT_EQ(TwDeleteBar(third), 1);
+    ASSERT_EQ(TwDefine(" GLOBAL colorscheme=0 "), 1);
+    TwBar* old = TwNewBar("old");
+    EXPECT_EQ(ints(old, nullptr, "color"), (std::vector<int>{121, 239, 138}));
+    EXPECT_EQ(intParam(old, nullptr, "alpha"), 240);
+    EXPECT_EQ(text(old, nullptr, "text"), "dark");
+    EXPECT_EQ(ints(bar, nullptr, "color"), (std::vector<int>{17, 109, 143})) << "not repainted";
+}
+
+TEST_F(Params, EngineWideSettingsReachEveryBarWhereverTheyAreSet) {
     const int three = 3;
     ASSERT_EQ(TwSetParam(nullptr, nullptr, "fontsize", TW_PARAM_INT32, 1, &three), 1);
     TwBar* after = TwNewBar("after");
     EXPECT_EQ(intParam(bar, nullptr, "fontsize"), 3);
     EXPECT_EQ(intParam(after, nullptr, "fontsize"), 3);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 80);
-    ASSERT_EQ(TwDefine(" GLOBAL fontsize=1 "), 1);
+    // Named on a bar, the font settings still act on the whole engine.
+    ASSERT_EQ(TwDefine(" bar fontsize=1 fontstyle=fixed iconpos=tr "), 1);
+    EXPECT_EQ(intParam(after, nullptr, "fontsize"), 1);
     EXPECT_EQ(intParam(after, nullptr, "valueswidth"), 50);
+    EXPECT_EQ(text(nullptr, nullptr, "fontstyle"), "fixed");
+    EXPECT_EQ(text(nullptr, nullptr, "iconpos"), "topright");
+    // A fixed font has one size; going back to the default one makes it resizable again.
+    EXPECT_EQ(intParam(nullptr, nullptr, "fontresizable"), 0);
+    ASSERT_EQ(TwDefine(" GLOBAL fontstyle=default "), 1);
+    EXPECT_EQ(intParam(nullptr, nullptr, "fontresizable"), 1);
     ASSERT_EQ(TwDefine(" after valueswidth=60 GLOBAL fontsize=2 "), 1);
     EXPECT_EQ(intParam(after, nullptr, "valueswidth"), 60);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 70);
-    // A bar's own font size leaves the others alone.
-    ASSERT_EQ(TwDefine(" bar fontsize=3 "), 1);
-    EXPECT_EQ(intParam(after, nullptr, "fontsize"), 2);
+
+    // Containment and button placement: GLOBAL sets every bar, a bar only itself.
+    ASSERT_EQ(TwDefine(" GLOBAL contained=true buttonalign=left "), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "contained"), 1);
+    EXPECT_EQ(text(after, nullptr, "buttonalign"), "left");
+    ASSERT_EQ(TwDefine(" bar contained=false buttonalign=center "), 1);
+    EXPECT_EQ(intParam(after, nullptr, "contained"), 1);
+    EXPECT_EQ(text(after, nullptr, "buttonalign"), "left");
+    EXPECT_EQ(text(TwNewBar("third"), nullptr, "buttonalign"), "left");
 }
 
-TEST_F(Params, NumberDefaultsLimitsAndWhereControlParametersApply) {
-    unsigned char byte = 0;
-    short s = 0;
-    double d = 0;
-    char name[8] = "";
-    ASSERT_EQ(TwAddVarRO(bar, "byte", TW_TYPE_UINT8, &byte, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "s", TW_TYPE_INT16, &s, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DOUBLE, &d, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
-    EXPECT_EQ(ints(bar, "byte", "min"), std::vector<int>{0});
-    EXPECT_EQ(ints(bar, "byte", "max"), std::vector<int>{255});
-    EXPECT_EQ(ints(bar, "s", "min"), std::vector<int>{-32768});
-    EXPECT_EQ(ints(bar, "s", "step"), std::vector<int>{1});
-    EXPECT_DOUBLE_EQ(doubleParam(bar, "d", "step"), 0.01);
-    EXPECT_EQ(intParam(bar, "d", "precision"), 2);
-    ASSERT_EQ(TwDefine(" bar/d step=0.005 "), 1);
-    EXPECT_EQ(intParam(bar, "d", "precision"), 3);
-    // Limits beyond the type are held to it; crossed limits and steps of 0 or less are refused.
-    ASSERT_EQ(TwDefine(" bar/byte max=1000 "), 1);
-    EXPECT_EQ(intParam(bar, "byte", "max"), 255);
-    EXPECT_EQ(TwDefine(" bar/byte min=300 "), 0);
-    EXPECT_EQ(TwDefine(" bar/d step=0 "), 0);
-    EXPECT_EQ(TwDefine(" bar/d step=-1 "), 0);
+TEST_F(Params, OneBarAtMostStaysOnTopAndOneAtBottomAndTakingTheMarkMovesIt) {
+    TwBar* other = TwNewBar("other");
+    const auto& stacking = tw::engine().context->stacking;
+    ASSERT_EQ(stacking.back(), other);
+    ASSERT_EQ(TwDefine(" bar alwaystop=true "), 1);
+    EXPECT_EQ(stacking.back(), bar) << "moved at once";
+    ASSERT_EQ(TwDefine(" other alwaystop=true "), 1);
+    EXPECT_EQ(intParam(bar, nullptr, "alwaystop"), 0);
+    EXPECT_EQ(intParam(other, nullptr, "alwaystop"), 1);
+    ASSERT_EQ(TwDefine(" other alwaysbottom=true "), 1);
+    EXPECT_EQ(stacking.front(), other);
+    EXPECT_EQ(intParam(other, nullptr, "alwaystop"), 0) << "the other mark of the same bar goes";
+    EXPECT_EQ(intParam(other, nullptr, "alwaysbottom"), 1);
+    ASSERT_EQ(TwDefine(" bar alwaysbottom=1 "), 1);
+    EXPECT_EQ(intParam(other, nullptr, "alwaysbottom"), 0);
+}
 
-    for (const char* def : {" bar/name min=1 ", " bar/name hexa=1 ", " bar/go readonly=1 ",
-                            " bar/go opened=0 ", " bar/byte precision=2 ", " bar/name enum=A "}) {
-        EXPECT_EQ(TwDefine(def), 0) << def;
-        EXPECT_EQ(lastError(), "Attribute does not apply to this control") << def;
+// The default limits of each number type, as double and as %g text.
+TEST_F(Params, NumberDefaultsFollowTheTypeAndAStepFixesTheDigits) {
+    const struct {
+        TwType type;
+        double min, max;
+        const char* maxText;
+    } types[] = {
+        {TW_TYPE_CHAR, 0, 255, "255"},
+        {TW_TYPE_INT8, -128, 127, "127"},
+        {TW_TYPE_UINT8, 0, 255, "255"},
+        {TW_TYPE_INT16, -32768, 32767, "32767"},
+        {TW_TYPE_UINT16, 0, 65535, "65535"},
+        {TW_TYPE_INT32, -2147483648.0, 2147483647, "2.14748e+09"},
+        {TW_TYPE_UINT32, 0, 4294967295.0, "4.29497e+09"},
+        {TW_TYPE_FLOAT, -3.0e38, 3.0e38, "3e+38"},
+        {TW_TYPE_DOUBLE, -1.0e308, 1.0e308, "1e+308"},
+    };
+    double storage[2] = {};
+    for (const auto& t : types) {
+        const std::string name = "n" + std::to_string(int(t.type));
+        ASSERT_EQ(TwAddVarRW(bar, name.c_str(), t.type, storage, nullptr), 1) << name;
+        EXPECT_EQ(doubleParam(bar, name.c_str(), "min"), t.min) << name;
+        EXPECT_EQ(doubleParam(bar, name.c_str(), "max"), t.max) << name;
+        EXPECT_EQ(text(bar, name.c_str(), "max"), t.maxText) << name;
+        EXPECT_EQ(doubleParam(bar, name.c_str(), "step"), 1) << name;
     }
-    // A variable bound read-only stays so.
-    EXPECT_EQ(TwDefine(" bar/byte readonly=false "), 0);
-    EXPECT_EQ(lastError(), "Variable is bound read-only");
-    EXPECT_EQ(intParam(bar, "byte", "readonly"), 1);
+    EXPECT_EQ(intParam(bar, "f", "precision"), -1);
+    ASSERT_EQ(TwDefine(" bar/f step=0.25 "), 1);
+    EXPECT_EQ(intParam(bar, "f", "precision"), 1);
+    ASSERT_EQ(TwDefine(" bar/f precision=-1 step=0.0001 "), 1);
+    EXPECT_EQ(intParam(bar, "f", "precision"), 4);
+    // A precision the caller chose stays.
+    ASSERT_EQ(TwDefine(" bar/f precision=6 step=2 "), 1);
+    EXPECT_EQ(intParam(bar, "f", "precision"), 6);
+    for (const char* def : {" bar/f precision=13 ", " bar/f precision=-2 ", " bar/f step=0 ",
+                            " bar/f step=-1 ", " bar/i min=3000000000 max=1 "}) {
+        EXPECT_EQ(TwDefine(def), 0) << def;
+    }
+    // A precision on an integer is taken and changes nothing.
+    ASSERT_EQ(TwDefine(" bar/i precision=3 "), 1);
+    i = 1234;
+    ASSERT_EQ(TwDraw(), 1);
+    EXPECT_EQ(tw::engine().context->bars[1]->find("i")->valueText, "1234");
+}
+
+int sets = 0, gets = 0;
+int callbackValue = 0;
+void TW_CALL setCounted(const void* value, void*) {
+    ++sets;
+    callbackValue = *static_cast<const int*>(value);
+}
+void TW_CALL getCounted(void* value, void*) {
+    ++gets;
+    *static_cast<int*>(value) = callbackValue;
+}
+
+TEST_F(Params, ValueWritesTheVariableAtOnceEvenReadOnlyAndPastItsLimits) {
+    sets = gets = 0;
+    callbackValue = 5;
+    ASSERT_EQ(TwAddVarCB(bar, "cb", TW_TYPE_INT32, setCounted, getCounted, nullptr, " max=10 "), 1);
+    EXPECT_EQ(intParam(bar, "cb", "value"), 5);
+    EXPECT_EQ(gets, 1) << "read through the get callback";
+    ASSERT_EQ(TwDefine(" bar/cb value=50 "), 1);
+    EXPECT_EQ(sets, 1);
+    EXPECT_EQ(callbackValue, 50) << "no max clamp";
+
+    int fixed = 3;
+    ASSERT_EQ(TwAddVarRO(bar, "ro", TW_TYPE_INT32, &fixed, nullptr), 1);
+    const int seven = 7;
+    ASSERT_EQ(TwSetParam(bar, "ro", "value", TW_PARAM_INT32, 1, &seven), 1);
+    EXPECT_EQ(fixed, 7);
+    // The type's own range still holds, and a callback variable without a set callback has
+    // nowhere to be written.
+    unsigned char byte = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "byte", TW_TYPE_UINT8, &byte, nullptr), 1);
+    ASSERT_EQ(TwDefine(" bar/byte value=300 "), 1);
+    EXPECT_EQ(byte, 255);
+    ASSERT_EQ(TwAddVarCB(bar, "noset", TW_TYPE_INT32, nullptr, getCounted, nullptr, nullptr), 1);
+    EXPECT_EQ(TwDefine(" bar/noset value=1 "), 0);
+    EXPECT_EQ(TwDefine(" bar/byte value=lots "), 0);
+
+    ASSERT_EQ(TwDefine(" bar/s value='far too long' "), 1);
+    EXPECT_STREQ(s, "far t") << "cut to the buffer";
+    ASSERT_EQ(TwDefine(" bar/f value=-1e9 bar/flag value=1 "), 1);
+    EXPECT_EQ(f, -1e9f);
+    EXPECT_TRUE(flag);
+}
+
+TEST_F(Params, ReadOnlyOnAGroupReachesEveryRowInside) {
+    int rw = 0;
+    const int ro = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "rw", TW_TYPE_INT32, &rw, " group=G "), 1);
+    ASSERT_EQ(TwAddVarRO(bar, "ro", TW_TYPE_INT32, &ro, " group=G "), 1);
+    EXPECT_EQ(intParam(bar, "G", "readonly"), 0);
+    ASSERT_EQ(TwDefine(" bar/G readonly "), 1);
+    EXPECT_EQ(intParam(bar, "rw", "readonly"), 1);
+    EXPECT_EQ(intParam(bar, "G", "readonly"), 1);
+    ASSERT_EQ(TwDefine(" bar/G readonly=false "), 1);
+    EXPECT_EQ(intParam(bar, "rw", "readonly"), 0);
+    EXPECT_EQ(intParam(bar, "ro", "readonly"), 1) << "bound read-only";
+    EXPECT_EQ(intParam(bar, "G", "readonly"), 0);
+    // Buttons take the mark too.
+    ASSERT_EQ(TwDefine(" bar/go readonly=true "), 1);
+    EXPECT_EQ(intParam(bar, "go", "readonly"), 1);
 }
 
 }  // namespace

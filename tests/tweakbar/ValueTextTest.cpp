@@ -40,6 +40,13 @@ TEST(ValueText, NumbersKeepTheirWidthRangeAndPrecision) {
     EXPECT_EQ(shown<std::int32_t>(makeControl(TW_TYPE_INT32), INT32_MIN), "-2147483648");
     Control u32 = makeControl(TW_TYPE_UINT32);
     EXPECT_EQ(shown<std::uint32_t>(u32, 4000000000u), "4000000000");
+    // Hexadecimal shows every digit of the variable's width.
+    u32.hexa = true;
+    EXPECT_EQ(shown<std::uint32_t>(u32, 255u), "0x000000FF");
+    Control u16 = makeControl(TW_TYPE_UINT16);
+    u16.hexa = true;
+    EXPECT_EQ(shown<std::uint16_t>(u16, 10), "0x000A");
+    u32.hexa = false;
     EXPECT_EQ(typed<std::uint32_t>(u32, "0x10"), 16u);
     Control byte = makeControl(TW_TYPE_UINT8);
     EXPECT_EQ(typed<std::uint8_t>(byte, "300"), 255);
@@ -47,20 +54,29 @@ TEST(ValueText, NumbersKeepTheirWidthRangeAndPrecision) {
     Control f = makeControl(TW_TYPE_FLOAT);
     f.max = 1, f.maxSet = true;
     EXPECT_FLOAT_EQ(typed<float>(f, "1e300"), 1.0f);
+    // A character shows with its code; typing takes the first character.
     Control c = makeControl(TW_TYPE_CHAR);
-    EXPECT_EQ(shown<char>(c, 'A'), "A");
+    EXPECT_EQ(shown<char>(c, 'A'), "A (65)");
     EXPECT_EQ(shown<char>(c, '\n'), "10");
     EXPECT_EQ(typed<char>(c, "z"), 'z');
-    EXPECT_EQ(typed<char>(c, "66"), 'B');
+    EXPECT_EQ(typed<char>(c, "66"), '6');
+    c.hexa = true;
+    EXPECT_EQ(shown<char>(c, 'A'), "A (0x41)");
 
+    // Automatic precision writes like %g; a fixed one keeps its digits and never shows -0.
     Control d = makeControl(TW_TYPE_DOUBLE);
-    EXPECT_EQ(shown(d, 3.14159), "3.14");
+    EXPECT_EQ(shown(d, 3.14159), "3.14159");
+    EXPECT_EQ(shown(d, 2.5e-7), "2.5e-07");
+    d.precision = 2;
     EXPECT_EQ(shown(d, -0.001), "0.00") << "never minus zero";
     d.precision = 0;
     EXPECT_EQ(shown(d, 2.5e3), "2500");
-    d.precision = -1;
-    d.step = 0.125, d.stepSet = true;
-    EXPECT_EQ(shown(d, 1.0), "1.000");
+    EXPECT_EQ(tw::precisionOfStep(1), 0);
+    EXPECT_EQ(tw::precisionOfStep(0.25), 1);
+    EXPECT_EQ(tw::precisionOfStep(0.005), 3);
+    EXPECT_EQ(tw::precisionOfStep(0.0999999999), 1) << "within the tolerance";
+    EXPECT_EQ(tw::precisionOfStep(1e-12), 12);
+    EXPECT_EQ(tw::precisionOfStep(1e-13), -1);
     const double quat[4] = {0, 0.5, -1, 1};
     char buffer[64];
     tw::formatValue(makeControl(TW_TYPE_QUAT4D), reinterpret_cast<const unsigned char*>(quat), -1,
@@ -69,8 +85,11 @@ TEST(ValueText, NumbersKeepTheirWidthRangeAndPrecision) {
 }
 
 TEST(ValueText, BoolsEnumsColoursAndStringsShowWhatTheyHold) {
+    // Without labels a bool's text is empty: the row draws a check mark or a dash.
     Control b = makeControl(TW_TYPE_BOOL16);
-    EXPECT_EQ(shown<std::int16_t>(b, 256), "true") << "any bit set";
+    b.trueLabel = "On";
+    EXPECT_EQ(shown<std::int16_t>(b, 256), "On") << "any bit set";
+    EXPECT_EQ(shown<std::int16_t>(b, 0), "");
     b.falseLabel = "Off";
     EXPECT_EQ(shown<std::int16_t>(b, 0), "Off");
 

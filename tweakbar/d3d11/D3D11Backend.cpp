@@ -27,7 +27,8 @@ constexpr int kMaxDrawingSize = D3D11_REQ_TEXTURE2D_U_OR_V_DIMENSION;
 
 class D3D11Backend final : public GraphBackend {
   public:
-    static std::unique_ptr<GraphBackend> create(ID3D11Device* device, std::string& error);
+    static std::unique_ptr<GraphBackend> create(ID3D11Device* device, double fontScaling,
+                                                std::string& error);
     ~D3D11Backend() override;
 
     const FontAtlas& atlas() const override { return atlas_; }
@@ -42,6 +43,9 @@ class D3D11Backend final : public GraphBackend {
     void releaseDeviceObjects();
     bool reserveBuffers(std::size_t vertexCount, std::size_t indexCount);
     bool upload(const DisplayList& list);
+    void uploadPatches(const DisplayList& list);
+    void uploadRanges(ID3D11Buffer* buffer, const void* elements, std::size_t stride,
+                      const ListRange* ranges, std::size_t count);
     D3D11Pipeline pipelineFor(const D3D11BoundTarget& target);
 
     // The game's device and its immediate context, each with a reference of our own.
@@ -73,7 +77,7 @@ class D3D11Backend final : public GraphBackend {
     UINT vertexCapacity_ = kFirstVertexCapacity;
     UINT indexCapacity_ = kFirstIndexCapacity;
 
-    // What the buffers and the projection hold now.
+    // What the buffers and the constant buffer hold now.
     bool holdsList_ = false;
     std::uint64_t heldVersion_ = 0;
     UINT heldIndexCount_ = 0;
@@ -99,13 +103,14 @@ D3D11Backend::~D3D11Backend() {
     releaseCom(device_);
 }
 
-std::unique_ptr<GraphBackend> D3D11Backend::create(ID3D11Device* device, std::string& error) {
+std::unique_ptr<GraphBackend> D3D11Backend::create(ID3D11Device* device, double fontScaling,
+                                                   std::string& error) {
     if (!device) {
         error = "No Direct3D 11 device";
         return nullptr;
     }
     std::unique_ptr<D3D11Backend> backend(new D3D11Backend(device));
-    if (!buildGdiFontAtlas(backend->atlas_, error) ||
+    if (!buildGdiFontAtlas(backend->atlas_, fontScaling, error) ||
         !compileShaders(backend->shaderCode_, error) || !backend->createDeviceObjects(error))
         return nullptr;
     return backend;
@@ -265,26 +270,42 @@ bool D3D11Backend::reserveBuffers(std::size_t vertexCount, std::size_t indexCoun
 bool D3D11Backend::upload(const DisplayList& list) {
     holdsList_ = false;
     heldIndexCount_ = 0;
-    const std::size_t vertexBytes = list.vertices.size() * sizeof(Vertex);
-    const std::size_t indexBytes = list.indices.size() * sizeof(std::uint32_t);
     if (!reserveBuffers(list.vertices.size(), list.indices.size())) return false;
-
-    // The bytes go into the command stream with the draw that follows. Mapping a dynamic buffer
-    // with DISCARD instead made Wine's Direct3D wait for the frames still in flight: 20 to 40 ms
-    // per changed list in the benchmarks (bench/README.md), where this costs microseconds.
-    if (vertexBytes) {
-        const D3D11_BOX box{0, 0, 0, UINT(vertexBytes), 1, 1};
-        context_->UpdateSubresource(vertexBuffer_, 0, &box, list.vertices.data(), 0, 0);
-    }
-    if (indexBytes) {
-        const D3D11_BOX box{0, 0, 0, UINT(indexBytes), 1, 1};
-        context_->UpdateSubresource(indexBuffer_, 0, &box, list.indices.data(), 0, 0);
-    }
-    stats_.bytesUploaded = vertexBytes + indexBytes;
+    const ListRange allVertices{0, std::uint32_t(list.vertices.size())};
+    const ListRange allIndices{0, std::uint32_t(list.indices.size())};
+    uploadRanges(vertexBuffer_, list.vertices.data(), sizeof(Vertex), &allVertices, 1);
+    uploadRanges(indexBuffer_, list.indices.data(), sizeof(std::uint32_t), &allIndices, 1);
+    stats_.bytesUploaded = byteSize(list, Upload::Whole);
     holdsList_ = true;
     heldVersion_ = list.version;
     heldIndexCount_ = static_cast<UINT>(list.indices.size());
     return true;
+}
+
+// The list has kept its size and the buffers hold the version the patches start from.
+void D3D11Backend::uploadPatches(const DisplayList& list) {
+    uploadRanges(vertexBuffer_, list.vertices.data(), sizeof(Vertex), list.vertexPatches.data(),
+                 list.vertexPatches.size());
+    uploadRanges(indexBuffer_, list.indices.data(), sizeof(std::uint32_t), list.indexPatches.data(),
+                 list.indexPatches.size());
+    stats_.bytesUploaded = byteSize(list, Upload::Patches);
+    heldVersion_ = list.version;
+}
+
+// The bytes go into the command stream with the draw that follows. Mapping a dynamic buffer
+// with DISCARD instead made Wine's Direct3D wait for the frames still in flight: 20 to 40 ms
+// per changed list in the benchmarks (bench/README.md), where this costs microseconds. A
+// destination box per range sends only what changed.
+void D3D11Backend::uploadRanges(ID3D11Buffer* buffer, const void* elements, std::size_t stride,
+                                const ListRange* ranges, std::size_t count) {
+    const auto* bytes = static_cast<const unsigned char*>(elements);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (ranges[i].count == 0) continue;
+        const UINT begin = UINT(ranges[i].first * stride);
+        const UINT end = UINT((ranges[i].first + ranges[i].count) * stride);
+        const D3D11_BOX box{begin, 0, 0, end, 1, 1};
+        context_->UpdateSubresource(buffer, 0, &box, bytes + begin, 0, 0);
+    }
 }
 
 // The drawing area (the window's client area) is stretched over the whole target, so that when
@@ -328,7 +349,16 @@ bool D3D11Backend::render(const DisplayList& list) {
 
     std::string error;
     if (!vertexShader_ && !createDeviceObjects(error)) return false;
-    if ((!holdsList_ || heldVersion_ != list.version) && !upload(list)) return false;
+    switch (uploadNeeded(list, holdsList_, heldVersion_)) {
+        case Upload::Nothing:
+            break;
+        case Upload::Patches:
+            uploadPatches(list);
+            break;
+        case Upload::Whole:
+            if (!upload(list)) return false;
+            break;
+    }
     if (heldIndexCount_ == 0) return true;
     D3D11BoundTarget target;
     if (!readBoundTarget(context_, target)) return true;
@@ -341,12 +371,13 @@ bool D3D11Backend::render(const DisplayList& list) {
 
 }  // namespace
 
-std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, std::string& error) {
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, double fontScaling,
+                                                 std::string& error) {
     if (api != TW_DIRECT3D11) {
         error = "Only Direct3D 11 is supported";
         return nullptr;
     }
-    return D3D11Backend::create(static_cast<ID3D11Device*>(device), error);
+    return D3D11Backend::create(static_cast<ID3D11Device*>(device), fontScaling, error);
 }
 
 }  // namespace tw

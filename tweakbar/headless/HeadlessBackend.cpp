@@ -1,6 +1,7 @@
 // A backend that draws nothing: for native builds and engine tests. It accepts TW_DIRECT3D11
 // with any device pointer, supplies a fixed-width font whose metrics tests can compute with,
 // and records what a real backend would have drawn and uploaded.
+#include <cmath>
 #include <cstring>
 
 #include "GraphBackend.h"
@@ -14,7 +15,7 @@ constexpr int kAtlasSize = 32;
 
 class HeadlessBackend final : public GraphBackend {
   public:
-    HeadlessBackend() {
+    explicit HeadlessBackend(double fontScaling) {
         atlas_.width = atlas_.height = kAtlasSize;
         atlas_.coverage.assign(kAtlasSize * kAtlasSize, 0);
         // A white block for solid fills at the top-left, a glyph box beside it.
@@ -25,17 +26,18 @@ class HeadlessBackend final : public GraphBackend {
         atlas_.whiteU = atlas_.whiteV = 1.5f / kAtlasSize;
         for (int size = 0; size < 3; ++size) {
             FontFace& face = atlas_.faces[size];
-            face.lineHeight = kLineHeights[size];
-            face.ascent = kLineHeights[size] - 3;
+            const int advance = int(std::lround(kAdvances[size] * fontScaling));
+            face.lineHeight = int(std::lround(kLineHeights[size] * fontScaling));
+            face.ascent = face.lineHeight - 3;
             for (int c = 0; c < 256; ++c) {
                 Glyph& glyph = face.glyphs[c];
-                glyph.advance = kAdvances[size];
+                glyph.advance = advance;
                 const bool visible = (c > 32 && c < 127) || c > 160;
                 if (!visible) continue;
                 glyph.left = 0;
                 glyph.top = 2;
-                glyph.width = kAdvances[size] - 1;
-                glyph.height = kLineHeights[size] - 4;
+                glyph.width = advance - 1;
+                glyph.height = face.lineHeight - 4;
                 glyph.u0 = 8.0f / kAtlasSize;
                 glyph.v0 = 0;
                 glyph.u1 = 16.0f / kAtlasSize;
@@ -54,9 +56,9 @@ class HeadlessBackend final : public GraphBackend {
         stats_.drawCalls = list.indices.empty() ? 0 : 1;
         stats_.vertices = unsigned(list.vertices.size());
         stats_.indices = unsigned(list.indices.size());
-        if (!uploadedOnce_ || list.version != uploadedVersion_) {
-            stats_.bytesUploaded =
-                list.vertices.size() * sizeof(Vertex) + list.indices.size() * sizeof(std::uint32_t);
+        const Upload upload = uploadNeeded(list, uploadedOnce_, uploadedVersion_);
+        if (upload != Upload::Nothing) {
+            stats_.bytesUploaded = byteSize(list, upload);
             stats_.rebuilt = 1;
             uploadedVersion_ = list.version;
             uploadedOnce_ = true;
@@ -75,12 +77,13 @@ class HeadlessBackend final : public GraphBackend {
 
 }  // namespace
 
-std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void*, std::string& error) {
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void*, double fontScaling,
+                                                 std::string& error) {
     if (api != TW_DIRECT3D11) {
         error = "Unsupported graphics API: this engine draws with TW_DIRECT3D11 only";
         return nullptr;
     }
-    return std::make_unique<HeadlessBackend>();
+    return std::make_unique<HeadlessBackend>(fontScaling);
 }
 
 }  // namespace tw

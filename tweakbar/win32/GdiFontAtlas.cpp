@@ -199,10 +199,12 @@ Glyph placed(const RasterGlyph& glyph, FontAtlas& atlas) {
 
 }  // namespace
 
-bool buildGdiFontAtlas(FontAtlas& atlas, std::string& error) {
+bool buildGdiFontAtlas(FontAtlas& atlas, double fontScaling, std::string& error) {
     std::vector<RasterFace> faces(3);
-    for (std::size_t i = 0; i < faces.size(); ++i)
-        if (!rasteriseFace(kCellHeights[i], faces[i], error)) return false;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const int cellHeight = int(std::lround(kCellHeights[i] * fontScaling));
+        if (!rasteriseFace(cellHeight, faces[i], error)) return false;
+    }
 
     atlas.width = kAtlasWidth;
     atlas.height = packGlyphs(faces);

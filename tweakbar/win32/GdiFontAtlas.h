@@ -8,8 +8,8 @@
 namespace tw {
 
 // Fills atlas with the printable Windows-1252 characters (32..255) in the three sizes of
-// fontsize, as antialiased coverage, and a white block for solid fills. On failure returns
-// false and describes why in error.
-bool buildGdiFontAtlas(FontAtlas& atlas, std::string& error);
+// fontsize, fontScaling times their usual height, as antialiased coverage, and a white block
+// for solid fills. On failure returns false and describes why in error.
+bool buildGdiFontAtlas(FontAtlas& atlas, double fontScaling, std::string& error);
 
 }  // namespace tw

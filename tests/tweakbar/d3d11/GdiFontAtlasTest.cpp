@@ -11,7 +11,7 @@ namespace {
 
 class GdiFontAtlasTest : public testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(tw::buildGdiFontAtlas(atlas, error)) << error; }
+    void SetUp() override { ASSERT_TRUE(tw::buildGdiFontAtlas(atlas, 1.0, error)) << error; }
 
     int texel(int x, int y) const { return atlas.coverage[std::size_t(y * atlas.width + x)]; }
     // The atlas position of a glyph's box, in texels.

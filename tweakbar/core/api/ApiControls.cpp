@@ -74,6 +74,8 @@ std::unique_ptr<Control> newVariable(TwType type, const TypeInfo& info) {
     control->typeInfo = info;
     // Colours and structs show as one row until the user opens them.
     control->opened = !control->isFoldable();
+    control->colorAlpha = info.kind == ValueKind::Color4F;
+    control->showValues = info.kind == ValueKind::Dir3F || info.kind == ValueKind::Dir3D;
     const std::size_t size = cacheSize(info);
     control->value.assign(size, 0);
     control->incoming.assign(size, 0);
@@ -84,8 +86,8 @@ std::unique_ptr<Control> newVariable(TwType type, const TypeInfo& info) {
 // bound by pointer points into the caller's struct; a member of a struct served by callbacks
 // reads and writes the engine's copy of the whole struct. Returns the first error of a
 // member's definition; the member stays, as with any control.
-const char* addMembers(Context& context, Bar& bar, Control& parent, Control& root) {
-    const char* firstError = nullptr;
+std::string addMembers(Context& context, Bar& bar, Control& parent, Control& root) {
+    std::string firstError;
     Engine& state = engine();
     for (const StructMember& member : parent.typeInfo.structType->members) {
         TypeInfo info;
@@ -103,12 +105,12 @@ const char* addMembers(Context& context, Bar& bar, Control& parent, Control& roo
         }
         Control& added = *bar.add(std::move(control));
         bar.placeIn(added, &parent);
-        const char* error = nullptr;
+        std::string error;
         if (info.kind == ValueKind::Struct) error = addMembers(context, bar, added, root);
-        if (!member.defString.empty() && !error) {
-            error = applyControlDefine(context, bar, added, member.defString.c_str());
+        if (!member.defString.empty() && error.empty()) {
+            error = applyControlDefine(context, bar, added, member.defString);
         }
-        if (!firstError) firstError = error;
+        if (firstError.empty()) firstError = error;
     }
     return firstError;
 }
@@ -122,12 +124,13 @@ int addControl(AddTarget& target, std::unique_ptr<Control> control, const char* 
     Bar& bar = *target.bar;
     Control& added = *bar.add(std::move(control));
     context.structureChanged();
-    const char* error = nullptr;
+    std::string error;
     if (added.typeInfo.kind == ValueKind::Struct) error = addMembers(context, bar, added, added);
     if (def) {
-        if (const char* defError = applyControlDefine(context, bar, added, def)) error = defError;
+        std::string defError = applyControlDefine(context, bar, added, def);
+        if (!defError.empty()) error = std::move(defError);
     }
-    return error ? fail(error) : 1;
+    return error.empty() ? 1 : fail(error);
 }
 
 int addVariable(TwBar* bar, const char* name, TwType type, const Binding& binding,

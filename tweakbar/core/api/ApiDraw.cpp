@@ -1,10 +1,11 @@
-// TwDraw: read the values that are due, lay out and rebuild the display list if anything shown
-// changed, and hand the list to the backend. A frame where nothing changed only draws.
+// TwDraw: read the values that are due, lay out if the layout changed, bring the display list
+// up to date (whole, or the segments that changed, and the feedback quads), and hand the list to
+// the backend. A frame where nothing changed only draws.
 #include "ApiGuard.h"
 #include "Clock.h"
-#include "DrawList.h"
 #include "HelpBar.h"
 #include "Layout.h"
+#include "ListUpdate.h"
 #include "Refresh.h"
 
 using namespace tw;
@@ -42,10 +43,8 @@ int TW_CALL TwDraw(void) {
         if (engine().context.get() != context) return 1;
         updateHelpBar(*context);
         if (context->layoutDirty) layoutAll(*context);
-        if (context->listDirty) {
-            commitFrames(*context);
-            buildDisplayList(*context);
-        }
+        if (context->listDirty) commitFrames(*context);
+        updateDisplayList(*context);
         context->drawn = true;
         if (context->resourcesReleased) return 1;
         return context->backend->render(context->displayList) ? 1 : fail("Drawing failed");

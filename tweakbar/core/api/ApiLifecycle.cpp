@@ -11,9 +11,9 @@ int TW_CALL TwInit(TwGraphAPI graphAPI, void* device) {
         Engine& state = engine();
         if (state.context) return fail(err::kAlreadyInitialized);
         std::string error;
-        auto backend = createGraphBackend(graphAPI, device, error);
+        auto backend = createGraphBackend(graphAPI, device, state.fontScaling, error);
         if (!backend) return fail(error.empty() ? "The graphics backend failed to start" : error);
-        state.context = std::make_unique<Context>(std::move(backend));
+        state.context = std::make_unique<Context>(std::move(backend), state.fontScaling);
         // Struct types are numbered per context, from the first one, each time.
         state.structs.clear();
         return 1;
@@ -65,6 +65,7 @@ int TW_CALL TwGetFrameStats(TwFrameStats* stats) {
         if (!context) return 0;
         if (!stats || !context->drawn) return fail(err::kBadValue);
         *stats = context->backend->lastFrame();
+        stats->segmentsPainted = context->segments.paintedLastFrame;
         return 1;
     });
 }

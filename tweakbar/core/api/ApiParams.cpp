@@ -5,49 +5,69 @@
 
 #include "ApiGuard.h"
 #include "DefineParser.h"
+#include "EnumText.h"
 #include "Errors.h"
 #include "ParamTable.h"
 #include "TextUtil.h"
-#include "ValueText.h"
 
 using namespace tw;
 
 namespace {
 
 // The target of TwGetParam/TwSetParam: a null bar is GLOBAL, an empty variable name the bar.
-const char* resolveTarget(Context& context, TwBar* bar, const char* varName, ParamTarget& target) {
-    const bool hasVar = varName && *varName;
-    if (!bar) return hasVar ? err::kVariableNotFound : nullptr;
-    target.bar = context.validate(bar);
-    if (!target.bar) return err::kBarNotFound;
-    if (hasVar) {
-        target.control = target.bar->find(varName);
-        if (!target.control) return err::kVariableNotFound;
+struct Addressed {
+    ParamTarget target;
+    std::string path;  // "BAR" or "BAR/VAR", as error texts quote it
+};
+
+// False, with the error recorded, when the target does not exist.
+bool resolveTarget(Context& context, TwBar* bar, const char* varName, Addressed& out) {
+    if (bar) {
+        out.target.bar = context.validate(bar);
+        if (!out.target.bar) return fail(err::kBarNotFound);
     }
-    return nullptr;
+    out.path = out.target.bar ? out.target.bar->name : "GLOBAL";
+    if (!varName || !*varName) return true;
+    out.path += std::string("/") + varName;
+    if (out.target.bar) out.target.control = out.target.bar->find(varName);
+    return out.target.control || fail("Unknown var '" + out.path + "'");
 }
 
-std::string textForm(const ParamOutput& out) {
-    if (out.isText || !out.text.empty()) return out.text;
-    if (out.isBool) return out.numbers[0] != 0 ? "true" : "false";
+// Records the error of a parameter that could not be read or written; returns 0.
+int failParam(const ParamResult& result, const Addressed& at, const char* name, const char* verb) {
+    const std::string quoted = "'" + at.path + " " + (name ? name : "") + "'";
+    if (result.status == ParamResult::Status::UnknownName) return fail("Unknown param " + quoted);
+    std::string message = std::string("Unable to ") + verb + " param " + quoted + " ";
+    if (result.reason) message += std::string(" : ") + result.reason;
+    return fail(message);
+}
+
+int failGet(const char* reason, const Addressed& at, const char* name) {
+    return failParam({ParamResult::Status::Failed, reason}, at, name, "get");
+}
+
+// Numbers read as text: printf's %g, one blank between them.
+std::string numbersAsText(const ParamOutput& out) {
     std::string text;
     for (int i = 0; i < out.count; ++i) {
         char number[32];
-        std::snprintf(number, sizeof number, "%.9g", out.numbers[i]);
+        std::snprintf(number, sizeof number, "%g", out.numbers[i]);
         if (i) text += ' ';
         text += number;
     }
     return text;
 }
 
-// An enum type's entries changed: every control of that type shows its value anew.
-void enumChanged(Context& context, const EnumType& type) {
-    for (auto& bar : context.bars) {
-        for (auto& control : bar->controls) {
-            if (control->typeInfo.enumType == &type) updateValueText(*control);
-        }
+// Numbers handed to TwSetParam become the text a define would hold, so that every parameter
+// parses them one way.
+template <typename T>
+void appendNumbers(std::string& text, const void* values, unsigned count, const char* format) {
+    for (unsigned i = 0; i < count; ++i) {
+        char number[40];
+        std::snprintf(number, sizeof number, format, static_cast<const T*>(values)[i]);
+        if (i) text += ' ';
+        text += number;
     }
-    context.structureChanged();
 }
 
 TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
@@ -65,7 +85,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
     }
     sortEntries(entries);
     enums[index]->entries = std::move(entries);
-    enumChanged(*context, *enums[index]);
+    enumTypeChanged(*context, *enums[index]);
     return static_cast<TwType>(kEnumTypeBase + int(index));
 }
 
@@ -73,11 +93,10 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
 
 int TW_CALL TwDefine(const char* def) {
     return guarded(0, [&] {
-        Context* context = requireContext();
-        if (!context) return 0;
-        if (!def) return fail(err::kNullDefine);
-        if (const char* error = applyDefine(*context, def)) return fail(error);
-        return 1;
+        Context* context = engine().context.get();
+        if (!def) return context ? fail(err::kNullDefine) : fail(err::kNotInitialized);
+        const std::string error = applyDefine(context, def);
+        return error.empty() ? 1 : fail(error);
     });
 }
 
@@ -114,17 +133,18 @@ int TW_CALL TwGetParam(TwBar* bar, const char* varName, const char* paramName,
     return guarded(0, [&] {
         Context* context = requireContext();
         if (!context) return 0;
-        ParamTarget target;
-        if (const char* error = resolveTarget(*context, bar, varName, target)) return fail(error);
-        if (!paramName) return fail(err::kUnknownParam);
+        Addressed at;
+        if (!resolveTarget(*context, bar, varName, at)) return 0;
         ParamOutput out;
-        if (const char* error = getParam(*context, target, paramName, out)) return fail(error);
-        if (!outValues || outValueMaxCount == 0) return fail(err::kBadValue);
+        const ParamResult result = getParam(*context, at.target, paramName ? paramName : "", out);
+        if (!result.done()) return failParam(result, at, paramName, "get");
+        if (!outValues || outValueMaxCount == 0) return failGet(err::kBadValue, at, paramName);
         if (paramValueType == TW_PARAM_CSTRING) {
-            copyText(textForm(out), static_cast<char*>(outValues), outValueMaxCount);
+            copyText(out.isText ? out.text : numbersAsText(out), static_cast<char*>(outValues),
+                     outValueMaxCount);
             return 1;
         }
-        if (out.isText) return fail(err::kIncompatibleType);
+        if (out.isText) return failGet(err::kIncompatibleType, at, paramName);
         const int count = std::min(out.count, int(outValueMaxCount));
         for (int i = 0; i < count; ++i) {
             switch (paramValueType) {
@@ -138,7 +158,7 @@ int TW_CALL TwGetParam(TwBar* bar, const char* varName, const char* paramName,
                     static_cast<double*>(outValues)[i] = out.numbers[i];
                     break;
                 default:
-                    return fail(err::kBadValue);
+                    return failGet(err::kIncompatibleType, at, paramName);
             }
         }
         return count;
@@ -151,35 +171,38 @@ int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
     return guarded(0, [&] {
         Context* context = requireContext();
         if (!context) return 0;
-        ParamTarget target;
-        if (const char* error = resolveTarget(*context, bar, varName, target)) return fail(error);
-        if (!paramName) return fail(err::kUnknownParam);
-        if (!inValues) return fail(err::kBadValue);
-        ParamInput input;
-        if (paramValueType == TW_PARAM_CSTRING) {
-            input.text = static_cast<const char*>(inValues);
-        } else {
-            input.isText = false;
-            input.count = int(std::min(inValueCount, 4u));
-            for (int i = 0; i < input.count; ++i) {
-                switch (paramValueType) {
-                    case TW_PARAM_INT32:
-                        input.numbers[i] = static_cast<const std::int32_t*>(inValues)[i];
-                        break;
-                    case TW_PARAM_FLOAT:
-                        input.numbers[i] = static_cast<const float*>(inValues)[i];
-                        break;
-                    case TW_PARAM_DOUBLE:
-                        input.numbers[i] = static_cast<const double*>(inValues)[i];
-                        break;
-                    default:
-                        return fail(err::kBadValue);
+        Addressed at;
+        if (!resolveTarget(*context, bar, varName, at)) return 0;
+        const auto refuse = [&](const char* reason) {
+            return failParam({ParamResult::Status::Failed, reason}, at, paramName, "set");
+        };
+        // No parameter holds more values than this; more cannot be valid.
+        constexpr unsigned kMaxValues = 16;
+        const unsigned count = std::min(inValueCount, kMaxValues);
+        if (!inValues && count > 0) return refuse(err::kBadValue);
+        std::string text;
+        switch (paramValueType) {
+            case TW_PARAM_CSTRING:
+                // The words that take no value take any count.
+                if (inValueCount == 1) {
+                    text = static_cast<const char*>(inValues);
+                } else if (!paramName || !takesNoValue(at.target, paramName)) {
+                    return refuse(err::kTextCountMustBeOne);
                 }
-            }
+                break;
+            case TW_PARAM_INT32:
+                appendNumbers<std::int32_t>(text, inValues, count, "%d");
+                break;
+            case TW_PARAM_FLOAT:
+                appendNumbers<float>(text, inValues, count, "%.9g");
+                break;
+            case TW_PARAM_DOUBLE:
+                appendNumbers<double>(text, inValues, count, "%.17g");
+                break;
+            default:
+                return refuse(err::kIncompatibleType);
         }
-        if (const char* error = setParam(*context, target, paramName, input, err::kUnknownParam)) {
-            return fail(error);
-        }
-        return 1;
+        const ParamResult result = setParam(*context, at.target, paramName ? paramName : "", text);
+        return result.done() ? 1 : failParam(result, at, paramName, "set");
     });
 }

@@ -5,67 +5,16 @@
 
 #include "Context.h"
 #include "Painter.h"
+#include "Palette.h"
 #include "TextUtil.h"
 #include "ValueText.h"
 
 namespace tw {
 namespace {
 
-constexpr PackedColor kBlack = packColor(0, 0, 0, 255);
-constexpr PackedColor kWhite = packColor(255, 255, 255, 255);
 constexpr const char* kChannelNames[] = {"Red", "Green", "Blue", "Alpha"};
 // A clip that lets everything through, while the drawing area's size is not known.
 constexpr int kHuge = 1 << 20;
-
-// The colours of one bar, derived from its colour, alpha and text choice.
-struct Palette {
-    PackedColor body, titleTop, titleBottom, titleText, border, shadow;
-    PackedColor label, value, readOnly, group, structLabel, field, fieldEdit, editText, hover,
-        pressed;
-    PackedColor separator, scrollTrack, scrollThumb;
-};
-
-Palette paletteFor(const Bar& bar) {
-    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
-    Palette p{};
-    p.body = withAlpha(base, bar.alpha);
-    p.border = packColor(0, 0, 0, 140);
-    p.shadow = packColor(0, 0, 0, 60);
-    p.fieldEdit = packColor(250, 250, 245, 235);
-    p.editText = packColor(10, 10, 10, 255);
-    if (bar.darkText) {
-        p.titleTop = withAlpha(mix(base, kWhite, 0.7f), 235);
-        p.titleBottom = withAlpha(mix(base, kWhite, 0.5f), 235);
-        p.titleText = packColor(15, 15, 15, 255);
-        p.label = packColor(20, 20, 20, 255);
-        p.value = packColor(0, 0, 100, 255);
-        p.readOnly = packColor(85, 85, 85, 255);
-        p.group = packColor(120, 50, 0, 255);
-        p.structLabel = packColor(48, 48, 0, 255);
-        p.field = packColor(255, 255, 255, 110);
-        p.hover = packColor(0, 0, 0, 28);
-        p.pressed = packColor(0, 0, 0, 60);
-        p.separator = packColor(0, 0, 0, 90);
-        p.scrollTrack = packColor(0, 0, 0, 40);
-        p.scrollThumb = packColor(0, 0, 0, 110);
-    } else {
-        p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
-        p.titleBottom = withAlpha(mix(base, kBlack, 0.35f), 230);
-        p.titleText = packColor(255, 255, 255, 255);
-        p.label = packColor(235, 235, 235, 255);
-        p.value = packColor(255, 250, 185, 255);
-        p.readOnly = packColor(175, 175, 175, 255);
-        p.group = packColor(255, 210, 110, 255);
-        p.structLabel = packColor(239, 239, 0, 255);
-        p.field = packColor(0, 0, 0, 80);
-        p.hover = packColor(255, 255, 255, 30);
-        p.pressed = packColor(255, 255, 255, 70);
-        p.separator = packColor(255, 255, 255, 90);
-        p.scrollTrack = packColor(0, 0, 0, 60);
-        p.scrollThumb = packColor(255, 255, 255, 110);
-    }
-    return p;
-}
 
 class BarPainter {
   public:
@@ -77,7 +26,7 @@ class BarPainter {
           face_(context.face(bar)),
           palette_(paletteFor(bar)) {}
 
-    void paint() {
+    BarSlots paint() {
         const Rect& frame = layout_.frame;
         // The shadow falls outside the bar only, so it never darkens a translucent body.
         painter_.setClip({frame.x, frame.y, frame.w + 3, frame.h + 3});
@@ -87,16 +36,35 @@ class BarPainter {
         painter_.fill({frame.x, layout_.title.bottom(), frame.w, frame.h - layout_.title.h},
                       palette_.body);
         paintTitle();
+        BarSlots slots;
+        // Rows do not overlap, so the highlight under all of them looks as it would under its
+        // own row alone; the caret goes over the text of its field.
+        slots.hover = painter_.reserveQuad();
         for (int i = 0; i < layout_.shownCount; ++i) {
-            paintRow(layout_.rows[std::size_t(layout_.firstShown + i)]);
+            const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
+            if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
+        slots.caret = painter_.reserveQuad();
         paintScrollbar();
         if (bar_.resizable) paintGrip();
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
+        return slots;
     }
 
   private:
+    // Whether a bar drawn above this one (not an icon) lies over part of an area of it.
+    bool coveredFromAbove(const Rect& area) const {
+        bool above = false, covered = false;
+        context_.forEachBackToFront([&](const Bar& other) {
+            if (above && other.shown() && !intersect(other.layout.frame, area).empty()) {
+                covered = true;
+            }
+            above = above || &other == &bar_;
+        });
+        return covered;
+    }
+
     int textTop(const Rect& row) const { return row.y + (row.h - face_.lineHeight) / 2; }
 
     // Text clipped to an area inside the bar.
@@ -128,11 +96,6 @@ class BarPainter {
         }
     }
 
-    bool hovered(const Row& row) const {
-        const Hover& hover = context_.input.hover;
-        return hover.bar == &bar_ && hover.control == row.control && hover.channel == row.channel;
-    }
-
     // A small box with a minus, or a plus when closed: groups and colours.
     int paintFoldMarker(int x, const Rect& row, bool opened, PackedColor color) {
         const int size = std::max(5, (face_.lineHeight - 6) | 1);
@@ -146,14 +109,6 @@ class BarPainter {
 
     void paintRow(const Row& row) {
         const Rect& r = row.rect;
-        const Drag& drag = context_.input.drag;
-        const bool interactive = row.kind != RowKind::Separator && row.kind != RowKind::Text &&
-                                 !(row.kind == RowKind::Variable && row.control->isReadOnly() &&
-                                   !row.control->isFoldable());
-        if (interactive && hovered(row)) {
-            const bool pressed = drag.kind == DragKind::PressButton && drag.control == row.control;
-            painter_.fill(r, pressed ? palette_.pressed : palette_.hover);
-        }
         const int left = layout_.labelX + row.depth * layout_.indent;
         const int top = textTop(r);
         const Control& control = *row.control;
@@ -182,12 +137,14 @@ class BarPainter {
     void paintButton(const Row& row, int left, int top) {
         const Rect& r = row.rect;
         const int marker = std::max(3, face_.lineHeight / 3);
-        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, palette_.label);
+        // A button marked read-only is greyed like a read-only value.
+        const PackedColor ink = row.control->isReadOnly() ? palette_.readOnly : palette_.label;
+        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, ink);
         const std::string& label = row.control->shownLabel();
         const int start = left + marker + 4;
         const int width = face_.measure(label.c_str());
         int x = start;
-        switch (context_.globals.buttonAlign) {
+        switch (bar_.buttonAlign) {
             case ButtonAlign::Left:
                 break;
             case ButtonAlign::Center:
@@ -197,7 +154,7 @@ class BarPainter {
                 x = std::max(start, r.right() - kValuePadding - width);
                 break;
         }
-        clippedText(r, x, top, label, palette_.label);
+        clippedText(r, x, top, label, ink);
     }
 
     void paintVariable(const Row& row, int left, int top) {
@@ -216,7 +173,7 @@ class BarPainter {
             row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
             labelInk);
 
-        const Rect field{layout_.valueX, r.y + 1, layout_.valueWidth, r.h - 2};
+        const Rect field = valueField(layout_, row);
         const TextEdit& edit = context_.input.edit;
         if (edit.bar == &bar_ && edit.control == &control && edit.channel == row.channel) {
             paintEdit(field, top, edit);
@@ -232,7 +189,7 @@ class BarPainter {
             clippedText(field, textX, top, text, ink);
         } else if (color) {
             paintSwatch(field, readColor(control.typeInfo, control.value.data()));
-        } else if (control.typeInfo.kind == ValueKind::Bool && !control.boolLabelsSet) {
+        } else if (control.typeInfo.kind == ValueKind::Bool && control.valueText.empty()) {
             paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
         } else {
             const bool list = control.enumEntries() && !control.isReadOnly();
@@ -243,14 +200,11 @@ class BarPainter {
         }
     }
 
+    // The caret is feedback, drawn into the bar's caret slot.
     void paintEdit(const Rect& field, int top, const TextEdit& edit) {
         painter_.fill(field, palette_.fieldEdit);
         const int x = field.x + kValuePadding - edit.scrollX;
         clippedText(field, x, top, edit.text, palette_.editText);
-        const int caret = x + face_.measure(edit.text.substr(0, edit.caret).c_str());
-        painter_.setClip(intersect(layout_.frame, field));
-        painter_.fill({caret, field.y + 1, 1, field.h - 2}, palette_.editText);
-        painter_.setClip(layout_.frame);
     }
 
     void paintSwatch(const Rect& field, Rgba c) {
@@ -352,6 +306,8 @@ void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
     }
 }
 
+}  // namespace
+
 void paintPopup(Painter& painter, const Context& context) {
     const EnumPopup& popup = context.input.popup;
     const Rect frame = enumPopupFrame(context);
@@ -383,21 +339,24 @@ void paintPopup(Painter& painter, const Context& context) {
     painter.outline(frame, packColor(255, 255, 255, 70));
 }
 
-}  // namespace
+bool isInteractive(const Row& row) {
+    return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
+           !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
+             row.control->isReadOnly() && !row.control->isFoldable());
+}
 
-void buildDisplayList(Context& context) {
-    DisplayList& list = context.displayList;
-    list.clear();
-    Painter painter(list, context.backend->atlas());
-    context.forEachBackToFront([&](const Bar& bar) {
-        if (bar.shown()) BarPainter(painter, context, bar).paint();
-    });
+Rect valueField(const BarLayout& layout, const Row& row) {
+    return {layout.valueX, row.rect.y + 1, layout.valueWidth, row.rect.h - 2};
+}
+
+BarSlots paintBar(Painter& painter, const Context& context, const Bar& bar) {
+    return BarPainter(painter, context, bar).paint();
+}
+
+void paintIcons(Painter& painter, const Context& context) {
     for (const auto& bar : context.bars) {
         if (bar->visible && bar->iconified) paintIcon(painter, context, *bar);
     }
-    paintPopup(painter, context);
-    ++list.version;
-    context.listDirty = false;
 }
 
 }  // namespace tw

@@ -1,11 +1,33 @@
-// Builds the one display list that draws every visible bar, the icons and an open enum list,
-// back to front, from the current layout.
+// The look of what the display list shows: a bar, the icons of iconified bars, an open enum
+// list. Each paints into a list of its own (indices from 0), which becomes one segment of the
+// display list.
 #pragma once
+
+#include <cstdint>
+
+#include "Geometry.h"
+
+struct CTwBar;
 
 namespace tw {
 
 class Context;
+class Painter;
+struct BarLayout;
+struct Row;
 
-void buildDisplayList(Context& context);
+// Where a painted bar left room for its feedback quads (Painter::reserveQuad).
+struct BarSlots {
+    std::uint32_t hover = 0, caret = 0;
+};
+
+BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
+void paintIcons(Painter& painter, const Context& context);
+void paintPopup(Painter& painter, const Context& context);
+
+// Rows that react to the mouse, and so show the hover highlight.
+bool isInteractive(const Row& row);
+// The field a variable's value is written in.
+Rect valueField(const BarLayout& layout, const Row& row);
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace tw {
@@ -32,10 +33,10 @@ struct FontFace {
         return c == kCheckMarkCode ? checkMark : glyphs[static_cast<unsigned char>(c)];
     }
 
-    int measure(const char* text) const {
+    int measure(std::string_view text) const {
         int width = 0;
-        for (; *text; ++text)
-            width += glyphOf(*text).advance;
+        for (const char c : text)
+            width += glyphOf(c).advance;
         return width;
     }
 };

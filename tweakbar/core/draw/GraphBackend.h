@@ -13,7 +13,7 @@
 namespace tw {
 
 class GraphBackend {
-public:
+  public:
     virtual ~GraphBackend() = default;
 
     // Metrics and bitmap of the text the backend can draw; valid while the backend lives.
@@ -30,9 +30,13 @@ public:
     virtual FrameStats lastFrame() const = 0;
 };
 
+// The font scales a backend supports.
+inline constexpr double kMinFontScaling = 0.1, kMaxFontScaling = 8;
+
 // Made by TwInit. Which definition is linked decides the backend: the Direct3D 11 renderer in
 // the module, a headless one in native builds and engine tests. On failure returns null and
-// sets error.
-std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, std::string& error);
+// sets error. Text is made fontScaling times as tall as at scale 1.
+std::unique_ptr<GraphBackend> createGraphBackend(TwGraphAPI api, void* device, double fontScaling,
+                                                 std::string& error);
 
 }  // namespace tw

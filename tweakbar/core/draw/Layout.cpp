@@ -1,6 +1,7 @@
 #include "Layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Context.h"
 #include "ValueText.h"
@@ -14,12 +15,12 @@ constexpr int kBottomPadding = 6;  // room for the resize grip
 constexpr int kScrollbarGap = 2;
 constexpr int kIconSpacing = 4;
 
-int valuesWidthWanted(const Bar& bar, const FontFace& face) {
+int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::Fixed:
             return bar.valuesWidth;
         case ValuesWidthMode::FollowFont:
-            return defaultValuesWidth(bar.fontSize);
+            return defaultValuesWidth(bar.fontSize, fontScaling);
         case ValuesWidthMode::Fit:
             break;
     }
@@ -62,7 +63,7 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
         if (control->typeInfo.kind == ValueKind::Struct) {
             addRows(rows, control->members, depth + 1);
         } else if (isColor(control->typeInfo.kind)) {
-            const int channels = control->typeInfo.kind == ValueKind::Color3F ? 3 : 4;
+            const int channels = control->colorAlpha ? 4 : 3;
             for (int c = 0; c < channels; ++c) {
                 Row channel = row;
                 channel.kind = RowKind::Channel;
@@ -74,7 +75,7 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
     }
 }
 
-void layoutRows(Bar& bar, const FontFace& face) {
+void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
     BarLayout& layout = bar.layout;
     const Rect frame = layout.frame;
     const int title = titleHeight(face);
@@ -139,7 +140,12 @@ void layoutRows(Bar& bar, const FontFace& face) {
     }
 
     layout.labelX = layout.content.x + kValuePadding;
-    const int wanted = valuesWidthWanted(bar, face);
+    const int wanted = valuesWidthWanted(bar, face, fontScaling);
+    // Fitting is done once; from then on the column keeps the width it found.
+    if (bar.valuesWidthMode == ValuesWidthMode::Fit) {
+        bar.valuesWidthMode = ValuesWidthMode::Fixed;
+        bar.valuesWidth = wanted;
+    }
     layout.valueWidth = std::clamp(wanted, 0, std::max(0, layout.content.w - 2 * face.lineHeight));
     layout.valueX = layout.content.right() - layout.valueWidth;
 }
@@ -152,8 +158,11 @@ void layoutIcons(Context& context) {
         g.iconCorner == IconCorner::BottomRight || g.iconCorner == IconCorner::TopRight;
     const bool bottom =
         g.iconCorner == IconCorner::BottomLeft || g.iconCorner == IconCorner::BottomRight;
-    int x = right ? context.windowWidth - g.iconMarginX - size : g.iconMarginX;
-    int y = bottom ? context.windowHeight - g.iconMarginY - size : g.iconMarginY;
+    // A margin larger than a third of the area would push the icons out of it.
+    const int marginX = std::min(g.iconMarginX, context.windowWidth / 3);
+    const int marginY = std::min(g.iconMarginY, context.windowHeight / 3);
+    int x = right ? context.windowWidth - marginX - size : marginX;
+    int y = bottom ? context.windowHeight - marginY - size : marginY;
     const int step = size + kIconSpacing;
     for (auto& bar : context.bars) {
         if (!bar->visible || !bar->iconified) {
@@ -183,22 +192,25 @@ int iconSize(const FontFace& face) {
     return face.lineHeight + 9;
 }
 
-void minimumSize(int fontSize, int& width, int& height) {
-    static constexpr int kWidths[] = {88, 112, 128};
-    static constexpr int kHeights[] = {55, 70, 80};
-    const int index = fontSize < 1 ? 0 : fontSize > 3 ? 2 : fontSize - 1;
-    width = kWidths[index];
-    height = kHeights[index];
+int fontHeight(int fontSize, double fontScaling) {
+    static constexpr int kHeights[] = {11, 14, 16};
+    return int(std::lround(kHeights[std::clamp(fontSize, 1, 3) - 1] * fontScaling));
 }
 
-int defaultValuesWidth(int fontSize) {
-    static constexpr int kWidths[] = {50, 70, 80};
-    return kWidths[fontSize < 1 ? 0 : fontSize > 3 ? 2 : fontSize - 1];
+void minimumSize(int fontSize, double fontScaling, int& width, int& height) {
+    const int font = fontHeight(fontSize, fontScaling);
+    width = 8 * font;
+    height = 5 * font;
 }
 
-Rect constrainedFrame(const Bar& bar, int windowWidth, int windowHeight) {
+int defaultValuesWidth(int fontSize, double fontScaling) {
+    return 10 * (fontHeight(fontSize, fontScaling) / 2);
+}
+
+Rect constrainedFrame(const Bar& bar, const Context& context) {
+    const int windowWidth = context.windowWidth, windowHeight = context.windowHeight;
     int minWidth = 0, minHeight = 0;
-    minimumSize(bar.fontSize, minWidth, minHeight);
+    minimumSize(bar.fontSize, context.globals.fontScaling, minWidth, minHeight);
     Rect frame{bar.x, bar.y, std::max(bar.width, minWidth), std::max(bar.height, minHeight)};
     if (bar.contained && windowWidth > 0 && windowHeight > 0) {
         // Too large for the area: shrunk to it, at its edge.
@@ -244,9 +256,9 @@ Rect enumPopupFrame(const Context& context) {
 void layoutAll(Context& context) {
     for (auto& owned : context.bars) {
         Bar& bar = *owned;
-        bar.layout.frame = constrainedFrame(bar, context.windowWidth, context.windowHeight);
+        bar.layout.frame = constrainedFrame(bar, context);
         if (bar.shown()) {
-            layoutRows(bar, context.face(bar));
+            layoutRows(bar, context.face(bar), context.globals.fontScaling);
         } else {
             bar.layout.rows.clear();
             bar.layout.shownCount = 0;

@@ -45,14 +45,18 @@ inline constexpr int kValuePadding = 3;  // between a field's edge and its text
 int titleHeight(const FontFace& face);
 int iconSize(const FontFace& face);
 int rowHeightOf(RowKind kind, const FontFace& face);
+// The nominal font height of a font size, from which a bar's fixed figures follow.
+int fontHeight(int fontSize, double fontScaling);
 // The smallest size a bar can take at a font size.
-void minimumSize(int fontSize, int& width, int& height);
+void minimumSize(int fontSize, double fontScaling, int& width, int& height);
 // The values column width that follows the font size until the caller sets one.
-int defaultValuesWidth(int fontSize);
+int defaultValuesWidth(int fontSize, double fontScaling);
+// What the values column reads after "fit" until the next layout has fitted it.
+inline constexpr int kValuesWidthFitPending = -5555;
 
 // The place and size a bar is drawn at: its own, raised to the minimum size and, when it is
 // contained, moved and shrunk into the drawing area.
-Rect constrainedFrame(const CTwBar& bar, int windowWidth, int windowHeight);
+Rect constrainedFrame(const CTwBar& bar, const Context& context);
 
 // The open list of enum values, below (or above) the field it belongs to; empty when closed.
 Rect enumPopupFrame(const Context& context);

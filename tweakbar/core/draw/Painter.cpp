@@ -19,6 +19,31 @@ PackedColor lerpColor(PackedColor a, PackedColor b, float t) {
     return out;
 }
 
+// Cuts a quad to the clip; texture coordinates and the gradient follow the cut. Inlined into
+// the painter's hot path, where it runs for every glyph and fill of a repaint.
+[[gnu::always_inline]] inline bool clippedQuad(const Rect& clip, float x0, float y0, float x1,
+                                               float y1, float u0, float v0, float u1, float v1,
+                                               PackedColor top, PackedColor bottom, Vertex out[4]) {
+    const float cx0 = std::max(x0, float(clip.x)), cy0 = std::max(y0, float(clip.y));
+    const float cx1 = std::min(x1, float(clip.right())), cy1 = std::min(y1, float(clip.bottom()));
+    if (cx0 >= cx1 || cy0 >= cy1) return false;
+    const float w = x1 - x0, h = y1 - y0;
+    const float su0 = u0 + (u1 - u0) * (cx0 - x0) / w, su1 = u0 + (u1 - u0) * (cx1 - x0) / w;
+    const float sv0 = v0 + (v1 - v0) * (cy0 - y0) / h, sv1 = v0 + (v1 - v0) * (cy1 - y0) / h;
+    const PackedColor ctop = top == bottom ? top : lerpColor(top, bottom, (cy0 - y0) / h);
+    const PackedColor cbottom = top == bottom ? top : lerpColor(top, bottom, (cy1 - y0) / h);
+    out[0] = {cx0, cy0, su0, sv0, ctop};
+    out[1] = {cx1, cy0, su1, sv0, ctop};
+    out[2] = {cx1, cy1, su1, sv1, cbottom};
+    out[3] = {cx0, cy1, su0, sv1, cbottom};
+    return true;
+}
+
+void appendQuadIndices(DisplayList& list, std::uint32_t base) {
+    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
+        list.indices.push_back(base + i);
+}
+
 }  // namespace
 
 PackedColor withAlpha(PackedColor color, int alpha) {
@@ -29,24 +54,29 @@ PackedColor mix(PackedColor color, PackedColor toward, float t) {
     return withAlpha(lerpColor(color, toward, t), channelOf(color, 24));
 }
 
+bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const FontAtlas& atlas,
+               Vertex out[4]) {
+    if (rect.empty()) return false;
+    return clippedQuad(clip, float(rect.x), float(rect.y), float(rect.right()),
+                       float(rect.bottom()), atlas.whiteU, atlas.whiteV, atlas.whiteU, atlas.whiteV,
+                       color, color, out);
+}
+
 void Painter::quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
                    PackedColor top, PackedColor bottom) {
-    const float cx0 = std::max(x0, float(clip_.x)), cy0 = std::max(y0, float(clip_.y));
-    const float cx1 = std::min(x1, float(clip_.right())), cy1 = std::min(y1, float(clip_.bottom()));
-    if (cx0 >= cx1 || cy0 >= cy1) return;
-    // Texture coordinates and the gradient follow the cut.
-    const float w = x1 - x0, h = y1 - y0;
-    const float su0 = u0 + (u1 - u0) * (cx0 - x0) / w, su1 = u0 + (u1 - u0) * (cx1 - x0) / w;
-    const float sv0 = v0 + (v1 - v0) * (cy0 - y0) / h, sv1 = v0 + (v1 - v0) * (cy1 - y0) / h;
-    const PackedColor ctop = top == bottom ? top : lerpColor(top, bottom, (cy0 - y0) / h);
-    const PackedColor cbottom = top == bottom ? top : lerpColor(top, bottom, (cy1 - y0) / h);
+    Vertex corners[4];
+    if (!clippedQuad(clip_, x0, y0, x1, y1, u0, v0, u1, v1, top, bottom, corners)) return;
     const auto base = std::uint32_t(list_.vertices.size());
-    list_.vertices.push_back({cx0, cy0, su0, sv0, ctop});
-    list_.vertices.push_back({cx1, cy0, su1, sv0, ctop});
-    list_.vertices.push_back({cx1, cy1, su1, sv1, cbottom});
-    list_.vertices.push_back({cx0, cy1, su0, sv1, cbottom});
-    for (std::uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
-        list_.indices.push_back(base + i);
+    for (const Vertex& corner : corners)
+        list_.vertices.push_back(corner);
+    appendQuadIndices(list_, base);
+}
+
+std::uint32_t Painter::reserveQuad() {
+    const auto base = std::uint32_t(list_.vertices.size());
+    list_.vertices.resize(list_.vertices.size() + 4, Vertex{});
+    appendQuadIndices(list_, base);
+    return base;
 }
 
 void Painter::fill(const Rect& rect, PackedColor top, PackedColor bottom) {

@@ -26,6 +26,9 @@ class Painter {
     // Text with the top of its line at y; returns the pen position after it, or where it
     // stopped at the clip's right edge.
     int text(const FontFace& face, int x, int y, std::string_view text, PackedColor color);
+    // Room for one quad that is written later, frame by frame (see solidQuad); empty until
+    // then. Returns the index of its first vertex.
+    std::uint32_t reserveQuad();
 
   private:
     void quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
@@ -35,6 +38,11 @@ class Painter {
     const FontAtlas& atlas_;
     Rect clip_;
 };
+
+// The four vertices of a solid rectangle clipped to clip, in the order the painter writes
+// them; false, with out left alone, when nothing of it is inside.
+bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const FontAtlas& atlas,
+               Vertex out[4]);
 
 // Colour helpers for the look of bars.
 PackedColor withAlpha(PackedColor color, int alpha);

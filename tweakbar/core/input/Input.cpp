@@ -30,11 +30,15 @@ Result withContext(Result idle, Body&& body) {
     return body(*context);
 }
 
+// The row highlight follows the hover state by itself; the icon and the iconify button under
+// the mouse are painted with their segment.
 void setHover(Context& context, const Hover& hover) {
-    if (context.input.hover != hover) {
-        context.input.hover = hover;
-        context.repaint();
-    }
+    const Hover was = context.input.hover;
+    if (was == hover) return;
+    context.input.hover = hover;
+    if (was.icon || hover.icon) context.repaintIcons();
+    if (was.iconifyButton) context.repaintBar(*was.bar);
+    if (hover.iconifyButton) context.repaintBar(*hover.bar);
 }
 
 bool isDraggedNumber(const Control& control, int channel) {
@@ -59,7 +63,7 @@ void resizeBar(Context& context, Drag& drag, int x, int y) {
     Bar& bar = *drag.bar;
     const Rect& start = drag.startFrame;
     int minWidth = 0, minHeight = 0;
-    minimumSize(bar.fontSize, minWidth, minHeight);
+    minimumSize(bar.fontSize, context.globals.fontScaling, minWidth, minHeight);
     const int dx = x - drag.startX, dy = y - drag.startY;
     // The corner moves; the opposite edges stay.
     int left = start.x, top = start.y, right = start.right(), bottom = start.bottom();
@@ -129,11 +133,11 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
             context.changed();
             return;
         case RowKind::Button:
+            if (control.isReadOnly()) return;
             drag = Drag{};
             drag.kind = DragKind::PressButton;
             drag.bar = &bar;
             drag.control = &control;
-            context.repaint();
             return;
         case RowKind::Text:
         case RowKind::Separator:
@@ -250,7 +254,6 @@ bool leftUp(Context& context) {
         case DragKind::None:
             return hit.zone != Zone::None;
         case DragKind::PressButton:
-            context.repaint();
             // Fires only when released over the button it was pressed on.
             if (hit.row && hit.row->control == drag.control && drag.control->button) {
                 drag.control->button(drag.control->clientData);
@@ -323,7 +326,7 @@ bool popupKey(Context& context, Key key) {
         default:
             break;
     }
-    context.repaint();
+    context.repaintPopup();
     return true;
 }
 
@@ -355,7 +358,7 @@ bool inputMouseMove(int x, int y) {
         setHover(context, hoverOf(hit));
         if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
             input.popup.hovered = hit.popupEntry;
-            context.repaint();
+            context.repaintPopup();
         }
         return hit.zone != Zone::None || drag.kind != DragKind::None;
     });

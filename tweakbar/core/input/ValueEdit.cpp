@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "Context.h"
 #include "Engine.h"
@@ -19,15 +20,17 @@ std::size_t maxLength(const Control& control, int channel) {
     return kMaxNumberText;
 }
 
-// Keeps the caret inside the visible part of the field.
+// Keeps the caret inside the visible part of the field. The caret itself is feedback; the
+// field is painted again when its text moved.
 void scrollToCaret(Context& context) {
     TextEdit& edit = context.input.edit;
     const FontFace& face = context.face(*edit.bar);
     const int width = std::max(1, edit.bar->layout.valueWidth - 2 * kValuePadding);
-    const int caret = face.measure(edit.text.substr(0, edit.caret).c_str());
+    const int caret = face.measure(std::string_view(edit.text).substr(0, edit.caret));
+    const int scrolled = edit.scrollX;
     if (caret - edit.scrollX > width) edit.scrollX = caret - width;
     if (caret < edit.scrollX) edit.scrollX = caret;
-    context.repaint();
+    if (edit.scrollX != scrolled) context.repaintBar(*edit.bar);
 }
 
 // The control's current value, in its scratch buffer, ready to be changed and written.
@@ -40,6 +43,7 @@ unsigned char* workingCopy(Control& control) {
 
 void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
     TextEdit& edit = context.input.edit;
+    if (edit.bar) context.repaintBar(*edit.bar);
     edit = TextEdit{};
     edit.bar = &bar;
     edit.control = &control;
@@ -53,6 +57,7 @@ void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
     }
     edit.caret = edit.text.size();
     scrollToCaret(context);
+    context.repaintBar(bar);
 }
 
 void commitTextEdit(Context& context) {
@@ -68,8 +73,8 @@ void commitTextEdit(Context& context) {
 }
 
 void cancelTextEdit(Context& context) {
+    if (context.input.edit.bar) context.repaintBar(*context.input.edit.bar);
     context.input.edit = TextEdit{};
-    context.repaint();
 }
 
 void editKey(Context& context, Key key) {
@@ -84,9 +89,11 @@ void editKey(Context& context, Key key) {
             return;
         case Key::Backspace:
             if (edit.caret > 0) edit.text.erase(--edit.caret, 1);
+            context.repaintBar(*edit.bar);
             break;
         case Key::Delete:
             if (edit.caret < edit.text.size()) edit.text.erase(edit.caret, 1);
+            context.repaintBar(*edit.bar);
             break;
         case Key::Left:
             if (edit.caret > 0) --edit.caret;
@@ -113,6 +120,7 @@ void editChar(Context& context, unsigned char c) {
     if (edit.text.size() >= maxLength(*edit.control, edit.channel)) return;
     edit.text.insert(edit.caret++, 1, char(c));
     scrollToCaret(context);
+    context.repaintBar(*edit.bar);
 }
 
 void placeCaret(Context& context, int x) {
@@ -126,7 +134,6 @@ void placeCaret(Context& context, int x) {
         pen += advance;
     }
     edit.caret = caret;
-    context.repaint();
 }
 
 void toggleBool(Context& context, Bar& bar, Control& control) {
@@ -153,7 +160,7 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
 
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
     if (control.kind == ControlKind::Button) {
-        if (control.button) control.button(control.clientData);
+        if (control.button && !control.isReadOnly()) control.button(control.clientData);
         return;
     }
     if (control.kind != ControlKind::Variable || control.isReadOnly()) return;

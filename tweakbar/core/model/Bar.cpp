@@ -3,6 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tw {
+
+const char* buttonAlignName(ButtonAlign align) {
+    constexpr const char* kNames[] = {"left", "center", "right"};
+    return kNames[int(align)];
+}
+
+}  // namespace tw
+
 using tw::Control;
 using tw::ControlKind;
 

@@ -13,11 +13,9 @@
 
 namespace tw {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-};
-
 enum class ValuesWidthMode { FollowFont, Fixed, Fit };
+enum class ButtonAlign { Left, Center, Right };
+const char* buttonAlignName(ButtonAlign align);
 
 }  // namespace tw
 
@@ -35,6 +33,7 @@ struct CTwBar {
     bool visible = true, iconified = false;
     bool iconifiable = true, movable = true, resizable = true;
     bool contained = false;
+    tw::ButtonAlign buttonAlign = tw::ButtonAlign::Right;
     bool alwaysTop = false, alwaysBottom = false;
     int fontSize = 2;
     bool isHelp = false;

@@ -26,38 +26,44 @@ void configureHelpBar(Bar& help) {
 
 }  // namespace
 
-Rgb defaultBarColor(int n) {
-    // Constant lightness and saturation (channels between 17 and 143), the hue stepping by a
-    // sixteenth of the circle from one bar to the next.
-    constexpr double lo = 17, hi = 143, span = hi - lo;
-    double hue = std::fmod(196.0 - 22.5 * n, 360.0);
-    if (hue < 0) hue += 360.0;
-    const double f = std::fmod(hue, 60.0) / 60.0;
-    double r, g, b;
-    switch (int(hue / 60.0)) {
-        case 0:
-            r = hi, g = lo + f * span, b = lo;
-            break;
-        case 1:
-            r = hi - f * span, g = hi, b = lo;
-            break;
-        case 2:
-            r = lo, g = hi, b = lo + f * span;
-            break;
-        case 3:
-            r = lo, g = hi - f * span, b = hi;
-            break;
-        case 4:
-            r = lo + f * span, g = lo, b = hi;
-            break;
-        default:
-            r = hi, g = lo, b = hi - f * span;
-            break;
-    }
-    return {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
+namespace {
+
+// One channel of a hue/lightness/saturation colour, all on 0..1.
+double hlsChannel(double m1, double m2, double hue) {
+    hue -= std::floor(hue);
+    if (hue < 1.0 / 6) return m1 + (m2 - m1) * hue * 6;
+    if (hue < 0.5) return m2;
+    if (hue < 2.0 / 3) return m1 + (m2 - m1) * (2.0 / 3 - hue) * 6;
+    return m1;
 }
 
-Context::Context(std::unique_ptr<GraphBackend> graphBackend) : backend(std::move(graphBackend)) {
+std::uint8_t toByte(double unit) {
+    return std::uint8_t(std::lround(std::clamp(unit, 0.0, 1.0) * 255));
+}
+
+}  // namespace
+
+BarLook defaultBarLook(int n, int colorScheme) {
+    // A hue counter on 0..255 starts at 155 and drops by 16 per bar; the help bar took the
+    // first step, so the bars callers make start one step further.
+    const int hue = ((155 - 16 * (n + 1)) % 256 + 256) % 256;
+    const bool old = colorScheme == 0;
+    const double lightness = (old ? 180 : 80) / 255.0, saturation = 200 / 255.0;
+    const double m2 = lightness <= 0.5 ? lightness * (1 + saturation)
+                                       : lightness + saturation - lightness * saturation;
+    const double m1 = 2 * lightness - m2;
+    const double h = hue / 255.0;
+    BarLook look;
+    look.color = {toByte(hlsChannel(m1, m2, h + 1.0 / 3)), toByte(hlsChannel(m1, m2, h)),
+                  toByte(hlsChannel(m1, m2, h - 1.0 / 3))};
+    look.alpha = old ? 0xF0 : 64;
+    look.darkText = old;
+    return look;
+}
+
+Context::Context(std::unique_ptr<GraphBackend> graphBackend, double fontScaling)
+    : backend(std::move(graphBackend)) {
+    globals.fontScaling = fontScaling;
     configureHelpBar(createBar("TW_HELP"));
 }
 
@@ -91,9 +97,15 @@ Bar& Context::createBar(const std::string& name) {
     const int n = int(bars.size()) - 1;  // bars made by callers so far (-1 for the help bar)
     bar->name = name;
     bar->x = bar->y = kFirstBarOffset + kBarStagger * (std::max(n, 0) % kStaggerCycle);
-    bar->color = defaultBarColor(std::max(n, 0));
+    if (n >= 0) {
+        const BarLook look = defaultBarLook(barsCreated++, globals.colorScheme);
+        bar->color = look.color;
+        bar->alpha = look.alpha;
+        bar->darkText = look.darkText;
+    }
     bar->fontSize = globals.fontSize;
     bar->contained = globals.contained;
+    bar->buttonAlign = globals.buttonAlign;
     Bar& created = *bar;
     bars.push_back(std::move(bar));
     stacking.push_back(&created);
@@ -155,6 +167,13 @@ void Context::setWindowSize(int width, int height) {
     windowHeight = height;
     backend->resize(width, height);
     changed();
+}
+
+void Context::sendToBack(Bar& bar) {
+    if (!stacking.empty() && stacking.front() == &bar) return;
+    stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
+    stacking.insert(stacking.begin(), &bar);
+    repaint();
 }
 
 void Context::bringToFront(Bar& bar) {

@@ -10,44 +10,53 @@
 #include "DisplayList.h"
 #include "GraphBackend.h"
 #include "InputState.h"
+#include "Segments.h"
 
 namespace tw {
 
 enum class IconCorner { BottomLeft, BottomRight, TopLeft, TopRight };
-enum class ButtonAlign { Left, Center, Right };
+enum class FontStyle { Default, Fixed, FixedCyrillic };
 
 // The GLOBAL parameters.
 struct Globals {
     int fontSize = 2;
+    double fontScaling = 1;  // fixed at TwInit
+    FontStyle fontStyle = FontStyle::Default;
+    bool fontResizable = true;
     bool contained = false;
     std::string help;
     IconCorner iconCorner = IconCorner::BottomLeft;
     bool iconsVertical = true;
     int iconMarginX = 8, iconMarginY = 8;
-    std::string fontStyle = "default";
-    ButtonAlign buttonAlign = ButtonAlign::Left;
+    int colorScheme = 1;  // 0: the old near-opaque bars with dark text
+    ButtonAlign buttonAlign = ButtonAlign::Right;
+    bool overlap = false;  // false: a bar's rows under a bar above it are not drawn
 };
 
 class Context {
   public:
-    explicit Context(std::unique_ptr<GraphBackend> graphBackend);
+    Context(std::unique_ptr<GraphBackend> graphBackend, double fontScaling);
     ~Context();
 
     std::unique_ptr<GraphBackend> backend;
     std::vector<std::unique_ptr<Bar>> bars;  // creation order, the help bar first
     std::vector<Bar*> stacking;              // back to front, before alwaysbottom/alwaystop
     Globals globals;
+    int barsCreated = 0;  // by callers, ever: each new bar's colour steps from the last one's
     int windowWidth = 0, windowHeight = 0;
     bool resourcesReleased = false;
     bool drawn = false;    // TwDraw has run since TwInit
     bool drawing = false;  // inside TwDraw, where get callbacks run
 
-    // Set by anything that changes what is shown: the layout must be computed again, or only
-    // the display list built again (hover, a caret). A frame with neither reuses the list.
+    // Set by anything that changes what is shown: the layout must be computed again, or the
+    // whole display list built again. Changes confined to one bar, the icons or the enum list
+    // mark only their segment; the hover highlight, a pressed button and the caret follow the
+    // input state every frame without either. A frame with none of these reuses the list.
     bool layoutDirty = true;
     bool listDirty = true;
     bool helpDirty = true;  // the help bar's lines must be generated again
     DisplayList displayList;
+    SegmentTable segments;
     InputState input;
     std::vector<unsigned char> scratch;  // a value being read, sized for the largest control
     // sizeof(std::string) in the first TW_TYPE_STDSTRING a caller used; 0 before that.
@@ -64,6 +73,7 @@ class Context {
     void removeControl(Bar& bar, Control& control);
     void removeGenerated(Bar& bar);
     void bringToFront(Bar& bar);
+    void sendToBack(Bar& bar);
     // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
     template <typename F>
     void forEachBackToFront(F&& f) const {
@@ -78,12 +88,34 @@ class Context {
     const FontFace& face(const Bar& bar) const { return backend->atlas().face(bar.fontSize); }
     void changed() { layoutDirty = listDirty = true; }
     void repaint() { listDirty = true; }
+    void repaintBar(const Bar& bar) {
+        if (!segments.markDirty(SegmentKind::WholeBar, &bar)) listDirty = true;
+    }
+    void repaintIcons() {
+        if (!segments.markDirty(SegmentKind::Icons, nullptr)) listDirty = true;
+    }
+    void repaintPopup() {
+        if (!segments.markDirty(SegmentKind::Popup, nullptr)) listDirty = true;
+    }
+    // A value's text (or a colour's bytes) changed: only a column that fits its values
+    // needs the layout again.
+    void valueShownChanged(const Bar& bar) {
+        if (bar.valuesWidthMode == ValuesWidthMode::Fit) return changed();
+        repaintBar(bar);
+        if (input.popup.bar == &bar) repaintPopup();  // it marks the current entry
+    }
     void structureChanged() { layoutDirty = listDirty = helpDirty = true; }
     // From TwWindowSize or the window system; an empty area releases graphics resources.
     void setWindowSize(int width, int height);
 };
 
-// The body colour of the n-th bar that callers create (0 for the first).
-Rgb defaultBarColor(int n);
+// Colour, alpha and text of the n-th bar that callers create (0 for the first) in a colour
+// scheme (1, or 0 for the old one).
+struct BarLook {
+    Rgb color;
+    int alpha = 64;
+    bool darkText = false;
+};
+BarLook defaultBarLook(int n, int colorScheme);
 
 }  // namespace tw

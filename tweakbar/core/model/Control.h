@@ -2,6 +2,7 @@
 // that callers set through defines, and the value last read from the caller.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@
 namespace tw {
 
 enum class ControlKind { Variable, Button, Separator, Group };
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+};
 
 struct Control {
     ControlKind kind = ControlKind::Variable;
@@ -48,14 +53,24 @@ struct Control {
     // Number parameters; unset limits fall back to the type's range.
     double min = 0, max = 0, step = 0;
     bool minSet = false, maxSet = false, stepSet = false;
-    int precision = -1;  // digits after the point; -1 chooses from the step
+    int precision = -1;  // digits after the point; -1 writes numbers like %g
     bool hexa = false;
-    Shortcut key;      // buttons press, bools toggle, numbers step up
-    Shortcut keyDecr;  // numbers step down
-    std::string trueLabel = "true", falseLabel = "false";
-    bool boolLabelsSet = false;
-    std::vector<EnumEntry> ownEnum;  // from the "enum" parameter; overrides the type's entries
+    Shortcut key;                       // buttons press, bools toggle, numbers step up
+    Shortcut keyDecr;                   // numbers step down
+    std::string trueLabel, falseLabel;  // shown instead of the check mark and the dash when set
+    std::vector<EnumEntry> ownEnum;     // from the "enum" parameter on an integer variable
     bool ownEnumSet = false;
+
+    // Colours: whether the alpha channel has a row, and which set of channels shows.
+    bool colorAlpha = false;
+    bool hlsMode = false;
+    // Quaternions and directions: the arrow drawn instead of the axes (all 0: none), its
+    // colour, which screen axis each of the variable's axes is drawn along (1..3 for x, y, z;
+    // negative: reversed), and whether the components are listed below the widget.
+    double arrow[3] = {};
+    Rgb arrowColor = {255, 255, 0};
+    int axes[3] = {1, 2, 3};
+    bool showValues = false;
 
     // The value as last read, and its text as shown.
     std::vector<unsigned char> value;
@@ -77,6 +92,7 @@ struct Control {
         return !pointer && !setter;
     }
     bool isReadOnly() const {
+        if (kind == ControlKind::Button) return readOnlyParam && button;
         if (kind != ControlKind::Variable) return false;
         if (readOnlyParam || isBoundReadOnly() || isVector(typeInfo.kind)) return true;
         if (structRoot && structRoot->isReadOnly()) return true;

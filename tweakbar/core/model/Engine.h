@@ -22,6 +22,7 @@ namespace tw {
 struct Engine {
     std::unique_ptr<Context> context;
     EnumRegistry enums;
+    double fontScaling = 1;  // GLOBAL fontscaling, set before TwInit
     StructRegistry structs;  // emptied by TwInit, so each context numbers its own from the first
 
     // Registered by callers, possibly before TwInit, and kept across TwTerminate.

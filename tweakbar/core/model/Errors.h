@@ -13,7 +13,13 @@ inline constexpr const char* kVariableNotFound = "Variable not found";
 inline constexpr const char* kValueRequired = "Value required";
 inline constexpr const char* kExistsAlready = "Exists already";
 inline constexpr const char* kIncompatibleType = "Incompatible type";
+inline constexpr const char* kUnknownParameter = "Unknown parameter";
 inline constexpr const char* kInvalidParameter = "Invalid parameter";
+inline constexpr const char* kNotAGroup = "Value is not a group";
+inline constexpr const char* kUnknownType = "Unknown type";
+inline constexpr const char* kHasNoValue = "Has no value";
+inline constexpr const char* kTextCountMustBeOne = "Value count for TW_PARAM_CSTRING must be 1";
+
 inline constexpr const char* kNotFound = "Not found";
 inline constexpr const char* kBadSize = "Bad size";
 inline constexpr const char* kBackQuoteInName = "Name cannot include back-quote";
@@ -21,17 +27,15 @@ inline constexpr const char* kOffsetTooLarge = "Offset larger than StructSize";
 inline constexpr const char* kStructMember = "Cannot delete a struct member";
 inline constexpr const char* kStdStringMismatch = "Debug/Release std::string mismatch";
 
+// What a define reports when it stops for a reason of its own rather than a parameter's.
+inline constexpr const char* kEqualsMissing = "'=' not found while reading attribute value";
+inline constexpr const char* kUnreadableValue = "can't read attribute value";
+inline constexpr const char* kWrongAttributeValue = "wrong attribute value";
+
 inline constexpr const char* kAlreadyInitialized = "Already initialized";
 inline constexpr const char* kInvalidName = "Invalid name";
 inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
-inline constexpr const char* kNotApplicable = "Attribute does not apply to this control";
-inline constexpr const char* kBoundReadOnly = "Variable is bound read-only";
-inline constexpr const char* kNotAGroup = "Name is taken by a control that is not a group";
 inline constexpr const char* kGroupCycle = "A group cannot be placed inside itself";
-inline constexpr const char* kUnterminatedQuote = "Syntax error: unterminated quote";
-inline constexpr const char* kExpectedAssignment = "Syntax error: expected param=value";
-inline constexpr const char* kMissingTarget = "Syntax error: parameter without a bar";
 inline constexpr const char* kNullDefine = "Null define string";
-inline constexpr const char* kBadShortcut = "Bad value: unknown key name";
 
 }  // namespace tw::err

@@ -1,5 +1,4 @@
 // The parameters of one bar.
-
 #include "Context.h"
 #include "ParamTable.h"
 
@@ -12,8 +11,8 @@ const char* setLabel(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getLabel(const Context&, const Bar& bar, ParamOutput& out) {
-    outText(out, bar.label);
+const char* getLabel(Context&, const Bar& bar, ParamOutput& out) {
+    return outText(out, bar.label);
 }
 
 const char* setHelp(Context& context, Bar& bar, const ParamValue& value) {
@@ -22,22 +21,24 @@ const char* setHelp(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getHelp(const Context&, const Bar& bar, ParamOutput& out) {
-    outText(out, bar.help);
+const char* getHelp(Context&, const Bar& bar, ParamOutput& out) {
+    return outText(out, bar.help);
 }
 
+// "r g b" keeps the alpha; "a r g b" sets it too.
 const char* setColor(Context& context, Bar& bar, const ParamValue& value) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < value.count; ++i) {
         if (!inRange(value.numbers[i], 0, 255)) return err::kBadValue;
     }
-    bar.color = {std::uint8_t(value.numbers[0]), std::uint8_t(value.numbers[1]),
-                 std::uint8_t(value.numbers[2])};
+    const double* rgb = value.numbers + (value.count == 4 ? 1 : 0);
+    if (value.count == 4) bar.alpha = int(value.numbers[0]);
+    bar.color = {std::uint8_t(rgb[0]), std::uint8_t(rgb[1]), std::uint8_t(rgb[2])};
     context.changed();
     return nullptr;
 }
 
-void getColor(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.color.r, bar.color.g, bar.color.b);
+const char* getColor(Context&, const Bar& bar, ParamOutput& out) {
+    return outNumbers(out, {double(bar.color.r), double(bar.color.g), double(bar.color.b)});
 }
 
 const char* setAlpha(Context& context, Bar& bar, const ParamValue& value) {
@@ -47,25 +48,20 @@ const char* setAlpha(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getAlpha(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.alpha);
+const char* getAlpha(Context&, const Bar& bar, ParamOutput& out) {
+    return outNumbers(out, {double(bar.alpha)});
 }
 
 const char* setText(Context& context, Bar& bar, const ParamValue& value) {
-    const std::string_view text = trim(value.text);
-    if (equalsNoCase(text, "dark")) {
-        bar.darkText = true;
-    } else if (equalsNoCase(text, "light")) {
-        bar.darkText = false;
-    } else {
-        return err::kBadValue;
-    }
+    const int text = wordIndex(value.text, {"light", "dark"});
+    if (text < 0) return err::kBadValue;
+    bar.darkText = text == 1;
     context.changed();
     return nullptr;
 }
 
-void getText(const Context&, const Bar& bar, ParamOutput& out) {
-    outText(out, bar.darkText ? "dark" : "light");
+const char* getText(Context&, const Bar& bar, ParamOutput& out) {
+    return outText(out, bar.darkText ? "dark" : "light");
 }
 
 const char* setPosition(Context& context, Bar& bar, const ParamValue& value) {
@@ -79,8 +75,8 @@ const char* setPosition(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getPosition(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.x, bar.y);
+const char* getPosition(Context&, const Bar& bar, ParamOutput& out) {
+    return outNumbers(out, {double(bar.x), double(bar.y)});
 }
 
 // Sizes below the bar's minimum are accepted as given and raised when the bar is next drawn.
@@ -95,15 +91,15 @@ const char* setSize(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getSize(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.width, bar.height);
+const char* getSize(Context&, const Bar& bar, ParamOutput& out) {
+    return outNumbers(out, {double(bar.width), double(bar.height)});
 }
 
 const char* setValuesWidth(Context& context, Bar& bar, const ParamValue& value) {
     if (value.flag) {
         bar.valuesWidthMode = ValuesWidthMode::Fit;
     } else {
-        if (!inRange(value.numbers[0], 0, kMaxCoordinate)) return err::kBadValue;
+        if (!inRange(value.numbers[0], 1, kMaxCoordinate)) return err::kBadValue;
         bar.valuesWidthMode = ValuesWidthMode::Fixed;
         bar.valuesWidth = int(value.numbers[0]);
     }
@@ -111,21 +107,17 @@ const char* setValuesWidth(Context& context, Bar& bar, const ParamValue& value) 
     return nullptr;
 }
 
-void getValuesWidth(const Context&, const Bar& bar, ParamOutput& out) {
+const char* getValuesWidth(Context& context, const Bar& bar, ParamOutput& out) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::FollowFont:
-            outNumbers(out, defaultValuesWidth(bar.fontSize));
-            break;
+            return outNumbers(
+                out, {double(defaultValuesWidth(bar.fontSize, context.globals.fontScaling))});
         case ValuesWidthMode::Fixed:
-            outNumbers(out, bar.valuesWidth);
-            break;
+            return outNumbers(out, {double(bar.valuesWidth)});
         case ValuesWidthMode::Fit:
-            // The width that fitting gave at the last layout; the text form says how it came.
-            outNumbers(out, bar.layout.valueWidth > 0 ? bar.layout.valueWidth
-                                                      : defaultValuesWidth(bar.fontSize));
-            out.text = "fit";
             break;
     }
+    return outNumbers(out, {double(kValuesWidthFitPending)});
 }
 
 const char* setRefresh(Context& context, Bar& bar, const ParamValue& value) {
@@ -135,20 +127,8 @@ const char* setRefresh(Context& context, Bar& bar, const ParamValue& value) {
     return nullptr;
 }
 
-void getRefresh(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.refresh);
-}
-
-const char* setFontSize(Context& context, Bar& bar, const ParamValue& value) {
-    const int size = int(value.numbers[0]);
-    if (size < 1 || size > 3) return err::kBadValue;
-    bar.fontSize = size;
-    context.changed();
-    return nullptr;
-}
-
-void getFontSize(const Context&, const Bar& bar, ParamOutput& out) {
-    outNumbers(out, bar.fontSize);
+const char* getRefresh(Context&, const Bar& bar, ParamOutput& out) {
+    return outNumbers(out, {bar.refresh});
 }
 
 // A bar that stops being shown drops any edit or drag on it; one that appears again reads its
@@ -163,28 +143,38 @@ void shownChanged(Context& context, Bar& bar) {
     context.structureChanged();
 }
 
+template <bool CTwBar::*Member>
+void setShown(Context& context, Bar& bar, bool value) {
+    if (bar.*Member != value) {
+        bar.*Member = value;
+        shownChanged(context, bar);
+    }
+}
+
 const char* setVisible(Context& context, Bar& bar, const ParamValue& value) {
-    if (bar.visible != value.flag) {
-        bar.visible = value.flag;
-        shownChanged(context, bar);
-    }
+    setShown<&CTwBar::visible>(context, bar, value.flag);
     return nullptr;
 }
 
-void getVisible(const Context&, const Bar& bar, ParamOutput& out) {
-    outBool(out, bar.visible);
+const char* setShow(Context& context, Bar& bar, const ParamValue&) {
+    setShown<&CTwBar::visible>(context, bar, true);
+    return nullptr;
 }
 
+const char* setHide(Context& context, Bar& bar, const ParamValue&) {
+    setShown<&CTwBar::visible>(context, bar, false);
+    return nullptr;
+}
+
+// Iconifying is the caller's to do even where the user may not.
 const char* setIconified(Context& context, Bar& bar, const ParamValue& value) {
-    if (bar.iconified != value.flag) {
-        bar.iconified = value.flag;
-        shownChanged(context, bar);
-    }
+    setShown<&CTwBar::iconified>(context, bar, value.flag);
     return nullptr;
 }
 
-void getIconified(const Context&, const Bar& bar, ParamOutput& out) {
-    outBool(out, bar.iconified);
+const char* setIconify(Context& context, Bar& bar, const ParamValue&) {
+    setShown<&CTwBar::iconified>(context, bar, true);
+    return nullptr;
 }
 
 template <bool CTwBar::*Member>
@@ -195,56 +185,84 @@ const char* setFlag(Context& context, Bar& bar, const ParamValue& value) {
 }
 
 template <bool CTwBar::*Member>
-void getFlag(const Context&, const Bar& bar, ParamOutput& out) {
-    outBool(out, bar.*Member);
+const char* getFlag(Context&, const Bar& bar, ParamOutput& out) {
+    return outBool(out, bar.*Member);
 }
 
-// The two layers exclude each other.
-const char* setAlwaysTop(Context& context, Bar& bar, const ParamValue& value) {
-    bar.alwaysTop = value.flag;
-    if (value.flag) bar.alwaysBottom = false;
+// One bar at most holds each mark; taking it moves the bar at once.
+template <bool CTwBar::*Mark, bool CTwBar::*OtherMark>
+const char* setLayerMark(Context& context, Bar& bar, const ParamValue& value) {
+    if (value.flag) {
+        for (auto& other : context.bars)
+            other.get()->*Mark = false;
+        bar.*OtherMark = false;
+        if (Mark == &CTwBar::alwaysTop) {
+            context.bringToFront(bar);
+        } else {
+            context.sendToBack(bar);
+        }
+    }
+    bar.*Mark = value.flag;
     context.changed();
     return nullptr;
 }
 
-const char* setAlwaysBottom(Context& context, Bar& bar, const ParamValue& value) {
-    bar.alwaysBottom = value.flag;
-    if (value.flag) bar.alwaysTop = false;
+const char* setButtonAlign(Context& context, Bar& bar, const ParamValue& value) {
+    const int align = wordIndex(value.text, {"left", "center", "right"});
+    if (align < 0) return err::kBadValue;
+    bar.buttonAlign = ButtonAlign(align);
     context.changed();
     return nullptr;
+}
+
+const char* getButtonAlign(Context&, const Bar& bar, ParamOutput& out) {
+    return outText(out, buttonAlignName(bar.buttonAlign));
 }
 
 const ParamDef<Bar> kBarParams[] = {
     {"label", ParamShape::Text, setLabel, getLabel},
     {"help", ParamShape::Text, setHelp, getHelp},
-    {"color", ParamShape::Integer3, setColor, getColor},
+    {"color", ParamShape::Integer3Or4, setColor, getColor},
     {"alpha", ParamShape::Integer, setAlpha, getAlpha},
     {"text", ParamShape::Text, setText, getText},
     {"position", ParamShape::Integer2, setPosition, getPosition},
     {"size", ParamShape::Integer2, setSize, getSize},
     {"valueswidth", ParamShape::WidthOrFit, setValuesWidth, getValuesWidth},
     {"refresh", ParamShape::Real, setRefresh, getRefresh},
-    {"visible", ParamShape::Bool, setVisible, getVisible},
-    {"iconified", ParamShape::Bool, setIconified, getIconified},
+    {"visible", ParamShape::Bool, setVisible, getFlag<&CTwBar::visible>},
+    {"iconified", ParamShape::Bool, setIconified, getFlag<&CTwBar::iconified>},
     {"iconifiable", ParamShape::Bool, setFlag<&CTwBar::iconifiable>, getFlag<&CTwBar::iconifiable>},
     {"movable", ParamShape::Bool, setFlag<&CTwBar::movable>, getFlag<&CTwBar::movable>},
     {"resizable", ParamShape::Bool, setFlag<&CTwBar::resizable>, getFlag<&CTwBar::resizable>},
-    {"fontsize", ParamShape::Integer, setFontSize, getFontSize},
     {"contained", ParamShape::Bool, setFlag<&CTwBar::contained>, getFlag<&CTwBar::contained>},
-    {"alwaystop", ParamShape::Bool, setAlwaysTop, getFlag<&CTwBar::alwaysTop>},
-    {"alwaysbottom", ParamShape::Bool, setAlwaysBottom, getFlag<&CTwBar::alwaysBottom>},
+    {"buttonalign", ParamShape::Text, setButtonAlign, getButtonAlign},
+    {"alwaystop", ParamShape::Bool, setLayerMark<&CTwBar::alwaysTop, &CTwBar::alwaysBottom>,
+     getFlag<&CTwBar::alwaysTop>},
+    {"alwaysbottom", ParamShape::Bool, setLayerMark<&CTwBar::alwaysBottom, &CTwBar::alwaysTop>,
+     getFlag<&CTwBar::alwaysBottom>},
+    {"show", ParamShape::NoValue, setShow, nullptr},
+    {"hide", ParamShape::NoValue, setHide, nullptr},
+    {"iconify", ParamShape::NoValue, setIconify, nullptr},
 };
+
+// Engine-wide parameters that a bar's define may also name; they act on the whole engine.
+constexpr const char* kGlobalOnBar =
+    "fontsize|fontstyle|fontresizable|iconpos|iconalign|iconmargin|colorscheme";
 
 }  // namespace
 
-const char* setBarParam(Context& context, Bar& bar, std::string_view name, const ParamInput& input,
-                        const char* unknownText) {
-    return setFromTable(kBarParams, context, bar, name, input, unknownText);
+ParamResult setBarParam(Context& context, Bar& bar, std::string_view name, std::string_view text) {
+    if (namesMatch(kGlobalOnBar, name)) return setGlobalParam(context, name, text);
+    return setFromTable({rowsOf(kBarParams)}, context, bar, name, text);
 }
 
-const char* getBarParam(const Context& context, const Bar& bar, std::string_view name,
-                        ParamOutput& out) {
-    return getFromTable(kBarParams, context, bar, name, out);
+ParamResult getBarParam(Context& context, const Bar& bar, std::string_view name, ParamOutput& out) {
+    if (namesMatch(kGlobalOnBar, name)) return getGlobalParam(context, name, out);
+    return getFromTable({rowsOf(kBarParams)}, context, bar, name, out);
+}
+
+bool barTakesNoValue(const Bar& bar, std::string_view name) {
+    return takesNoValueIn({rowsOf(kBarParams)}, bar, name);
 }
 
 }  // namespace tw

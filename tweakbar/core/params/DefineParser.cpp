@@ -1,5 +1,6 @@
 #include "DefineParser.h"
 
+#include <algorithm>
 #include <string>
 
 #include "Context.h"
@@ -13,6 +14,14 @@ namespace {
 bool isQuote(char c) {
     return c == '\'' || c == '"' || c == '`';
 }
+
+// Why a define stopped, and where.
+struct Stop {
+    const char* what = nullptr;  // null: the define went through
+    bool fromParam = false;      // a parameter's own reason, reported without the preamble
+    std::size_t at = 0;          // where the word that failed starts
+    std::string_view token;      // that word
+};
 
 class DefineReader {
   public:
@@ -29,15 +38,15 @@ class DefineReader {
     void rewind(std::size_t pos) { pos_ = pos; }
 
     // A quoted word (without its quotes), or a bare one that ends at a blank or at one of the
-    // stop characters. Returns null, or the error of an unterminated quote.
-    const char* readWord(std::string_view stops, std::string_view& word) {
+    // stop characters. False when a quote is not closed.
+    bool readWord(std::string_view stops, std::string_view& word) {
         if (!atEnd() && isQuote(text_[pos_])) {
             const char quote = text_[pos_];
             const auto close = text_.find(quote, pos_ + 1);
-            if (close == std::string_view::npos) return err::kUnterminatedQuote;
+            if (close == std::string_view::npos) return false;
             word = text_.substr(pos_ + 1, close - pos_ - 1);
             pos_ = close + 1;
-            return nullptr;
+            return true;
         }
         const std::size_t start = pos_;
         while (!atEnd() && !isBlank(text_[pos_]) &&
@@ -45,7 +54,7 @@ class DefineReader {
             ++pos_;
         }
         word = text_.substr(start, pos_ - start);
-        return nullptr;
+        return true;
     }
 
   private:
@@ -53,65 +62,121 @@ class DefineReader {
     std::size_t pos_ = 0;
 };
 
-// Reads "name=value" pairs for one target until the text ends or a word without '=' (the next
-// target) comes; leaves the reader before that word.
-const char* applyPairs(Context& context, const ParamTarget& target, DefineReader& reader,
-                       bool targetsMayFollow) {
+Stop stopAt(const char* what, std::size_t at, std::string_view token, bool fromParam = false) {
+    return {what, fromParam, at, token};
+}
+
+// Without a context (before TwInit) only the engine's own parameters exist.
+Stop applyOne(Context* context, const ParamTarget& target, std::string_view name,
+              std::string_view value, std::size_t at) {
+    const ParamResult result =
+        context ? setParam(*context, target, name, value) : setEngineParam(name, value);
+    switch (result.status) {
+        case ParamResult::Status::Done:
+            return {};
+        case ParamResult::Status::UnknownName:
+            return stopAt(context ? err::kUnknownAttribute : err::kNotInitialized, at, name);
+        case ParamResult::Status::Failed:
+            break;
+    }
+    if (!result.reason) return stopAt(err::kWrongAttributeValue, at, name);
+    return stopAt(result.reason, at, name, true);
+}
+
+// Reads "name=value" pairs, and the words of parameters that take no value, for one target
+// until the text ends or another word (the next target) comes; leaves the reader before it.
+Stop applyPairs(Context* context, const ParamTarget& target, DefineReader& reader,
+                bool targetsMayFollow) {
     for (;;) {
         reader.skipBlanks();
-        if (reader.atEnd()) return nullptr;
+        if (reader.atEnd()) return {};
         const std::size_t start = reader.position();
         std::string_view name;
-        if (const char* error = reader.readWord("=", name)) return error;
+        if (!reader.readWord("=", name)) return stopAt(err::kUnreadableValue, start, name);
         if (reader.peek() != '=' || name.empty()) {
-            if (!targetsMayFollow) return err::kExpectedAssignment;
+            if (!name.empty() && takesNoValue(target, name)) {
+                const Stop stop = applyOne(context, target, name, {}, start);
+                if (stop.what) return stop;
+                continue;
+            }
+            if (!targetsMayFollow) return stopAt(err::kEqualsMissing, start, name);
             reader.rewind(start);
-            return nullptr;
+            return {};
         }
         reader.advance();
-        if (reader.atEnd() || isBlank(reader.peek())) return err::kValueRequired;
         std::string_view value;
-        if (const char* error = reader.readWord("", value)) return error;
-        ParamInput input;
-        input.text = value;
-        if (const char* error = setParam(context, target, name, input, err::kUnknownAttribute)) {
-            return error;
-        }
+        if (!reader.readWord("", value)) return stopAt(err::kUnreadableValue, start, name);
+        const Stop stop = applyOne(context, target, name, value, start);
+        if (stop.what) return stop;
     }
+}
+
+Stop applyEntries(Context* context, DefineReader& reader) {
+    for (;;) {
+        reader.skipBlanks();
+        if (reader.atEnd()) return {};
+        const std::size_t start = reader.position();
+        std::string_view barName;
+        if (!reader.readWord("/\\=", barName)) {
+            return stopAt(err::kUnreadableValue, start, barName);
+        }
+        ParamTarget target;
+        // A bar literally named GLOBAL is found before the engine's parameters.
+        const bool global = barName == "GLOBAL" && !(context && context->barNamed("GLOBAL"));
+        if (!global) {
+            if (!context) return stopAt(err::kNotInitialized, start, barName);
+            target.bar = context->barNamed(std::string(barName).c_str());
+            if (!target.bar) return stopAt(err::kBarNotFound, start, barName);
+        }
+        if (reader.peek() == '/' || reader.peek() == '\\') {
+            reader.advance();
+            const std::size_t controlStart = reader.position();
+            std::string_view controlName;
+            if (!reader.readWord("=", controlName)) {
+                return stopAt(err::kUnreadableValue, controlStart, controlName);
+            }
+            if (target.bar) target.control = target.bar->find(std::string(controlName).c_str());
+            if (!target.control) {
+                const char* what = context ? err::kVariableNotFound : err::kNotInitialized;
+                return stopAt(what, controlStart, controlName);
+            }
+        }
+        const Stop stop = applyPairs(context, target, reader, true);
+        if (stop.what) return stop;
+    }
+}
+
+// "Parsing error in def string: Bar not found line 2 [nobar           ...]", or with a
+// parameter's own reason in front instead: "Bad value [alpha           ...]".
+std::string describe(const Stop& stop, std::string_view text) {
+    std::string message = stop.fromParam ? std::string(stop.what)
+                                         : std::string("Parsing error in def string: ") + stop.what;
+    if (text.find('\n') != std::string_view::npos) {
+        const auto line = std::count(text.begin(), text.begin() + std::ptrdiff_t(stop.at), '\n');
+        message += " line " + std::to_string(line + 1);
+    }
+    constexpr std::size_t kTokenWidth = 16;
+    std::string token(stop.token.substr(0, kTokenWidth));
+    token.resize(kTokenWidth, ' ');
+    return message + " [" + token + "...]";
 }
 
 }  // namespace
 
-const char* applyDefine(Context& context, std::string_view text) {
+std::string applyDefine(Context* context, std::string_view text) {
     DefineReader reader(text);
-    for (;;) {
-        reader.skipBlanks();
-        if (reader.atEnd()) return nullptr;
-        std::string_view barName;
-        if (const char* error = reader.readWord("/=", barName)) return error;
-        if (barName.empty() || reader.peek() == '=') return err::kMissingTarget;
-        ParamTarget target;
-        const bool global = barName == "GLOBAL";
-        if (!global) {
-            target.bar = context.barNamed(std::string(barName).c_str());
-            if (!target.bar) return err::kBarNotFound;
-        }
-        if (reader.peek() == '/') {
-            reader.advance();
-            std::string_view controlName;
-            if (const char* error = reader.readWord("=", controlName)) return error;
-            if (!target.bar) return err::kVariableNotFound;
-            target.control = target.bar->find(std::string(controlName).c_str());
-            if (!target.control) return err::kVariableNotFound;
-        }
-        if (const char* error = applyPairs(context, target, reader, true)) return error;
-    }
+    const Stop stop = applyEntries(context, reader);
+    if (!stop.what) return {};
+    // Before TwInit, anything but the engine's own parameters is refused as every call is.
+    if (stop.what == err::kNotInitialized) return stop.what;
+    return describe(stop, text);
 }
 
-const char* applyControlDefine(Context& context, Bar& bar, Control& control,
+std::string applyControlDefine(Context& context, Bar& bar, Control& control,
                                std::string_view text) {
     DefineReader reader(text);
-    return applyPairs(context, ParamTarget{&bar, &control}, reader, false);
+    const Stop stop = applyPairs(&context, ParamTarget{&bar, &control}, reader, false);
+    return stop.what ? describe(stop, text) : std::string();
 }
 
 }  // namespace tw

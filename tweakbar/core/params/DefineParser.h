@@ -3,6 +3,7 @@
 // separated by blanks or new lines.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "Bar.h"
@@ -12,10 +13,11 @@ namespace tw {
 class Context;
 
 // Applies the entries in order and stops at the first that fails; the ones before it keep
-// their effect. Returns null on success, else the error text.
-const char* applyDefine(Context& context, std::string_view text);
+// their effect. Returns an empty text on success, else the error to report. Without a context
+// (before TwInit) only the GLOBAL parameters that exist before it are accepted.
+std::string applyDefine(Context* context, std::string_view text);
 
 // Applies "param=value ..." pairs to one control: the definition string of TwAdd*.
-const char* applyControlDefine(Context& context, Bar& bar, Control& control, std::string_view text);
+std::string applyControlDefine(Context& context, Bar& bar, Control& control, std::string_view text);
 
 }  // namespace tw

@@ -1,24 +1,18 @@
-// The GLOBAL parameters: engine-wide defaults and the placement of icons.
+// The GLOBAL parameters: engine-wide defaults, fonts and the placement of icons.
 #include "Context.h"
+#include "Engine.h"
 #include "ParamTable.h"
 
 namespace tw {
 namespace {
 
-struct NamedCorner {
-    const char* name;
-    const char* shortName;
-    IconCorner corner;
+// Every spelling of each corner, in IconCorner order; the first is the one read back.
+const std::initializer_list<const char*> kCornerNames[] = {
+    {"bottomleft", "bl", "lb", "leftbottom"},
+    {"bottomright", "br", "rb", "rightbottom"},
+    {"topleft", "tl", "lt", "lefttop"},
+    {"topright", "tr", "rt", "righttop"},
 };
-
-constexpr NamedCorner kCorners[] = {
-    {"bottomleft", "bl", IconCorner::BottomLeft},
-    {"bottomright", "br", IconCorner::BottomRight},
-    {"topleft", "tl", IconCorner::TopLeft},
-    {"topright", "tr", IconCorner::TopRight},
-};
-
-constexpr const char* kAlignNames[] = {"left", "center", "right"};
 
 const char* setHelp(Context& context, Context&, const ParamValue& value) {
     context.globals.help = std::string(value.text);
@@ -26,25 +20,54 @@ const char* setHelp(Context& context, Context&, const ParamValue& value) {
     return nullptr;
 }
 
-void getHelp(const Context& context, const Context&, ParamOutput& out) {
-    outText(out, context.globals.help);
+const char* getHelp(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, context.globals.help);
 }
 
-// The engine-wide font size and containment also apply to every bar that exists.
 const char* setFontSize(Context& context, Context&, const ParamValue& value) {
     const int size = int(value.numbers[0]);
     if (size < 1 || size > 3) return err::kBadValue;
     context.globals.fontSize = size;
     for (auto& bar : context.bars)
         bar->fontSize = size;
+    context.structureChanged();
+    return nullptr;
+}
+
+const char* getFontSize(Context& context, const Context&, ParamOutput& out) {
+    return outNumbers(out, {double(context.globals.fontSize)});
+}
+
+// The atlas holds one typeface, so the styles draw alike; what they change besides is whether
+// the font size may be cycled from a bar's title.
+const char* setFontStyle(Context& context, Context&, const ParamValue& value) {
+    const int style = wordIndex(value.text, {"default", "fixed", "fixedru"});
+    if (style < 0) return err::kBadValue;
+    const bool wasFixed = context.globals.fontStyle != FontStyle::Default;
+    if ((style != 0) != wasFixed) context.globals.fontResizable = style == 0;
+    context.globals.fontStyle = FontStyle(style);
     context.changed();
     return nullptr;
 }
 
-void getFontSize(const Context& context, const Context&, ParamOutput& out) {
-    outNumbers(out, context.globals.fontSize);
+// The Cyrillic set is a fixed font too, but reads back as the default style.
+const char* getFontStyle(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, context.globals.fontStyle == FontStyle::Fixed ? "fixed" : "default");
 }
 
+template <bool Globals::*Member>
+const char* setFlag(Context& context, Context&, const ParamValue& value) {
+    context.globals.*Member = value.flag;
+    context.changed();
+    return nullptr;
+}
+
+template <bool Globals::*Member>
+const char* getFlag(Context& context, const Context&, ParamOutput& out) {
+    return outBool(out, context.globals.*Member);
+}
+
+// Containment and button placement also apply to every bar that exists.
 const char* setContained(Context& context, Context&, const ParamValue& value) {
     context.globals.contained = value.flag;
     for (auto& bar : context.bars)
@@ -53,15 +76,24 @@ const char* setContained(Context& context, Context&, const ParamValue& value) {
     return nullptr;
 }
 
-void getContained(const Context& context, const Context&, ParamOutput& out) {
-    outBool(out, context.globals.contained);
+const char* setButtonAlign(Context& context, Context&, const ParamValue& value) {
+    const int align = wordIndex(value.text, {"left", "center", "right"});
+    if (align < 0) return err::kBadValue;
+    context.globals.buttonAlign = ButtonAlign(align);
+    for (auto& bar : context.bars)
+        bar->buttonAlign = ButtonAlign(align);
+    context.changed();
+    return nullptr;
+}
+
+const char* getButtonAlign(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, buttonAlignName(context.globals.buttonAlign));
 }
 
 const char* setIconPos(Context& context, Context&, const ParamValue& value) {
-    const std::string_view text = trim(value.text);
-    for (const auto& named : kCorners) {
-        if (equalsNoCase(text, named.name) || equalsNoCase(text, named.shortName)) {
-            context.globals.iconCorner = named.corner;
+    for (int corner = 0; corner < 4; ++corner) {
+        if (wordIndex(value.text, kCornerNames[corner]) >= 0) {
+            context.globals.iconCorner = IconCorner(corner);
             context.changed();
             return nullptr;
         }
@@ -69,27 +101,20 @@ const char* setIconPos(Context& context, Context&, const ParamValue& value) {
     return err::kBadValue;
 }
 
-void getIconPos(const Context& context, const Context&, ParamOutput& out) {
-    for (const auto& named : kCorners) {
-        if (named.corner == context.globals.iconCorner) outText(out, named.name);
-    }
+const char* getIconPos(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, *kCornerNames[int(context.globals.iconCorner)].begin());
 }
 
 const char* setIconAlign(Context& context, Context&, const ParamValue& value) {
-    const std::string_view text = trim(value.text);
-    if (equalsNoCase(text, "vertical")) {
-        context.globals.iconsVertical = true;
-    } else if (equalsNoCase(text, "horizontal")) {
-        context.globals.iconsVertical = false;
-    } else {
-        return err::kBadValue;
-    }
+    const int align = wordIndex(value.text, {"vert", "vertical", "horiz", "horizontal"});
+    if (align < 0) return err::kBadValue;
+    context.globals.iconsVertical = align < 2;
     context.changed();
     return nullptr;
 }
 
-void getIconAlign(const Context& context, const Context&, ParamOutput& out) {
-    outText(out, context.globals.iconsVertical ? "vertical" : "horizontal");
+const char* getIconAlign(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, context.globals.iconsVertical ? "vertical" : "horizontal");
 }
 
 const char* setIconMargin(Context& context, Context&, const ParamValue& value) {
@@ -103,59 +128,56 @@ const char* setIconMargin(Context& context, Context&, const ParamValue& value) {
     return nullptr;
 }
 
-void getIconMargin(const Context& context, const Context&, ParamOutput& out) {
-    outNumbers(out, context.globals.iconMarginX, context.globals.iconMarginY);
+const char* getIconMargin(Context& context, const Context&, ParamOutput& out) {
+    return outNumbers(out,
+                      {double(context.globals.iconMarginX), double(context.globals.iconMarginY)});
 }
 
-// The atlas holds one typeface, so both styles draw alike; the choice is kept for callers
-// that read it back.
-const char* setFontStyle(Context& context, Context&, const ParamValue& value) {
-    const std::string_view text = trim(value.text);
-    if (!equalsNoCase(text, "default") && !equalsNoCase(text, "fixed")) return err::kBadValue;
-    context.globals.fontStyle = equalsNoCase(text, "fixed") ? "fixed" : "default";
+const char* setColorScheme(Context& context, Context&, const ParamValue& value) {
+    const int scheme = int(value.numbers[0]);
+    if (scheme != 0 && scheme != 1) return err::kBadValue;
+    context.globals.colorScheme = scheme;
     return nullptr;
 }
 
-void getFontStyle(const Context& context, const Context&, ParamOutput& out) {
-    outText(out, context.globals.fontStyle);
-}
-
-const char* setButtonAlign(Context& context, Context&, const ParamValue& value) {
-    const std::string_view text = trim(value.text);
-    for (int i = 0; i < 3; ++i) {
-        if (equalsNoCase(text, kAlignNames[i])) {
-            context.globals.buttonAlign = ButtonAlign(i);
-            context.changed();
-            return nullptr;
-        }
-    }
-    return err::kBadValue;
-}
-
-void getButtonAlign(const Context& context, const Context&, ParamOutput& out) {
-    outText(out, kAlignNames[int(context.globals.buttonAlign)]);
+const char* getColorScheme(Context& context, const Context&, ParamOutput& out) {
+    return outNumbers(out, {double(context.globals.colorScheme)});
 }
 
 const ParamDef<Context> kGlobalParams[] = {
     {"help", ParamShape::Text, setHelp, getHelp},
     {"fontsize", ParamShape::Integer, setFontSize, getFontSize},
-    {"contained", ParamShape::Bool, setContained, getContained},
+    {"fontstyle", ParamShape::Text, setFontStyle, getFontStyle},
+    {"fontresizable", ParamShape::Bool, setFlag<&Globals::fontResizable>,
+     getFlag<&Globals::fontResizable>},
     {"iconpos", ParamShape::Text, setIconPos, getIconPos},
     {"iconalign", ParamShape::Text, setIconAlign, getIconAlign},
     {"iconmargin", ParamShape::Integer2, setIconMargin, getIconMargin},
-    {"fontstyle", ParamShape::Text, setFontStyle, getFontStyle},
+    {"colorscheme", ParamShape::Integer, setColorScheme, getColorScheme},
+    {"contained", ParamShape::Bool, setContained, getFlag<&Globals::contained>},
     {"buttonalign", ParamShape::Text, setButtonAlign, getButtonAlign},
+    {"overlap", ParamShape::Bool, setFlag<&Globals::overlap>, getFlag<&Globals::overlap>},
 };
 
 }  // namespace
 
-const char* setGlobalParam(Context& context, std::string_view name, const ParamInput& input,
-                           const char* unknownText) {
-    return setFromTable(kGlobalParams, context, context, name, input, unknownText);
+ParamResult setGlobalParam(Context& context, std::string_view name, std::string_view text) {
+    return setFromTable({rowsOf(kGlobalParams)}, context, context, name, text);
 }
 
-const char* getGlobalParam(const Context& context, std::string_view name, ParamOutput& out) {
-    return getFromTable(kGlobalParams, context, context, name, out);
+ParamResult getGlobalParam(Context& context, std::string_view name, ParamOutput& out) {
+    return getFromTable({rowsOf(kGlobalParams)}, context, context, name, out);
+}
+
+// Font heights are fixed when the atlas is made at TwInit, so the scale is taken only before.
+ParamResult setEngineParam(std::string_view name, std::string_view text) {
+    if (!equalsNoCase(name, "fontscaling")) return {ParamResult::Status::UnknownName, nullptr};
+    ParamValue value;
+    if (const char* error = shapeValue(ParamShape::Real, text, value)) return failed(error);
+    // Beyond these the glyphs of the largest size would not fit the atlas's rows.
+    if (!inRange(value.numbers[0], kMinFontScaling, kMaxFontScaling)) return failed(err::kBadValue);
+    engine().fontScaling = value.numbers[0];
+    return {};
 }
 
 }  // namespace tw

@@ -1,9 +1,11 @@
-// The shape every parameter table has: a name, how its value is written, and the functions
-// that set and read it. Each table (engine, bar, control) lives in a file of its own.
+// The shape every parameter table has: one row per parameter with its name and aliases, how
+// its value is written, which owners have it, and the functions that set and read it. Each
+// table (engine, bar, control) lives in files of its own; defines, TwSetParam and TwGetParam
+// all look parameters up here.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,87 +17,113 @@ namespace tw {
 
 template <typename Owner>
 struct ParamDef {
-    const char* name;
+    const char* names;  // the name, then its aliases: "enum|val"
     ParamShape shape;
+    // Both return null on success, else the reason of the failure.
     const char* (*set)(Context& context, Owner& owner, const ParamValue& value);
-    void (*get)(const Context& context, const Owner& owner, ParamOutput& out);
+    // Reading may run a get callback, so it may change the context. Null: write-only.
+    const char* (*get)(Context& context, const Owner& owner, ParamOutput& out);
     bool (*applies)(const Owner& owner) = nullptr;  // null: every owner has it
+    // Where it does not apply: the reason setting gives (null: none) and the one reading gives.
+    const char* refusedSet = nullptr;
+    const char* refusedGet = err::kInvalidParameter;
+};
+
+// A table, or a part of one that a file of its own supplies.
+template <typename Owner>
+struct ParamRows {
+    const ParamDef<Owner>* rows;
+    std::size_t count;
 };
 
 template <typename Owner, std::size_t N>
-const ParamDef<Owner>* findParam(const ParamDef<Owner> (&table)[N], std::string_view name) {
-    for (const auto& def : table) {
-        if (equalsNoCase(name, def.name)) return &def;
+constexpr ParamRows<Owner> rowsOf(const ParamDef<Owner> (&table)[N]) {
+    return {table, N};
+}
+
+bool namesMatch(const char* names, std::string_view name);
+
+template <typename Owner>
+const ParamDef<Owner>* findParam(std::initializer_list<ParamRows<Owner>> tables,
+                                 std::string_view name) {
+    for (const auto& table : tables) {
+        for (std::size_t i = 0; i < table.count; ++i) {
+            if (namesMatch(table.rows[i].names, name)) return &table.rows[i];
+        }
     }
     return nullptr;
 }
 
-template <typename Owner, std::size_t N>
-const char* setFromTable(const ParamDef<Owner> (&table)[N], Context& context, Owner& owner,
-                         std::string_view name, const ParamInput& input, const char* unknownText) {
-    const ParamDef<Owner>* def = findParam(table, name);
-    if (!def) return unknownText;
-    if (def->applies && !def->applies(owner)) return err::kNotApplicable;
-    ParamValue value;
-    if (const char* error = shapeValue(def->shape, input, value)) return error;
-    return def->set(context, owner, value);
+inline ParamResult failed(const char* reason) {
+    return {ParamResult::Status::Failed, reason};
 }
 
-template <typename Owner, std::size_t N>
-const char* getFromTable(const ParamDef<Owner> (&table)[N], const Context& context,
+template <typename Owner>
+ParamResult setFromTable(std::initializer_list<ParamRows<Owner>> tables, Context& context,
+                         Owner& owner, std::string_view name, std::string_view text) {
+    const ParamDef<Owner>* def = findParam(tables, name);
+    if (!def) return {ParamResult::Status::UnknownName, nullptr};
+    if (def->applies && !def->applies(owner)) return failed(def->refusedSet);
+    ParamValue value;
+    if (const char* error = shapeValue(def->shape, text, value)) return failed(error);
+    if (const char* error = def->set(context, owner, value)) return failed(error);
+    return {};
+}
+
+template <typename Owner>
+ParamResult getFromTable(std::initializer_list<ParamRows<Owner>> tables, Context& context,
                          const Owner& owner, std::string_view name, ParamOutput& out) {
-    const ParamDef<Owner>* def = findParam(table, name);
-    if (!def) return err::kUnknownParam;
-    if (def->applies && !def->applies(owner)) return err::kNotApplicable;
+    const ParamDef<Owner>* def = findParam(tables, name);
+    if (!def) return {ParamResult::Status::UnknownName, nullptr};
+    if (!def->get) return failed(err::kUnknownParameter);
+    if (def->applies && !def->applies(owner)) return failed(def->refusedGet);
     out = ParamOutput{};
-    def->get(context, owner, out);
-    return nullptr;
+    if (const char* error = def->get(context, owner, out)) return failed(error);
+    return {};
+}
+
+template <typename Owner>
+bool takesNoValueIn(std::initializer_list<ParamRows<Owner>> tables, const Owner& owner,
+                    std::string_view name) {
+    const ParamDef<Owner>* def = findParam(tables, name);
+    return def && (def->shape == ParamShape::NoValue || def->shape == ParamShape::OptionalBool) &&
+           (!def->applies || def->applies(owner));
 }
 
 inline bool inRange(double value, double lo, double hi) {
     return value >= lo && value <= hi;
 }
 
-inline void outText(ParamOutput& out, std::string text) {
+// A word out of a list of accepted ones (any case); the index, or -1.
+int wordIndex(std::string_view text, std::initializer_list<const char*> words);
+
+inline const char* outText(ParamOutput& out, std::string text) {
     out.isText = true;
     out.text = std::move(text);
+    return nullptr;
 }
 
-inline void outBool(ParamOutput& out, bool value) {
-    out.isBool = true;
-    out.numbers[0] = value ? 1 : 0;
-    out.count = 1;
+inline const char* outNumbers(ParamOutput& out, std::initializer_list<double> values) {
+    out.count = 0;
+    for (double value : values)
+        out.numbers[out.count++] = value;
+    return nullptr;
 }
 
-inline void outNumbers(ParamOutput& out, double a) {
-    out.numbers[0] = a;
-    out.count = 1;
-}
-
-inline void outNumbers(ParamOutput& out, double a, double b) {
-    out.numbers[0] = a;
-    out.numbers[1] = b;
-    out.count = 2;
-}
-
-inline void outNumbers(ParamOutput& out, double a, double b, double c) {
-    out.numbers[0] = a;
-    out.numbers[1] = b;
-    out.numbers[2] = c;
-    out.count = 3;
+inline const char* outBool(ParamOutput& out, bool value) {
+    return outNumbers(out, {value ? 1.0 : 0.0});
 }
 
 // The tables, one per kind of target.
-const char* setGlobalParam(Context& context, std::string_view name, const ParamInput& input,
-                           const char* unknownText);
-const char* getGlobalParam(const Context& context, std::string_view name, ParamOutput& out);
-const char* setBarParam(Context& context, Bar& bar, std::string_view name, const ParamInput& input,
-                        const char* unknownText);
-const char* getBarParam(const Context& context, const Bar& bar, std::string_view name,
-                        ParamOutput& out);
-const char* setControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
-                            const ParamInput& input, const char* unknownText);
-const char* getControlParam(const Context& context, const Bar& bar, const Control& control,
-                            std::string_view name, ParamOutput& out);
+ParamResult setGlobalParam(Context& context, std::string_view name, std::string_view text);
+ParamResult getGlobalParam(Context& context, std::string_view name, ParamOutput& out);
+ParamResult setBarParam(Context& context, Bar& bar, std::string_view name, std::string_view text);
+ParamResult getBarParam(Context& context, const Bar& bar, std::string_view name, ParamOutput& out);
+bool barTakesNoValue(const Bar& bar, std::string_view name);
+ParamResult setControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
+                            std::string_view text);
+ParamResult getControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
+                            ParamOutput& out);
+bool controlTakesNoValue(Bar& bar, Control& control, std::string_view name);
 
 }  // namespace tw

@@ -1,44 +1,73 @@
 #include "Params.h"
 
-#include <cmath>
-
 #include "Errors.h"
 #include "ParamTable.h"
 #include "TextUtil.h"
 
 namespace tw {
 
-const char* shapeValue(ParamShape shape, const ParamInput& input, ParamValue& value) {
+bool namesMatch(const char* names, std::string_view name) {
+    const std::string_view all = names;
+    for (std::size_t start = 0; start <= all.size();) {
+        const std::size_t bar = all.find('|', start);
+        const std::size_t end = bar == std::string_view::npos ? all.size() : bar;
+        if (equalsNoCase(all.substr(start, end - start), name)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+int wordIndex(std::string_view text, std::initializer_list<const char*> words) {
+    text = trim(text);
+    int index = 0;
+    for (const char* word : words) {
+        if (equalsNoCase(text, word)) return index;
+        ++index;
+    }
+    return -1;
+}
+
+const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& value) {
     value = ParamValue{};
-    const int needed = shape == ParamShape::Integer2 ? 2 : shape == ParamShape::Integer3 ? 3 : 1;
+    value.text = text;
+    int needed = 1;
     switch (shape) {
         case ParamShape::Text:
-            if (!input.isText) return err::kIncompatibleType;
-            value.text = input.text;
+            return text.empty() ? err::kValueRequired : nullptr;
+        case ParamShape::TextOrEmpty:
+        case ParamShape::NoValue:
+        case ParamShape::Free:
             return nullptr;
+        case ParamShape::OptionalBool:
+            if (trim(text).empty()) {
+                value.flag = true;
+                return nullptr;
+            }
+            [[fallthrough]];
         case ParamShape::Bool:
-            if (input.isText) return parseBool(input.text, value.flag) ? nullptr : err::kBadValue;
-            if (input.count < 1) return err::kBadValue;
-            value.flag = input.numbers[0] != 0;
-            return nullptr;
+            return parseBool(text, value.flag) ? nullptr : err::kBadValue;
         case ParamShape::WidthOrFit:
-            if (input.isText && equalsNoCase(trim(input.text), "fit")) {
+            if (equalsNoCase(trim(text), "fit")) {
                 value.flag = true;
                 return nullptr;
             }
             break;
-        default:
+        case ParamShape::Integer2:
+            needed = 2;
+            break;
+        case ParamShape::Integer3:
+            needed = 3;
+            break;
+        case ParamShape::Integer3Or4:
+            needed = parseNumbers(text, value.numbers, 4) ? 4 : 3;
+            break;
+        case ParamShape::Integer:
+        case ParamShape::Real:
             break;
     }
-    if (input.isText) {
-        if (!parseNumbers(input.text, value.numbers, needed)) return err::kBadValue;
-    } else {
-        if (input.count < needed) return err::kBadValue;
-        for (int i = 0; i < needed; ++i) {
-            if (!std::isfinite(input.numbers[i])) return err::kBadValue;
-            value.numbers[i] = input.numbers[i];
-        }
-    }
+    if (trim(text).empty()) return err::kValueRequired;
+    if (!parseNumbers(text, value.numbers, needed)) return err::kBadValue;
+    value.count = needed;
     if (shape != ParamShape::Real) {
         for (int i = 0; i < needed; ++i)
             value.numbers[i] = roundToInt(value.numbers[i]);
@@ -46,18 +75,24 @@ const char* shapeValue(ParamShape shape, const ParamInput& input, ParamValue& va
     return nullptr;
 }
 
-const char* setParam(Context& context, const ParamTarget& target, std::string_view name,
-                     const ParamInput& input, const char* unknownText) {
-    if (!target.bar) return setGlobalParam(context, name, input, unknownText);
-    if (!target.control) return setBarParam(context, *target.bar, name, input, unknownText);
-    return setControlParam(context, *target.bar, *target.control, name, input, unknownText);
+ParamResult setParam(Context& context, const ParamTarget& target, std::string_view name,
+                     std::string_view text) {
+    if (!target.bar) return setGlobalParam(context, name, text);
+    if (!target.control) return setBarParam(context, *target.bar, name, text);
+    return setControlParam(context, *target.bar, *target.control, name, text);
 }
 
-const char* getParam(Context& context, const ParamTarget& target, std::string_view name,
+ParamResult getParam(Context& context, const ParamTarget& target, std::string_view name,
                      ParamOutput& output) {
     if (!target.bar) return getGlobalParam(context, name, output);
     if (!target.control) return getBarParam(context, *target.bar, name, output);
     return getControlParam(context, *target.bar, *target.control, name, output);
+}
+
+bool takesNoValue(const ParamTarget& target, std::string_view name) {
+    if (!target.bar) return false;
+    if (!target.control) return barTakesNoValue(*target.bar, name);
+    return controlTakesNoValue(*target.bar, *target.control, name);
 }
 
 }  // namespace tw

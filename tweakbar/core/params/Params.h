@@ -1,6 +1,6 @@
 // Parameters by name: of the engine (GLOBAL), of a bar, or of a control. Defines, TwSetParam
-// and TwGetParam all come through here, so every parameter has one text form and, where it is
-// numeric, a number form.
+// and TwGetParam all come through here and read the same tables, so every parameter has one
+// text form; TwSetParam writes numbers as that text too.
 #pragma once
 
 #include <string>
@@ -17,31 +17,45 @@ struct Control;
 inline constexpr int kMaxCoordinate = 32767;
 
 // How a parameter's value is written.
-enum class ParamShape { Text, Bool, Integer, Real, Integer2, Integer3, WidthOrFit };
-
-// A value on its way in: text (a define, or TW_PARAM_CSTRING) or numbers.
-struct ParamInput {
-    bool isText = true;
-    std::string_view text;
-    double numbers[4] = {};
-    int count = 0;
+enum class ParamShape {
+    Text,          // non-empty text
+    TextOrEmpty,   // text that may be empty (a group back to the root, no key)
+    Bool,          // true/false/1/0
+    OptionalBool,  // a bool, or no value for true
+    NoValue,       // a legacy word that takes no value; any value given is ignored
+    Integer,
+    Real,
+    Integer2,
+    Integer3,
+    Integer3Or4,  // a colour: r g b, or a r g b
+    WidthOrFit,
+    Free,  // parsed by the parameter itself
 };
 
-// A value on its way out: text, or numbers with an optional text form that differs from the
-// numbers (a values column set to "fit").
+// A value on its way out: text, or numbers.
 struct ParamOutput {
     bool isText = false;
-    bool isBool = false;
     std::string text;
-    double numbers[3] = {};
+    double numbers[4] = {};
     int count = 0;
 };
 
 // After the shape has been checked: what a setter receives.
 struct ParamValue {
     std::string_view text;
-    double numbers[3] = {};
+    double numbers[4] = {};
+    int count = 0;
     bool flag = false;  // a Bool's value, or "fit"
+};
+
+// The outcome of setting or reading one parameter.
+struct ParamResult {
+    enum class Status { Done, UnknownName, Failed };
+    Status status = Status::Done;
+    // When Failed: why, or null when the parameter refuses without giving a reason.
+    const char* reason = nullptr;
+
+    bool done() const { return status == Status::Done; }
 };
 
 using Bar = ::CTwBar;
@@ -51,14 +65,17 @@ struct ParamTarget {
     Control* control = nullptr;  // null: the bar itself
 };
 
-// Both return null on success, else the error text. unknownText is what an unknown parameter
-// name gives: "Unknown attribute" in defines, "Unknown param" through TwSetParam.
-const char* setParam(Context& context, const ParamTarget& target, std::string_view name,
-                     const ParamInput& input, const char* unknownText);
-const char* getParam(Context& context, const ParamTarget& target, std::string_view name,
+ParamResult setParam(Context& context, const ParamTarget& target, std::string_view name,
+                     std::string_view text);
+ParamResult getParam(Context& context, const ParamTarget& target, std::string_view name,
                      ParamOutput& output);
+// Whether name is a parameter of the target that may be written without "=value".
+bool takesNoValue(const ParamTarget& target, std::string_view name);
 
-// Turns input into the value of a shape; null on success.
-const char* shapeValue(ParamShape shape, const ParamInput& input, ParamValue& value);
+// The parameters that exist only before TwInit (GLOBAL fontscaling).
+ParamResult setEngineParam(std::string_view name, std::string_view text);
+
+// Turns text into the value of a shape; null on success, else the reason.
+const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& value);
 
 }  // namespace tw

@@ -78,7 +78,7 @@ void readControl(Context& context, Bar& bar, Control& control) {
     if (!control.valueRead || control.valueText != text ||
         (isColor(control.typeInfo.kind) && rawChanged)) {
         control.valueText = text;
-        context.changed();
+        context.valueShownChanged(bar);
     }
     control.valueRead = true;
 }
@@ -112,7 +112,13 @@ void refreshValues(Context& context, double now) {
 }
 
 void writeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw) {
-    if (control.isReadOnly()) return;
+    if (!control.isReadOnly()) storeControl(context, bar, control, raw);
+}
+
+bool storeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw) {
+    const bool writable = control.servedByStruct() ? !control.structRoot->isBoundReadOnly()
+                                                   : control.pointer || control.setter;
+    if (!writable) return false;
     // raw may be the control's own buffer; take a copy before the callback can touch it.
     std::memmove(control.incoming.data(), raw, control.incoming.size());
     std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
@@ -133,6 +139,7 @@ void writeControl(Context& context, Bar& bar, Control& control, const unsigned c
     } else {
         control.setter(control.incoming.data(), control.clientData);
     }
+    return true;
 }
 
 }  // namespace tw

@@ -20,5 +20,8 @@ void refreshValues(Context& context, double now);
 // Hands a new value to the caller (its variable, or the set callback) and has the bar read
 // its values again before the next frame.
 void writeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw);
+// The same for a caller that writes whatever the control's read-only state. False when there
+// is nothing to write to (a callback variable without a set callback).
+bool storeControl(Context& context, Bar& bar, Control& control, const unsigned char* raw);
 
 }  // namespace tw

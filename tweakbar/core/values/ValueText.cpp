@@ -11,16 +11,8 @@
 namespace tw {
 namespace {
 
-constexpr int kDefaultRealPrecision = 2;
-constexpr int kMaxPrecision = 12;
-
-int decimalsOf(double step) {
-    double scaled = std::fabs(step);
-    for (int digits = 0; digits <= 6; ++digits, scaled *= 10) {
-        if (std::fabs(scaled - std::round(scaled)) < 1e-7 * std::max(1.0, scaled)) return digits;
-    }
-    return 6;
-}
+// Quaternions and directions show this many digits unless a precision is set.
+constexpr int kVectorPrecision = 2;
 
 bool isReal(ValueKind kind) {
     return kind == ValueKind::Float || kind == ValueKind::Double;
@@ -37,12 +29,25 @@ int entryIndex(const std::vector<EnumEntry>& entries, int value) {
 void formatInteger(const Control& control, double value, char* buffer, std::size_t capacity) {
     const TypeInfo& type = control.typeInfo;
     if (control.hexa) {
-        // Negative numbers show their bits in the variable's own width.
+        // All the digits of the variable's width; negative numbers show their bits.
         const double modulus = std::pow(2.0, double(type.size * 8));
         const double bits = value < 0 ? value + modulus : value;
-        std::snprintf(buffer, capacity, "0x%llX", static_cast<unsigned long long>(bits));
+        std::snprintf(buffer, capacity, "0x%0*llX", int(type.size * 2),
+                      static_cast<unsigned long long>(bits));
     } else {
         std::snprintf(buffer, capacity, "%.0f", value);
+    }
+}
+
+// A character with its code: "A (65)", or "A (0x41)" in hexa.
+void formatChar(const Control& control, double value, char* buffer, std::size_t capacity) {
+    char code[16];
+    formatInteger(control, value, code, sizeof code);
+    const bool printable = value >= 32 && value != 127;
+    if (printable) {
+        std::snprintf(buffer, capacity, "%c (%s)", char(int(value)), code);
+    } else {
+        copyText(code, buffer, capacity);
     }
 }
 
@@ -59,16 +64,21 @@ double effectiveMax(const Control& control) {
 }
 
 int effectivePrecision(const Control& control) {
-    if (!isReal(control.typeInfo.kind) && !isVector(control.typeInfo.kind)) return 0;
-    if (control.precision >= 0) return std::min(control.precision, kMaxPrecision);
-    if (control.stepSet) return decimalsOf(control.step);
-    return kDefaultRealPrecision;
+    if (isVector(control.typeInfo.kind)) {
+        return control.precision >= 0 ? control.precision : kVectorPrecision;
+    }
+    return isReal(control.typeInfo.kind) ? control.precision : 0;
 }
 
 double effectiveStep(const Control& control) {
-    if (control.stepSet) return control.step;
-    if (!isReal(control.typeInfo.kind)) return 1;
-    return std::pow(10.0, -effectivePrecision(control));
+    return control.stepSet ? control.step : 1;
+}
+
+int precisionOfStep(double step) {
+    for (int digits = 0; digits <= kMaxPrecision; ++digits) {
+        if (step >= std::pow(10.0, -digits) * (1 - 1e-6)) return digits;
+    }
+    return -1;
 }
 
 const char* enumLabel(const Control& control, int value) {
@@ -98,6 +108,7 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
     }
     switch (type.kind) {
         case ValueKind::Bool:
+            // Empty when the label is not set: the row shows a check mark or a dash instead.
             copyText(readNumber(type, raw) != 0 ? control.trueLabel : control.falseLabel, buffer,
                      capacity);
             return;
@@ -107,10 +118,8 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
             const double value = readNumber(type, raw);
             if (const char* label = enumLabel(control, roundToInt(value))) {
                 copyText(label, buffer, capacity);
-            } else if (type.kind == ValueKind::Char && !control.hexa && value >= 32 &&
-                       value != 127) {
-                const char text[2] = {char(value), '\0'};
-                copyText(text, buffer, capacity);
+            } else if (type.kind == ValueKind::Char) {
+                formatChar(control, value, buffer, capacity);
             } else {
                 formatInteger(control, value, buffer, capacity);
             }
@@ -121,6 +130,10 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
             // Adding 0.0 turns a negative zero into a positive one, so "-0.00" never shows.
             const double value = readNumber(type, raw) + 0.0;
             const int digits = effectivePrecision(control);
+            if (digits < 0) {
+                std::snprintf(buffer, capacity, "%g", value);
+                return;
+            }
             const double threshold = 0.5 * std::pow(10.0, -digits);
             std::snprintf(buffer, capacity, "%.*f", digits,
                           std::fabs(value) < threshold ? 0.0 : value);
@@ -198,7 +211,8 @@ bool parseValue(const Control& control, std::string_view text, int channelIndex,
     switch (type.kind) {
         case ValueKind::Integer:
         case ValueKind::Char: {
-            if (type.kind == ValueKind::Char && trimmed.size() == 1 && !control.hexa) {
+            // A character variable takes the first character typed.
+            if (type.kind == ValueKind::Char && !trimmed.empty()) {
                 number = static_cast<unsigned char>(trimmed[0]);
             } else if (!parseNumber(trimmed, number)) {
                 return false;

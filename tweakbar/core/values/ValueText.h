@@ -12,7 +12,12 @@ namespace tw {
 double effectiveMin(const Control& control);
 double effectiveMax(const Control& control);
 double effectiveStep(const Control& control);
+// Digits after the point; -1 writes the number like %g.
 int effectivePrecision(const Control& control);
+// The precision that a step fixes on a number whose precision is automatic: 0 for steps of
+// 1 or more, 1 from 0.1, ... 12 from 1e-12; -1 (automatic) for smaller ones.
+int precisionOfStep(double step);
+inline constexpr int kMaxPrecision = 12;
 
 // The label of an enum value, or null when the value has none.
 const char* enumLabel(const Control& control, int value);

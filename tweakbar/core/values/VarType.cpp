@@ -1,7 +1,6 @@
 #include "VarType.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -111,10 +110,11 @@ const char* describeType(TwType type, const EnumRegistry& enums, TypeInfo& info,
             integer(info, 4, false);
             break;
         case TW_TYPE_FLOAT:
-            simple(info, ValueKind::Float, sizeof(float), -FLT_MAX, FLT_MAX);
+            // The default limits of floating numbers are round figures inside their range.
+            simple(info, ValueKind::Float, sizeof(float), -3.0e38, 3.0e38);
             break;
         case TW_TYPE_DOUBLE:
-            simple(info, ValueKind::Double, sizeof(double), -DBL_MAX, DBL_MAX);
+            simple(info, ValueKind::Double, sizeof(double), -1.0e308, 1.0e308);
             break;
         case TW_TYPE_COLOR32:
             simple(info, ValueKind::Color32, 4, 0, 255);

@@ -1,0 +1,279 @@
+// The display list in segments: a frame on which one bar changes repaints and uploads that bar
+// alone, the hover highlight, a pressed button and the caret follow the input without a
+// repaint, and whatever path a frame takes, what the GPU holds after its uploads draws exactly
+// what a list built whole from the same state draws.
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Bar.h"
+#include "Engine.h"
+#include "EngineFixture.h"
+#include "ListInspection.h"
+#include "TwFrameStats.h"
+
+namespace {
+
+struct Point {
+    int x, y;
+};
+
+// The buffers a backend keeps, brought up to date the way a backend does: nothing, the
+// patches, or everything.
+struct GpuCopy {
+    std::vector<tw::Vertex> vertices;
+    std::vector<std::uint32_t> indices;
+    bool holds = false;
+    std::uint64_t version = 0;
+
+    void follow(const tw::DisplayList& list) {
+        switch (tw::uploadNeeded(list, holds, version)) {
+            case tw::Upload::Nothing:
+                break;
+            case tw::Upload::Whole:
+                vertices = list.vertices;
+                indices = list.indices;
+                break;
+            case tw::Upload::Patches:
+                for (const tw::ListRange& r : list.vertexPatches)
+                    std::memcpy(&vertices[r.first], &list.vertices[r.first],
+                                r.count * sizeof(tw::Vertex));
+                for (const tw::ListRange& r : list.indexPatches)
+                    std::memcpy(&indices[r.first], &list.indices[r.first],
+                                r.count * sizeof(std::uint32_t));
+                break;
+        }
+        holds = true;
+        version = list.version;
+    }
+    tw::DisplayList asList() const {
+        tw::DisplayList list;
+        list.vertices = vertices;
+        list.indices = indices;
+        return list;
+    }
+};
+
+class Segments : public EngineTest {
+  protected:
+    static constexpr int kBars = 3;
+
+    void SetUp() override {
+        EngineTest::SetUp();
+        useFakeClock(100);
+        ASSERT_EQ(TwWindowSize(1280, 720), 1);
+        for (int b = 0; b < kBars; ++b) {
+            const std::string name = "bar" + std::to_string(b);
+            bars[b] = TwNewBar(name.c_str());
+            const std::string define = name + " position='" + std::to_string(20 + 300 * b) +
+                                       " 20' size='280 400' valueswidth=160 refresh=0";
+            ASSERT_EQ(TwDefine(define.c_str()), 1) << lastError();
+            for (int i = 0; i < 4; ++i)
+                TwAddVarRW(bars[b], ("n" + std::to_string(i)).c_str(), TW_TYPE_INT32,
+                           &numbers[b][i], nullptr);
+            TwAddVarRW(bars[b], "text", TW_TYPE_CSSTRING(sizeof texts[b]), texts[b], nullptr);
+            TwAddButton(
+                bars[b], "go", [](void*) {}, nullptr, nullptr);
+        }
+        frame();
+    }
+
+    TwFrameStats frame() {
+        EXPECT_EQ(TwDraw(), 1);
+        TwFrameStats stats{};
+        EXPECT_EQ(TwGetFrameStats(&stats), 1);
+        gpu.follow(list());
+        return stats;
+    }
+    static tw::Context& context() { return *tw::engine().context; }
+    static const tw::DisplayList& list() { return context().displayList; }
+    const tw::BarLayout& layout(int b) const { return static_cast<tw::Bar*>(bars[b])->layout; }
+    // The middle of the label of the n-th row of a bar, and of its value field.
+    Point row(int b, int n) const {
+        const tw::Rect& r = layout(b).rows[std::size_t(n)].rect;
+        return {r.x + 10, r.y + r.h / 2};
+    }
+    Point value(int b, int n) const {
+        const tw::Rect& r = layout(b).rows[std::size_t(n)].rect;
+        return {layout(b).valueX + 10, r.y + r.h / 2};
+    }
+    const tw::Segment& segmentOf(int b) {
+        const tw::Segment* segment = context().segments.find(static_cast<tw::Bar*>(bars[b]));
+        EXPECT_NE(segment, nullptr);
+        return *segment;
+    }
+
+    // What the GPU draws now against what a list built whole from the same state draws; the
+    // whole build becomes the starting point of what follows.
+    void expectSameAsWholeBuild(const std::string& step) {
+        const std::vector<Triangle> patched = drawnTriangles(gpu.asList());
+        context().repaint();
+        const TwFrameStats whole = frame();
+        EXPECT_EQ(whole.segmentsPainted, context().segments.segments.size()) << step;
+        EXPECT_TRUE(sameTriangles(patched, drawnTriangles(list()))) << step;
+    }
+
+    // Changes of every kind a frame can bring, each followed by a frame.
+    std::vector<std::pair<std::string, std::function<void()>>> steps() {
+        auto move = [](Point p) { tw::inputMouseMove(p.x, p.y); };
+        return {
+            {"hover a row", [=] { move(row(0, 1)); }},
+            {"hover the next row", [=] { move(row(0, 2)); }},
+            {"hover another bar", [=] { move(row(1, 0)); }},
+            {"a value of the hovered bar grows", [=] { numbers[1][0] = 123456; }},
+            {"a value of another bar", [=] { numbers[0][3] = -7; }},
+            {"press a button", [=] { press(row(1, 5).x, row(1, 5).y); }},
+            {"release it", [=] { release(row(1, 5).x, row(1, 5).y); }},
+            {"open a field", [=] { click(value(2, 1).x, value(2, 1).y); }},
+            {"move its caret", [] { tw::inputKeyDown(tw::Key::Home, 0); }},
+            {"type into it", [] { type("9"); }},
+            {"leave it", [] { tw::inputKeyDown(tw::Key::Escape, 0); }},
+            {"a text outgrows its bar's room",
+             [=] { std::strcpy(texts[0], "a text much longer than any before"); }},
+            {"hover the title button",
+             [=] {
+                 const tw::Rect& b = layout(2).iconifyButton;
+                 move({b.x + b.w / 2, b.y + b.h / 2});
+             }},
+            {"leave every bar",
+             [=] {
+                 move({1270, 710});
+             }},
+        };
+    }
+
+    TwBar* bars[kBars] = {};
+    int numbers[kBars][4] = {};
+    char texts[kBars][64] = {"a", "b", "c"};
+    GpuCopy gpu;
+};
+
+TEST_F(Segments, EveryKindOfChangeDrawsWhatAWholeBuildDraws) {
+    for (const auto& [name, change] : steps()) {
+        change();
+        frame();
+        expectSameAsWholeBuild(name);
+    }
+}
+
+TEST_F(Segments, ChangesPatchedFrameAfterFrameAddUpToAWholeBuild) {
+    for (const auto& [name, change] : steps()) {
+        change();
+        const TwFrameStats stats = frame();
+        EXPECT_EQ(stats.drawCalls, 1u) << name;
+        // What the GPU holds is the list, byte for byte.
+        ASSERT_EQ(gpu.vertices.size(), list().vertices.size()) << name;
+        EXPECT_EQ(std::memcmp(gpu.vertices.data(), list().vertices.data(),
+                              gpu.vertices.size() * sizeof(tw::Vertex)),
+                  0)
+            << name;
+        EXPECT_TRUE(gpu.indices == list().indices) << name;
+    }
+    expectSameAsWholeBuild("after all steps");
+}
+
+TEST_F(Segments, TheMouseMovingOverRowsPaintsNothingAndUploadsTwoQuadsAtMost) {
+    const Point first = row(2, 0);
+    tw::inputMouseMove(first.x, first.y);
+    frame();
+    for (int n = 1; n < 6; ++n) {
+        const Point p = row(2, n);
+        tw::inputMouseMove(p.x, p.y);
+        const TwFrameStats stats = frame();
+        EXPECT_EQ(stats.segmentsPainted, 0u) << n;
+        EXPECT_EQ(stats.drawCalls, 1u);
+        EXPECT_GT(stats.bytesUploaded, 0u) << "the highlight moved";
+        EXPECT_LE(stats.bytesUploaded, 2 * 4 * sizeof(tw::Vertex)) << n;
+    }
+    // The highlight is the hovered row's rectangle, in this bar's segment, under the row's text.
+    const tw::Segment& segment = segmentOf(2);
+    const tw::Vertex* slot = &list().vertices[segment.hoverSlot];
+    const tw::Rect& r = layout(2).rows[5].rect;
+    EXPECT_EQ(slot[0].x, float(r.x));
+    EXPECT_EQ(slot[0].y, float(r.y));
+    EXPECT_EQ(slot[2].x, float(r.right()));
+    EXPECT_EQ(slot[2].y, float(r.bottom()));
+    EXPECT_GT(segment.hoverSlot, segment.firstVertex);
+    EXPECT_LT(segment.hoverSlot, segment.caretSlot);
+    const tw::PackedColor hover = slot[0].color;
+
+    // Pressed (the bar is in front already, so nothing is raised), the same quad turns stronger;
+    // the mouse gone, it shows nothing.
+    press(r.x + 10, r.y + r.h / 2);
+    EXPECT_EQ(frame().segmentsPainted, 0u);
+    EXPECT_GT(list().vertices[segment.hoverSlot].color >> 24, hover >> 24);
+    release(r.x + 10, r.y + r.h / 2);
+    tw::inputMouseMove(1270, 710);
+    EXPECT_EQ(frame().segmentsPainted, 0u);
+    for (int k = 1; k < 4; ++k)
+        EXPECT_TRUE(
+            sameVertex(list().vertices[segment.hoverSlot], list().vertices[segment.hoverSlot + k]));
+    // Steady again: nothing to send.
+    EXPECT_EQ(frame().bytesUploaded, 0u);
+}
+
+TEST_F(Segments, AChangedValueRepaintsItsBarAloneAndUploadsWithinItsRange) {
+    numbers[2][1] = 4242;
+    const TwFrameStats stats = frame();
+    EXPECT_EQ(stats.segmentsPainted, 1u);
+    EXPECT_EQ(stats.drawCalls, 1u);
+    const tw::Segment& segment = segmentOf(2);
+    const std::size_t range =
+        segment.vertexCapacity * sizeof(tw::Vertex) + segment.indexCapacity * sizeof(std::uint32_t);
+    EXPECT_GT(stats.bytesUploaded, 0u);
+    EXPECT_LE(stats.bytesUploaded, range);
+    for (const tw::ListRange& r : list().vertexPatches) {
+        EXPECT_GE(r.first, segment.firstVertex);
+        EXPECT_LE(r.first + r.count, segment.firstVertex + segment.vertexCapacity);
+    }
+    for (const tw::ListRange& r : list().indexPatches) {
+        EXPECT_GE(r.first, segment.firstIndex);
+        EXPECT_LE(r.first + r.count, segment.firstIndex + segment.indexCapacity);
+    }
+    // The layout was kept: no other bar painted, every frame where it was.
+    EXPECT_FALSE(context().layoutDirty);
+
+    // Fitting the column lays out and paints everything once; the column then keeps its
+    // width, so a later value repaints its bar alone.
+    ASSERT_EQ(TwDefine(" bar2 valueswidth=fit "), 1);
+    EXPECT_EQ(frame().segmentsPainted, context().segments.segments.size());
+    numbers[2][1] = 4242424;
+    EXPECT_EQ(frame().segmentsPainted, 1u);
+}
+
+TEST_F(Segments, TheCaretMovesWithoutARepaintAndTypingRepaintsOneBar) {
+    click(value(0, 0).x, value(0, 0).y);
+    frame();
+    const tw::Segment& segment = segmentOf(0);
+    const float end = list().vertices[segment.caretSlot].x;
+    tw::inputKeyDown(tw::Key::Home, 0);
+    const TwFrameStats moved = frame();
+    EXPECT_EQ(moved.segmentsPainted, 0u);
+    EXPECT_EQ(moved.bytesUploaded, 4 * sizeof(tw::Vertex));
+    EXPECT_LT(list().vertices[segment.caretSlot].x, end);
+    type("5");
+    EXPECT_EQ(frame().segmentsPainted, 1u);
+}
+
+TEST_F(Segments, BarsKeepTheirStackingOrderAndRaisingOneRebuildsTheList) {
+    ASSERT_EQ(TwDefine(" bar1 position='40 40' "), 1);  // over bar0
+    frame();
+    auto order = [&] {
+        std::vector<const CTwBar*> drawn;
+        for (const tw::Segment& s : context().segments.segments)
+            if (s.kind == tw::SegmentKind::WholeBar) drawn.push_back(s.bar);
+        return drawn;
+    };
+    auto firstVertexOf = [&](int b) { return segmentOf(b).firstVertex; };
+    EXPECT_LT(firstVertexOf(0), firstVertexOf(1));
+    const std::size_t count = order().size();
+    click(row(0, 0).x - 5, layout(0).title.y + 2);  // bar0's title, where bar1 does not cover it
+    const TwFrameStats raised = frame();
+    EXPECT_EQ(raised.segmentsPainted, context().segments.segments.size());
+    EXPECT_EQ(order().size(), count);
+    EXPECT_GT(firstVertexOf(0), firstVertexOf(1));
+    EXPECT_EQ(order().back(), static_cast<tw::Bar*>(bars[0]));
+}
+
+}  // namespace

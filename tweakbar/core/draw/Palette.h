@@ -1,0 +1,23 @@
+// The colours a bar is drawn in, derived from its colour, alpha and text choice; shared by the
+// painting of the bar and of its feedback (hover highlight, caret).
+#pragma once
+
+#include "DisplayList.h"
+
+struct CTwBar;
+
+namespace tw {
+
+inline constexpr PackedColor kBlack = packColor(0, 0, 0, 255);
+inline constexpr PackedColor kWhite = packColor(255, 255, 255, 255);
+
+struct Palette {
+    PackedColor body, titleTop, titleBottom, titleText, border, shadow;
+    PackedColor label, value, readOnly, group, structLabel, field, fieldEdit, editText, hover,
+        pressed;
+    PackedColor separator, scrollTrack, scrollThumb;
+};
+
+Palette paletteFor(const CTwBar& bar);
+
+}  // namespace tw
