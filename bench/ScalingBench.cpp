@@ -8,7 +8,7 @@
 
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
-#include "InputEvents.h"
+#include "HeadlessDevice.h"
 #include "ScalingScene.h"
 #include "TwFrameStats.h"
 
@@ -18,7 +18,7 @@ using kzbench::ScalingScene;
 
 struct Engine {
     Engine() {
-        TwInit(TW_DIRECT3D11, nullptr);
+        TwInit(TW_DIRECT3D11, tw::headlessDevice());
         TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
     }
     ~Engine() { TwTerminate(); }
@@ -78,7 +78,7 @@ void MouseMoving(benchmark::State& state) {
     TwDraw();
     run(state, [](long frame) {
         const kzbench::Point mouse = ScalingScene::mouseOnFrame(frame);
-        tw::inputMouseMove(mouse.x, mouse.y);
+        TwMouseMotion(mouse.x, mouse.y);
     });
 }
 

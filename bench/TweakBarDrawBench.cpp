@@ -9,7 +9,7 @@
 
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
-#include "InputEvents.h"
+#include "HeadlessDevice.h"
 #include "ReferenceScene.h"
 #include "TwFrameStats.h"
 
@@ -20,7 +20,7 @@ using kzbench::ReferenceScene;
 // The engine, from TwInit to TwTerminate, with the scene built in it and drawn once.
 struct Engine {
     Engine() {
-        TwInit(TW_DIRECT3D11, nullptr);
+        TwInit(TW_DIRECT3D11, tw::headlessDevice());
         TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
     }
     ~Engine() { TwTerminate(); }
@@ -117,7 +117,7 @@ void MouseMovingFrame(benchmark::State& state) {
     long frame = 0;
     for (auto _ : state) {
         const kzbench::Point mouse = ReferenceScene::mouseOnFrame(frame++);
-        tw::inputMouseMove(mouse.x, mouse.y);
+        TwMouseMotion(mouse.x, mouse.y);
         state.SetIterationTime(totals.draw());
     }
     totals.report(state);

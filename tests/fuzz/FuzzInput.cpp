@@ -1,13 +1,16 @@
-// Any sequence of mouse, wheel, key, character and resize events against a scene of bars that
-// holds every kind of control, with frames drawn between them. Each input is read as
-// five-byte events: a kind, then its arguments.
+// Any sequence of mouse, wheel, key and resize events, key tests and shortcut texts against a
+// scene of bars that holds every kind of control, with frames drawn between them. Each input
+// is read as five-byte events: a kind, then its arguments.
 #include <cstddef>
 #include <cstdint>
 
 #include "AntTweakBar.h"
-#include "InputEvents.h"
+#include "HeadlessDevice.h"
 
 namespace {
+
+// Failures are expected by the thousand; stderr would only slow the fuzzer down.
+void TW_CALL ignoreError(const char*) {}
 
 struct Scene {
     bool flag = false;
@@ -59,7 +62,8 @@ void buildScene() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    TwInit(TW_DIRECT3D11, nullptr);
+    TwHandleErrors(ignoreError);
+    TwInit(TW_DIRECT3D11, tw::headlessDevice());
     TwWindowSize(640, 480);
     TwDefine(" GLOBAL contained=true ");
     buildScene();
@@ -74,30 +78,46 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i + 5 <= size; i += 5) {
         const std::uint8_t* e = data + i;
         const int x = e[1] * 3 - 64, y = e[2] * 2 - 32;
-        switch (e[0] % 8) {
+        // Keys cover 0..296 and a little beyond, modifiers every mask and lock bit.
+        const int key = e[3] + (e[4] & 0x80 ? 256 - 40 : 0) + (e[4] & 0x40 ? 50 : 0);
+        const int modifiers = (e[4] & 0x3f) << 6 | (e[4] & 3);
+        switch (e[0] % 10) {
             case 0:
-                tw::inputMouseMove(x, y);
+                TwMouseMotion(x, y);
                 break;
             case 1:
-                tw::inputMouseButton(static_cast<tw::MouseButton>(e[3] % 3), e[4] & 1);
+                TwMouseButton(e[4] & 1 ? TW_MOUSE_PRESSED : TW_MOUSE_RELEASED,
+                              static_cast<TwMouseButtonID>(e[3] % 4));
                 break;
             case 2:
-                tw::inputMouseWheel((e[3] - 128) * 40);
+                TwMouseWheel(e[3] - 128);
                 break;
             case 3:
-                tw::inputKeyDown(static_cast<tw::Key>(e[3] % 14), e[4] & 7);
+                TwKeyPressed(key, modifiers);
                 break;
             case 4:
-                tw::inputChar(e[3], e[4] & 7);
+                TwKeyTest(key, modifiers);
                 break;
             case 5:
-                tw::inputResize(e[3] * 4, e[4] * 4);
+                TwWindowSize(e[3] * 4, e[4] * 4);
                 break;
             case 6:
                 TwDraw();
                 break;
             case 7:
                 TwRefreshBar(TwGetBarByName("first"));
+                break;
+            case 8: {
+                // Four bytes as the text of a shortcut, then read back.
+                const char text[5] = {char(e[1]), char(e[2]), char(e[3]), char(e[4]), 0};
+                TwSetParam(TwGetBarByName("first"), "count", "key", TW_PARAM_CSTRING, 1, text);
+                char back[32];
+                TwGetParam(TwGetBarByName("first"), "count", "key", TW_PARAM_CSTRING, sizeof back,
+                           back);
+                break;
+            }
+            case 9:
+                TwSetTopBar(TwGetBarByIndex(e[3] % 4));
                 break;
         }
     }

@@ -5,10 +5,11 @@
 #include <cstdio>
 
 #include "AntTweakBar.h"
+#include "HeadlessDevice.h"
 #include "SettingsFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    TwInit(TW_DIRECT3D11, nullptr);
+    TwInit(TW_DIRECT3D11, tw::headlessDevice());
     TwWindowSize(1920, 1080);
     for (const char* name : {"settings", "tweaks", "General", "600", "my bar"})
         TwNewBar(name);

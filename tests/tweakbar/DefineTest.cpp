@@ -150,6 +150,7 @@ TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
          "Parsing error in def string: can't read attribute value [label           ...]"},
         {" label=x ", "Parsing error in def string: Bar not found [label           ...]"},
         {" settings/settings.opacity min=x ", "Bad value [min             ...]"},
+        {" settings/settings.opacity key=f16 ", "Bad value [key             ...]"},
         {" settings/settings.opacity true=on ",
          "Parsing error in def string: wrong attribute value [true            ...]"},
         {" settings fontscaling=2 ",

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "AntTweakBar.h"
+#include "HeadlessDevice.h"
 #include "Clock.h"
 #include "InputEvents.h"
 
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+        ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
         TwGetLastError();
     }
     void TearDown() override {
@@ -56,12 +57,12 @@ class EngineTest : public ::testing::Test {
     }
 
     static bool press(int x, int y) {
-        tw::inputMouseMove(x, y);
-        return tw::inputMouseButton(tw::MouseButton::Left, true);
+        TwMouseMotion(x, y);
+        return TwMouseButton(TW_MOUSE_PRESSED, TW_MOUSE_LEFT);
     }
     static bool release(int x, int y) {
-        tw::inputMouseMove(x, y);
-        return tw::inputMouseButton(tw::MouseButton::Left, false);
+        TwMouseMotion(x, y);
+        return TwMouseButton(TW_MOUSE_RELEASED, TW_MOUSE_LEFT);
     }
     static bool click(int x, int y) {
         const bool down = press(x, y);
@@ -69,6 +70,6 @@ class EngineTest : public ::testing::Test {
     }
     static void type(const char* text) {
         for (; *text; ++text)
-            EXPECT_TRUE(tw::inputChar(static_cast<unsigned char>(*text), 0));
+            EXPECT_TRUE(TwKeyPressed(static_cast<unsigned char>(*text), 0));
     }
 };

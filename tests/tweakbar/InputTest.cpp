@@ -8,9 +8,6 @@
 
 namespace {
 
-using tw::Key;
-using tw::MouseButton;
-
 class Input : public EngineTest {
   protected:
     void SetUp() override {
@@ -34,15 +31,15 @@ class Input : public EngineTest {
         const tw::Rect r = layout().rows.at(row).rect;
         return {bar->layout.valueX + 10, r.y + r.h / 2};
     }
-    static void keys(Key key, int times = 1) {
+    static void keys(int key, int times = 1) {
         for (int i = 0; i < times; ++i)
-            EXPECT_TRUE(tw::inputKeyDown(key, 0));
+            EXPECT_TRUE(TwKeyPressed(key, 0));
     }
     // Drags from one point to another: a press, a move and a release.
     std::vector<int> drag(int fromX, int fromY, int toX, int toY, const char* param) {
         layout();
         press(fromX, fromY);
-        tw::inputMouseMove((fromX + toX) / 2, (fromY + toY) / 2);
+        TwMouseMotion((fromX + toX) / 2, (fromY + toY) / 2);
         release(toX, toY);
         return ints(bar, nullptr, param);
     }
@@ -76,25 +73,25 @@ TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
     ASSERT_EQ(TwDefine(" bar/go readonly=false "), 1);
     // A hidden bar takes no input.
     ASSERT_EQ(TwDefine(" bar visible=false "), 1);
-    EXPECT_FALSE(tw::inputMouseMove(x, y));
+    EXPECT_FALSE(TwMouseMotion(x, y));
     EXPECT_FALSE(click(x, y));
     EXPECT_EQ(calls, 1);
 }
 
 TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
     layout();
-    EXPECT_FALSE(tw::inputMouseMove(700, 50));
-    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, true));
-    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Left, false));
-    EXPECT_FALSE(tw::inputMouseButton(MouseButton::Right, true));
-    EXPECT_FALSE(tw::inputMouseWheel(120));
+    EXPECT_FALSE(TwMouseMotion(700, 50));
+    EXPECT_FALSE(TwMouseButton(TW_MOUSE_PRESSED, TW_MOUSE_LEFT));
+    EXPECT_FALSE(TwMouseButton(TW_MOUSE_RELEASED, TW_MOUSE_LEFT));
+    EXPECT_FALSE(TwMouseButton(TW_MOUSE_PRESSED, TW_MOUSE_RIGHT));
+    EXPECT_FALSE(TwMouseWheel(1));
     // Over the bar, body and title alike, the mouse is the engine's; keys are not, while
     // nothing is being edited.
-    EXPECT_TRUE(tw::inputMouseMove(150, 105));
-    EXPECT_TRUE(tw::inputMouseMove(150, 450));
-    EXPECT_TRUE(tw::inputMouseButton(MouseButton::Right, true));
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
-    EXPECT_FALSE(tw::inputChar('a', 0));
+    EXPECT_TRUE(TwMouseMotion(150, 105));
+    EXPECT_TRUE(TwMouseMotion(150, 450));
+    EXPECT_TRUE(TwMouseButton(TW_MOUSE_PRESSED, TW_MOUSE_RIGHT));
+    EXPECT_FALSE(TwKeyPressed(TW_KEY_RETURN, 0));
+    EXPECT_FALSE(TwKeyPressed('a', 0));
 }
 
 TEST_F(Input, TheTitleMovesTheBarAndTheCornersResizeItWithinTheirLimits) {
@@ -125,28 +122,29 @@ TEST_F(Input, TypedTextCommitsOnEnterWithinTheRangeAndEscapeCancels) {
     ASSERT_EQ(TwAddVarRW(bar, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
     const auto [x, y] = value(0);
     EXPECT_TRUE(click(x, y));  // a click without a drag opens the field
-    keys(Key::Backspace);
+    keys(TW_KEY_BACKSPACE);
     type("150");
     EXPECT_EQ(v, 5);
-    keys(Key::Enter);
+    keys(TW_KEY_RETURN);
     EXPECT_EQ(v, 100);
 
     click(x, y);
-    keys(Key::Home);
+    keys(TW_KEY_HOME);
     type("-");
-    keys(Key::Escape);
+    keys(TW_KEY_ESCAPE);
     EXPECT_EQ(v, 100);
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0)) << "no field open any more";
+    TwMouseMotion(700, 500);
+    EXPECT_FALSE(TwKeyPressed(TW_KEY_RETURN, 0)) << "no field open any more";
 
     click(x, y);
-    keys(Key::End);
-    keys(Key::Backspace, 3);
+    keys(TW_KEY_END);
+    keys(TW_KEY_BACKSPACE, 3);
     type("-3x");
-    keys(Key::Enter);
+    keys(TW_KEY_RETURN);
     EXPECT_EQ(v, 100) << "not a number: the value stays";
     click(x, y);
-    keys(Key::Home);
-    keys(Key::Delete);
+    keys(TW_KEY_HOME);
+    keys(TW_KEY_DELETE);
     type("-3");  // "-300": held to the minimum
     click(700, 500);
     EXPECT_EQ(v, -10) << "a click elsewhere commits too";
@@ -154,9 +152,9 @@ TEST_F(Input, TypedTextCommitsOnEnterWithinTheRangeAndEscapeCancels) {
     // Text is edited in place and cut to its buffer.
     const auto [tx, ty] = value(1);
     EXPECT_TRUE(click(tx, ty));
-    keys(Key::Left);
+    keys(TW_KEY_LEFT);
     type("XYZ1234");
-    keys(Key::Enter);
+    keys(TW_KEY_RETURN);
     EXPECT_STREQ(name, "abXYZ1c");
 }
 
@@ -166,14 +164,14 @@ TEST_F(Input, DraggingANumberMovesItByStepsWithinTheRange) {
     const auto [x, y] = value(0);
     EXPECT_TRUE(press(x, y));
     EXPECT_TRUE(tw::inputWantsCapture());
-    EXPECT_TRUE(tw::inputMouseMove(x + 10, y + 30));
+    EXPECT_TRUE(TwMouseMotion(x + 10, y + 30));
     EXPECT_FLOAT_EQ(f, 6.0f);
-    EXPECT_TRUE(tw::inputMouseMove(x - 4, y));
+    EXPECT_TRUE(TwMouseMotion(x - 4, y));
     EXPECT_FLOAT_EQ(f, -1.0f);
-    EXPECT_TRUE(tw::inputMouseMove(x + 500, y));
+    EXPECT_TRUE(TwMouseMotion(x + 500, y));
     EXPECT_FLOAT_EQ(f, 20.0f);
     EXPECT_TRUE(release(x + 500, y));
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0)) << "a drag is not a click: no field opens";
+    EXPECT_FALSE(TwKeyPressed(TW_KEY_RETURN, 0)) << "a drag is not a click: no field opens";
 }
 
 struct Flag {
@@ -227,27 +225,27 @@ TEST_F(Input, EnumValuesArePickedFromTheirListAndColourChannelsOneByOne) {
     EXPECT_TRUE(click(x, bar->layout.rows[0].rect.bottom() + 1 + 15 * 2 + 7));
     EXPECT_EQ(q, 2);
     click(x, y);
-    keys(Key::Up);
-    keys(Key::Enter);
+    keys(TW_KEY_UP);
+    keys(TW_KEY_RETURN);
     EXPECT_EQ(q, 1);
     // A click elsewhere closes the list without a change.
     click(x, y);
     click(700, 500);
     EXPECT_EQ(q, 1);
-    EXPECT_FALSE(tw::inputKeyDown(Key::Enter, 0));
+    EXPECT_FALSE(TwKeyPressed(TW_KEY_RETURN, 0));
 
     std::tie(x, y) = label(1);
     EXPECT_TRUE(click(x, y));
     ASSERT_EQ(layout().rows.size(), 5u) << "enum, colour, red, green, blue: alpha is not listed";
     std::tie(x, y) = value(3);  // green: typed
     click(x, y);
-    keys(Key::Backspace, 3);
+    keys(TW_KEY_BACKSPACE, 3);
     type("255");
-    keys(Key::Enter);
+    keys(TW_KEY_RETURN);
     EXPECT_EQ(color, 0xFF30FF10u);
     std::tie(x, y) = value(4);  // blue: dragged down by 16
     press(x, y);
-    tw::inputMouseMove(x - 16, y);
+    TwMouseMotion(x - 16, y);
     release(x - 16, y);
     EXPECT_EQ(color, 0xFF20FF10u);
 }
@@ -258,7 +256,7 @@ TEST_F(Input, TheTitleButtonIconifiesTheIconRestoresAndTheWheelScrolls) {
     EXPECT_EQ(intParam(bar, nullptr, "iconified"), 1);
     const tw::Rect icon = layout().icon;
     ASSERT_FALSE(icon.empty());
-    EXPECT_TRUE(tw::inputMouseMove(icon.x + 3, icon.y + 3));
+    EXPECT_TRUE(TwMouseMotion(icon.x + 3, icon.y + 3));
     EXPECT_TRUE(click(icon.x + 3, icon.y + 3));
     EXPECT_EQ(intParam(bar, nullptr, "iconified"), 0);
     // The help bar opens from its icon the same way.
@@ -267,21 +265,25 @@ TEST_F(Input, TheTitleButtonIconifiesTheIconRestoresAndTheWheelScrolls) {
     EXPECT_TRUE(click(help->layout.icon.x + 3, help->layout.icon.y + 3));
     EXPECT_EQ(intParam(help, nullptr, "iconified"), 0);
 
-    // Three rows per notch, for the bar under the mouse.
+    // The wheel's position is absolute: each change scrolls the bar under the mouse one row,
+    // whatever its size; a jump of 4 notches or more is ignored but remembered.
     ASSERT_EQ(TwDefine(" TW_HELP iconified=true "), 1);
     int values[40] = {};
     for (int i = 0; i < 40; ++i)
         TwAddVarRW(bar, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
     layout();
-    tw::inputMouseMove(150, 200);
-    EXPECT_TRUE(tw::inputMouseWheel(-120));
-    EXPECT_EQ(layout().firstShown, 3);
-    EXPECT_TRUE(tw::inputMouseWheel(-240));
-    EXPECT_EQ(layout().firstShown, 9);
-    EXPECT_TRUE(tw::inputMouseWheel(120 * 100));
-    EXPECT_EQ(layout().firstShown, 0);
-    tw::inputMouseMove(700, 500);
-    EXPECT_FALSE(tw::inputMouseWheel(-120));
+    TwMouseMotion(150, 200);
+    EXPECT_TRUE(TwMouseWheel(-1));
+    EXPECT_EQ(layout().firstShown, 1);
+    EXPECT_TRUE(TwMouseWheel(-4));
+    EXPECT_EQ(layout().firstShown, 2);
+    EXPECT_FALSE(TwMouseWheel(-4)) << "an unchanged position scrolls nothing";
+    EXPECT_FALSE(TwMouseWheel(6));
+    EXPECT_EQ(layout().firstShown, 2);
+    EXPECT_TRUE(TwMouseWheel(7));
+    EXPECT_EQ(layout().firstShown, 1);
+    TwMouseMotion(700, 500);
+    EXPECT_FALSE(TwMouseWheel(6));
 }
 
 TEST_F(Input, ShortcutsPressToggleAndStep) {
@@ -291,18 +293,18 @@ TEST_F(Input, ShortcutsPressToggleAndStep) {
     ASSERT_EQ(TwAddVarRW(bar, "on", TW_TYPE_BOOLCPP, &on, " key=SPACE "), 1);
     ASSERT_EQ(
         TwAddVarRW(bar, "level", TW_TYPE_INT32, &level, " keyincr=UP keydecr='CTRL+d' max=4 "), 1);
-    EXPECT_TRUE(tw::inputChar('r', 0));
+    EXPECT_TRUE(TwKeyPressed('r', 0));
     EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(tw::inputChar('r', tw::ModCtrl));
-    EXPECT_TRUE(tw::inputChar(' ', 0));
+    EXPECT_FALSE(TwKeyPressed('r', TW_KMOD_CTRL));
+    EXPECT_TRUE(TwKeyPressed(' ', 0));
     EXPECT_TRUE(on);
-    keys(Key::Up, 2);
+    keys(TW_KEY_UP, 2);
     EXPECT_EQ(level, 4);
-    EXPECT_TRUE(tw::inputChar(4, tw::ModCtrl));  // Ctrl+D arrives as a control code
+    EXPECT_TRUE(TwKeyPressed('d', TW_KMOD_CTRL));
     EXPECT_EQ(level, 3);
-    EXPECT_FALSE(tw::inputKeyDown(Key::Down, 0));
+    EXPECT_FALSE(TwKeyPressed(TW_KEY_DOWN, 0));
     level = -7;  // changed by its owner: stepped from the new value
-    keys(Key::Up);
+    keys(TW_KEY_UP);
     EXPECT_EQ(level, -6);
 }
 
@@ -326,7 +328,7 @@ TEST_F(Input, ACallbackMayDeleteItsOwnBarOrEndTheEngine) {
     const tw::Rect r = other->layout.rows.at(0).rect;
     EXPECT_TRUE(click(r.x + 2, r.y + 2));
     EXPECT_EQ(TwGetBarCount(), 0);
-    EXPECT_FALSE(tw::inputMouseMove(r.x + 2, r.y + 2));
+    EXPECT_FALSE(TwMouseMotion(r.x + 2, r.y + 2));
 }
 
 }  // namespace

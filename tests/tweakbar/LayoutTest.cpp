@@ -10,6 +10,10 @@ namespace {
 
 class Layout : public EngineTest {
   protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ASSERT_EQ(TwWindowSize(1600, 1200), 1);
+    }
     // Drawn once, so the layout and the parameters that it settles are current.
     static const tw::BarLayout& drawn(TwBar* bar) {
         EXPECT_EQ(TwDraw(), 1);
@@ -216,7 +220,7 @@ TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
         ~Restore() {
             TwTerminate();
             TwDefine(" GLOBAL fontscaling=1 ");
-            TwInit(TW_DIRECT3D11, nullptr);
+            TwInit(TW_DIRECT3D11, tw::headlessDevice());
         }
     } restore;
     EXPECT_EQ(TwDefine(" GLOBAL fontscaling=0 "), 0);
@@ -228,7 +232,8 @@ TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
         EXPECT_EQ(lastError(), "Not initialized");
     }
     ASSERT_EQ(TwDefine(" GLOBAL fontscaling=2 "), 1);
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
+    ASSERT_EQ(TwWindowSize(1600, 1200), 1);
 
     TwBar* bar = TwNewBar("bar");
     int v = 0;

@@ -13,21 +13,50 @@ TEST(EngineLifecycle, CallsFailUntilInitWhichTakesDirect3D11OnlyAndOnlyOnce) {
     EXPECT_STREQ(TwGetLastError(), "Not initialized");
     EXPECT_EQ(TwGetLastError(), nullptr) << "reading the error clears it";
     EXPECT_EQ(TwDefine(" GLOBAL fontsize=3 "), 0);
+    EXPECT_EQ(TwGetTopBar(), nullptr);
+    EXPECT_STREQ(TwGetLastError(), "Not initialized");
     EXPECT_EQ(TwTerminate(), 0);
+    EXPECT_EQ(TwGetLastError(), nullptr) << "ending an engine that is not running is no error";
 
     EXPECT_EQ(TwInit(TW_OPENGL, nullptr), 0);
     EXPECT_NE(std::strstr(TwGetLastError(), "TW_DIRECT3D11"), nullptr);
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    EXPECT_EQ(TwInit(TwGraphAPI(9), tw::headlessDevice()), 0);
+    EXPECT_STREQ(TwGetLastError(), "Unsupported graph API");
     EXPECT_EQ(TwInit(TW_DIRECT3D11, nullptr), 0);
+    EXPECT_STREQ(TwGetLastError(), "Invalid graph device");
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
+    EXPECT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 0);
+    EXPECT_STREQ(TwGetLastError(), "Already initialized");
     EXPECT_EQ(TwGetBarCount(), 1);
     EXPECT_NE(TwNewBar("first life"), nullptr);
     EXPECT_EQ(TwTerminate(), 1);
     EXPECT_EQ(TwGetBarCount(), 0);
     // A second life starts from scratch.
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, nullptr), 1);
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
     EXPECT_EQ(TwGetBarCount(), 1);
     EXPECT_NE(TwNewBar("first life"), nullptr);
     TwTerminate();
+}
+
+std::vector<std::string> errorsHandled;
+void TW_CALL collectError(const char* text) {
+    errorsHandled.push_back(text);
+}
+
+TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureFromBeforeInitToAfterTerminate) {
+    errorsHandled.clear();
+    TwHandleErrors(collectError);
+    TwNewBar("early");
+    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
+    TwDeleteBar(TwGetBarByIndex(0));
+    TwGetBarByIndex(5);
+    EXPECT_STREQ(TwGetLastError(), "Index out of range") << "the handler does not clear it";
+    TwTerminate();
+    TwGetBarCount();
+    TwHandleErrors(nullptr);
+    TwGetBarCount();
+    EXPECT_EQ(errorsHandled, (std::vector<std::string>{"Not initialized", "Cannot delete help bar",
+                                                       "Index out of range", "Not initialized"}));
 }
 
 using Bars = EngineTest;
@@ -110,7 +139,6 @@ TEST_F(Bars, EveryCallTakingANullBarFailsWithoutTouchingAnything) {
     EXPECT_EQ(TwAddSeparator(nullptr, "", ""), 0);
     EXPECT_EQ(TwRemoveVar(nullptr, "v"), 0);
     EXPECT_EQ(TwRemoveAllVars(nullptr), 0);
-    EXPECT_EQ(TwRefreshBar(nullptr), 0);
     EXPECT_EQ(TwDeleteBar(nullptr), 0);
     EXPECT_EQ(TwGetBarName(nullptr), nullptr);
     EXPECT_EQ(TwGetBarCount(), 1);

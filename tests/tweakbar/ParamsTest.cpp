@@ -393,6 +393,7 @@ TEST_F(Params, NumberDefaultsFollowTheTypeAndAStepFixesTheDigits) {
     // A precision on an integer is taken and changes nothing.
     ASSERT_EQ(TwDefine(" bar/i precision=3 "), 1);
     i = 1234;
+    ASSERT_EQ(TwWindowSize(800, 600), 1);
     ASSERT_EQ(TwDraw(), 1);
     EXPECT_EQ(tw::engine().context->bars[1]->find("i")->valueText, "1234");
 }

@@ -60,6 +60,13 @@ TEST_F(Refresh, ValuesAreReadEveryPeriodAndNewOnesAtTheNextDraw) {
     EXPECT_EQ(other.reads, 1);
     ASSERT_EQ(TwRefreshBar(bar), 1);
     EXPECT_EQ(source.reads, 6) << "TwRefreshBar reads inside the call";
+    // A null bar stands for all of them.
+    Source elsewhere;
+    TwBar* second = TwNewBar("second");
+    ASSERT_EQ(TwAddVarCB(second, "v", TW_TYPE_INT32, setValue, getValue, &elsewhere, nullptr), 1);
+    ASSERT_EQ(TwRefreshBar(nullptr), 1);
+    EXPECT_EQ(source.reads, 7);
+    EXPECT_EQ(elsewhere.reads, 1);
 }
 
 TEST_F(Refresh, NothingIsReadWhileTheBarIsHiddenOrIconifiedAndAllAtOnceWhenItReturns) {
@@ -80,7 +87,7 @@ TEST_F(Refresh, AChangeThroughTheBarIsReadBackAtTheNextDraw) {
     EXPECT_EQ(readsAfterDrawAt(1000), 1);
     EXPECT_TRUE(click(bar->layout.valueX + 5, bar->layout.rows.at(0).rect.y + 3));
     type("7");
-    tw::inputKeyDown(tw::Key::Enter, 0);
+    TwKeyPressed(TW_KEY_RETURN, 0);
     EXPECT_EQ(source.writes, 1);
     EXPECT_EQ(source.value, 7);
     EXPECT_EQ(readsAfterDrawAt(1000.1), 2);

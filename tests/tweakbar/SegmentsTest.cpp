@@ -116,7 +116,7 @@ class Segments : public EngineTest {
 
     // Changes of every kind a frame can bring, each followed by a frame.
     std::vector<std::pair<std::string, std::function<void()>>> steps() {
-        auto move = [](Point p) { tw::inputMouseMove(p.x, p.y); };
+        auto move = [](Point p) { TwMouseMotion(p.x, p.y); };
         return {
             {"hover a row", [=] { move(row(0, 1)); }},
             {"hover the next row", [=] { move(row(0, 2)); }},
@@ -126,9 +126,9 @@ class Segments : public EngineTest {
             {"press a button", [=] { press(row(1, 5).x, row(1, 5).y); }},
             {"release it", [=] { release(row(1, 5).x, row(1, 5).y); }},
             {"open a field", [=] { click(value(2, 1).x, value(2, 1).y); }},
-            {"move its caret", [] { tw::inputKeyDown(tw::Key::Home, 0); }},
+            {"move its caret", [] { TwKeyPressed(TW_KEY_HOME, 0); }},
             {"type into it", [] { type("9"); }},
-            {"leave it", [] { tw::inputKeyDown(tw::Key::Escape, 0); }},
+            {"leave it", [] { TwKeyPressed(TW_KEY_ESCAPE, 0); }},
             {"a text outgrows its bar's room",
              [=] { std::strcpy(texts[0], "a text much longer than any before"); }},
             {"hover the title button",
@@ -175,11 +175,11 @@ TEST_F(Segments, ChangesPatchedFrameAfterFrameAddUpToAWholeBuild) {
 
 TEST_F(Segments, TheMouseMovingOverRowsPaintsNothingAndUploadsTwoQuadsAtMost) {
     const Point first = row(2, 0);
-    tw::inputMouseMove(first.x, first.y);
+    TwMouseMotion(first.x, first.y);
     frame();
     for (int n = 1; n < 6; ++n) {
         const Point p = row(2, n);
-        tw::inputMouseMove(p.x, p.y);
+        TwMouseMotion(p.x, p.y);
         const TwFrameStats stats = frame();
         EXPECT_EQ(stats.segmentsPainted, 0u) << n;
         EXPECT_EQ(stats.drawCalls, 1u);
@@ -204,7 +204,7 @@ TEST_F(Segments, TheMouseMovingOverRowsPaintsNothingAndUploadsTwoQuadsAtMost) {
     EXPECT_EQ(frame().segmentsPainted, 0u);
     EXPECT_GT(list().vertices[segment.hoverSlot].color >> 24, hover >> 24);
     release(r.x + 10, r.y + r.h / 2);
-    tw::inputMouseMove(1270, 710);
+    TwMouseMotion(1270, 710);
     EXPECT_EQ(frame().segmentsPainted, 0u);
     for (int k = 1; k < 4; ++k)
         EXPECT_TRUE(
@@ -247,7 +247,7 @@ TEST_F(Segments, TheCaretMovesWithoutARepaintAndTypingRepaintsOneBar) {
     frame();
     const tw::Segment& segment = segmentOf(0);
     const float end = list().vertices[segment.caretSlot].x;
-    tw::inputKeyDown(tw::Key::Home, 0);
+    TwKeyPressed(TW_KEY_HOME, 0);
     const TwFrameStats moved = frame();
     EXPECT_EQ(moved.segmentsPainted, 0u);
     EXPECT_EQ(moved.bytesUploaded, 4 * sizeof(tw::Vertex));

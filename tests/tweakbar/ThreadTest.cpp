@@ -39,9 +39,9 @@ TEST_F(Threads, DrawingInputControlsAndBarsFromSeveralThreadsKeepTheEngineWhole)
         for (int i = 0; i < kRounds; ++i) {
             if (TwDraw() != 1) failed = true;
             // Sweep the mouse over the rows, with presses and wheel notches.
-            tw::inputMouseMove(20 + i % 300, 30 + (i * 7) % 500);
-            tw::inputMouseButton(tw::MouseButton::Left, i % 3 == 0);
-            tw::inputMouseWheel(i % 2 ? 120 : -120);
+            TwMouseMotion(20 + i % 300, 30 + (i * 7) % 500);
+            TwMouseButton(i % 3 == 0 ? TW_MOUSE_PRESSED : TW_MOUSE_RELEASED, TW_MOUSE_LEFT);
+            TwMouseWheel(i % 2);
         }
     });
     std::thread plugin([&] {

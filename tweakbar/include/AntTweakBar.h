@@ -27,7 +27,13 @@ typedef struct CTwBar TwBar;
 
 // ---- Enumerations (their values are part of the ABI) ----
 
+// Fixed to int in C++ so that any value a caller passes is a value of the type, and is refused
+// rather than undefined.
+#ifdef __cplusplus
+typedef enum ETwGraphAPI : int {
+#else
 typedef enum ETwGraphAPI {
+#endif
     TW_OPENGL = 1,
     TW_DIRECT3D9 = 2,
     TW_DIRECT3D10 = 3,
@@ -123,6 +129,66 @@ typedef void(TW_CALL* TwCopyStdStringToClient)(std::string& destinationClientStr
                                                const std::string& sourceString);
 #endif
 
+// ---- Generic input: enumerations (their values are part of the ABI) ----
+
+typedef enum ETwMouseAction { TW_MOUSE_RELEASED = 0, TW_MOUSE_PRESSED = 1 } TwMouseAction;
+
+typedef enum ETwMouseButtonID {
+    TW_MOUSE_LEFT = 1,
+    TW_MOUSE_MIDDLE = 2,
+    TW_MOUSE_RIGHT = 3
+} TwMouseButtonID;
+
+// Modifier masks; either bit of a pair counts (left and right keys).
+typedef enum ETwKeyModifier {
+    TW_KMOD_NONE = 0x0000,
+    TW_KMOD_SHIFT = 0x0003,
+    TW_KMOD_CTRL = 0x00c0,
+    TW_KMOD_ALT = 0x0100,
+    TW_KMOD_META = 0x0c00
+} TwKeyModifier;
+
+// Keys that are not characters. Printable keys are passed as their character code (1..255).
+typedef enum EKeySpecial {
+    TW_KEY_BACKSPACE = 8,
+    TW_KEY_TAB = 9,
+    TW_KEY_CLEAR = 12,
+    TW_KEY_RETURN = 13,
+    TW_KEY_PAUSE = 19,
+    TW_KEY_ESCAPE = 27,
+    TW_KEY_SPACE = 32,
+    TW_KEY_DELETE = 127,
+    TW_KEY_UP = 273,
+    TW_KEY_DOWN,
+    TW_KEY_RIGHT,
+    TW_KEY_LEFT,
+    TW_KEY_INSERT,
+    TW_KEY_HOME,
+    TW_KEY_END,
+    TW_KEY_PAGE_UP,
+    TW_KEY_PAGE_DOWN,
+    TW_KEY_F1,
+    TW_KEY_F2,
+    TW_KEY_F3,
+    TW_KEY_F4,
+    TW_KEY_F5,
+    TW_KEY_F6,
+    TW_KEY_F7,
+    TW_KEY_F8,
+    TW_KEY_F9,
+    TW_KEY_F10,
+    TW_KEY_F11,
+    TW_KEY_F12,
+    TW_KEY_F13,
+    TW_KEY_F14,
+    TW_KEY_F15,
+    TW_KEY_LAST
+} TwKeySpecial;
+
+// ---- Error handler ----
+
+typedef void(TW_CALL* TwErrorHandler)(const char* errorMessage);
+
 // ---- Start and stop ----
 
 // Starts the engine on the given graphics device and creates the help bar (index 0).
@@ -138,6 +204,24 @@ int TW_CALL TwWindowSize(int width, int height);
 int TW_CALL TwDraw(void);
 // Hands one window message to the engine; nonzero when the engine handled it.
 int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long long wParam, long long lParam);
+// The same function under its older name.
+int TW_CALL TwEventWin32(void* wnd, unsigned int msg, unsigned long long wParam, long long lParam);
+
+// ---- Generic input (what TwEventWin translates window messages into) ----
+
+// Pointer position in pixels from the top-left of the drawing area; 1 over a bar or while the
+// engine drags something.
+int TW_CALL TwMouseMotion(int mouseX, int mouseY);
+// A press or release at the last position given to TwMouseMotion; 1 over or used by a bar.
+int TW_CALL TwMouseButton(TwMouseAction action, TwMouseButtonID button);
+// The absolute, accumulated wheel position in notches (not a delta): each change scrolls the
+// bar under the pointer one row; a jump of 4 or more is ignored.
+int TW_CALL TwMouseWheel(int pos);
+// One key press (a character code 1..255 or a TW_KEY_* value) with TW_KMOD_* modifiers; 1 when
+// a bar consumed it.
+int TW_CALL TwKeyPressed(int key, int modifiers);
+// Whether TwKeyPressed with the same arguments would consume the key; changes nothing.
+int TW_CALL TwKeyTest(int key, int modifiers);
 
 // ---- Bars ----
 
@@ -151,8 +235,31 @@ TwBar* TW_CALL TwGetBarByIndex(int barIndex);
 // Exact, case-sensitive match; null when no bar has that name.
 TwBar* TW_CALL TwGetBarByName(const char* barName);
 const char* TW_CALL TwGetBarName(const TwBar* bar);
-// Makes the bar read its variables and get callbacks again before it is next drawn.
+// Makes the bar read its variables and get callbacks again; a null bar refreshes every bar.
 int TW_CALL TwRefreshBar(TwBar* bar);
+// Deletes every bar but the help bar; 1 if at least one was deleted.
+int TW_CALL TwDeleteAllBars(void);
+
+// ---- Drawing order and focus ----
+
+// Draws the bar above the others and gives it input first (within its alwaysbottom/alwaystop
+// layer).
+int TW_CALL TwSetTopBar(const TwBar* bar);
+TwBar* TW_CALL TwGetTopBar(void);
+// Draws the bar below the others (within its layer).
+int TW_CALL TwSetBottomBar(const TwBar* bar);
+TwBar* TW_CALL TwGetBottomBar(void);
+// The first bar, in creation order, that is open and has the pointer over it or a text field
+// open; null when none.
+TwBar* TW_CALL TwGetActiveBar(void);
+
+// ---- Several windows ----
+
+// Selects the window that the other calls act on; an unseen id gets bars, types and a drawing
+// area of its own. Window 0 is the one TwInit makes.
+int TW_CALL TwSetCurrentWindow(int windowID);
+int TW_CALL TwGetCurrentWindow(void);
+int TW_CALL TwWindowExists(int windowID);
 
 // ---- Controls ----
 
@@ -215,6 +322,10 @@ int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
 
 // The description of the last failure, or null; reading it clears it.
 const char* TW_CALL TwGetLastError(void);
+// Called with the text of every failure as it is recorded (TwGetLastError still gives it).
+// Without a handler, failures are written to stderr and the debugger output. Works before
+// TwInit and stays across TwTerminate; null removes the handler.
+void TW_CALL TwHandleErrors(TwErrorHandler errorHandler);
 
 #ifdef __cplusplus
 }

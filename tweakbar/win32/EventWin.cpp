@@ -1,5 +1,6 @@
-// TwEventWin: one window message into the engine's input, and the mouse captured for as long as
-// the engine drags something, so a drag that leaves the window still ends where it should.
+// TwEventWin: one window message translated into the generic input functions (TwMouseMotion,
+// TwMouseButton, TwMouseWheel, TwKeyPressed, TwWindowSize), and the mouse captured for as long
+// as the engine drags something, so a drag that leaves the window still ends where it should.
 #include <windows.h>
 
 #include <atomic>
@@ -16,33 +17,39 @@ std::atomic<bool> lastKeyDownHandled{false};
 // The window the engine captured the mouse for; null while it holds no capture. A capture the
 // game set itself is never released here.
 std::atomic<HWND> capturedWindow{nullptr};
+// The wheel's turns added up, in Windows' units (120 a notch): the engine takes an absolute
+// position in notches.
+std::atomic<int> wheelTotal{0};
 
 bool dispatch(HWND window, const tw::Win32Input& input) {
     using Kind = tw::Win32Input::Kind;
     switch (input.kind) {
         case Kind::MouseMove:
-            return tw::inputMouseMove(input.x, input.y);
+            return TwMouseMotion(input.x, input.y) != 0;
         case Kind::MouseButton:
             // The engine follows the pointer through moves; a press can come without one (a
             // message sent by a program, or the first click into an inactive window).
-            tw::inputMouseMove(input.x, input.y);
-            return tw::inputMouseButton(input.button, input.down);
+            TwMouseMotion(input.x, input.y);
+            return TwMouseButton(input.down ? TW_MOUSE_PRESSED : TW_MOUSE_RELEASED, input.button) !=
+                   0;
         case Kind::MouseWheel: {
             POINT point{input.x, input.y};
-            if (window && ScreenToClient(window, &point)) tw::inputMouseMove(point.x, point.y);
-            return tw::inputMouseWheel(input.wheelDelta);
+            if (window && ScreenToClient(window, &point)) TwMouseMotion(point.x, point.y);
+            const int total = wheelTotal += input.wheelDelta;
+            return TwMouseWheel(total / WHEEL_DELTA) != 0;
         }
         case Kind::KeyDown: {
-            const bool handled = tw::inputKeyDown(input.key, input.modifiers);
+            const bool handled = input.key != 0 && TwKeyPressed(input.key, input.modifiers) != 0;
             lastKeyDownHandled = handled;
             return handled;
         }
         case Kind::Character:
-            return tw::inputChar(input.character, input.modifiers);
+            return TwKeyPressed(input.character, input.modifiers) != 0;
         case Kind::KeyEcho:
             return lastKeyDownHandled;
         case Kind::Resize:
-            tw::inputResize(input.x, input.y);
+            // A minimised window reports an empty area; the bars keep their places meanwhile.
+            if (input.x > 0 && input.y > 0) tw::windowResized(input.x, input.y);
             return false;
         case Kind::Ignored:
             return false;
@@ -78,4 +85,9 @@ extern "C" int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long lon
     const bool handled = dispatch(window, input);
     if (input.kind != tw::Win32Input::Kind::Ignored) followCapture(window);
     return handled ? 1 : 0;
+}
+
+extern "C" int TW_CALL TwEventWin32(void* wnd, unsigned int msg, unsigned long long wParam,
+                                    long long lParam) {
+    return TwEventWin(wnd, msg, wParam, lParam);
 }

@@ -6,37 +6,58 @@ namespace tw {
 
 namespace {
 
-Key keyOf(WPARAM virtualKey) {
+// The Caps Lock bit that TwKeyPressed reads for the case of Ctrl+letter.
+constexpr int kCapsLockBit = 0x2000;
+
+int specialKeyOf(WPARAM virtualKey) {
     switch (virtualKey) {
-        case VK_RETURN:
-            return Key::Enter;
-        case VK_ESCAPE:
-            return Key::Escape;
         case VK_BACK:
-            return Key::Backspace;
-        case VK_DELETE:
-            return Key::Delete;
+            return TW_KEY_BACKSPACE;
         case VK_TAB:
-            return Key::Tab;
-        case VK_LEFT:
-            return Key::Left;
-        case VK_RIGHT:
-            return Key::Right;
+            return TW_KEY_TAB;
+        case VK_CLEAR:
+            return TW_KEY_CLEAR;
+        case VK_RETURN:
+            return TW_KEY_RETURN;
+        case VK_PAUSE:
+            return TW_KEY_PAUSE;
+        case VK_ESCAPE:
+            return TW_KEY_ESCAPE;
+        case VK_DELETE:
+            return TW_KEY_DELETE;
         case VK_UP:
-            return Key::Up;
+            return TW_KEY_UP;
         case VK_DOWN:
-            return Key::Down;
+            return TW_KEY_DOWN;
+        case VK_RIGHT:
+            return TW_KEY_RIGHT;
+        case VK_LEFT:
+            return TW_KEY_LEFT;
+        case VK_INSERT:
+            return TW_KEY_INSERT;
         case VK_HOME:
-            return Key::Home;
+            return TW_KEY_HOME;
         case VK_END:
-            return Key::End;
+            return TW_KEY_END;
         case VK_PRIOR:
-            return Key::PageUp;
+            return TW_KEY_PAGE_UP;
         case VK_NEXT:
-            return Key::PageDown;
+            return TW_KEY_PAGE_DOWN;
         default:
-            return Key::Other;
+            if (virtualKey >= VK_F1 && virtualKey <= VK_F15) {
+                return TW_KEY_F1 + int(virtualKey - VK_F1);
+            }
+            return 0;
     }
+}
+
+// Keys that reach the engine on the key down. Characters come with WM_CHAR, except that Ctrl
+// turns letters into control codes there: Ctrl+letter is taken here, as the letter.
+int keyOf(WPARAM virtualKey, int modifiers) {
+    if (const int special = specialKeyOf(virtualKey)) return special;
+    const bool ctrlOnly = (modifiers & TW_KMOD_CTRL) && !(modifiers & TW_KMOD_ALT);
+    if (ctrlOnly && virtualKey >= 'A' && virtualKey <= 'Z') return int('a' + (virtualKey - 'A'));
+    return 0;
 }
 
 Win32Input mouseAt(Win32Input::Kind kind, LPARAM lParam) {
@@ -48,7 +69,7 @@ Win32Input mouseAt(Win32Input::Kind kind, LPARAM lParam) {
     return input;
 }
 
-Win32Input button(LPARAM lParam, MouseButton which, bool down) {
+Win32Input button(LPARAM lParam, TwMouseButtonID which, bool down) {
     Win32Input input = mouseAt(Win32Input::Kind::MouseButton, lParam);
     input.button = which;
     input.down = down;
@@ -77,7 +98,9 @@ Win32Input character(WPARAM wParam, int modifiers, bool unicodeWindow) {
         return input;
     input.kind = Win32Input::Kind::Character;
     input.character = static_cast<unsigned char>(narrow);
-    input.modifiers = modifiers;
+    // Ctrl and Alt together are AltGr: the character is all they mean.
+    const int altGr = TW_KMOD_CTRL | TW_KMOD_ALT;
+    input.modifiers = (modifiers & altGr) == altGr ? modifiers & ~altGr : modifiers;
     return input;
 }
 
@@ -92,19 +115,19 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
         // A double-click arrives instead of the second press; to a bar it is just a press.
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            return button(lParam, MouseButton::Left, true);
+            return button(lParam, TW_MOUSE_LEFT, true);
         case WM_LBUTTONUP:
-            return button(lParam, MouseButton::Left, false);
+            return button(lParam, TW_MOUSE_LEFT, false);
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
-            return button(lParam, MouseButton::Right, true);
+            return button(lParam, TW_MOUSE_RIGHT, true);
         case WM_RBUTTONUP:
-            return button(lParam, MouseButton::Right, false);
+            return button(lParam, TW_MOUSE_RIGHT, false);
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
-            return button(lParam, MouseButton::Middle, true);
+            return button(lParam, TW_MOUSE_MIDDLE, true);
         case WM_MBUTTONUP:
-            return button(lParam, MouseButton::Middle, false);
+            return button(lParam, TW_MOUSE_MIDDLE, false);
         case WM_MOUSEWHEEL: {
             Win32Input input = mouseAt(Kind::MouseWheel, lParam);
             input.wheelDelta = GET_WHEEL_DELTA_WPARAM(wParam);
@@ -114,10 +137,12 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
         case WM_SYSKEYDOWN: {
             Win32Input input;
             input.kind = Kind::KeyDown;
-            input.key = keyOf(wParam);
             input.modifiers = modifiers;
             // Bit 29 is the context code: Alt was down when the key was pressed.
-            if (message == WM_SYSKEYDOWN && (lParam & (LPARAM(1) << 29))) input.modifiers |= ModAlt;
+            if (message == WM_SYSKEYDOWN && (lParam & (LPARAM(1) << 29))) {
+                input.modifiers |= TW_KMOD_ALT;
+            }
+            input.key = keyOf(wParam, input.modifiers);
             return input;
         }
         case WM_CHAR:
@@ -142,9 +167,10 @@ int heldModifiers() {
     // GetKeyState follows the messages the thread has taken from its queue, so it describes the
     // keyboard as it was when this message was posted, not as it is now.
     int modifiers = 0;
-    if (GetKeyState(VK_SHIFT) & 0x8000) modifiers |= ModShift;
-    if (GetKeyState(VK_CONTROL) & 0x8000) modifiers |= ModCtrl;
-    if (GetKeyState(VK_MENU) & 0x8000) modifiers |= ModAlt;
+    if (GetKeyState(VK_SHIFT) & 0x8000) modifiers |= TW_KMOD_SHIFT;
+    if (GetKeyState(VK_CONTROL) & 0x8000) modifiers |= TW_KMOD_CTRL;
+    if (GetKeyState(VK_MENU) & 0x8000) modifiers |= TW_KMOD_ALT;
+    if (GetKeyState(VK_CAPITAL) & 1) modifiers |= kCapsLockBit;
     return modifiers;
 }
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "InputEvents.h"
+#include "AntTweakBar.h"
 
 namespace tw {
 
@@ -14,22 +14,22 @@ struct Win32Input {
         MouseMove,    // to x, y in client pixels
         MouseButton,  // button pressed (down) or released, at x, y in client pixels
         MouseWheel,   // wheelDelta, at x, y in screen pixels, as Windows sends it
-        KeyDown,      // key with modifiers
-        Character,    // character (Windows-1252) with modifiers
-        KeyEcho,      // a control character that TranslateMessage made of the last key down
-        Resize,       // the client area is now x by y pixels
+        KeyDown,  // key (a TW_KEY_* value, or a letter typed with Ctrl; 0 for none) with modifiers
+        Character,  // character (Windows-1252) with modifiers
+        KeyEcho,    // a control character that TranslateMessage made of the last key down
+        Resize,     // the client area is now x by y pixels
     };
     Kind kind = Kind::Ignored;
     int x = 0, y = 0;
-    MouseButton button = MouseButton::Left;
+    TwMouseButtonID button = TW_MOUSE_LEFT;
     bool down = false;
     int wheelDelta = 0;
-    Key key = Key::Other;
-    int modifiers = 0;
+    int key = 0;
+    int modifiers = 0;  // TW_KMOD_* masks, and the Caps Lock bit of the generic key input
     unsigned char character = 0;
 };
 
-// modifiers: the Modifier bits held when the message was sent. unicodeWindow: whether WM_CHAR
+// modifiers: what heldModifiers() gives for the message. unicodeWindow: whether WM_CHAR
 // carries UTF-16 (a window of a Unicode class) or a byte of the ANSI code page.
 Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int modifiers,
                                  bool unicodeWindow);
@@ -39,7 +39,8 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
 // a round trip to the Wine server, tens of microseconds, which a mouse move should not pay.
 bool readsKeyboardState(UINT message);
 
-// The Modifier bits of the keyboard state that belongs to the message being processed.
+// The TW_KMOD_* masks (and the Caps Lock bit) of the keyboard state that belongs to the
+// message being processed.
 int heldModifiers();
 
 }  // namespace tw

@@ -29,8 +29,9 @@ TEST(DeviceLifetime, TheDeviceEndsWithTheReferenceCountItStartedWith) {
         int value = 5;
         TwAddVarRW(bar, "value", TW_TYPE_INT32, &value, nullptr);
         ASSERT_EQ(TwDefine(" Bar color='250 0 0' alpha=255 "), 1);
-        // Without TwWindowSize the bound render target is the drawing area.
         window.clearBackBuffer(0, 0, 0);
+        EXPECT_EQ(TwDraw(), 0) << "no drawing area was given";
+        ASSERT_EQ(TwWindowSize(320, 240), 1);
         ASSERT_EQ(TwDraw(), 1);
         int width = 0;
         const auto pixels = window.readBackBuffer(&width);

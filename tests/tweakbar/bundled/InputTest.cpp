@@ -131,8 +131,9 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndEachKeyOfTheEditIsTheEngines) 
     engine.type("7");
     EXPECT_EQ(engine.post(WM_KEYDOWN, VK_ESCAPE, 1), 1);
     EXPECT_EQ(speed, 42.25f);
+    engine.move(420, 320);
     EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 0)
-        << "with no field open, keys are the game's";
+        << "with no field open and no bar under the pointer, keys are the game's";
 
     // A window of a Unicode class types into the engine's code page.
     WNDCLASSW wc{};

@@ -5,8 +5,6 @@
 
 namespace {
 
-using tw::Key;
-using tw::MouseButton;
 using tw::Win32Input;
 using Kind = tw::Win32Input::Kind;
 
@@ -27,14 +25,14 @@ TEST(Win32InputTranslation, MouseMessagesKeepSignedPositionsAndDoubleClicksArePr
 
     const struct {
         UINT message;
-        MouseButton button;
+        TwMouseButtonID button;
         bool down;
     } buttons[] = {
-        {WM_LBUTTONDOWN, MouseButton::Left, true},     {WM_LBUTTONUP, MouseButton::Left, false},
-        {WM_LBUTTONDBLCLK, MouseButton::Left, true},   {WM_RBUTTONDOWN, MouseButton::Right, true},
-        {WM_RBUTTONUP, MouseButton::Right, false},     {WM_RBUTTONDBLCLK, MouseButton::Right, true},
-        {WM_MBUTTONDOWN, MouseButton::Middle, true},   {WM_MBUTTONUP, MouseButton::Middle, false},
-        {WM_MBUTTONDBLCLK, MouseButton::Middle, true},
+        {WM_LBUTTONDOWN, TW_MOUSE_LEFT, true},     {WM_LBUTTONUP, TW_MOUSE_LEFT, false},
+        {WM_LBUTTONDBLCLK, TW_MOUSE_LEFT, true},   {WM_RBUTTONDOWN, TW_MOUSE_RIGHT, true},
+        {WM_RBUTTONUP, TW_MOUSE_RIGHT, false},     {WM_RBUTTONDBLCLK, TW_MOUSE_RIGHT, true},
+        {WM_MBUTTONDOWN, TW_MOUSE_MIDDLE, true},   {WM_MBUTTONUP, TW_MOUSE_MIDDLE, false},
+        {WM_MBUTTONDBLCLK, TW_MOUSE_MIDDLE, true},
     };
     for (const auto& c : buttons) {
         in = translate(c.message, 0, point(7, 9));
@@ -50,30 +48,53 @@ TEST(Win32InputTranslation, MouseMessagesKeepSignedPositionsAndDoubleClicksArePr
     EXPECT_EQ(in.x * 10000 + in.y, 15000900);
 }
 
-TEST(Win32InputTranslation, VirtualKeysBecomeEditingKeysWithTheirModifiers) {
-    const std::pair<WPARAM, Key> keys[] = {
-        {VK_RETURN, Key::Enter},  {VK_ESCAPE, Key::Escape}, {VK_BACK, Key::Backspace},
-        {VK_DELETE, Key::Delete}, {VK_TAB, Key::Tab},       {VK_LEFT, Key::Left},
-        {VK_RIGHT, Key::Right},   {VK_UP, Key::Up},         {VK_DOWN, Key::Down},
-        {VK_HOME, Key::Home},     {VK_END, Key::End},       {VK_PRIOR, Key::PageUp},
-        {VK_NEXT, Key::PageDown}, {VK_F5, Key::Other},      {'A', Key::Other},
+TEST(Win32InputTranslation, VirtualKeysBecomeSpecialKeysWithTheirModifiers) {
+    const int ctrlShift = TW_KMOD_CTRL | TW_KMOD_SHIFT;
+    const std::pair<WPARAM, int> keys[] = {
+        {VK_RETURN, TW_KEY_RETURN},
+        {VK_ESCAPE, TW_KEY_ESCAPE},
+        {VK_BACK, TW_KEY_BACKSPACE},
+        {VK_DELETE, TW_KEY_DELETE},
+        {VK_TAB, TW_KEY_TAB},
+        {VK_LEFT, TW_KEY_LEFT},
+        {VK_RIGHT, TW_KEY_RIGHT},
+        {VK_UP, TW_KEY_UP},
+        {VK_DOWN, TW_KEY_DOWN},
+        {VK_HOME, TW_KEY_HOME},
+        {VK_END, TW_KEY_END},
+        {VK_PRIOR, TW_KEY_PAGE_UP},
+        {VK_NEXT, TW_KEY_PAGE_DOWN},
+        {VK_INSERT, TW_KEY_INSERT},
+        {VK_PAUSE, TW_KEY_PAUSE},
+        {VK_F1, TW_KEY_F1},
+        {VK_F15, TW_KEY_F15},
+        {VK_SHIFT, 0},
+        // With Ctrl, a letter comes as the letter: the control code of its WM_CHAR is no key.
+        {'A', 'a'},
+        {'Z', 'z'},
+        {'5', 0},
     };
     for (const auto& [virtualKey, key] : keys) {
-        const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, tw::ModCtrl | tw::ModShift);
+        const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, ctrlShift);
         EXPECT_EQ(in.kind, Kind::KeyDown);
         EXPECT_EQ(in.key, key) << virtualKey;
-        EXPECT_EQ(in.modifiers, tw::ModCtrl | tw::ModShift);
+        EXPECT_EQ(in.modifiers, ctrlShift);
     }
+    EXPECT_EQ(translate(WM_KEYDOWN, 'A', 1, TW_KMOD_SHIFT).key, 0) << "typed: WM_CHAR brings it";
     // A system key pressed with Alt says so in bit 29; F10 arrives as a system key without it.
-    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_RETURN, LPARAM(1) << 29 | 1).modifiers, tw::ModAlt);
-    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_F10, 1, tw::ModShift).modifiers, tw::ModShift);
+    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_RETURN, LPARAM(1) << 29 | 1).modifiers, TW_KMOD_ALT);
+    EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_F10, 1, TW_KMOD_SHIFT).modifiers, TW_KMOD_SHIFT);
+    EXPECT_EQ(translate(WM_SYSKEYDOWN, 'X', LPARAM(1) << 29 | 1, TW_KMOD_CTRL).key, 0)
+        << "Ctrl with Alt is AltGr: its characters come as characters";
 }
 
 TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesEchoTheirKey) {
-    Win32Input in = translate(WM_CHAR, 'q', 1, tw::ModShift);
+    Win32Input in = translate(WM_CHAR, 'q', 1, TW_KMOD_SHIFT);
     EXPECT_EQ(in.kind, Kind::Character);
     EXPECT_EQ(in.character, 'q');
-    EXPECT_EQ(in.modifiers, tw::ModShift);
+    EXPECT_EQ(in.modifiers, TW_KMOD_SHIFT);
+    EXPECT_EQ(translate(WM_CHAR, '@', 1, TW_KMOD_CTRL | TW_KMOD_ALT).modifiers, 0)
+        << "typed with AltGr";
     EXPECT_EQ(translate(WM_CHAR, 0x00E9, 1).character, 0xE9);  // e acute
     EXPECT_EQ(translate(WM_CHAR, 0x20AC, 1).character, 0x80);  // the euro sign
     // Outside Windows-1252 there is nothing to type.
@@ -106,7 +127,7 @@ bool sameInput(const Win32Input& a, const Win32Input& b) {
 // The adapter asks the window system for the keyboard state only for the messages named by
 // readsKeyboardState; every other message must translate the same whatever that state is.
 TEST(Win32InputTranslation, OnlyKeyboardMessagesDependOnTheKeyboardState) {
-    const int allModifiers = tw::ModShift | tw::ModCtrl | tw::ModAlt;
+    const int allModifiers = TW_KMOD_SHIFT | TW_KMOD_CTRL | TW_KMOD_ALT;
     for (UINT message = 0; message < WM_USER + 16; ++message) {
         if (tw::readsKeyboardState(message)) continue;
         for (WPARAM wParam : {WPARAM(0), WPARAM('a'), WPARAM(VK_RETURN), WPARAM(0xE9)}) {
@@ -119,8 +140,8 @@ TEST(Win32InputTranslation, OnlyKeyboardMessagesDependOnTheKeyboardState) {
     }
     for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_CHAR)}) {
         EXPECT_TRUE(tw::readsKeyboardState(message)) << message;
-        EXPECT_EQ(tw::translateWin32Message(message, 'a', 1, tw::ModShift, false).modifiers,
-                  tw::ModShift)
+        EXPECT_EQ(tw::translateWin32Message(message, 'a', 1, TW_KMOD_SHIFT, false).modifiers,
+                  TW_KMOD_SHIFT)
             << message;
     }
     EXPECT_FALSE(tw::readsKeyboardState(WM_MOUSEMOVE));

@@ -11,6 +11,7 @@ TwBar* TW_CALL TwNewBar(const char* barName) {
         if (!context) return nullptr;
         if (!barName || !*barName) return fail(err::kInvalidName), nullptr;
         if (context->barNamed(barName)) return fail(err::kExistsAlready), nullptr;
+        context->closePopup();
         return &context->createBar(barName);
     });
 }
@@ -21,8 +22,24 @@ int TW_CALL TwDeleteBar(TwBar* bar) {
         if (!context) return 0;
         Bar* found = context->validate(bar);
         if (!found) return fail(err::kBarNotFound);
-        if (found == context->helpBar()) return fail(err::kHelpBarIsPermanent);
+        if (found == context->helpBar()) return fail(err::kCannotDeleteHelpBar);
+        // Deleting the open enum list's bar closes the list.
+        const bool popup = found == context->popupBar.get();
+        context->closePopup();
+        if (popup) return 1;
         context->deleteBar(*found);
+        return 1;
+    });
+}
+
+int TW_CALL TwDeleteAllBars(void) {
+    return guarded(0, [] {
+        Context* context = requireContext();
+        if (!context) return 0;
+        if (context->bars.size() <= 1) return 0;
+        context->closePopup();
+        while (context->bars.size() > 1)
+            context->deleteBar(*context->bars.back());
         return 1;
     });
 }
@@ -30,7 +47,7 @@ int TW_CALL TwDeleteBar(TwBar* bar) {
 int TW_CALL TwGetBarCount(void) {
     return guarded(0, [] {
         Context* context = requireContext();
-        return context ? int(context->bars.size()) : 0;
+        return context ? context->barCount() : 0;
     });
 }
 
@@ -38,10 +55,9 @@ TwBar* TW_CALL TwGetBarByIndex(int barIndex) {
     return guarded<TwBar*>(nullptr, [&]() -> TwBar* {
         Context* context = requireContext();
         if (!context) return nullptr;
-        if (barIndex < 0 || barIndex >= int(context->bars.size())) {
-            return fail(err::kBarNotFound), nullptr;
-        }
-        return context->bars[std::size_t(barIndex)].get();
+        Bar* found = context->barAt(barIndex);
+        if (!found) fail(err::kIndexOutOfRange);
+        return found;
     });
 }
 
@@ -69,6 +85,14 @@ int TW_CALL TwRefreshBar(TwBar* bar) {
     return guarded(0, [&] {
         Context* context = requireContext();
         if (!context) return 0;
+        if (!bar) {
+            // By index: a get callback may delete bars, or end the engine.
+            for (std::size_t i = 0; i < context->bars.size(); ++i) {
+                readBar(*context, *context->bars[i]);
+                if (engine().context != context) break;
+            }
+            return 1;
+        }
         Bar* found = context->validate(bar);
         if (!found) return fail(err::kBarNotFound);
         readBar(*context, *found);

@@ -61,8 +61,9 @@ const char* checkStdStringSize(Context& context, std::size_t size) {
 }
 
 const char* describeVariable(Context& context, TwType type, TypeInfo& info) {
-    Engine& state = engine();
-    if (const char* error = describeType(type, state.enums, info, &state.structs)) return error;
+    if (const char* error = describeType(type, context.enums, info, &context.structs)) {
+        return error;
+    }
     if (info.kind == ValueKind::StdString) return checkStdStringSize(context, info.size);
     return nullptr;
 }
@@ -88,10 +89,10 @@ std::unique_ptr<Control> newVariable(TwType type, const TypeInfo& info) {
 // member's definition; the member stays, as with any control.
 std::string addMembers(Context& context, Bar& bar, Control& parent, Control& root) {
     std::string firstError;
-    Engine& state = engine();
     for (const StructMember& member : parent.typeInfo.structType->members) {
         TypeInfo info;
-        describeType(member.type, state.enums, info, &state.structs);  // TwDefineStruct checked it
+        // TwDefineStruct checked it.
+        describeType(member.type, context.enums, info, &context.structs);
         auto control = newVariable(member.type, info);
         control->name = parent.name + "." + member.name;
         control->label = member.name;
@@ -213,6 +214,7 @@ int TW_CALL TwRemoveVar(TwBar* bar, const char* name) {
         Control* control = found->find(name);
         if (!control) return fail(err::kVariableNotFound);
         if (control->structRoot) return fail(err::kStructMember);
+        context->closePopup();
         context->removeControl(*found, *control);
         return 1;
     });
@@ -224,6 +226,7 @@ int TW_CALL TwRemoveAllVars(TwBar* bar) {
         if (!context) return 0;
         Bar* found = context->validate(bar);
         if (!found) return fail(err::kBarNotFound);
+        context->closePopup();
         while (!found->topLevel.empty())
             context->removeControl(*found, *found->topLevel.back());
         found->scroll = 0;

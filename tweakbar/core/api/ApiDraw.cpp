@@ -3,6 +3,7 @@
 // the backend. A frame where nothing changed only draws.
 #include "ApiGuard.h"
 #include "Clock.h"
+#include "Errors.h"
 #include "HelpBar.h"
 #include "Layout.h"
 #include "ListUpdate.h"
@@ -31,6 +32,7 @@ int TW_CALL TwDraw(void) {
     return guarded(0, [] {
         Context* context = requireContext();
         if (!context) return 0;
+        if (!context->sized) return fail(err::kBadSize);
         // A get callback that draws would read its own value again, without end.
         if (context->drawing) return 1;
         context->drawing = true;
@@ -40,7 +42,7 @@ int TW_CALL TwDraw(void) {
         } endOfDraw{context->drawing};
         refreshValues(*context, clockSeconds());
         // A callback may have ended the engine; then there is nothing left to draw.
-        if (engine().context.get() != context) return 1;
+        if (engine().context != context) return 1;
         updateHelpBar(*context);
         if (context->layoutDirty) layoutAll(*context);
         if (context->listDirty) commitFrames(*context);

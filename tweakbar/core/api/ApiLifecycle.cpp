@@ -1,51 +1,63 @@
 // Entry points that start and stop the engine, size its drawing area, and report errors.
 #include "ApiGuard.h"
 #include "Errors.h"
+#include "InputEvents.h"
 #include "Params.h"
 #include "TwFrameStats.h"
 
 using namespace tw;
 
+namespace {
+
+bool isDirect3D(TwGraphAPI api) {
+    return api == TW_DIRECT3D9 || api == TW_DIRECT3D10 || api == TW_DIRECT3D11;
+}
+
+}  // namespace
+
 int TW_CALL TwInit(TwGraphAPI graphAPI, void* device) {
     return guarded(0, [&] {
         Engine& state = engine();
         if (state.context) return fail(err::kAlreadyInitialized);
-        std::string error;
-        auto backend = createGraphBackend(graphAPI, device, state.fontScaling, error);
-        if (!backend) return fail(error.empty() ? "The graphics backend failed to start" : error);
-        state.context = std::make_unique<Context>(std::move(backend), state.fontScaling);
-        // Struct types are numbered per context, from the first one, each time.
-        state.structs.clear();
+        if (graphAPI < TW_OPENGL || graphAPI > TW_OPENGL_CORE) {
+            return fail(err::kUnsupportedGraphApi);
+        }
+        if (isDirect3D(graphAPI) && !device) return fail(err::kInvalidGraphDevice);
+        state.graphApi = graphAPI;
+        state.device = device;
+        auto context = createWindowContext();
+        if (!context) return 0;
+        state.currentWindow = 0;
+        state.context = context.get();
+        state.windows[0] = std::move(context);
         return 1;
     });
 }
 
 int TW_CALL TwTerminate(void) {
     return guarded(0, [] {
-        Context* context = requireContext();
-        if (!context) return 0;
-        // A callback that terminates the engine returns into code that still holds these;
-        // the marks tell that code to stop.
-        for (auto& bar : context->bars) {
-            bar->removed = true;
-            for (auto& control : bar->controls)
-                control->removed = true;
-        }
-        retire(std::move(engine().context));
-        engine().libraryStrings.clear();
+        Engine& state = engine();
+        // Ending an engine that is not running is no failure worth reporting.
+        if (!state.context) return 0;
+        for (auto& window : state.windows)
+            retire(std::move(window.second));
+        state.windows.clear();
+        state.context = nullptr;
+        state.device = nullptr;
+        // The next TwInit starts afresh, as the first one did.
+        state.sizeGiven = false;
+        state.libraryStrings.clear();
         return 1;
     });
 }
 
 int TW_CALL TwWindowSize(int width, int height) {
     return guarded(0, [&] {
-        Context* context = requireContext();
-        if (!context) return 0;
         if (width < 0 || height < 0 || width > kMaxCoordinate || height > kMaxCoordinate) {
             return fail(err::kBadValue);
         }
-        context->setWindowSize(width, height);
-        return 1;
+        windowResized(width, height);
+        return requireContext() ? 1 : 0;
     });
 }
 
@@ -56,6 +68,13 @@ const char* TW_CALL TwGetLastError(void) {
         state.reportedError = state.pendingError;
         state.errorPending = false;
         return state.reportedError.c_str();
+    });
+}
+
+void TW_CALL TwHandleErrors(TwErrorHandler errorHandler) {
+    guarded(0, [&] {
+        engine().errorHandler = errorHandler;
+        return 0;
     });
 }
 

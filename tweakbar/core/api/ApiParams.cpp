@@ -74,7 +74,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
     Context* context = requireContext();
     if (!context) return TW_TYPE_UNDEF;
     if (!name || !*name) return fail(err::kInvalidName), TW_TYPE_UNDEF;
-    EnumRegistry& enums = engine().enums;
+    EnumRegistry& enums = context->enums;
     std::size_t index = 0;
     while (index < enums.size() && enums[index]->name != name)
         ++index;
@@ -85,6 +85,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
     }
     sortEntries(entries);
     enums[index]->entries = std::move(entries);
+    context->closePopup();
     enumTypeChanged(*context, *enums[index]);
     return static_cast<TwType>(kEnumTypeBase + int(index));
 }
@@ -93,7 +94,7 @@ TwType defineEnum(const char* name, std::vector<EnumEntry> entries) {
 
 int TW_CALL TwDefine(const char* def) {
     return guarded(0, [&] {
-        Context* context = engine().context.get();
+        Context* context = engine().context;
         if (!def) return context ? fail(err::kNullDefine) : fail(err::kNotInitialized);
         const std::string error = applyDefine(context, def);
         return error.empty() ? 1 : fail(error);

@@ -12,19 +12,19 @@ static_assert(sizeof(void*) != 8 || sizeof(TwStructMember) == 32, "TwStructMembe
 
 namespace {
 
-bool structNameTaken(const std::string& name) {
-    for (const auto& type : engine().structs) {
+bool structNameTaken(const Context& context, const std::string& name) {
+    for (const auto& type : context.structs) {
         if (!name.empty() && type->name == name) return true;
     }
     return false;
 }
 
 // Checks one member and appends it; null on success.
-const char* addMember(StructType& type, const TwStructMember& member, unsigned index) {
+const char* addMember(const Context& context, StructType& type, const TwStructMember& member,
+                      unsigned index) {
     if (member.Offset >= type.size) return err::kOffsetTooLarge;
     TypeInfo info;
-    const Engine& state = engine();
-    if (const char* error = describeType(member.Type, state.enums, info, &state.structs)) {
+    if (const char* error = describeType(member.Type, context.enums, info, &context.structs)) {
         return error;
     }
     // The engine copies whole structs and reads members out of the copy: a member that runs
@@ -42,9 +42,10 @@ const char* addMember(StructType& type, const TwStructMember& member, unsigned i
     return nullptr;
 }
 
-// A change of copy function changes which string rows can be edited.
+// A change of copy function changes which string rows can be edited, in every window.
 void stringRowsChanged() {
-    if (Context* context = engine().context.get()) context->changed();
+    for (auto& window : engine().windows)
+        window.second->changed();
 }
 
 }  // namespace
@@ -53,22 +54,23 @@ TwType TW_CALL TwDefineStruct(const char* name, const TwStructMember* members,
                               unsigned int nbMembers, size_t structSize,
                               TwSummaryCallback summaryCallback, void* summaryClientData) {
     return guarded(TW_TYPE_UNDEF, [&] {
-        if (!requireContext()) return TW_TYPE_UNDEF;
+        Context* context = requireContext();
+        if (!context) return TW_TYPE_UNDEF;
         if (!members || nbMembers == 0 || structSize == 0) {
             return fail(err::kInvalidParameter), TW_TYPE_UNDEF;
         }
         auto type = std::make_unique<StructType>();
         type->name = name ? name : "";
-        if (structNameTaken(type->name)) return fail(err::kExistsAlready), TW_TYPE_UNDEF;
+        if (structNameTaken(*context, type->name)) return fail(err::kExistsAlready), TW_TYPE_UNDEF;
         type->size = structSize;
         type->summary = summaryCallback;
         type->summaryClientData = summaryClientData;
         for (unsigned i = 0; i < nbMembers; ++i) {
-            if (const char* error = addMember(*type, members[i], i)) {
+            if (const char* error = addMember(*context, *type, members[i], i)) {
                 return fail(error), TW_TYPE_UNDEF;
             }
         }
-        StructRegistry& structs = engine().structs;
+        StructRegistry& structs = context->structs;
         structs.push_back(std::move(type));
         return static_cast<TwType>(kStructTypeBase + kBuiltInStructTypes + structs.size() - 1);
     });

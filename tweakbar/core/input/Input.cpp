@@ -1,15 +1,14 @@
-// The portable input events: each takes the engine lock, updates the hover state, drags, edits
-// and values, and says whether the event was the engine's.
+// The pointer's input: hover, presses, drags and the wheel, and what they do to bars, edits
+// and values.
 #include <algorithm>
 #include <cstdlib>
 
 #include "Engine.h"
-#include "HelpBar.h"
 #include "HitTest.h"
 #include "InputEvents.h"
+#include "Layout.h"
 #include "Params.h"
 #include "Refresh.h"
-#include "TextUtil.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 
@@ -18,17 +17,8 @@ namespace {
 
 // A press that moves less than this stays a click.
 constexpr int kDragThreshold = 3;
-constexpr int kRowsPerWheelNotch = 3;
-
-template <typename Result, typename Body>
-Result withContext(Result idle, Body&& body) {
-    EngineLock lock;
-    Context* context = engine().context.get();
-    if (!context) return idle;
-    updateHelpBar(*context);
-    if (context->layoutDirty) layoutAll(*context);
-    return body(*context);
-}
+// Wheel positions further apart than this are a glitch of the device, not a turn.
+constexpr int kWheelJumpIgnored = 4;
 
 // The row highlight follows the hover state by itself; the icon and the iconify button under
 // the mouse are painted with their segment.
@@ -106,24 +96,6 @@ void dragValue(Context& context, Drag& drag, int x) {
     dragNumber(context, *drag.bar, control, drag.channel, drag.startValue + dx * step);
 }
 
-void openPopup(Context& context, Bar& bar, Control& control) {
-    EnumPopup& popup = context.input.popup;
-    popup = EnumPopup{};
-    popup.bar = &bar;
-    popup.control = &control;
-    const auto& entries = *control.enumEntries();
-    const int current = roundToInt(readNumber(control.typeInfo, control.value.data()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].value == current) popup.hovered = int(i);
-    }
-    context.repaint();
-}
-
-void closePopup(Context& context) {
-    context.input.popup = EnumPopup{};
-    context.repaint();
-}
-
 void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
     Control& control = *row.control;
     Drag& drag = context.input.drag;
@@ -158,7 +130,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
     }
     if (!inValue) return;
     if (row.channel < 0 && control.enumEntries()) {
-        openPopup(context, bar, control);
+        openEnumList(context, bar, control);
     } else if (isDraggedNumber(control, row.channel)) {
         drag = Drag{};
         drag.kind = DragKind::Value;
@@ -197,13 +169,13 @@ bool leftDown(Context& context) {
         }
         commitTextEdit(context);
         // The set callback may have changed anything; look again.
-        if (engine().context.get() != &context) return true;
+        if (engine().context != &context) return true;
         if (context.layoutDirty) layoutAll(context);
     }
     const Hit hit = hitTest(context, x, y);
     if (input.popup.bar) {
         EnumPopup popup = input.popup;
-        closePopup(context);
+        context.closePopup();
         if (hit.zone == Zone::Popup) {
             pickEnumEntry(context, *popup.bar, *popup.control, hit.popupEntry);
             return true;
@@ -283,146 +255,97 @@ bool leftUp(Context& context) {
     }
 }
 
-// The shortcut of a visible bar's control that the key or character matches.
-template <typename Match>
-bool runMatchingShortcut(Context& context, Match&& match) {
-    for (const auto& bar : context.bars) {
-        if (!bar->visible) continue;
-        for (const auto& control : bar->controls) {
-            int direction = 0;
-            if (match(control->key)) {
-                direction = 1;
-            } else if (match(control->keyDecr)) {
-                direction = -1;
-            }
-            if (direction != 0) {
-                runShortcut(context, *bar, *control, direction);
-                return true;
-            }
-        }
-    }
-    return false;
-}
+}  // namespace
 
-bool popupKey(Context& context, Key key) {
-    EnumPopup& popup = context.input.popup;
-    const int count = int(popup.control->enumEntries()->size());
-    switch (key) {
-        case Key::Up:
-            popup.hovered = std::max(0, popup.hovered - 1);
-            break;
-        case Key::Down:
-            popup.hovered = std::min(count - 1, popup.hovered + 1);
-            break;
-        case Key::Enter: {
-            const EnumPopup chosen = popup;
-            closePopup(context);
-            pickEnumEntry(context, *chosen.bar, *chosen.control, chosen.hovered);
+bool mouseMotion(Context& context, int x, int y) {
+    InputState& input = context.input;
+    input.mouseX = x;
+    input.mouseY = y;
+    Drag& drag = input.drag;
+    switch (drag.kind) {
+        case DragKind::MoveBar:
+            moveBar(context, drag, x, y);
             return true;
-        }
-        case Key::Escape:
-            closePopup(context);
+        case DragKind::ResizeBar:
+            resizeBar(context, drag, x, y);
+            return true;
+        case DragKind::ScrollThumb:
+            dragScrollThumb(context, drag, y);
+            return true;
+        case DragKind::Value:
+            dragValue(context, drag, x);
             return true;
         default:
             break;
     }
-    context.repaintPopup();
+    const Hit hit = hitTest(context, x, y);
+    setHover(context, hoverOf(hit));
+    if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
+        input.popup.hovered = hit.popupEntry;
+        context.repaintPopup();
+    }
+    return hit.zone != Zone::None || drag.kind != DragKind::None;
+}
+
+bool mouseButton(Context& context, TwMouseButtonID button, bool pressed) {
+    if (button == TW_MOUSE_LEFT) return pressed ? leftDown(context) : leftUp(context);
+    InputState& input = context.input;
+    if (!pressed) {
+        const bool dragging = input.drag.kind != DragKind::None;
+        input.drag = Drag{};
+        return dragging || hitTest(context, input.mouseX, input.mouseY).zone != Zone::None;
+    }
+    // Any press outside an open field commits it, and outside an open list closes it.
+    if (input.edit.bar) {
+        commitTextEdit(context);
+        if (engine().context != &context) return true;
+        if (context.layoutDirty) layoutAll(context);
+    }
+    const Hit hit = hitTest(context, input.mouseX, input.mouseY);
+    if (input.popup.bar && hit.zone != Zone::Popup) context.closePopup();
+    if (hit.zone == Zone::None) return false;
+    if (hit.zone == Zone::Icon || hit.zone == Zone::Popup) return true;
+    context.bringToFront(*hit.bar);
+    // The middle button moves a bar from anywhere on it.
+    if (button == TW_MOUSE_MIDDLE && hit.bar->movable) {
+        beginFrameDrag(context, DragKind::MoveBar, hit, input.mouseX, input.mouseY);
+    }
     return true;
 }
 
-}  // namespace
-
-bool inputMouseMove(int x, int y) {
-    return withContext(false, [&](Context& context) {
-        InputState& input = context.input;
-        input.mouseX = x;
-        input.mouseY = y;
-        Drag& drag = input.drag;
-        switch (drag.kind) {
-            case DragKind::MoveBar:
-                moveBar(context, drag, x, y);
-                return true;
-            case DragKind::ResizeBar:
-                resizeBar(context, drag, x, y);
-                return true;
-            case DragKind::ScrollThumb:
-                dragScrollThumb(context, drag, y);
-                return true;
-            case DragKind::Value:
-                dragValue(context, drag, x);
-                return true;
-            default:
-                break;
-        }
-        const Hit hit = hitTest(context, x, y);
-        setHover(context, hoverOf(hit));
-        if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
-            input.popup.hovered = hit.popupEntry;
-            context.repaintPopup();
-        }
-        return hit.zone != Zone::None || drag.kind != DragKind::None;
-    });
+bool mouseWheel(Context& context, int pos) {
+    InputState& input = context.input;
+    const int previous = input.wheelPos;
+    input.wheelPos = pos;
+    if (pos == previous) return false;
+    if (input.edit.bar) {
+        commitTextEdit(context);
+        if (engine().context != &context) return true;
+        if (context.layoutDirty) layoutAll(context);
+    }
+    const Hit hit = hitTest(context, input.mouseX, input.mouseY);
+    if (hit.zone == Zone::None || hit.zone == Zone::Icon) return false;
+    if (std::abs(pos - previous) >= kWheelJumpIgnored) return false;
+    if (hit.zone == Zone::Popup) return true;
+    // One row per call, whatever the size of the turn; up scrolls toward the top.
+    hit.bar->scroll += pos > previous ? -1 : 1;
+    context.changed();
+    return true;
 }
 
-bool inputMouseButton(MouseButton button, bool down) {
-    return withContext(false, [&](Context& context) {
-        if (button == MouseButton::Left) return down ? leftDown(context) : leftUp(context);
-        // Other buttons do nothing, but over a bar they are the bar's.
-        const InputState& input = context.input;
-        return input.drag.kind != DragKind::None ||
-               hitTest(context, input.mouseX, input.mouseY).zone != Zone::None;
-    });
-}
-
-bool inputMouseWheel(int delta) {
-    return withContext(false, [&](Context& context) {
-        const InputState& input = context.input;
-        const Hit hit = hitTest(context, input.mouseX, input.mouseY);
-        if (hit.zone == Zone::None) return false;
-        if (hit.zone == Zone::Popup || hit.zone == Zone::Icon || delta == 0) return true;
-        const int notches = delta / 120 != 0 ? delta / 120 : (delta > 0 ? 1 : -1);
-        hit.bar->scroll -= notches * kRowsPerWheelNotch;
-        context.changed();
-        return true;
-    });
-}
-
-bool inputKeyDown(Key key, int modifiers) {
-    return withContext(false, [&](Context& context) {
-        if (context.input.edit.bar) {
-            editKey(context, key);
-            return true;
-        }
-        if (context.input.popup.bar) return popupKey(context, key);
-        return runMatchingShortcut(context, [&](const Shortcut& shortcut) {
-            return matchesKey(shortcut, key, modifiers);
-        });
-    });
-}
-
-bool inputChar(unsigned char c, int modifiers) {
-    return withContext(false, [&](Context& context) {
-        if (context.input.edit.bar) {
-            editChar(context, c);
-            return true;
-        }
-        if (context.input.popup.bar) return true;
-        return runMatchingShortcut(
-            context, [&](const Shortcut& shortcut) { return matchesChar(shortcut, c, modifiers); });
-    });
-}
-
-void inputResize(int width, int height) {
-    withContext(0, [&](Context& context) {
-        // A minimised window reports an empty area; the bars keep their places meanwhile.
-        if (width > 0 && height > 0) context.setWindowSize(width, height);
-        return 0;
-    });
+void windowResized(int width, int height) {
+    EngineLock lock;
+    Engine& state = engine();
+    state.sizeGiven = true;
+    state.lastWidth = width;
+    state.lastHeight = height;
+    if (state.context) state.context->setWindowSize(width, height);
 }
 
 bool inputWantsCapture() {
-    return withContext(false,
-                       [](Context& context) { return context.input.drag.kind != DragKind::None; });
+    EngineLock lock;
+    const Context* context = engine().context;
+    return context && context->input.drag.kind != DragKind::None;
 }
 
 }  // namespace tw

@@ -1,42 +1,29 @@
-// Window-system-neutral input that the engine's core understands. A platform adapter (Win32
-// messages) translates into these calls; each returns true when the engine handled the event,
-// which the adapter reports to its caller so the game can be kept from seeing it.
+// The input the engine's core understands, behind TwMouseMotion, TwMouseButton, TwMouseWheel,
+// TwKeyPressed and TwKeyTest: each runs on a context whose drawing area has a size, with the
+// engine lock held, and says whether the event was the engine's. TwEventWin translates window
+// messages into those same entry points.
 #pragma once
+
+#include "AntTweakBar.h"
+#include "KeyPress.h"
 
 namespace tw {
 
-enum class MouseButton { Left, Right, Middle };
+class Context;
 
-enum class Key {
-    Other,
-    Enter,
-    Escape,
-    Backspace,
-    Delete,
-    Tab,
-    Left,
-    Right,
-    Up,
-    Down,
-    Home,
-    End,
-    PageUp,
-    PageDown,
-};
+bool mouseMotion(Context& context, int x, int y);
+bool mouseButton(Context& context, TwMouseButtonID button, bool pressed);
+// pos: the wheel's absolute position in notches.
+bool mouseWheel(Context& context, int pos);
+// Routes a key through the bars; with apply false only says whether one would take it.
+bool keyPressed(Context& context, const KeyPress& press, bool apply);
 
-enum Modifier : int { ModShift = 1, ModCtrl = 2, ModAlt = 4 };
+// The drawing area's size, from TwWindowSize or the window system: remembered for contexts made
+// later (even before TwInit), and applied to the current one. Reports nothing. Takes the lock.
+void windowResized(int width, int height);
 
-bool inputMouseMove(int x, int y);
-bool inputMouseButton(MouseButton button, bool down);
-// One notch of a mouse wheel is 120, positive away from the user.
-bool inputMouseWheel(int delta);
-bool inputKeyDown(Key key, int modifiers);
-// A character typed, in the 8-bit code page of the engine's text.
-bool inputChar(unsigned char c, int modifiers);
-// The drawing area was resized by the window system (not reported as handled).
-void inputResize(int width, int height);
 // True while a drag (a bar move or resize, a value drag) wants every mouse event even outside
-// the window; the adapter captures the mouse meanwhile.
+// the window; the window adapter captures the mouse meanwhile. Takes the engine lock.
 bool inputWantsCapture();
 
 }  // namespace tw

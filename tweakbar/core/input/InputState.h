@@ -72,6 +72,7 @@ struct EnumPopup {
 
 struct InputState {
     int mouseX = -1, mouseY = -1;
+    int wheelPos = 0;  // the wheel's absolute position last given
     Hover hover;
     Drag drag;
     TextEdit edit;

@@ -77,34 +77,34 @@ void cancelTextEdit(Context& context) {
     context.input.edit = TextEdit{};
 }
 
-void editKey(Context& context, Key key) {
+void editKey(Context& context, int key) {
     TextEdit& edit = context.input.edit;
     switch (key) {
-        case Key::Enter:
-        case Key::Tab:
+        case TW_KEY_RETURN:
+        case TW_KEY_TAB:
             commitTextEdit(context);
             return;
-        case Key::Escape:
+        case TW_KEY_ESCAPE:
             cancelTextEdit(context);
             return;
-        case Key::Backspace:
+        case TW_KEY_BACKSPACE:
             if (edit.caret > 0) edit.text.erase(--edit.caret, 1);
             context.repaintBar(*edit.bar);
             break;
-        case Key::Delete:
+        case TW_KEY_DELETE:
             if (edit.caret < edit.text.size()) edit.text.erase(edit.caret, 1);
             context.repaintBar(*edit.bar);
             break;
-        case Key::Left:
+        case TW_KEY_LEFT:
             if (edit.caret > 0) --edit.caret;
             break;
-        case Key::Right:
+        case TW_KEY_RIGHT:
             if (edit.caret < edit.text.size()) ++edit.caret;
             break;
-        case Key::Home:
+        case TW_KEY_HOME:
             edit.caret = 0;
             break;
-        case Key::End:
+        case TW_KEY_END:
             edit.caret = edit.text.size();
             break;
         default:
@@ -158,21 +158,38 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
     writeControl(context, bar, control, raw);
 }
 
+void openEnumList(Context& context, Bar& bar, Control& control) {
+    context.openPopup(bar, control, currentEntry(control));
+}
+
+void cycleEnum(Context& context, Bar& bar, Control& control, int direction) {
+    const int count = int(control.enumEntries()->size());
+    if (count == 0) return;
+    const int current = currentEntry(control);
+    // Past either end it wraps; an unknown value goes to the first entry.
+    const int next = current < 0 ? 0 : ((current + direction) % count + count) % count;
+    pickEnumEntry(context, bar, control, next);
+}
+
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
     if (control.kind == ControlKind::Button) {
         if (control.button && !control.isReadOnly()) control.button(control.clientData);
         return;
     }
+    stepControl(context, bar, control, -1, direction);
+}
+
+void stepControl(Context& context, Bar& bar, Control& control, int channel, int direction) {
     if (control.kind != ControlKind::Variable || control.isReadOnly()) return;
     // The variable may have changed since the bar last read it (or the bar never showed it).
     readControl(context, bar, control);
     if (!stillThere(context, bar, &control)) return;
-    if (control.typeInfo.kind == ValueKind::Bool) {
+    if (control.typeInfo.kind == ValueKind::Bool && channel < 0) {
         toggleBool(context, bar, control);
         return;
     }
     unsigned char* raw = workingCopy(control);
-    stepValue(control, raw, -1, direction);
+    stepValue(control, raw, channel, direction);
     writeControl(context, bar, control, raw);
 }
 

@@ -69,8 +69,14 @@ Context::Context(std::unique_ptr<GraphBackend> graphBackend, double fontScaling)
 
 Context::~Context() = default;
 
+Bar* Context::barAt(int index) const {
+    if (index < 0 || index >= barCount()) return nullptr;
+    return index < int(bars.size()) ? bars[std::size_t(index)].get() : popupBar.get();
+}
+
 Bar* Context::barNamed(const char* name) const {
     if (!name) return nullptr;
+    if (popupBar && popupBar->name == name) return popupBar.get();
     for (const auto& bar : bars) {
         if (bar->name == name) return bar.get();
     }
@@ -79,6 +85,7 @@ Bar* Context::barNamed(const char* name) const {
 
 Bar* Context::validate(const TwBar* bar) const {
     if (!bar) return nullptr;
+    if (bar == popupBar.get()) return popupBar.get();
     for (const auto& candidate : bars) {
         if (candidate.get() == bar) return candidate.get();
     }
@@ -114,6 +121,7 @@ Bar& Context::createBar(const std::string& name) {
 }
 
 void Context::deleteBar(Bar& bar) {
+    if (&bar == input.popup.bar) closePopup();
     input.forget(&bar);
     for (const auto& control : bar.controls)
         input.forget(control.get());
@@ -157,6 +165,7 @@ void Context::removeGenerated(Bar& bar) {
 }
 
 void Context::setWindowSize(int width, int height) {
+    sized = true;
     if (width == 0 || height == 0) {
         resourcesReleased = true;
         backend->resize(0, 0);
@@ -180,6 +189,25 @@ void Context::bringToFront(Bar& bar) {
     if (!stacking.empty() && stacking.back() == &bar) return;
     stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
     stacking.push_back(&bar);
+    repaint();
+}
+
+void Context::openPopup(Bar& bar, Control& control, int hovered) {
+    input.popup = EnumPopup{};
+    input.popup.bar = &bar;
+    input.popup.control = &control;
+    input.popup.hovered = hovered;
+    if (!popupBar) {
+        popupBar = std::make_unique<Bar>();
+        popupBar->name = kPopupBarName;
+    }
+    repaint();
+}
+
+void Context::closePopup() {
+    input.popup = EnumPopup{};
+    // A caller may still hold the popup's bar pointer: it goes stale, never dangling.
+    if (popupBar) retire(std::move(popupBar));
     repaint();
 }
 

@@ -11,6 +11,7 @@
 #include "GraphBackend.h"
 #include "InputState.h"
 #include "Segments.h"
+#include "VarType.h"
 
 namespace tw {
 
@@ -42,8 +43,12 @@ class Context {
     std::vector<std::unique_ptr<Bar>> bars;  // creation order, the help bar first
     std::vector<Bar*> stacking;              // back to front, before alwaysbottom/alwaystop
     Globals globals;
+    // The enum and struct types made while this window was current, numbered from the first.
+    EnumRegistry enums;
+    StructRegistry structs;
     int barsCreated = 0;  // by callers, ever: each new bar's colour steps from the last one's
     int windowWidth = 0, windowHeight = 0;
+    bool sized = false;  // a size was given; without one there is nothing to draw into
     bool resourcesReleased = false;
     bool drawn = false;    // TwDraw has run since TwInit
     bool drawing = false;  // inside TwDraw, where get callbacks run
@@ -62,7 +67,13 @@ class Context {
     // sizeof(std::string) in the first TW_TYPE_STDSTRING a caller used; 0 before that.
     std::size_t clientStdStringSize = 0;
 
+    // While an enum list is open it counts as one more bar, after the others, under this name.
+    static constexpr const char* kPopupBarName = "~ Enum Popup ~";
+    std::unique_ptr<Bar> popupBar;
+
     Bar* helpBar() const { return bars.empty() ? nullptr : bars.front().get(); }
+    int barCount() const { return int(bars.size()) + (popupBar ? 1 : 0); }
+    Bar* barAt(int index) const;
     Bar* barNamed(const char* name) const;
     // The bar a caller's pointer designates, or null when it is none of ours.
     Bar* validate(const TwBar* bar) const;
@@ -74,6 +85,8 @@ class Context {
     void removeGenerated(Bar& bar);
     void bringToFront(Bar& bar);
     void sendToBack(Bar& bar);
+    void openPopup(Bar& bar, Control& control, int hovered);
+    void closePopup();
     // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
     template <typename F>
     void forEachBackToFront(F&& f) const {

@@ -1,5 +1,6 @@
 #include "Engine.h"
 
+#include "ErrorReport.h"
 #include "Errors.h"
 
 namespace tw {
@@ -40,6 +41,7 @@ int fail(const char* message) {
     Engine& state = engine();
     state.pendingError = message;
     state.errorPending = true;
+    reportError(state.errorHandler, state.pendingError.c_str());
     return 0;
 }
 
@@ -48,13 +50,26 @@ int fail(const std::string& message) {
 }
 
 Context* requireContext() {
-    Context* context = engine().context.get();
+    Context* context = engine().context;
     if (!context) fail(err::kNotInitialized);
     return context;
 }
 
 bool stillThere(const Context& context, const Bar& bar, const Control* control) {
-    return engine().context.get() == &context && !bar.removed && !(control && control->removed);
+    return engine().context == &context && !bar.removed && !(control && control->removed);
+}
+
+std::unique_ptr<Context> createWindowContext() {
+    Engine& state = engine();
+    std::string error;
+    auto backend = createGraphBackend(state.graphApi, state.device, state.fontScaling, error);
+    if (!backend) {
+        fail(error.empty() ? "The graphics backend failed to start" : error);
+        return nullptr;
+    }
+    auto context = std::make_unique<Context>(std::move(backend), state.fontScaling);
+    if (state.sizeGiven) context->setWindowSize(state.lastWidth, state.lastHeight);
+    return context;
 }
 
 void retire(std::unique_ptr<Control> control) {
@@ -70,6 +85,13 @@ void retire(std::unique_ptr<Bar> bar) {
 }
 
 void retire(std::unique_ptr<Context> context) {
+    // A callback that ends the engine or a window returns into code that still holds these;
+    // the marks tell that code to stop.
+    for (auto& bar : context->bars) {
+        bar->removed = true;
+        for (auto& control : bar->controls)
+            control->removed = true;
+    }
     engine().retiredContexts.push_back(std::move(context));
 }
 

@@ -1,6 +1,6 @@
-// The process-wide state behind the C API: the context between TwInit and TwTerminate, the
-// enum and struct types, the functions that copy text into callers' strings, the last error,
-// and the one recursive lock that every entry point takes.
+// The process-wide state behind the C API: one context per window between TwInit and
+// TwTerminate, the functions that copy text into callers' strings, the last error and its
+// handler, and the one recursive lock that every entry point takes.
 //
 // Callbacks run with the lock held and may call the API again, even to delete the bar or the
 // control that is calling. So nothing is destroyed while an entry point is running: removed
@@ -8,6 +8,7 @@
 // point returns. Code that ran a callback checks the marks before it goes on.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -20,10 +21,17 @@
 namespace tw {
 
 struct Engine {
-    std::unique_ptr<Context> context;
-    EnumRegistry enums;
+    // Every window's context by its id; the current one is what the API acts on.
+    std::map<int, std::unique_ptr<Context>> windows;
+    Context* context = nullptr;
+    int currentWindow = 0;
+    // What TwInit was given, for the contexts of windows that appear later.
+    TwGraphAPI graphApi = TW_DIRECT3D11;
+    void* device = nullptr;
+    // The last TwWindowSize, even one made before TwInit: new contexts start with it.
+    bool sizeGiven = false;
+    int lastWidth = 0, lastHeight = 0;
     double fontScaling = 1;  // GLOBAL fontscaling, set before TwInit
-    StructRegistry structs;  // emptied by TwInit, so each context numbers its own from the first
 
     // Registered by callers, possibly before TwInit, and kept across TwTerminate.
     TwCopyCDStringToClient copyCDStringToClient = nullptr;
@@ -33,6 +41,8 @@ struct Engine {
     std::vector<std::unique_ptr<std::string>> libraryStrings;
 
     unsigned unnamedControls = 0;  // numbers the TW_UNNAMED_hhhh names
+
+    TwErrorHandler errorHandler = nullptr;
 
     std::string pendingError;
     bool errorPending = false;
@@ -56,7 +66,8 @@ class EngineLock {
     EngineLock& operator=(const EngineLock&) = delete;
 };
 
-// Records a failure for TwGetLastError; returns 0 so that entry points can `return fail(...)`.
+// Records a failure for TwGetLastError and hands it to the error handler (or to stderr and the
+// debugger); returns 0 so that entry points can `return fail(...)`.
 int fail(const char* message);
 int fail(const std::string& message);
 
@@ -65,6 +76,10 @@ Context* requireContext();
 
 // After a callback: whether the context, the bar and the control (if any) are still in place.
 bool stillThere(const Context& context, const Bar& bar, const Control* control = nullptr);
+
+// A fresh context for a window, sized by the last TwWindowSize; null after recording why the
+// backend could not start.
+std::unique_ptr<Context> createWindowContext();
 
 // Parks objects until the outermost entry point returns.
 void retire(std::unique_ptr<Control> control);

@@ -33,8 +33,12 @@ inline constexpr const char* kUnreadableValue = "can't read attribute value";
 inline constexpr const char* kWrongAttributeValue = "wrong attribute value";
 
 inline constexpr const char* kAlreadyInitialized = "Already initialized";
+inline constexpr const char* kInvalidGraphDevice = "Invalid graph device";
+inline constexpr const char* kUnsupportedGraphApi = "Unsupported graph API";
+inline constexpr const char* kIndexOutOfRange = "Index out of range";
+inline constexpr const char* kCannotDeleteHelpBar = "Cannot delete help bar";
+
 inline constexpr const char* kInvalidName = "Invalid name";
-inline constexpr const char* kHelpBarIsPermanent = "The help bar cannot be deleted";
 inline constexpr const char* kGroupCycle = "A group cannot be placed inside itself";
 inline constexpr const char* kNullDefine = "Null define string";
 

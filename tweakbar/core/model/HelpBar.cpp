@@ -35,10 +35,11 @@ void addShortcuts(Bar& help, Control* group, const Bar& bar) {
         if (!control->key.empty()) {
             const bool steps =
                 control->kind == ControlKind::Variable && control->typeInfo.kind != ValueKind::Bool;
-            addLine(help, group, control->key.text + (steps ? "  increases " : "  ") + label);
+            addLine(help, group,
+                    shortcutText(control->key) + (steps ? "  increases " : "  ") + label);
         }
         if (!control->keyDecr.empty()) {
-            addLine(help, group, control->keyDecr.text + "  decreases " + label);
+            addLine(help, group, shortcutText(control->keyDecr) + "  decreases " + label);
         }
         if (!control->help.empty()) addLine(help, group, label + ": " + control->help);
     }

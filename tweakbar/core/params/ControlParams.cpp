@@ -167,7 +167,7 @@ const char* setKey(Context& context, ControlRef& ref, const ParamValue& value) {
 
 template <Shortcut Control::*Member>
 const char* getKey(Context&, const ControlRef& ref, ParamOutput& out) {
-    return outText(out, (ref.control.*Member).text);
+    return outText(out, shortcutText(ref.control.*Member));
 }
 
 template <std::string Control::*Member>

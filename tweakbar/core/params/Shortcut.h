@@ -1,27 +1,29 @@
 // Keyboard shortcuts of controls ("key", "keyincr", "keydecr"): parsed from text such as "F",
-// "SPACE" or "CTRL+z", and matched against the portable key and character events.
+// "space" or "CTRL+z", written back in one canonical form, and matched against key presses.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "InputEvents.h"
+#include "KeyPress.h"
 
 namespace tw {
 
 struct Shortcut {
-    std::string text;      // as the caller gave it, for TwGetParam and the help bar
-    Key key = Key::Other;  // a named key, or Other for a character
-    unsigned char ch = 0;  // the character, when key is Other
-    int modifiers = 0;     // for characters, only Ctrl and Alt count (Shift is in the character)
+    int key = 0;  // a character code or a TW_KEY_* value; 0 for none
+    int modifiers = 0;
 
-    bool empty() const { return key == Key::Other && ch == 0; }
+    bool empty() const { return key == 0; }
 };
 
-// False when the text names no key; an empty text gives an empty shortcut.
+// Modifier words anywhere in the text, the key after the last '+'. An unknown key name gives
+// an empty shortcut; only a malformed function key name ("f0", "F16") is refused.
 bool parseShortcut(std::string_view text, Shortcut& out);
 
-bool matchesKey(const Shortcut& shortcut, Key key, int modifiers);
-bool matchesChar(const Shortcut& shortcut, unsigned char c, int modifiers);
+// "SHIFT+CTRL+ALT+META+" as they apply, then the key's name or character; "" for none.
+std::string shortcutText(const Shortcut& shortcut);
+
+// For printable keys Shift is ignored on both sides: the character already carries it.
+bool matchesShortcut(const Shortcut& shortcut, const KeyPress& press);
 
 }  // namespace tw

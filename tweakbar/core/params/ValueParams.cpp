@@ -26,7 +26,7 @@ const char* setEnum(Context& context, ControlRef& ref, const ParamValue& value) 
     sortEntries(entries);
     Control& control = ref.control;
     if (const EnumType* type = control.typeInfo.enumType) {
-        for (auto& registered : engine().enums) {
+        for (auto& registered : context.enums) {
             if (registered.get() == type) registered->entries = std::move(entries);
         }
         enumTypeChanged(context, *type);

@@ -107,7 +107,7 @@ void refreshValues(Context& context, double now) {
                 if (!control.valueRead && control.visible) readControl(context, bar, control);
             }
         }
-        if (engine().context.get() != &context) return;
+        if (engine().context != &context) return;
     }
 }
 

@@ -251,4 +251,10 @@ void stepValue(const Control& control, unsigned char* raw, int channelIndex, int
     setNumber(control, raw, channelIndex, numberOf(control, raw, channelIndex) + steps * step);
 }
 
+int currentEntry(const Control& control) {
+    const auto* entries = control.enumEntries();
+    if (!entries) return -1;
+    return entryIndex(*entries, roundToInt(readNumber(control.typeInfo, control.value.data())));
+}
+
 }  // namespace tw

@@ -40,6 +40,8 @@ void setNumber(const Control& control, unsigned char* raw, int channel, double v
 double numberOf(const Control& control, const unsigned char* raw, int channel);
 // Moves a number by steps within its range; enums move to the next or previous entry.
 void stepValue(const Control& control, unsigned char* raw, int channel, int steps);
+// The index of an enum control's current value among its entries, or -1.
+int currentEntry(const Control& control);
 
 // Bytes of the cached value: the variable's size, or room for the text a pointer leads to.
 std::size_t cacheSize(const TypeInfo& type);
