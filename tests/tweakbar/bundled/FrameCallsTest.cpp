@@ -98,6 +98,7 @@ TEST(FrameCalls, AfterAFrameTheGameCanResizeItsSwapChain) {
             ASSERT_EQ(TwTerminate(), 1);
             kztest::HiddenDevice1 hidden(engine.window().device());
             ASSERT_EQ(TwInit(TW_DIRECT3D11, engine.window().device()), 1);
+            ASSERT_EQ(TwWindowSize(320, 240), 1);
         }
         TwNewBar("Bar");
         ASSERT_TRUE(engine.frame(0, 0, 0));
