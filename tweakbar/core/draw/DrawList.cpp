@@ -6,6 +6,7 @@
 #include "Context.h"
 #include "Painter.h"
 #include "Palette.h"
+#include "RotationWidget.h"
 #include "TextUtil.h"
 #include "ValueText.h"
 
@@ -131,7 +132,19 @@ class BarPainter {
             case RowKind::Channel:
                 paintVariable(row, left, top);
                 return;
+            case RowKind::Widget:
+                paintRotationWidget(painter_, face_, rotationWidgetArea(layout_, row), control,
+                                    widgetIsActive(control));
+                return;
         }
+    }
+
+    // Under the pointer, or being turned.
+    bool widgetIsActive(const Control& control) const {
+        const Hover& hover = context_.input.hover;
+        const Drag& drag = context_.input.drag;
+        return (hover.bar == &bar_ && hover.control == &control && hover.channel == kWidgetRow) ||
+               (drag.kind == DragKind::Rotate && drag.control == &control);
     }
 
     void paintButton(const Row& row, int left, int top) {
@@ -340,7 +353,9 @@ void paintPopup(Painter& painter, const Context& context) {
 }
 
 bool isInteractive(const Row& row) {
+    // A widget shows the pointer over it by its own look.
     return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
+           row.kind != RowKind::Widget &&
            !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
              row.control->isReadOnly() && !row.control->isFoldable());
 }

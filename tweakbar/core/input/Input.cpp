@@ -9,6 +9,7 @@
 #include "Layout.h"
 #include "Params.h"
 #include "Refresh.h"
+#include "RotationWidget.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 
@@ -29,6 +30,9 @@ void setHover(Context& context, const Hover& hover) {
     if (was.icon || hover.icon) context.repaintIcons();
     if (was.iconifyButton) context.repaintBar(*was.bar);
     if (hover.iconifyButton) context.repaintBar(*hover.bar);
+    // A rotation widget turns opaque under the pointer.
+    if (was.channel == kWidgetRow) context.repaintBar(*was.bar);
+    if (hover.channel == kWidgetRow) context.repaintBar(*hover.bar);
 }
 
 bool isDraggedNumber(const Control& control, int channel) {
@@ -96,7 +100,7 @@ void dragValue(Context& context, Drag& drag, int x) {
     dragNumber(context, *drag.bar, control, drag.channel, drag.startValue + dx * step);
 }
 
-void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
+void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, int y) {
     Control& control = *row.control;
     Drag& drag = context.input.drag;
     switch (row.kind) {
@@ -114,6 +118,12 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         case RowKind::Text:
         case RowKind::Separator:
             return;
+        case RowKind::Widget: {
+            const Rect area = rotationWidgetArea(bar.layout, row);
+            if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
+            beginRotationDrag(context, bar, control, area, x, y);
+            return;
+        }
         case RowKind::Variable:
         case RowKind::Channel:
             break;
@@ -209,7 +219,7 @@ bool leftDown(Context& context) {
             break;
         }
         case Zone::Row:
-            pressRow(context, *hit.bar, *hit.row, hit.inValue, x);
+            pressRow(context, *hit.bar, *hit.row, hit.inValue, x, y);
             break;
         default:
             break;
@@ -274,6 +284,9 @@ bool mouseMotion(Context& context, int x, int y) {
             return true;
         case DragKind::Value:
             dragValue(context, drag, x);
+            return true;
+        case DragKind::Rotate:
+            dragRotation(context, drag, x, y);
             return true;
         default:
             break;

@@ -168,12 +168,15 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
         case ValueKind::Dir3F:
         case ValueKind::Dir3D: {
             const int digits = effectivePrecision(control);
-            std::size_t used = 0;
-            for (int i = 0; i < componentCount(type.kind) && used + 1 < capacity; ++i) {
-                const int n = std::snprintf(buffer + used, capacity - used, i ? " %.*f" : "%.*f",
-                                            digits, readComponent(type, raw, i) + 0.0);
-                if (n < 0) break;
-                used += std::size_t(n);
+            double c[4] = {};
+            for (int i = 0; i < componentCount(type.kind); ++i)
+                c[i] = readComponent(type, raw, i) + 0.0;  // no negative zero
+            if (componentCount(type.kind) == 4) {
+                std::snprintf(buffer, capacity, "Q={x:%.*f,y:%.*f,z:%.*f,s:%.*f}", digits, c[0],
+                              digits, c[1], digits, c[2], digits, c[3]);
+            } else {
+                std::snprintf(buffer, capacity, "V={%.*f,%.*f,%.*f}", digits, c[0], digits, c[1],
+                              digits, c[2]);
             }
             return;
         }
