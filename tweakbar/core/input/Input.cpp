@@ -260,6 +260,11 @@ bool leftUp(Context& context) {
             // A click that did not drag types a value instead.
             if (!drag.moved) beginTextEdit(context, *drag.bar, *drag.control, drag.channel);
             return true;
+        case DragKind::Rotate:
+            // Released away from it, the widget turns translucent again.
+            context.repaintBar(*drag.bar);
+            setHover(context, hoverOf(hit));
+            return true;
         default:
             return true;
     }
