@@ -19,7 +19,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kTranslucent = 0xB0;
 constexpr double kSphereRadius = 0.75;  // of the half-size
 constexpr double kAxisLength = 0.95;
-constexpr double kShaftRadius = 0.035, kHeadRadius = 0.09, kHeadLength = 0.22;
+constexpr double kShaftRadius = 0.05, kHeadRadius = 0.12, kHeadLength = 0.25;
 constexpr int kSphereRings = 6, kSphereSectors = 24, kArrowSides = 8;
 const Vec3 kLight = {-0.45, 0.55, 0.70};  // from the upper left, toward the viewer
 
