@@ -125,7 +125,7 @@ TEST_F(RotationRow, FoldedAtFirstThenAWidgetFourLinesTallAcrossLabelAndValue) {
     float q[4] = {0, 0, 0, 1};
     float d[3] = {1, 0, 0};
     ASSERT_EQ(TwAddVarRW(bar, "q", TW_TYPE_QUAT4F, q, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DIR3F, d, "opened=true"), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DIR3F, d, "opened=true showval=false"), 1);
     EXPECT_EQ(intParam(bar, "q", "opened"), 0);
     const tw::BarLayout& l = layout();
     ASSERT_EQ(l.rows.size(), 3u);
@@ -191,7 +191,9 @@ TEST_F(RotationRow, ADirectionKeepsItsLengthAndTheDragFollowsThePointerUntilRele
 TEST_F(RotationRow, AxisParametersRemapDrawingAndDragging) {
     // x drawn toward the viewer, y to the right, z up: a drag to the right turns x toward y.
     float d[3] = {1, 0, 0};
-    ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DIR3F, d, "opened=true axisx=z axisy=x axisz=y"), 1);
+    ASSERT_EQ(
+        TwAddVarRW(bar, "d", TW_TYPE_DIR3F, d, "opened=true showval=false axisx=z axisy=x axisz=y"),
+        1);
     turn(1, 1, 0);
     EXPECT_NEAR(d[0], std::sqrt(0.5), 0.01);
     EXPECT_NEAR(d[1], std::sqrt(0.5), 0.01);
@@ -230,6 +232,53 @@ TEST_F(RotationRow, ReadOnlyRowsDoNotTurnAndAStillWidgetUploadsNothing) {
     const TwFrameStats hovered = frame();
     EXPECT_EQ(hovered.segmentsPainted, 1u);
     EXPECT_GT(hovered.bytesUploaded, 0u);
+}
+
+TEST_F(RotationRow, ComponentRowsBelowTheWidgetStepByAHundredthAndTakeTypedValuesAsTheyAre) {
+    double q[4] = {0, 0, 0, 1};
+    float d[3] = {0, 1, 0};
+    ASSERT_EQ(TwAddVarRW(bar, "q", TW_TYPE_QUAT4D, q, "opened=true showval=true"), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DIR3F, d, "opened=true"), 1);
+    const tw::BarLayout& l = layout();
+    // q, its widget, X Y Z S; d, its widget, X Y Z: directions list them unless told not to.
+    ASSERT_EQ(l.rows.size(), 11u);
+    for (std::size_t i : {2u, 3u, 4u, 5u, 8u, 9u, 10u}) {
+        EXPECT_EQ(l.rows[i].kind, tw::RowKind::Channel) << i;
+        EXPECT_EQ(l.rows[i].rect.h, l.lineHeight) << i;
+    }
+    EXPECT_EQ(l.rows[5].channel, 3);
+
+    // Dragging S down by 30 px: 0.30 less, and no further than -1.
+    const tw::Rect s = l.rows[5].rect;
+    press(l.valueX + 40, s.y + s.h / 2);
+    TwMouseMotion(l.valueX + 10, s.y + s.h / 2);
+    EXPECT_NEAR(q[3], 0.70, 1e-9);
+    TwMouseMotion(l.valueX - 400, s.y + s.h / 2);
+    release(l.valueX - 400, s.y + s.h / 2);
+    EXPECT_EQ(q[3], -1);
+
+    // Typed: X takes 3 as it is, S stops at 1; nothing is normalised.
+    const tw::Rect x = layout().rows[2].rect;
+    click(l.valueX + 10, x.y + x.h / 2);
+    for (int i = 0; i < 8; ++i)
+        TwKeyPressed(TW_KEY_BACKSPACE, 0);
+    type("3\r");
+    EXPECT_EQ(q[0], 3);
+    const tw::Rect sAgain = layout().rows[5].rect;
+    click(l.valueX + 10, sAgain.y + sAgain.h / 2);
+    for (int i = 0; i < 8; ++i)
+        TwKeyPressed(TW_KEY_BACKSPACE, 0);
+    type("5\r");
+    EXPECT_EQ(q[3], 1);
+    EXPECT_EQ(q[0], 3);
+    layout();
+    EXPECT_EQ(bar->controls[0]->valueText, "Q={x:3.00,y:0.00,z:0.00,s:1.00}");
+
+    // A direction's component keys step by a hundredth too.
+    const tw::Rect dy = layout().rows[9].rect;
+    TwMouseMotion(l.valueX + 10, dy.y + dy.h / 2);
+    EXPECT_TRUE(TwKeyPressed(TW_KEY_RIGHT, 0));
+    EXPECT_NEAR(d[1], 1.01, 1e-6);
 }
 
 }  // namespace

@@ -67,12 +67,12 @@ TEST(Trackball, ADragOfWindowMessagesTurnsTheQuaternionAboutTheVertical) {
 // away, behind the sphere), and blue Z takes its place on one side.
 TEST(Trackball, PicturesShowTheAxesWhereTheOrientationPutsThem) {
     for (int size = 1; size <= 3; ++size) {
-        EngineOnWindow engine(360, 300);
+        EngineOnWindow engine(360, 340);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Scene");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
                                    " TW_HELP visible=false Scene position='20 20' size='" +
-                                   std::to_string(180 + 50 * size) + " 260' refresh=0";
+                                   std::to_string(180 + 50 * size) + " 310' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         float q[4] = {0, 0, 0, 1};
         float d[3] = {1, 0, 0};

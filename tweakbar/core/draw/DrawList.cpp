@@ -13,7 +13,13 @@
 namespace tw {
 namespace {
 
-constexpr const char* kChannelNames[] = {"Red", "Green", "Blue", "Alpha"};
+const char* channelName(const Control& control, int channel) {
+    static constexpr const char* kColour[] = {"Red", "Green", "Blue", "Alpha"};
+    static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
+    static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
+    if (!isVector(control.typeInfo.kind)) return kColour[channel];
+    return componentCount(control.typeInfo.kind) == 4 ? kQuaternion[channel] : kDirection[channel];
+}
 // A clip that lets everything through, while the drawing area's size is not known.
 constexpr int kHuge = 1 << 20;
 
@@ -183,7 +189,7 @@ class BarPainter {
         const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
         clippedText(
             labelArea, x, top,
-            row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
+            row.kind == RowKind::Channel ? channelName(control, row.channel) : control.shownLabel(),
             labelInk);
 
         const Rect field = valueField(layout_, row);
@@ -197,7 +203,7 @@ class BarPainter {
         const PackedColor ink = control.isReadOnly() ? palette_.readOnly : palette_.value;
         const int textX = field.x + kValuePadding;
         if (row.kind == RowKind::Channel) {
-            char text[8];
+            char text[32];
             formatValue(control, control.value.data(), row.channel, text, sizeof text);
             clippedText(field, textX, top, text, ink);
         } else if (color) {

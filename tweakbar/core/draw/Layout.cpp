@@ -78,6 +78,13 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
             widget.channel = kWidgetRow;
             widget.depth = depth + 1;
             rows.push_back(widget);
+            if (!control->showValues) continue;
+            for (int c = 0; c < componentCount(control->typeInfo.kind); ++c) {
+                Row component = widget;
+                component.kind = RowKind::Channel;
+                component.channel = c;
+                rows.push_back(component);
+            }
         }
     }
 }

@@ -95,8 +95,8 @@ void dragValue(Context& context, Drag& drag, int x) {
     if (!drag.moved && std::abs(dx) < kDragThreshold) return;
     drag.moved = true;
     Control& control = *drag.control;
-    // One step per pixel; a colour channel steps by one.
-    const double step = drag.channel >= 0 ? 1 : effectiveStep(control);
+    // One step per pixel.
+    const double step = drag.channel >= 0 ? channelStep(control) : effectiveStep(control);
     dragNumber(context, *drag.bar, control, drag.channel, drag.startValue + dx * step);
 }
 
