@@ -31,14 +31,16 @@ WidgetPlace widgetOf(TwBar* bar, const char* name) {
     return {area.x + area.w / 2, area.y + area.h / 2, std::min(area.w, area.h) / 2};
 }
 
+// The axes' and the arrow's colours, shaded and translucent over the bar; the bar, the sphere
+// and the other axes are none of them.
 bool reddish(Rgba p) {
-    return p.r > p.g + 60 && p.r > p.b + 60;
+    return p.r > p.g + 40 && p.r > p.b + 40;
 }
 bool bluish(Rgba p) {
-    return p.b > p.r + 60 && p.b > p.g + 30;
+    return p.b > p.r + 40 && p.b > p.g + 25;
 }
 bool yellowish(Rgba p) {
-    return p.r > 140 && p.g > 140 && p.b + 60 < std::min(p.r, p.g);
+    return p.r > 90 && p.g > 90 && p.b + 50 < std::min(p.r, p.g);
 }
 
 TEST(Trackball, ADragOfWindowMessagesTurnsTheQuaternionAboutTheVertical) {
@@ -108,7 +110,7 @@ TEST(Trackball, PicturesShowTheAxesWhereTheOrientationPutsThem) {
         ASSERT_TRUE(engine.frame(40, 40, 40));
         EXPECT_FALSE(reddish(engine.pixel(quat.cx, quat.cy))) << "x hidden " << size;
         EXPECT_TRUE(bluish(engine.pixel(quat.cx + tip, quat.cy))) << "z to the right " << size;
-        const int diagonal = dir.half * 45 / 100;
+        const int diagonal = dir.half * 55 / 100;
         EXPECT_TRUE(yellowish(engine.pixel(dir.cx + diagonal, dir.cy - diagonal))) << size;
         EXPECT_TRUE(kztest::writePng("trackball-dir" + suffix + ".png", engine.pixels(),
                                      engine.width(), engine.height()));

@@ -19,9 +19,9 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kTranslucent = 0xB0;
 constexpr double kSphereRadius = 0.75;  // of the half-size
 constexpr double kAxisLength = 0.95;
-constexpr double kShaftRadius = 0.05, kHeadRadius = 0.12, kHeadLength = 0.25;
+constexpr double kShaftRadius = 0.07, kHeadRadius = 0.16, kHeadLength = 0.3;
 constexpr int kSphereRings = 6, kSphereSectors = 24, kArrowSides = 8;
-const Vec3 kLight = {-0.45, 0.55, 0.70};  // from the upper left, toward the viewer
+const Vec3 kLight = {-0.35, 0.45, 0.82};  // from the upper left, toward the viewer
 
 bool isQuaternion(const Control& control) {
     return componentCount(control.typeInfo.kind) == 4;
@@ -73,7 +73,7 @@ Vec3 plus(const Vec3& a, const Vec3& b) {
 PackedColor shade(PackedColor color, const Vec3& normal) {
     const double lit = std::max(
         0.0, (normal.x * kLight.x + normal.y * kLight.y + normal.z * kLight.z) / lengthOf(kLight));
-    const double k = 0.35 + 0.65 * lit;
+    const double k = 0.45 + 0.55 * lit;
     PackedColor out = color & 0xff000000u;
     for (int shift = 0; shift < 24; shift += 8) {
         out |= PackedColor(std::lround(((color >> shift) & 0xff) * k)) << shift;
