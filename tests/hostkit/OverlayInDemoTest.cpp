@@ -21,18 +21,6 @@
 
 namespace {
 
-// What the launcher and the demo printed, less the engine's reports of the defines it refused:
-// the engine writes every failure to stderr as the library does, and the sample plug-in uses
-// attributes that an engine may not know.
-std::string ownOutput(const std::string& output) {
-    std::istringstream lines(output);
-    std::string own, line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("ERROR(AntTweakBar) >> ", 0) != 0) own += line + "\n";
-    }
-    return own;
-}
-
 using kztest::waitFor;
 
 struct Box {
@@ -119,7 +107,9 @@ class OverlayInDemo : public ::testing::Test {
         kztest::sendKey(VK_ESCAPE);
         kztest::finish(launch_);
         EXPECT_EQ(launch_.exitCode, 7u);
-        EXPECT_EQ(ownOutput(launch_.output), "");
+        // The engine reports every refused define on stderr, so an empty output also says that the
+        // sample plug-in's defines are all accepted.
+        EXPECT_EQ(launch_.output, "");
     }
 
     std::map<std::string, long long> counts() const { return readCounts(run_.file("demo.txt")); }
