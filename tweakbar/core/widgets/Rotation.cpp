@@ -6,18 +6,6 @@
 namespace tw {
 namespace {
 
-double dot(const Vec3& a, const Vec3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-Vec3 cross(const Vec3& a, const Vec3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-double length(const Vec3& v) {
-    return std::sqrt(dot(v, v));
-}
-
 double& component(Vec3& v, int index) {
     return index == 0 ? v.x : index == 1 ? v.y : v.z;
 }
@@ -38,6 +26,26 @@ int handedness(const int axes[3]) {
 
 }  // namespace
 
+double dot(const Vec3& a, const Vec3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vec3 cross(const Vec3& a, const Vec3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+double length(const Vec3& v) {
+    return std::sqrt(dot(v, v));
+}
+
+Vec3 operator*(const Vec3& v, double k) {
+    return {v.x * k, v.y * k, v.z * k};
+}
+
+Vec3 operator+(const Vec3& a, const Vec3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
 Quat normalized(const Quat& q) {
     const double n = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z + q.s * q.s);
     if (n <= 0 || !std::isfinite(n)) return Quat{};
@@ -53,10 +61,8 @@ Quat operator*(const Quat& a, const Quat& b) {
 
 Vec3 rotate(const Quat& q, const Vec3& v) {
     const Vec3 u{q.x, q.y, q.z};
-    const Vec3 t = cross(u, v);
-    const Vec3 t2{2 * t.x, 2 * t.y, 2 * t.z};
-    const Vec3 c = cross(u, t2);
-    return {v.x + q.s * t2.x + c.x, v.y + q.s * t2.y + c.y, v.z + q.s * t2.z + c.z};
+    const Vec3 t = cross(u, v) * 2;
+    return v + t * q.s + cross(u, t);
 }
 
 Quat trackballTurn(double x0, double y0, double x, double y) {

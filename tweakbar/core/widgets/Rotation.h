@@ -9,6 +9,12 @@ struct Vec3 {
     double x = 0, y = 0, z = 0;
 };
 
+double dot(const Vec3& a, const Vec3& b);
+Vec3 cross(const Vec3& a, const Vec3& b);
+double length(const Vec3& v);
+Vec3 operator*(const Vec3& v, double k);
+Vec3 operator+(const Vec3& a, const Vec3& b);
+
 // x, y, z: the vector part; s: the scalar part.
 struct Quat {
     double x = 0, y = 0, z = 0, s = 1;

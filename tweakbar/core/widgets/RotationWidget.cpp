@@ -58,21 +58,8 @@ bool hasArrow(const Control& control) {
     return control.arrow[0] != 0 || control.arrow[1] != 0 || control.arrow[2] != 0;
 }
 
-double lengthOf(const Vec3& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
-Vec3 scaled(const Vec3& v, double k) {
-    return {v.x * k, v.y * k, v.z * k};
-}
-
-Vec3 plus(const Vec3& a, const Vec3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
 PackedColor shade(PackedColor color, const Vec3& normal) {
-    const double lit = std::max(
-        0.0, (normal.x * kLight.x + normal.y * kLight.y + normal.z * kLight.z) / lengthOf(kLight));
+    const double lit = std::max(0.0, dot(normal, kLight) / length(kLight));
     const double k = 0.45 + 0.55 * lit;
     PackedColor out = color & 0xff000000u;
     for (int shift = 0; shift < 24; shift += 8) {
@@ -128,28 +115,27 @@ class WidgetPainter {
 
     // A shaft and a cone from the centre to tip, kept as facets for sorting by depth.
     void arrow(const Vec3& tip, PackedColor color) {
-        const double length = lengthOf(tip);
-        if (length <= 1e-9) return;
-        const Vec3 axis = scaled(tip, 1 / length);
+        const double reach = length(tip);
+        if (reach <= 1e-9) return;
+        const Vec3 axis = tip * (1 / reach);
         // Two directions across the arrow.
         const Vec3 helper = std::fabs(axis.x) < 0.9 ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
         const Vec3 u = normalizedCross(axis, helper), v = normalizedCross(axis, u);
-        const double headStart = std::max(0.0, length - kHeadLength);
+        const double headStart = std::max(0.0, reach - kHeadLength);
         const double slope = std::atan2(kHeadRadius, kHeadLength);
         for (int side = 0; side < kArrowSides; ++side) {
             const Vec3 r0 = around(u, v, side), r1 = around(u, v, side + 1);
-            const Vec3 s0 = scaled(r0, kShaftRadius), s1 = scaled(r1, kShaftRadius);
-            const Vec3 end = scaled(axis, headStart);
-            const Corner a{s0, r0}, b{s1, r1}, c{plus(end, s1), r1}, d{plus(end, s0), r0};
+            const Vec3 s0 = r0 * kShaftRadius, s1 = r1 * kShaftRadius;
+            const Vec3 end = axis * headStart;
+            const Corner a{s0, r0}, b{s1, r1}, c{end + s1, r1}, d{end + s0, r0};
             facet(a, b, c, color);
             facet(a, c, d, color);
             // The cone, and the ring behind it.
-            const Vec3 h0 = plus(end, scaled(r0, kHeadRadius)),
-                       h1 = plus(end, scaled(r1, kHeadRadius));
-            const Vec3 n0 = plus(scaled(r0, std::cos(slope)), scaled(axis, std::sin(slope)));
-            const Vec3 n1 = plus(scaled(r1, std::cos(slope)), scaled(axis, std::sin(slope)));
-            facet({h0, n0}, {h1, n1}, {tip, scaled(plus(n0, n1), 0.5)}, color);
-            const Vec3 back = scaled(axis, -1);
+            const Vec3 h0 = end + r0 * kHeadRadius, h1 = end + r1 * kHeadRadius;
+            const Vec3 n0 = r0 * std::cos(slope) + axis * std::sin(slope);
+            const Vec3 n1 = r1 * std::cos(slope) + axis * std::sin(slope);
+            facet({h0, n0}, {h1, n1}, {tip, (n0 + n1) * 0.5}, color);
+            const Vec3 back = axis * -1;
             facet({h1, back}, {h0, back}, {end, back}, color);
         }
     }
@@ -161,8 +147,8 @@ class WidgetPainter {
                   [](const Facet& a, const Facet& b) { return a.depth < b.depth; });
         for (const Facet& f : facets_) {
             if ((f.depth < 0) != behind) continue;
-            const Vec3 normal = scaled(
-                plus(plus(f.corners[0].normal, f.corners[1].normal), f.corners[2].normal), 1.0 / 3);
+            const Vec3 normal =
+                (f.corners[0].normal + f.corners[1].normal + f.corners[2].normal) * (1.0 / 3);
             if (normal.z < -0.05) continue;
             painter_.triangle(corner(f.corners[0], f.color), corner(f.corners[1], f.color),
                               corner(f.corners[2], f.color));
@@ -183,13 +169,13 @@ class WidgetPainter {
 
   private:
     static Vec3 normalizedCross(const Vec3& a, const Vec3& b) {
-        const Vec3 c{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-        return scaled(c, 1 / lengthOf(c));
+        const Vec3 c = cross(a, b);
+        return c * (1 / length(c));
     }
 
     static Vec3 around(const Vec3& u, const Vec3& v, int side) {
         const double angle = 2 * kPi * side / kArrowSides;
-        return plus(scaled(u, std::cos(angle)), scaled(v, std::sin(angle)));
+        return u * std::cos(angle) + v * std::sin(angle);
     }
 
     void facet(const Corner& a, const Corner& b, const Corner& c, PackedColor color) {
@@ -238,9 +224,9 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
         widget.color(control.arrowColor.r, control.arrowColor.g, control.arrowColor.b);
     if (!isQuaternion(control)) {
         const Vec3 direction = map.toDisplay(directionOf(control));
-        const double length = lengthOf(direction);
-        if (length > 0 && std::isfinite(length)) {
-            widget.arrow(scaled(direction, kAxisLength / length), arrowColor);
+        const double size = length(direction);
+        if (size > 0 && std::isfinite(size)) {
+            widget.arrow(direction * (kAxisLength / size), arrowColor);
         }
         widget.drawFacets(true);
         widget.drawFacets(false);
@@ -250,7 +236,7 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
     if (hasArrow(control)) {
         const Vec3 arrow =
             map.toDisplay(Vec3{control.arrow[0], control.arrow[1], control.arrow[2]});
-        widget.arrow(scaled(rotate(q, arrow), kAxisLength / lengthOf(arrow)), arrowColor);
+        widget.arrow(rotate(q, arrow) * (kAxisLength / length(arrow)), arrowColor);
         widget.drawFacets(true);
         widget.drawFacets(false);
         return;
@@ -259,7 +245,7 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
                                       widget.color(50, 80, 240)};
     const Vec3 units[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     for (int i = 0; i < 3; ++i) {
-        widget.arrow(scaled(rotate(q, map.toDisplay(units[i])), kAxisLength), axisColors[i]);
+        widget.arrow(rotate(q, map.toDisplay(units[i])) * kAxisLength, axisColors[i]);
     }
     widget.drawFacets(true);
     widget.sphere(widget.color(170, 170, 180, 235));
