@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "DisplayedColours.h"
+
 namespace kztest {
 
 namespace {
@@ -19,9 +21,42 @@ const char* registerWindowClass(WNDPROC windowProc) {
     return name;
 }
 
+// Copies back buffer 0 into a staging texture and hands its mapped rows to read.
+template <class Read>
+void mapBackBuffer(IDXGISwapChain* swapChain, Read&& read) {
+    ID3D11Texture2D* backBuffer = nullptr;
+    if (FAILED(swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D),
+                                    reinterpret_cast<void**>(&backBuffer))))
+        return;
+    ID3D11Device* device = nullptr;
+    backBuffer->GetDevice(&device);
+    ID3D11DeviceContext* context = nullptr;
+    device->GetImmediateContext(&context);
+    D3D11_TEXTURE2D_DESC desc{};
+    backBuffer->GetDesc(&desc);
+    desc.Usage = D3D11_USAGE_STAGING;
+    desc.BindFlags = 0;
+    desc.CPUAccessFlags = D3D11_CPU_ACCESS_READ;
+    desc.MiscFlags = 0;
+    ID3D11Texture2D* staging = nullptr;
+    if (SUCCEEDED(device->CreateTexture2D(&desc, nullptr, &staging))) {
+        context->CopyResource(staging, backBuffer);
+        D3D11_MAPPED_SUBRESOURCE mapped{};
+        if (SUCCEEDED(context->Map(staging, 0, D3D11_MAP_READ, 0, &mapped))) {
+            read(desc, mapped.pData, mapped.RowPitch);
+            context->Unmap(staging, 0);
+        }
+        staging->Release();
+    }
+    context->Release();
+    device->Release();
+    backBuffer->Release();
+}
+
 }  // namespace
 
-D3DTestWindow::D3DTestWindow(int width, int height, WNDPROC windowProc) {
+D3DTestWindow::D3DTestWindow(int width, int height, WNDPROC windowProc, BackBufferShape backBuffer)
+    : format_(backBuffer.format) {
     RECT rect{0, 0, width, height};
     const DWORD style = WS_OVERLAPPEDWINDOW;
     AdjustWindowRect(&rect, style, FALSE);
@@ -33,9 +68,9 @@ D3DTestWindow::D3DTestWindow(int width, int height, WNDPROC windowProc) {
 
     DXGI_SWAP_CHAIN_DESC desc{};
     desc.BufferCount = 1;
-    desc.BufferDesc.Width = static_cast<UINT>(width);
-    desc.BufferDesc.Height = static_cast<UINT>(height);
-    desc.BufferDesc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.BufferDesc.Width = static_cast<UINT>(backBuffer.width ? backBuffer.width : width);
+    desc.BufferDesc.Height = static_cast<UINT>(backBuffer.height ? backBuffer.height : height);
+    desc.BufferDesc.Format = backBuffer.format;
     desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
     desc.OutputWindow = window_;
     desc.SampleDesc.Count = 1;
@@ -70,6 +105,11 @@ void D3DTestWindow::bindBackBuffer() {
 
 void D3DTestWindow::clearBackBuffer(float r, float g, float b, float a) {
     bindBackBuffer();
+    if (linearLightFormat(format_)) {
+        r = srgbToLinear(r);
+        g = srgbToLinear(g);
+        b = srgbToLinear(b);
+    }
     const float color[4] = {r, g, b, a};
     context_->ClearRenderTargetView(view_, color);
 }
@@ -83,47 +123,27 @@ void D3DTestWindow::releaseBackBufferView() {
 }
 
 std::vector<std::uint8_t> D3DTestWindow::readBackBuffer(int* width, int* height) {
-    std::vector<std::uint8_t> rgba = kztest::readBackBuffer(swapChain_, width, height);
+    std::vector<std::uint8_t> rgba;
+    mapBackBuffer(swapChain_, [&](const D3D11_TEXTURE2D_DESC& desc, const void* rows, UINT pitch) {
+        rgba = displayedRgba(desc.Format, rows, pitch, desc.Width, desc.Height);
+        if (width) *width = static_cast<int>(desc.Width);
+        if (height) *height = static_cast<int>(desc.Height);
+    });
     if (rgba.empty()) throw std::runtime_error("cannot read back buffer 0");
     return rgba;
 }
 
 std::vector<std::uint8_t> readBackBuffer(IDXGISwapChain* swapChain, int* width, int* height) {
-    ID3D11Texture2D* backBuffer = nullptr;
-    if (FAILED(swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D),
-                                    reinterpret_cast<void**>(&backBuffer))))
-        return {};
-    ID3D11Device* device = nullptr;
-    backBuffer->GetDevice(&device);
-    ID3D11DeviceContext* context = nullptr;
-    device->GetImmediateContext(&context);
-    D3D11_TEXTURE2D_DESC desc{};
-    backBuffer->GetDesc(&desc);
-    desc.Usage = D3D11_USAGE_STAGING;
-    desc.BindFlags = 0;
-    desc.CPUAccessFlags = D3D11_CPU_ACCESS_READ;
-    desc.MiscFlags = 0;
-    ID3D11Texture2D* staging = nullptr;
     std::vector<std::uint8_t> rgba;
-    if (SUCCEEDED(device->CreateTexture2D(&desc, nullptr, &staging))) {
-        context->CopyResource(staging, backBuffer);
-        D3D11_MAPPED_SUBRESOURCE mapped{};
-        if (SUCCEEDED(context->Map(staging, 0, D3D11_MAP_READ, 0, &mapped))) {
-            rgba.resize(std::size_t(desc.Width) * desc.Height * 4);
-            for (UINT y = 0; y < desc.Height; ++y)
-                memcpy(&rgba[std::size_t(y) * desc.Width * 4],
-                       static_cast<const std::uint8_t*>(mapped.pData) +
-                           std::size_t(y) * mapped.RowPitch,
-                       std::size_t(desc.Width) * 4);
-            context->Unmap(staging, 0);
-        }
-        staging->Release();
-    }
-    context->Release();
-    device->Release();
-    backBuffer->Release();
-    if (width) *width = static_cast<int>(desc.Width);
-    if (height) *height = static_cast<int>(desc.Height);
+    mapBackBuffer(swapChain, [&](const D3D11_TEXTURE2D_DESC& desc, const void* rows, UINT pitch) {
+        rgba.resize(std::size_t(desc.Width) * desc.Height * 4);
+        for (UINT y = 0; y < desc.Height; ++y)
+            memcpy(&rgba[std::size_t(y) * desc.Width * 4],
+                   static_cast<const std::uint8_t*>(rows) + std::size_t(y) * pitch,
+                   std::size_t(desc.Width) * 4);
+        if (width) *width = static_cast<int>(desc.Width);
+        if (height) *height = static_cast<int>(desc.Height);
+    });
     return rgba;
 }
 

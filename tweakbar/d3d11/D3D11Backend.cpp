@@ -5,8 +5,10 @@
 #include <algorithm>
 
 #include "ComRelease.h"
+#include "D3D11BoundTarget.h"
+#include "D3D11ColourSpace.h"
 #include "D3D11Shaders.h"
-#include "D3D11StateBackup.h"
+#include "D3D11StateSwitch.h"
 #include "GdiFontAtlas.h"
 #include "GraphBackend.h"
 
@@ -20,7 +22,7 @@ constexpr UINT kFirstIndexCapacity = 6144;
 // Far beyond any set of bars; a list larger than this is refused rather than half drawn.
 constexpr std::size_t kMaxVertices = std::size_t(1) << 22;
 constexpr std::size_t kMaxIndices = std::size_t(1) << 23;
-// No render target is larger, and a viewport beyond the largest one is invalid.
+// The drawing area is mapped onto a render target, and no render target is larger.
 constexpr int kMaxDrawingSize = D3D11_REQ_TEXTURE2D_U_OR_V_DIMENSION;
 
 class D3D11Backend final : public GraphBackend {
@@ -44,8 +46,7 @@ class D3D11Backend final : public GraphBackend {
     void uploadPatches(const DisplayList& list);
     void uploadRanges(ID3D11Buffer* buffer, const void* elements, std::size_t stride,
                       const ListRange* ranges, std::size_t count);
-    bool drawingSize(int& width, int& height) const;
-    void bindPipeline(int width, int height);
+    D3D11Pipeline pipelineFor(const D3D11BoundTarget& target);
 
     // The game's device and its immediate context, each with a reference of our own.
     ID3D11Device* device_ = nullptr;
@@ -60,8 +61,9 @@ class D3D11Backend final : public GraphBackend {
     ID3D11VertexShader* vertexShader_ = nullptr;
     ID3D11PixelShader* pixelShader_ = nullptr;
     ID3D11InputLayout* inputLayout_ = nullptr;
-    ID3D11Buffer* projectionBuffer_ = nullptr;
-    ID3D11SamplerState* sampler_ = nullptr;
+    ID3D11Buffer* constantBuffer_ = nullptr;
+    ID3D11SamplerState* pointSampler_ = nullptr;
+    ID3D11SamplerState* linearSampler_ = nullptr;
     ID3D11BlendState* blendState_ = nullptr;
     ID3D11RasterizerState* rasterizerState_ = nullptr;
     ID3D11DepthStencilState* depthStencilState_ = nullptr;
@@ -69,16 +71,18 @@ class D3D11Backend final : public GraphBackend {
     ID3D11ShaderResourceView* atlasView_ = nullptr;
     ID3D11Buffer* vertexBuffer_ = nullptr;
     ID3D11Buffer* indexBuffer_ = nullptr;
+    std::unique_ptr<D3D11StateSwitch> stateSwitch_;
     // Sizes the buffers are made with; they only grow, and survive a release so that the
     // buffers come back at the size the lists needed.
     UINT vertexCapacity_ = kFirstVertexCapacity;
     UINT indexCapacity_ = kFirstIndexCapacity;
 
-    // What the buffers and the projection hold now.
+    // What the buffers and the constant buffer hold now.
     bool holdsList_ = false;
     std::uint64_t heldVersion_ = 0;
     UINT heldIndexCount_ = 0;
-    int projectedWidth_ = 0, projectedHeight_ = 0;
+    bool holdsConstants_ = false;
+    D3D11FrameConstants heldConstants_{};
 
     // The drawing area given by resize; 0 until then, and the bound target's size is used.
     int width_ = 0, height_ = 0;
@@ -86,9 +90,6 @@ class D3D11Backend final : public GraphBackend {
     bool renderedBefore_ = false;
     std::uint64_t lastVersion_ = 0;
     FrameStats stats_{};
-
-    // A member rather than a local: it holds a few kilobytes of class-instance slots.
-    D3D11StateBackup backup_;
 };
 
 D3D11Backend::D3D11Backend(ID3D11Device* device) : device_(device) {
@@ -136,22 +137,26 @@ bool D3D11Backend::createDeviceObjects(std::string& error) {
                "input layout"))
         return false;
 
-    D3D11_BUFFER_DESC projection{};
-    projection.ByteWidth = sizeof(D3D11Projection);
-    projection.Usage = D3D11_USAGE_DEFAULT;
-    projection.BindFlags = D3D11_BIND_CONSTANT_BUFFER;
-    if (failed(device_->CreateBuffer(&projection, nullptr, &projectionBuffer_), "constant buffer"))
+    D3D11_BUFFER_DESC constants{};
+    constants.ByteWidth = sizeof(D3D11FrameConstants);
+    constants.Usage = D3D11_USAGE_DEFAULT;
+    constants.BindFlags = D3D11_BIND_CONSTANT_BUFFER;
+    if (failed(device_->CreateBuffer(&constants, nullptr, &constantBuffer_), "constant buffer"))
         return false;
-    projectedWidth_ = projectedHeight_ = 0;
+    holdsConstants_ = false;
 
-    // Glyphs sit on whole pixels with texel-sized boxes, so point sampling gives crisp text and
-    // the exact white of the solid-fill block.
+    // Glyphs sit on whole pixels with texel-sized boxes, so at scale 1 point sampling gives crisp
+    // text and the exact white of the solid-fill block. Scaled onto a target of another size,
+    // glyphs fall between texels and are filtered instead (the white block is wider than one
+    // texel, so fills stay exact).
     D3D11_SAMPLER_DESC sampler{};
     sampler.Filter = D3D11_FILTER_MIN_MAG_MIP_POINT;
     sampler.AddressU = sampler.AddressV = sampler.AddressW = D3D11_TEXTURE_ADDRESS_CLAMP;
     sampler.ComparisonFunc = D3D11_COMPARISON_ALWAYS;
     sampler.MaxLOD = D3D11_FLOAT32_MAX;
-    if (failed(device_->CreateSamplerState(&sampler, &sampler_), "sampler")) return false;
+    if (failed(device_->CreateSamplerState(&sampler, &pointSampler_), "sampler")) return false;
+    sampler.Filter = D3D11_FILTER_MIN_MAG_MIP_LINEAR;
+    if (failed(device_->CreateSamplerState(&sampler, &linearSampler_), "sampler")) return false;
 
     D3D11_BLEND_DESC blend{};
     D3D11_RENDER_TARGET_BLEND_DESC& target = blend.RenderTarget[0];
@@ -202,15 +207,18 @@ bool D3D11Backend::createDeviceObjects(std::string& error) {
         failed(device_->CreateShaderResourceView(atlasTexture_, nullptr, &atlasView_),
                "atlas view"))
         return false;
+    stateSwitch_ = makeStateSwitch(device_, context_);
     return true;
 }
 
 void D3D11Backend::releaseDeviceObjects() {
+    stateSwitch_.reset();
     releaseCom(vertexShader_);
     releaseCom(pixelShader_);
     releaseCom(inputLayout_);
-    releaseCom(projectionBuffer_);
-    releaseCom(sampler_);
+    releaseCom(constantBuffer_);
+    releaseCom(pointSampler_);
+    releaseCom(linearSampler_);
     releaseCom(blendState_);
     releaseCom(rasterizerState_);
     releaseCom(depthStencilState_);
@@ -300,63 +308,35 @@ void D3D11Backend::uploadRanges(ID3D11Buffer* buffer, const void* elements, std:
     }
 }
 
-// Before the first TwWindowSize the drawing area is taken to be the bound render target.
-bool D3D11Backend::drawingSize(int& width, int& height) const {
-    if (width_ > 0 && height_ > 0) {
-        width = width_;
-        height = height_;
-        return true;
+// The drawing area (the window's client area) is stretched over the whole target, so that when
+// Present scales a back buffer of another size onto the client area, the bars land where the
+// mouse finds them. Before the first TwWindowSize the area is the target itself.
+D3D11Pipeline D3D11Backend::pipelineFor(const D3D11BoundTarget& target) {
+    const int areaWidth = width_ > 0 ? width_ : target.width;
+    const int areaHeight = height_ > 0 ? height_ : target.height;
+    const D3D11FrameConstants constants =
+        frameConstantsFor(areaWidth, areaHeight, storesLinearLight(target.format));
+    if (!holdsConstants_ || !(constants == heldConstants_)) {
+        context_->UpdateSubresource(constantBuffer_, 0, nullptr, &constants, 0, 0);
+        heldConstants_ = constants;
+        holdsConstants_ = true;
     }
-    ID3D11RenderTargetView* view = nullptr;
-    context_->OMGetRenderTargets(1, &view, nullptr);
-    if (!view) return false;
-    ID3D11Resource* resource = nullptr;
-    view->GetResource(&resource);
-    view->Release();
-    ID3D11Texture2D* texture = nullptr;
-    const bool isTexture =
-        resource && SUCCEEDED(resource->QueryInterface(__uuidof(ID3D11Texture2D),
-                                                       reinterpret_cast<void**>(&texture)));
-    releaseCom(resource);
-    if (!isTexture) return false;
-    D3D11_TEXTURE2D_DESC desc{};
-    texture->GetDesc(&desc);
-    texture->Release();
-    width = static_cast<int>(desc.Width);
-    height = static_cast<int>(desc.Height);
-    return width > 0 && height > 0;
-}
+    const bool scaled = areaWidth != target.width || areaHeight != target.height;
 
-void D3D11Backend::bindPipeline(int width, int height) {
-    if (width != projectedWidth_ || height != projectedHeight_) {
-        const D3D11Projection projection = projectionFor(width, height);
-        context_->UpdateSubresource(projectionBuffer_, 0, nullptr, &projection, 0, 0);
-        projectedWidth_ = width;
-        projectedHeight_ = height;
-    }
-
-    const UINT stride = sizeof(Vertex), offset = 0;
-    context_->IASetInputLayout(inputLayout_);
-    context_->IASetPrimitiveTopology(D3D11_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-    context_->IASetVertexBuffers(0, 1, &vertexBuffer_, &stride, &offset);
-    context_->IASetIndexBuffer(indexBuffer_, DXGI_FORMAT_R32_UINT, 0);
-
-    context_->VSSetShader(vertexShader_, nullptr, 0);
-    context_->VSSetConstantBuffers(0, 1, &projectionBuffer_);
-    context_->PSSetShader(pixelShader_, nullptr, 0);
-    context_->PSSetSamplers(0, 1, &sampler_);
-    context_->PSSetShaderResources(0, 1, &atlasView_);
-    context_->GSSetShader(nullptr, nullptr, 0);
-    context_->HSSetShader(nullptr, nullptr, 0);
-    context_->DSSetShader(nullptr, nullptr, 0);
-
-    const D3D11_VIEWPORT viewport{0.0f, 0.0f, float(width), float(height), 0.0f, 1.0f};
-    context_->RSSetViewports(1, &viewport);
-    context_->RSSetState(rasterizerState_);
-
-    const float blendFactor[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-    context_->OMSetBlendState(blendState_, blendFactor, 0xffffffffu);
-    context_->OMSetDepthStencilState(depthStencilState_, 0);
+    D3D11Pipeline pipeline;
+    pipeline.inputLayout = inputLayout_;
+    pipeline.vertices = vertexBuffer_;
+    pipeline.indices = indexBuffer_;
+    pipeline.vertexShader = vertexShader_;
+    pipeline.pixelShader = pixelShader_;
+    pipeline.constants = constantBuffer_;
+    pipeline.sampler = scaled ? linearSampler_ : pointSampler_;
+    pipeline.atlas = atlasView_;
+    pipeline.rasterizer = rasterizerState_;
+    pipeline.viewport = {0.0f, 0.0f, float(target.width), float(target.height), 0.0f, 1.0f};
+    pipeline.blend = blendState_;
+    pipeline.depthStencil = depthStencilState_;
+    return pipeline;
 }
 
 bool D3D11Backend::render(const DisplayList& list) {
@@ -380,14 +360,12 @@ bool D3D11Backend::render(const DisplayList& list) {
             break;
     }
     if (heldIndexCount_ == 0) return true;
-    int width = 0, height = 0;
-    if (!drawingSize(width, height)) return true;
+    D3D11BoundTarget target;
+    if (!readBoundTarget(context_, target)) return true;
 
-    backup_.capture(context_);
-    bindPipeline(width, height);
-    context_->DrawIndexed(heldIndexCount_, 0, 0);
-    backup_.restore(context_);
+    stateSwitch_->draw(pipelineFor(target), target.view, heldIndexCount_);
     stats_.drawCalls = 1;
+    stats_.swappedState = stateSwitch_->swapsContextState() ? 1 : 0;
     return true;
 }
 

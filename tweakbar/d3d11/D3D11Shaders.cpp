@@ -11,9 +11,10 @@ namespace tw {
 namespace {
 
 const char kVertexShader[] = R"(
-cbuffer Projection : register(b0) {
+cbuffer Frame : register(b0) {
     float2 scale;
     float2 offset;
+    float linearTarget;
 };
 struct Input {
     float2 position : POSITION;
@@ -35,8 +36,19 @@ Output main(Input input) {
 )";
 
 // The atlas holds coverage only: solid fills sample its white block, glyphs their ink, and the
-// vertex colour carries the colour and opacity of both.
+// vertex colour carries the colour and opacity of both. (Written without functions of its own,
+// ?: or step, which Wine's HLSL compiler does not take: a steep saturate picks a side instead.)
+// Colours are sRGB-encoded bytes; a view that stores linear light (sRGB and floating-point formats)
+// gets them decoded, and its blending, which happens in linear light, gets an opacity that lands
+// where blending the encoded values would: exactly over black or white (whichever contrasts with
+// the colour), close in between. That keeps antialiased text as thick as on an 8-bit view, and dark
+// fields as dark.
 const char kPixelShader[] = R"(
+cbuffer Frame : register(b0) {
+    float2 scale;
+    float2 offset;
+    float linearTarget;
+};
 Texture2D atlas : register(t0);
 SamplerState atlasSampler : register(s0);
 struct Input {
@@ -45,7 +57,17 @@ struct Input {
     float4 color : COLOR0;
 };
 float4 main(Input input) : SV_Target {
-    return float4(input.color.rgb, input.color.a * atlas.Sample(atlasSampler, input.uv).r);
+    float alpha = input.color.a * atlas.Sample(atlasSampler, input.uv).r;
+    float3 c = input.color.rgb;
+    float3 decoded =
+        lerp(c / 12.92, pow((c + 0.055) / 1.055, 2.4), saturate((c - 0.04045) * 1e6));
+    float luma = dot(c, float3(0.2126, 0.7152, 0.0722));
+    float behind = lerp(0.8, 0.3, saturate((luma - 0.5) * 1e6));
+    float3 ends = float3(lerp(behind, luma, alpha), behind, luma);
+    float3 endsDecoded =
+        lerp(ends / 12.92, pow((ends + 0.055) / 1.055, 2.4), saturate((ends - 0.04045) * 1e6));
+    float linearAlpha = saturate((endsDecoded.x - endsDecoded.y) / (endsDecoded.z - endsDecoded.y));
+    return lerp(float4(c, alpha), float4(decoded, linearAlpha), linearTarget);
 }
 )";
 
@@ -88,9 +110,13 @@ bool compileShaders(D3D11ShaderCode& code, std::string& error) {
 }
 
 // Pixel (0, 0) is the top-left corner of the drawing area; clip space runs from -1 to 1 with y
-// pointing up.
-D3D11Projection projectionFor(int width, int height) {
-    return {{2.0f / float(width), -2.0f / float(height)}, {-1.0f, 1.0f}};
+// pointing up. The viewport covers the whole render target, so a target of another size than
+// the drawing area shows the area stretched over all of it.
+D3D11FrameConstants frameConstantsFor(int areaWidth, int areaHeight, bool linearTarget) {
+    return {{2.0f / float(areaWidth), -2.0f / float(areaHeight)},
+            {-1.0f, 1.0f},
+            linearTarget ? 1.0f : 0.0f,
+            {}};
 }
 
 }  // namespace tw

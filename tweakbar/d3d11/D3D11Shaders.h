@@ -25,12 +25,21 @@ bool compileShaders(D3D11ShaderCode& code, std::string& error);
 // The input layout of tw::Vertex, for the vertex shader's input signature.
 extern const D3D11_INPUT_ELEMENT_DESC kVertexLayout[3];
 
-// What the vertex shader's constant buffer holds: pixels to clip space as a scale and offset.
-struct D3D11Projection {
+// What both shaders' constant buffer holds: pixels of the drawing area to clip space as a scale
+// and an offset, and whether the bound view stores linear light (1) or encoded colours (0).
+struct D3D11FrameConstants {
     float scale[2];
     float offset[2];
+    float linearTarget;
+    float padding[3];  // constant buffers come in 16-byte registers
+
+    bool operator==(const D3D11FrameConstants& other) const {
+        return scale[0] == other.scale[0] && scale[1] == other.scale[1] &&
+               offset[0] == other.offset[0] && offset[1] == other.offset[1] &&
+               linearTarget == other.linearTarget;
+    }
 };
 
-D3D11Projection projectionFor(int width, int height);
+D3D11FrameConstants frameConstantsFor(int areaWidth, int areaHeight, bool linearTarget);
 
 }  // namespace tw

@@ -15,7 +15,8 @@ LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-EngineOnWindow::EngineOnWindow(int width, int height) : window_(width, height, forwardToEngine) {
+EngineOnWindow::EngineOnWindow(int width, int height, BackBufferShape backBuffer)
+    : window_(width, height, forwardToEngine, backBuffer) {
     started_ = TwInit(TW_DIRECT3D11, window_.device()) == 1 && TwWindowSize(width, height) == 1;
 }
 

@@ -15,7 +15,8 @@ namespace kztest {
 
 class EngineOnWindow {
   public:
-    EngineOnWindow(int width = 480, int height = 360);
+    // The engine's drawing area is the client area, width x height; the back buffer may differ.
+    EngineOnWindow(int width = 480, int height = 360, BackBufferShape backBuffer = {});
     ~EngineOnWindow() { TwTerminate(); }
     EngineOnWindow(const EngineOnWindow&) = delete;
     EngineOnWindow& operator=(const EngineOnWindow&) = delete;
@@ -24,7 +25,8 @@ class EngineOnWindow {
     HWND hwnd() const { return window_.window(); }
     D3DTestWindow& window() { return window_; }
 
-    // Clears the back buffer to the colour (0..255), draws the bars, and keeps the picture.
+    // Clears the back buffer to the colour (0..255), draws the bars, and keeps the picture as
+    // the screen shows it.
     bool frame(int r, int g, int b);
     Rgba pixel(int x, int y) const { return pixelAt(pixels_, width_, x, y); }
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }

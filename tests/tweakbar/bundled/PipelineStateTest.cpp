@@ -1,13 +1,16 @@
 // TwDraw draws correctly whatever state the game left bound, and leaves every piece of that
-// state as it was, holding no reference to any of it afterwards.
+// state as it was, holding no reference to any of it afterwards: on a device that lets the
+// renderer swap a context state of its own in, and on one that does not.
 #include <gtest/gtest.h>
 
 #include <d3dcompiler.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "EngineOnWindow.h"
+#include "HiddenDevice1.h"
 #include "TwFrameStats.h"
 
 namespace {
@@ -93,9 +96,18 @@ ID3DBlob* compile(const char* source, const char* target) {
     return code;
 }
 
-TEST(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
+// The parameter: whether the device hides ID3D11Device1 while the engine starts.
+class PipelineState : public testing::TestWithParam<bool> {};
+
+TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     kztest::EngineOnWindow engine(320, 240);
     ASSERT_TRUE(engine.started()) << TwGetLastError();
+    if (GetParam()) {
+        ASSERT_EQ(TwTerminate(), 1);
+        kztest::HiddenDevice1 hidden(engine.window().device());
+        ASSERT_EQ(TwInit(TW_DIRECT3D11, engine.window().device()), 1) << TwGetLastError();
+        ASSERT_EQ(TwWindowSize(320, 240), 1);
+    }
     TwNewBar("Bar");
     ASSERT_EQ(TwDefine(" TW_HELP visible=false Bar position='100 100' size='120 80' "
                        " color='255 255 255' alpha=255 "),
@@ -208,6 +220,7 @@ TEST(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     TwFrameStats stats{};
     ASSERT_EQ(TwGetFrameStats(&stats), 1);
     EXPECT_EQ(stats.drawCalls, 1u);
+    EXPECT_EQ(stats.swappedState, GetParam() ? 0u : 1u) << "the path the device allows";
     EXPECT_EQ(boundState(context), before);
     for (std::size_t i = 0; i < game.size(); ++i)
         EXPECT_EQ(refCount(game[i]), countsBefore[i]) << "no reference kept to object " << i;
@@ -221,5 +234,11 @@ TEST(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     const kztest::Rgba p = kztest::pixelAt(pixels, width, 160, 150);
     EXPECT_EQ(p.r + p.g + p.b, 3 * 255);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothPaths, PipelineState, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& path) {
+                             return path.param ? std::string("SavedAndRestored")
+                                               : std::string("SwappedContextState");
+                         });
 
 }  // namespace

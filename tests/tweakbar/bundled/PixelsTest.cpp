@@ -81,13 +81,15 @@ TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaAndTheRestIsUntouched) {
     expectColour(bodyAfterFrame(), blend(0, kClearR, 40), blend(250, kClearG, 40),
                  blend(0, kClearB, 40), 2, "green at alpha 40");
 
-    // A drawing area smaller than the target: the bar keeps its place and is cut at the area.
+    // A drawing area smaller than the target is stretched over all of it (as a window shows a
+    // back buffer larger than its client area): the bar at twice its place, cut at the area.
     ASSERT_EQ(TwWindowSize(160, 120), 1);
     ASSERT_TRUE(engine.frame(kClearR, kClearG, kClearB));
-    expectColour(engine.pixel(100, 100), blend(0, kClearR, 40), blend(250, kClearG, 40),
-                 blend(0, kClearB, 40), 2, "inside the area");
-    expectClear(engine.pixel(170, 100), "right of the area");
-    expectClear(engine.pixel(100, 130), "below the area");
+    for (const auto& [x, y] : {std::pair{200, 200}, {100, 130}, {319, 239}})
+        expectColour(engine.pixel(x, y), blend(0, kClearR, 40), blend(250, kClearG, 40),
+                     blend(0, kClearB, 40), 2, "inside the bar, scaled");
+    expectClear(engine.pixel(76, 150), "left of the scaled bar");
+    expectClear(engine.pixel(150, 56), "above the scaled bar");
 }
 
 TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
