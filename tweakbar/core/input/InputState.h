@@ -22,6 +22,7 @@ enum class DragKind {
     PressButton,   // released over the same button, it fires
     PressIcon,     // released over the same icon, the bar is restored
     PressIconify,  // released over the same title button, the bar is iconified
+    Rotate,        // a quaternion's or direction's widget turned like a trackball
 };
 
 // Which corner of a bar a resize drags.
@@ -51,6 +52,7 @@ struct Drag {
     Rect startFrame;
     int startScroll = 0;
     double startValue = 0;
+    double startVector[4] = {};  // a rotated variable's components at the press
     bool moved = false;
 };
 
