@@ -306,11 +306,17 @@ TEST_F(Params, NewBarsGetTheirPlaceAndLookFromACounter) {
 
 TEST_F(Params, EngineWideSettingsReachEveryBarWhereverTheyAreSet) {
     const int three = 3;
+    TwBar* fixed = TwNewBar("fixed");
+    ASSERT_EQ(TwDefine(" fixed resizable=false "), 1);
     ASSERT_EQ(TwSetParam(nullptr, nullptr, "fontsize", TW_PARAM_INT32, 1, &three), 1);
     TwBar* after = TwNewBar("after");
     EXPECT_EQ(intParam(bar, nullptr, "fontsize"), 3);
     EXPECT_EQ(intParam(after, nullptr, "fontsize"), 3);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 80);
+    // Resizable bars grow with the font heights (14 to 16 px); the others keep their size.
+    EXPECT_EQ(ints(bar, nullptr, "size"), (std::vector<int>{229, 366}));
+    EXPECT_EQ(ints(fixed, nullptr, "size"), (std::vector<int>{200, 320}));
+    EXPECT_EQ(ints(after, nullptr, "size"), (std::vector<int>{200, 320}));
     // Named on a bar, the font settings still act on the whole engine.
     ASSERT_EQ(TwDefine(" bar fontsize=1 fontstyle=fixed iconpos=tr "), 1);
     EXPECT_EQ(intParam(after, nullptr, "fontsize"), 1);
@@ -321,8 +327,9 @@ TEST_F(Params, EngineWideSettingsReachEveryBarWhereverTheyAreSet) {
     EXPECT_EQ(intParam(nullptr, nullptr, "fontresizable"), 0);
     ASSERT_EQ(TwDefine(" GLOBAL fontstyle=default "), 1);
     EXPECT_EQ(intParam(nullptr, nullptr, "fontresizable"), 1);
+    // A values width that was set follows the font in proportion (11 to 14 px).
     ASSERT_EQ(TwDefine(" after valueswidth=60 GLOBAL fontsize=2 "), 1);
-    EXPECT_EQ(intParam(after, nullptr, "valueswidth"), 60);
+    EXPECT_EQ(intParam(after, nullptr, "valueswidth"), 76);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 70);
 
     // Containment and button placement: GLOBAL sets every bar, a bar only itself.

@@ -81,7 +81,11 @@ TEST(ValueText, NumbersKeepTheirWidthRangeAndPrecision) {
     char buffer[64];
     tw::formatValue(makeControl(TW_TYPE_QUAT4D), reinterpret_cast<const unsigned char*>(quat), -1,
                     buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "0.00 0.50 -1.00 1.00");
+    EXPECT_STREQ(buffer, "Q={x:0.00,y:0.50,z:-1.00,s:1.00}");
+    const float direction[3] = {-0.0f, 2, 0.125f};
+    tw::formatValue(makeControl(TW_TYPE_DIR3F), reinterpret_cast<const unsigned char*>(direction),
+                    -1, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "V={0.00,2.00,0.12}");
 }
 
 TEST(ValueText, BoolsEnumsColoursAndStringsShowWhatTheyHold) {

@@ -11,11 +11,11 @@ TEST_F(Windows, EachWindowKeepsItsBarsTypesAndSettingsApart) {
     EXPECT_EQ(TwWindowExists(0), 1);
     EXPECT_EQ(TwWindowExists(7), 0);
     ASSERT_EQ(TwWindowSize(640, 480), 1);
+    ASSERT_EQ(TwDefine(" GLOBAL fontsize=3 "), 1);
     TwBar* first = TwNewBar("tools");
     const TwType firstEnum = TwDefineEnumFromString("Mode", "a,b");
     const TwStructMember member[] = {{"x", TW_TYPE_FLOAT, 0, nullptr}};
     const TwType firstStruct = TwDefineStruct("Point", member, 1, sizeof(float), nullptr, nullptr);
-    ASSERT_EQ(TwDefine(" GLOBAL fontsize=3 "), 1);
 
     ASSERT_EQ(TwSetCurrentWindow(7), 1);
     EXPECT_EQ(TwGetCurrentWindow(), 7);

@@ -6,13 +6,20 @@
 #include "Context.h"
 #include "Painter.h"
 #include "Palette.h"
+#include "RotationWidget.h"
 #include "TextUtil.h"
 #include "ValueText.h"
 
 namespace tw {
 namespace {
 
-constexpr const char* kChannelNames[] = {"Red", "Green", "Blue", "Alpha"};
+const char* channelName(const Control& control, int channel) {
+    static constexpr const char* kColour[] = {"Red", "Green", "Blue", "Alpha"};
+    static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
+    static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
+    if (!isVector(control.typeInfo.kind)) return kColour[channel];
+    return componentCount(control.typeInfo.kind) == 4 ? kQuaternion[channel] : kDirection[channel];
+}
 // A clip that lets everything through, while the drawing area's size is not known.
 constexpr int kHuge = 1 << 20;
 
@@ -132,7 +139,19 @@ class BarPainter {
             case RowKind::Channel:
                 paintVariable(row, left, top);
                 return;
+            case RowKind::Widget:
+                paintRotationWidget(painter_, face_, rotationWidgetArea(layout_, row), control,
+                                    widgetIsActive(control));
+                return;
         }
+    }
+
+    // Under the pointer, or being turned.
+    bool widgetIsActive(const Control& control) const {
+        const Hover& hover = context_.input.hover;
+        const Drag& drag = context_.input.drag;
+        return (hover.bar == &bar_ && hover.control == &control && hover.channel == kWidgetRow) ||
+               (drag.kind == DragKind::Rotate && drag.control == &control);
     }
 
     void paintButton(const Row& row, int left, int top) {
@@ -171,7 +190,7 @@ class BarPainter {
         const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
         clippedText(
             labelArea, x, top,
-            row.kind == RowKind::Channel ? kChannelNames[row.channel] : control.shownLabel(),
+            row.kind == RowKind::Channel ? channelName(control, row.channel) : control.shownLabel(),
             labelInk);
 
         const Rect field = valueField(layout_, row);
@@ -185,7 +204,7 @@ class BarPainter {
         const PackedColor ink = control.isReadOnly() ? palette_.readOnly : palette_.value;
         const int textX = field.x + kValuePadding;
         if (row.kind == RowKind::Channel) {
-            char text[8];
+            char text[32];
             formatValue(control, control.value.data(), row.channel, text, sizeof text);
             clippedText(field, textX, top, text, ink);
         } else if (color) {
@@ -342,7 +361,9 @@ void paintPopup(Painter& painter, const Context& context) {
 }
 
 bool isInteractive(const Row& row) {
+    // A widget shows the pointer over it by its own look.
     return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
+           row.kind != RowKind::Widget &&
            !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
              row.control->isReadOnly() && !row.control->isFoldable());
 }

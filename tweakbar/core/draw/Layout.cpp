@@ -14,6 +14,7 @@ constexpr int kTitleGap = 3;       // between the title line and the first row
 constexpr int kBottomPadding = 6;  // room for the resize grip
 constexpr int kScrollbarGap = 2;
 constexpr int kIconSpacing = 4;
+constexpr int kWidgetRows = 4;  // the height of a quaternion's or direction's widget
 
 int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
     switch (bar.valuesWidthMode) {
@@ -70,6 +71,19 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
                 channel.channel = c;
                 channel.depth = depth + 1;
                 rows.push_back(channel);
+            }
+        } else if (isVector(control->typeInfo.kind)) {
+            Row widget = row;
+            widget.kind = RowKind::Widget;
+            widget.channel = kWidgetRow;
+            widget.depth = depth + 1;
+            rows.push_back(widget);
+            if (!control->showValues) continue;
+            for (int c = 0; c < componentCount(control->typeInfo.kind); ++c) {
+                Row component = widget;
+                component.kind = RowKind::Channel;
+                component.channel = c;
+                rows.push_back(component);
             }
         }
     }
@@ -185,6 +199,7 @@ int titleHeight(const FontFace& face) {
 }
 
 int rowHeightOf(RowKind kind, const FontFace& face) {
+    if (kind == RowKind::Widget) return kWidgetRows * face.lineHeight;
     return kind == RowKind::Separator ? (face.lineHeight + 1) / 2 : face.lineHeight;
 }
 

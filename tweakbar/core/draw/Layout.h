@@ -15,12 +15,15 @@ namespace tw {
 struct Control;
 class Context;
 
-enum class RowKind { Variable, Channel, Button, Text, Separator, Group };
+enum class RowKind { Variable, Channel, Button, Text, Separator, Group, Widget };
+
+// The channel of the row a quaternion's or direction's widget occupies below its heading.
+inline constexpr int kWidgetRow = -2;
 
 struct Row {
     RowKind kind = RowKind::Variable;
     Control* control = nullptr;
-    int channel = -1;  // the colour channel of a Channel row
+    int channel = -1;  // the colour channel of a Channel row; kWidgetRow for a widget
     int depth = 0;     // group nesting
     Rect rect;         // set for the rows shown
 };

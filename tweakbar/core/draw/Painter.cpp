@@ -79,6 +79,19 @@ std::uint32_t Painter::reserveQuad() {
     return base;
 }
 
+void Painter::triangle(const ShadedPoint& a, const ShadedPoint& b, const ShadedPoint& c) {
+    for (const ShadedPoint* p : {&a, &b, &c}) {
+        if (p->x < float(clip_.x) || p->y < float(clip_.y) || p->x > float(clip_.right()) ||
+            p->y > float(clip_.bottom())) {
+            return;
+        }
+    }
+    for (const ShadedPoint* p : {&a, &b, &c}) {
+        list_.indices.push_back(std::uint32_t(list_.vertices.size()));
+        list_.vertices.push_back({p->x, p->y, atlas_.whiteU, atlas_.whiteV, p->color});
+    }
+}
+
 void Painter::fill(const Rect& rect, PackedColor top, PackedColor bottom) {
     if (rect.empty()) return;
     quad(float(rect.x), float(rect.y), float(rect.right()), float(rect.bottom()), atlas_.whiteU,

@@ -10,6 +10,11 @@
 
 namespace tw {
 
+struct ShadedPoint {
+    float x, y;
+    PackedColor color;
+};
+
 class Painter {
   public:
     Painter(DisplayList& list, const FontAtlas& atlas) : list_(list), atlas_(atlas) {}
@@ -29,6 +34,9 @@ class Painter {
     // Room for one quad that is written later, frame by frame (see solidQuad); empty until
     // then. Returns the index of its first vertex.
     std::uint32_t reserveQuad();
+    // A solid triangle shaded per corner. Shapes drawn this way lie inside their row, so a
+    // triangle that leaves the clip is dropped whole rather than cut.
+    void triangle(const ShadedPoint& a, const ShadedPoint& b, const ShadedPoint& c);
 
   private:
     void quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,

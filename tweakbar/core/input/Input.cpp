@@ -9,6 +9,7 @@
 #include "Layout.h"
 #include "Params.h"
 #include "Refresh.h"
+#include "RotationWidget.h"
 #include "TextField.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
@@ -30,6 +31,9 @@ void setHover(Context& context, const Hover& hover) {
     if (was.icon || hover.icon) context.repaintIcons();
     if (was.iconifyButton) context.repaintBar(*was.bar);
     if (hover.iconifyButton) context.repaintBar(*hover.bar);
+    // A rotation widget turns opaque under the pointer.
+    if (was.channel == kWidgetRow) context.repaintBar(*was.bar);
+    if (hover.channel == kWidgetRow) context.repaintBar(*hover.bar);
 }
 
 bool isDraggedNumber(const Control& control, int channel) {
@@ -92,12 +96,12 @@ void dragValue(Context& context, Drag& drag, int x) {
     if (!drag.moved && std::abs(dx) < kDragThreshold) return;
     drag.moved = true;
     Control& control = *drag.control;
-    // One step per pixel; a colour channel steps by one.
-    const double step = drag.channel >= 0 ? 1 : effectiveStep(control);
+    // One step per pixel.
+    const double step = drag.channel >= 0 ? channelStep(control) : effectiveStep(control);
     dragNumber(context, *drag.bar, control, drag.channel, drag.startValue + dx * step);
 }
 
-void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
+void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, int y) {
     Control& control = *row.control;
     Drag& drag = context.input.drag;
     switch (row.kind) {
@@ -115,6 +119,12 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x) {
         case RowKind::Text:
         case RowKind::Separator:
             return;
+        case RowKind::Widget: {
+            const Rect area = rotationWidgetArea(bar.layout, row);
+            if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
+            beginRotationDrag(context, bar, control, area, x, y);
+            return;
+        }
         case RowKind::Variable:
         case RowKind::Channel:
             break;
@@ -215,7 +225,7 @@ bool leftDown(Context& context) {
             break;
         }
         case Zone::Row:
-            pressRow(context, *hit.bar, *hit.row, hit.inValue, x);
+            pressRow(context, *hit.bar, *hit.row, hit.inValue, x, y);
             break;
         default:
             break;
@@ -256,6 +266,11 @@ bool leftUp(Context& context) {
             // A click that did not drag types a value instead.
             if (!drag.moved) beginTextEdit(context, *drag.bar, *drag.control, drag.channel);
             return true;
+        case DragKind::Rotate:
+            // Released away from it, the widget turns translucent again.
+            context.repaintBar(*drag.bar);
+            setHover(context, hoverOf(hit));
+            return true;
         default:
             return true;
     }
@@ -283,6 +298,9 @@ bool mouseMotion(Context& context, int x, int y) {
             return true;
         case DragKind::SelectText:
             if (input.edit.bar) placeCaret(context, x, true);
+            return true;
+        case DragKind::Rotate:
+            dragRotation(context, drag, x, y);
             return true;
         default:
             break;

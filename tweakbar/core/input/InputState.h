@@ -23,6 +23,7 @@ enum class DragKind {
     PressIcon,     // released over the same icon, the bar is restored
     PressIconify,  // released over the same title button, the bar is iconified
     SelectText,    // pressed in the open field: the selection follows the pointer
+    Rotate,        // a quaternion's or direction's widget turned like a trackball
 };
 
 // Which corner of a bar a resize drags.
@@ -52,6 +53,7 @@ struct Drag {
     Rect startFrame;
     int startScroll = 0;
     double startValue = 0;
+    double startVector[4] = {};  // a rotated variable's components at the press
     bool moved = false;
 };
 

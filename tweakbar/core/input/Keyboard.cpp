@@ -126,7 +126,8 @@ bool popupKey(Context& context, int key, bool apply) {
 bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
     Control& control = *row.control;
     const bool opens = row.kind == RowKind::Group ||
-                       (row.kind == RowKind::Variable && isColor(control.typeInfo.kind));
+                       (row.kind == RowKind::Variable &&
+                        (isColor(control.typeInfo.kind) || isVector(control.typeInfo.kind)));
     if (opens) {
         if (apply) {
             control.opened = key == TW_KEY_RETURN ? !control.opened : key == TW_KEY_RIGHT;

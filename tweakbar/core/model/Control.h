@@ -94,16 +94,18 @@ struct Control {
     bool isReadOnly() const {
         if (kind == ControlKind::Button) return readOnlyParam && button;
         if (kind != ControlKind::Variable) return false;
-        if (readOnlyParam || isBoundReadOnly() || isVector(typeInfo.kind)) return true;
+        if (readOnlyParam || isBoundReadOnly()) return true;
         if (structRoot && structRoot->isReadOnly()) return true;
         return pointer && isClientString(typeInfo.kind) && !canCopyToClient(typeInfo.kind);
     }
     // A struct member read from and written to the engine's copy of a callback struct.
     bool servedByStruct() const { return structRoot && !structRoot->pointer; }
-    // Rows that fold: colours (their channels) and structs (their members).
+    // Rows that fold: colours (their channels), structs (their members), quaternions and
+    // directions (their widget).
     bool isFoldable() const {
         return kind == ControlKind::Variable &&
-               (isColor(typeInfo.kind) || typeInfo.kind == ValueKind::Struct);
+               (isColor(typeInfo.kind) || isVector(typeInfo.kind) ||
+                typeInfo.kind == ValueKind::Struct);
     }
     const std::vector<EnumEntry>* enumEntries() const {
         if (ownEnumSet) return &ownEnum;

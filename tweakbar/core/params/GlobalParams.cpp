@@ -1,7 +1,11 @@
 // The GLOBAL parameters: engine-wide defaults, fonts and the placement of icons.
+#include <algorithm>
+
 #include "Context.h"
 #include "Engine.h"
+#include "Layout.h"
 #include "ParamTable.h"
+#include "TextUtil.h"
 
 namespace tw {
 namespace {
@@ -24,12 +28,26 @@ const char* getHelp(Context& context, const Context&, ParamOutput& out) {
     return outText(out, context.globals.help);
 }
 
+// A bar that the user may resize grows and shrinks with its text, so that the same rows stay
+// in view; a fixed bar keeps the size its owner gave it.
+void rescaleForFont(Bar& bar, int newSize, double fontScaling) {
+    if (!bar.resizable || bar.fontSize == newSize) return;
+    const double ratio =
+        double(fontHeight(newSize, fontScaling)) / fontHeight(bar.fontSize, fontScaling);
+    bar.width = std::max(1, roundToInt(bar.width * ratio));
+    bar.height = std::max(1, roundToInt(bar.height * ratio));
+    if (bar.valuesWidthMode == ValuesWidthMode::Fixed)
+        bar.valuesWidth = std::max(1, roundToInt(bar.valuesWidth * ratio));
+}
+
 const char* setFontSize(Context& context, Context&, const ParamValue& value) {
     const int size = int(value.numbers[0]);
     if (size < 1 || size > 3) return err::kBadValue;
     context.globals.fontSize = size;
-    for (auto& bar : context.bars)
+    for (auto& bar : context.bars) {
+        rescaleForFont(*bar, size, context.globals.fontScaling);
         bar->fontSize = size;
+    }
     context.structureChanged();
     return nullptr;
 }

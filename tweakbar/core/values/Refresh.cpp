@@ -74,9 +74,10 @@ void readControl(Context& context, Bar& bar, Control& control) {
     char text[256];
     formatValue(control, control.incoming.data(), -1, text, sizeof text);
     std::memcpy(control.value.data(), control.incoming.data(), control.value.size());
-    // Colours show their bytes as a swatch; every other value shows only its text.
+    // Colours show their bytes as a swatch, quaternions and directions as a widget that turns
+    // by less than their text shows; every other value shows only its text.
     if (!control.valueRead || control.valueText != text ||
-        (isColor(control.typeInfo.kind) && rawChanged)) {
+        ((isColor(control.typeInfo.kind) || isVector(control.typeInfo.kind)) && rawChanged)) {
         control.valueText = text;
         context.valueShownChanged(bar);
     }

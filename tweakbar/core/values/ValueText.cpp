@@ -13,6 +13,8 @@ namespace {
 
 // Quaternions and directions show this many digits unless a precision is set.
 constexpr int kVectorPrecision = 2;
+// The step of a quaternion's or direction's component rows.
+constexpr double kComponentStep = 0.01;
 
 bool isReal(ValueKind kind) {
     return kind == ValueKind::Float || kind == ValueKind::Double;
@@ -92,7 +94,14 @@ std::size_t cacheSize(const TypeInfo& type) {
     return isClientString(type.kind) ? kMaxDynamicString + 1 : type.size;
 }
 
+double channelStep(const Control& control) {
+    return isVector(control.typeInfo.kind) ? kComponentStep : 1;
+}
+
 double numberOf(const Control& control, const unsigned char* raw, int channelIndex) {
+    if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
+        return readComponent(control.typeInfo, raw, channelIndex);
+    }
     if (channelIndex >= 0) return channel(readColor(control.typeInfo, raw), channelIndex);
     return readNumber(control.typeInfo, raw);
 }
@@ -102,6 +111,11 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
     const TypeInfo& type = control.typeInfo;
     if (capacity == 0) return;
     buffer[0] = '\0';
+    if (channelIndex >= 0 && isVector(type.kind)) {
+        std::snprintf(buffer, capacity, "%.*f", effectivePrecision(control),
+                      readComponent(type, raw, channelIndex) + 0.0);
+        return;
+    }
     if (channelIndex >= 0) {
         std::snprintf(buffer, capacity, "%d", channel(readColor(type, raw), channelIndex));
         return;
@@ -168,12 +182,15 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
         case ValueKind::Dir3F:
         case ValueKind::Dir3D: {
             const int digits = effectivePrecision(control);
-            std::size_t used = 0;
-            for (int i = 0; i < componentCount(type.kind) && used + 1 < capacity; ++i) {
-                const int n = std::snprintf(buffer + used, capacity - used, i ? " %.*f" : "%.*f",
-                                            digits, readComponent(type, raw, i) + 0.0);
-                if (n < 0) break;
-                used += std::size_t(n);
+            double c[4] = {};
+            for (int i = 0; i < componentCount(type.kind); ++i)
+                c[i] = readComponent(type, raw, i) + 0.0;  // no negative zero
+            if (componentCount(type.kind) == 4) {
+                std::snprintf(buffer, capacity, "Q={x:%.*f,y:%.*f,z:%.*f,s:%.*f}", digits, c[0],
+                              digits, c[1], digits, c[2], digits, c[3]);
+            } else {
+                std::snprintf(buffer, capacity, "V={%.*f,%.*f,%.*f}", digits, c[0], digits, c[1],
+                              digits, c[2]);
             }
             return;
         }
@@ -188,6 +205,13 @@ void updateValueText(Control& control) {
 }
 
 void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+    if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
+        // A quaternion's scalar part alone is bounded; nothing is normalised as it is typed.
+        const bool scalar = channelIndex == 3;
+        writeComponent(control.typeInfo, raw, channelIndex,
+                       scalar ? std::clamp(value, -1.0, 1.0) : value);
+        return;
+    }
     if (channelIndex >= 0) {
         Rgba color = readColor(control.typeInfo, raw);
         setChannel(color, channelIndex, std::uint8_t(std::clamp(std::round(value), 0.0, 255.0)));
@@ -247,7 +271,7 @@ void stepValue(const Control& control, unsigned char* raw, int channelIndex, int
         writeNumber(control.typeInfo, raw, (*entries)[std::size_t(next)].value);
         return;
     }
-    const double step = channelIndex >= 0 ? 1 : effectiveStep(control);
+    const double step = channelIndex >= 0 ? channelStep(control) : effectiveStep(control);
     setNumber(control, raw, channelIndex, numberOf(control, raw, channelIndex) + steps * step);
 }
 

@@ -34,10 +34,13 @@ void updateValueText(Control& control);
 // the control's range. False when the text is not a value of that kind.
 bool parseValue(const Control& control, std::string_view text, int channel, unsigned char* raw);
 
-// Sets a number, or a colour channel, clamped to its range.
+// Sets a number, a colour channel or a quaternion's or direction's component, clamped to its
+// range.
 void setNumber(const Control& control, unsigned char* raw, int channel, double value);
-// The number (or colour channel) that raw holds.
+// The number (or colour channel, or component) that raw holds.
 double numberOf(const Control& control, const unsigned char* raw, int channel);
+// What one step (a key, a pixel of drag) changes a colour channel or a component by.
+double channelStep(const Control& control);
 // Moves a number by steps within its range; enums move to the next or previous entry.
 void stepValue(const Control& control, unsigned char* raw, int channel, int steps);
 // The index of an enum control's current value among its entries, or -1.

@@ -350,4 +350,13 @@ double readComponent(const TypeInfo& type, const void* raw, int index) {
                     : load<float>(bytes + index * sizeof(float));
 }
 
+void writeComponent(const TypeInfo& type, void* raw, int index, double value) {
+    auto* bytes = static_cast<unsigned char*>(raw);
+    if (type.kind == ValueKind::Quat4D || type.kind == ValueKind::Dir3D) {
+        store<double>(bytes + index * sizeof(double), value);
+    } else {
+        store<float>(bytes + index * sizeof(float), float(value));
+    }
+}
+
 }  // namespace tw

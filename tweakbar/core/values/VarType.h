@@ -101,7 +101,7 @@ bool isNumber(ValueKind kind);  // integers, chars, floats, doubles and enums
 bool isColor(ValueKind kind);
 bool isText(ValueKind kind);
 bool isClientString(ValueKind kind);  // text that a pointer or std::string of the caller holds
-bool isVector(ValueKind kind);        // quaternions and directions, shown as text
+bool isVector(ValueKind kind);        // quaternions and directions
 int componentCount(ValueKind kind);   // colour channels or vector components
 
 // Numbers of every number kind (and bools as 0/1), converted through double, which holds every
@@ -119,5 +119,6 @@ void setChannel(Rgba& color, int index, std::uint8_t value);
 
 // Components of quaternions and directions.
 double readComponent(const TypeInfo& type, const void* raw, int index);
+void writeComponent(const TypeInfo& type, void* raw, int index, double value);
 
 }  // namespace tw
