@@ -4,53 +4,18 @@
 // uploaded, segments painted and heap allocations per frame.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
-#include "AllocationCounter.h"
-#include "AntTweakBar.h"
-#include "HeadlessDevice.h"
+#include "NativeFrames.h"
 #include "ScalingScene.h"
-#include "TwFrameStats.h"
 
 namespace {
 
 using kzbench::ScalingScene;
 
-struct Engine {
-    Engine() {
-        TwInit(TW_DIRECT3D11, tw::headlessDevice());
-        TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
-    }
-    ~Engine() { TwTerminate(); }
-};
+using kzbench::FrameTotals;
 
-struct FrameTotals {
-    double frames = 0, drawCalls = 0, bytesUploaded = 0, segmentsPainted = 0, allocations = 0;
-
-    // One TwDraw, counted; returns its duration in seconds.
-    double draw() {
-        using Clock = std::chrono::steady_clock;
-        const long allocationsBefore = kzbench::allocationCount();
-        const Clock::time_point start = Clock::now();
-        benchmark::DoNotOptimize(TwDraw());
-        const Clock::time_point end = Clock::now();
-        allocations += double(kzbench::allocationCount() - allocationsBefore);
-        ++frames;
-        TwFrameStats stats{};
-        TwGetFrameStats(&stats);
-        drawCalls += stats.drawCalls;
-        bytesUploaded += double(stats.bytesUploaded);
-        segmentsPainted += stats.segmentsPainted;
-        return std::chrono::duration<double>(end - start).count();
-    }
-
-    void report(benchmark::State& state) const {
-        if (frames == 0) return;
-        state.counters["drawCalls"] = drawCalls / frames;
-        state.counters["bytesUploaded"] = bytesUploaded / frames;
-        state.counters["segmentsPainted"] = segmentsPainted / frames;
-        state.counters["allocations"] = allocations / frames;
-    }
+// The engine with a drawing area the size of the scene.
+struct Engine : kzbench::Engine {
+    Engine() : kzbench::Engine(kzbench::kSceneWidth, kzbench::kSceneHeight) {}
 };
 
 // Every state is timed frame by frame with the same clock, so that the states compare.

@@ -5,57 +5,18 @@
 // allocations.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
-#include "AllocationCounter.h"
-#include "AntTweakBar.h"
-#include "HeadlessDevice.h"
+#include "NativeFrames.h"
 #include "ReferenceScene.h"
-#include "TwFrameStats.h"
 
 namespace {
 
 using kzbench::ReferenceScene;
 
-// The engine, from TwInit to TwTerminate, with the scene built in it and drawn once.
-struct Engine {
-    Engine() {
-        TwInit(TW_DIRECT3D11, tw::headlessDevice());
-        TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
-    }
-    ~Engine() { TwTerminate(); }
-};
+using kzbench::FrameTotals;
 
-// Sums over counted frames, reported as averages per frame.
-struct FrameTotals {
-    double frames = 0, drawCalls = 0, vertices = 0, bytesUploaded = 0, rebuilt = 0, allocations = 0;
-
-    // One TwDraw, counted; returns its duration in seconds.
-    double draw() {
-        using Clock = std::chrono::steady_clock;
-        const long allocationsBefore = kzbench::allocationCount();
-        const Clock::time_point start = Clock::now();
-        benchmark::DoNotOptimize(TwDraw());
-        const Clock::time_point end = Clock::now();
-        allocations += double(kzbench::allocationCount() - allocationsBefore);
-        ++frames;
-        TwFrameStats stats{};
-        TwGetFrameStats(&stats);
-        drawCalls += stats.drawCalls;
-        vertices += stats.vertices;
-        bytesUploaded += double(stats.bytesUploaded);
-        rebuilt += stats.rebuilt;
-        return std::chrono::duration<double>(end - start).count();
-    }
-
-    void report(benchmark::State& state) const {
-        if (frames == 0) return;
-        state.counters["drawCalls"] = drawCalls / frames;
-        state.counters["vertices"] = vertices / frames;
-        state.counters["bytesUploaded"] = bytesUploaded / frames;
-        state.counters["rebuilt"] = rebuilt / frames;
-        state.counters["allocations"] = allocations / frames;
-    }
+// The engine with a drawing area the size of the scene.
+struct Engine : kzbench::Engine {
+    Engine() : kzbench::Engine(kzbench::kSceneWidth, kzbench::kSceneHeight) {}
 };
 
 // Frames with nothing to prepare are timed by the library, without a clock read of our own
