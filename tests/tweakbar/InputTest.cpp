@@ -96,8 +96,10 @@ TEST_F(Input, EventsOutsideEveryBarAreNotHandled) {
 
 TEST_F(Input, TheTitleMovesTheBarAndTheCornersResizeItWithinTheirLimits) {
     EXPECT_EQ(drag(150, 105, 180, 125, "position"), (std::vector<int>{130, 120}));
-    // Not past the left or top edge, and within the area when contained.
-    EXPECT_EQ(drag(150, 125, 0, 0, "position"), (std::vector<int>{0, 0}));
+    // Not past the left or top edge, and within the area when contained; the title's ends,
+    // which hold its buttons, do not move it.
+    EXPECT_EQ(drag(155, 125, 0, 0, "position"), (std::vector<int>{130, 120}));
+    EXPECT_EQ(drag(200, 125, 0, 0, "position"), (std::vector<int>{0, 0}));
     ASSERT_EQ(TwDefine(" bar contained=true "), 1);
     EXPECT_EQ(drag(50, 5, 2000, 2000, "position"), (std::vector<int>{500, 200}));
     ASSERT_EQ(TwDefine(" bar movable=false contained=false position='100 100' "), 1);

@@ -28,12 +28,13 @@ TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
     ASSERT_EQ(TwAddSeparator(bar, nullptr, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, nullptr), 1);
     const tw::BarLayout& layout = drawn(bar);
-    // Bar at (16, 16), 200 x 320; title 15 + 5 high; 4 px side padding, 3 px below the title.
+    // Bar at (16, 16), 200 x 320; title 15 + 5 high; 4 px side padding, a strip of half a line
+    // (7 px) below the title.
     EXPECT_EQ(layout.title, (tw::Rect{16, 16, 200, 20}));
     ASSERT_EQ(layout.rows.size(), 3u);
-    EXPECT_EQ(layout.rows[0].rect, (tw::Rect{20, 39, 192, 15}));
-    EXPECT_EQ(layout.rows[1].rect, (tw::Rect{20, 54, 192, 8}));
-    EXPECT_EQ(layout.rows[2].rect, (tw::Rect{20, 62, 192, 15}));
+    EXPECT_EQ(layout.rows[0].rect, (tw::Rect{20, 43, 192, 15}));
+    EXPECT_EQ(layout.rows[1].rect, (tw::Rect{20, 58, 192, 8}));
+    EXPECT_EQ(layout.rows[2].rect, (tw::Rect{20, 66, 192, 15}));
     EXPECT_EQ(layout.valueWidth, 70);
     EXPECT_EQ(layout.valueX, 20 + 192 - 70);
     EXPECT_FALSE(layout.scrollable);
@@ -54,7 +55,7 @@ TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
         ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
         const tw::BarLayout& small = drawn(bar);
         EXPECT_EQ(small.rows[0].rect.h, heights[size - 1]);
-        EXPECT_EQ(small.rows[1].rect.y - small.rows[0].rect.y, heights[size - 1]);
+        EXPECT_EQ(small.rowHeight, heights[size - 1]);
         EXPECT_EQ(small.title.h, heights[size - 1] + 5);
         EXPECT_EQ(ints(bar, nullptr, "size"),
                   (std::vector<int>{minimum[size - 1][0], minimum[size - 1][1]}));
@@ -103,10 +104,10 @@ TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
     }
     ASSERT_EQ(TwDefine(" bar size='200 170' "), 1);
     const tw::BarLayout& layout = drawn(bar);
-    // 170 - 20 (title) - 3 - 6 = 141 px of rows: 9 rows of 15.
+    // 170 - 20 (title) - 7 (strip) - 18 (shortcut line) = 125 px of rows: 8 rows of 15.
     EXPECT_TRUE(layout.scrollable);
-    EXPECT_EQ(layout.content.h, 141);
-    EXPECT_EQ(layout.shownCount, 9);
+    EXPECT_EQ(layout.content.h, 125);
+    EXPECT_EQ(layout.shownCount, 8);
     EXPECT_EQ(layout.content.w, 192 - 7 - 2);
     EXPECT_EQ(layout.scrollTrack.x, layout.content.right() + 2);
     EXPECT_EQ(layout.scrollThumb.y, layout.scrollTrack.y);
@@ -114,9 +115,9 @@ TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
     bar->scroll = 1000;
     ASSERT_EQ(TwDefine(" bar alpha=65 "), 1);  // any change lays the bar out again
     const tw::BarLayout& end = drawn(bar);
-    EXPECT_EQ(end.firstShown, 30 - 9);
+    EXPECT_EQ(end.firstShown, 30 - 8);
     EXPECT_EQ(end.scrollThumb.bottom(), end.scrollTrack.bottom());
-    EXPECT_EQ(end.rows[29].rect.bottom(), end.content.y + 9 * 15);
+    EXPECT_EQ(end.rows[29].rect.bottom(), end.content.y + 8 * 15);
 }
 
 TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
@@ -178,7 +179,7 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     TwBar* hidden = TwNewBar("hidden");
     ASSERT_EQ(TwDefine(" a iconified=true hidden iconified=true visible=false "), 1);
     TwDraw();
-    const int size = 15 + 9;
+    const int size = 14;  // the font's height
     EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));
     EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size - 4, size, size}));
     EXPECT_TRUE(hidden->layout.icon.empty());

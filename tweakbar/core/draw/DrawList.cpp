@@ -1,9 +1,9 @@
 #include "DrawList.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "Context.h"
+#include "FurniturePaint.h"
 #include "Painter.h"
 #include "Palette.h"
 #include "RotationWidget.h"
@@ -11,7 +11,6 @@
 #include "ValueText.h"
 
 namespace tw {
-namespace {
 
 const char* channelName(const Control& control, int channel) {
     static constexpr const char* kColour[] = {"Red", "Green", "Blue", "Alpha"};
@@ -20,6 +19,12 @@ const char* channelName(const Control& control, int channel) {
     if (!isVector(control.typeInfo.kind)) return kColour[channel];
     return componentCount(control.typeInfo.kind) == 4 ? kQuaternion[channel] : kDirection[channel];
 }
+
+int foldMarkerWidth(const FontFace& face) {
+    return std::max(5, (face.lineHeight - 6) | 1) + 4;
+}
+
+namespace {
 // A clip that lets everything through, while the drawing area's size is not known.
 constexpr int kHuge = 1 << 20;
 
@@ -54,7 +59,7 @@ class BarPainter {
         slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
-        if (bar_.resizable) paintGrip();
+        paintFurniture(painter_, context_, bar_, face_, palette_);
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
         return slots;
@@ -86,33 +91,27 @@ class BarPainter {
         const Rect& title = layout_.title;
         painter_.fill(title, palette_.titleTop, palette_.titleBottom);
         const std::string& text = bar_.title();
+        // Between the buttons, which show while the pointer is over the bar.
+        const int left = layout_.fontButton.empty() ? title.x + 4 : layout_.fontButton.right() + 4;
         const int right =
             layout_.iconifyButton.empty() ? title.right() - 4 : layout_.iconifyButton.x - 4;
         const int width = face_.measure(text.c_str());
         // Centred when it fits, else from the left and cut at the button.
-        const int x = std::max(title.x + 4, title.x + (title.w - width) / 2);
-        clippedText({title.x, title.y, right - title.x, title.h},
-                    std::min(x, std::max(title.x + 4, right - width)), textTop(title), text,
+        const int x = std::max(left, title.x + (title.w - width) / 2);
+        clippedText({left, title.y, right - left, title.h},
+                    std::min(x, std::max(left, right - width)), textTop(title), text,
                     palette_.titleText);
-        if (!layout_.iconifyButton.empty()) {
-            const Rect& b = layout_.iconifyButton;
-            const bool hot =
-                context_.input.hover.bar == &bar_ && context_.input.hover.iconifyButton;
-            if (hot) painter_.fill(b, palette_.pressed);
-            painter_.outline(b, withAlpha(palette_.titleText, 150));
-            painter_.fill({b.x + 3, b.bottom() - 4, b.w - 6, 2}, palette_.titleText);
-        }
     }
 
     // A small box with a minus, or a plus when closed: groups and colours.
     int paintFoldMarker(int x, const Rect& row, bool opened, PackedColor color) {
-        const int size = std::max(5, (face_.lineHeight - 6) | 1);
+        const int size = foldMarkerWidth(face_) - 4;
         const Rect box{x, row.y + (row.h - size) / 2, size, size};
         painter_.outline(box, color);
         const int mid = size / 2;
         painter_.fill({box.x + 2, box.y + mid, size - 4, 1}, color);
         if (!opened) painter_.fill({box.x + mid, box.y + 2, 1, size - 4}, color);
-        return x + size + 4;
+        return x + foldMarkerWidth(face_);
     }
 
     void paintRow(const Row& row) {
@@ -269,14 +268,6 @@ class BarPainter {
         painter_.fill(layout_.scrollThumb, palette_.scrollThumb);
     }
 
-    void paintGrip() {
-        const Rect& f = layout_.frame;
-        const PackedColor ink = withAlpha(palette_.label, 120);
-        for (const auto& dot : {std::pair{3, 3}, {6, 3}, {3, 6}}) {
-            painter_.fill({f.right() - 2 - dot.first, f.bottom() - 2 - dot.second, 2, 2}, ink);
-        }
-    }
-
     Painter& painter_;
     const Context& context_;
     const Bar& bar_;
@@ -305,14 +296,19 @@ void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
                  withAlpha(mix(base, kBlack, 0.3f), 225));
     painter.fill({icon.x, icon.y, icon.w, std::max(3, icon.h / 5)}, withAlpha(kWhite, 70));
     painter.outline(icon, hot ? packColor(255, 255, 255, 230) : palette.border);
-    // The help bar is a question mark; other bars show the first letter of their title.
-    char glyph[2] = {'?', '\0'};
-    if (!bar.isHelp && !bar.title().empty()) {
-        glyph[0] = char(std::toupper(static_cast<unsigned char>(bar.title()[0])));
+    // The help bar is a question mark; other bars an arrow that points where they open to.
+    if (bar.isHelp) {
+        const Glyph& g = face.glyphs[static_cast<unsigned char>('?')];
+        painter.text(face, icon.x + (icon.w - g.advance) / 2,
+                     icon.y + (icon.h - face.lineHeight) / 2, "?", kWhite);
+    } else {
+        const Rect head =
+            paintArrowGlyph(painter, {icon.x, icon.y + 2, icon.w, icon.h / 2}, true, kWhite);
+        const int stem = std::max(1, icon.w / 6) | 1;
+        painter.fill({head.x + head.w / 2 - stem / 2, head.bottom(), stem,
+                      icon.bottom() - 3 - head.bottom()},
+                     kWhite);
     }
-    const Glyph& g = face.glyphs[static_cast<unsigned char>(glyph[0])];
-    painter.text(face, icon.x + (icon.w - g.advance) / 2,
-                 icon.y + (icon.h - face.lineHeight) / 2 + 1, glyph, kWhite);
     if (hot) {
         // The title next to the icon, on the side away from the nearest edge.
         const std::string& title = bar.title();

@@ -14,6 +14,8 @@ namespace tw {
 class Context;
 class Painter;
 struct BarLayout;
+struct Control;
+struct FontFace;
 struct Row;
 
 // Where a painted bar left room for its feedback quads (Painter::reserveQuad).
@@ -29,5 +31,9 @@ void paintPopup(Painter& painter, const Context& context);
 bool isInteractive(const Row& row);
 // The field a variable's value is written in.
 Rect valueField(const BarLayout& layout, const Row& row);
+// The label of a colour's or a vector's component row.
+const char* channelName(const Control& control, int channel);
+// The box before a foldable row's label, with the gap after it.
+int foldMarkerWidth(const FontFace& face);
 
 }  // namespace tw

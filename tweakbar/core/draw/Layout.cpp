@@ -4,16 +4,15 @@
 #include <cmath>
 
 #include "Context.h"
+#include "FurnitureLayout.h"
+#include "IconLayout.h"
 #include "ValueText.h"
 
 namespace tw {
 namespace {
 
 constexpr int kSidePadding = 4;
-constexpr int kTitleGap = 3;       // between the title line and the first row
-constexpr int kBottomPadding = 6;  // room for the resize grip
 constexpr int kScrollbarGap = 2;
-constexpr int kIconSpacing = 4;
 constexpr int kWidgetRows = 4;  // the height of a quaternion's or direction's widget
 
 int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
@@ -89,19 +88,17 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
     }
 }
 
-void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
+void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
     BarLayout& layout = bar.layout;
     const Rect frame = layout.frame;
     const int title = titleHeight(face);
     layout.title = {frame.x, frame.y, frame.w, title};
-    const int button = title - 6;
-    layout.iconifyButton =
-        bar.iconifiable ? Rect{frame.right() - 4 - button, frame.y + 3, button, button} : Rect{};
-    layout.content = {frame.x + kSidePadding, frame.y + title + kTitleGap,
-                      frame.w - 2 * kSidePadding, frame.h - title - kTitleGap - kBottomPadding};
-    layout.content.h = std::max(layout.content.h, 0);
     layout.lineHeight = face.lineHeight;
     layout.rowHeight = rowHeightOf(RowKind::Variable, face);
+    placeTitleButtons(layout, bar.iconifiable, globals.fontResizable);
+    const int above = title + fitStripHeight(face), below = shortcutLineHeight(face) + 1;
+    layout.content = {frame.x + kSidePadding, frame.y + above, frame.w - 2 * kSidePadding,
+                      std::max(0, frame.h - above - below)};
     layout.indent = face.lineHeight * 3 / 4;
 
     layout.rows.clear();
@@ -116,6 +113,7 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
         layout.content.w -= width + kScrollbarGap;
         layout.scrollTrack = {layout.content.right() + kScrollbarGap, layout.content.y, width,
                               layout.content.h};
+        placeScrollArrows(layout);
     }
 
     // The first row shown: what the bar was scrolled to, no further than needed to show the
@@ -130,9 +128,9 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
     if (!layout.scrollable) bar.scroll = 0;
     layout.firstShown = bar.scroll;
 
-    int above = 0;
+    int scrolledAway = 0;
     for (int i = 0; i < layout.firstShown; ++i) {
-        above += rowHeightOf(layout.rows[std::size_t(i)].kind, face);
+        scrolledAway += rowHeightOf(layout.rows[std::size_t(i)].kind, face);
     }
     int y = layout.content.y;
     layout.shownCount = 0;
@@ -147,14 +145,14 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
     if (layout.scrollable && total > 0) {
         const Rect& track = layout.scrollTrack;
         const int thumb = std::max(track.h * layout.content.h / total, std::min(track.h, 8));
-        const int offset = (track.h - thumb) * above / std::max(1, total - layout.content.h);
+        const int offset = (track.h - thumb) * scrolledAway / std::max(1, total - layout.content.h);
         layout.scrollThumb = {track.x, track.y + std::min(offset, track.h - thumb), track.w, thumb};
     } else {
-        layout.scrollTrack = layout.scrollThumb = Rect{};
+        layout.scrollTrack = layout.scrollThumb = layout.scrollUp = layout.scrollDown = Rect{};
     }
 
     layout.labelX = layout.content.x + kValuePadding;
-    const int wanted = valuesWidthWanted(bar, face, fontScaling);
+    const int wanted = valuesWidthWanted(bar, face, globals.fontScaling);
     // Fitting is done once; from then on the column keeps the width it found.
     if (bar.valuesWidthMode == ValuesWidthMode::Fit) {
         bar.valuesWidthMode = ValuesWidthMode::Fixed;
@@ -162,34 +160,8 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
     }
     layout.valueWidth = std::clamp(wanted, 0, std::max(0, layout.content.w - 2 * face.lineHeight));
     layout.valueX = layout.content.right() - layout.valueWidth;
-}
-
-void layoutIcons(Context& context) {
-    const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
-    const int size = iconSize(face);
-    const Globals& g = context.globals;
-    const bool right =
-        g.iconCorner == IconCorner::BottomRight || g.iconCorner == IconCorner::TopRight;
-    const bool bottom =
-        g.iconCorner == IconCorner::BottomLeft || g.iconCorner == IconCorner::BottomRight;
-    // A margin larger than a third of the area would push the icons out of it.
-    const int marginX = std::min(g.iconMarginX, context.windowWidth / 3);
-    const int marginY = std::min(g.iconMarginY, context.windowHeight / 3);
-    int x = right ? context.windowWidth - marginX - size : marginX;
-    int y = bottom ? context.windowHeight - marginY - size : marginY;
-    const int step = size + kIconSpacing;
-    for (auto& bar : context.bars) {
-        if (!bar->visible || !bar->iconified) {
-            bar->layout.icon = Rect{};
-            continue;
-        }
-        bar->layout.icon = {x, y, size, size};
-        if (g.iconsVertical) {
-            y += bottom ? -step : step;
-        } else {
-            x += right ? -step : step;
-        }
-    }
+    placeColumnStrip(layout, face);
+    placeShortcutLine(layout, face);
 }
 
 }  // namespace
@@ -201,10 +173,6 @@ int titleHeight(const FontFace& face) {
 int rowHeightOf(RowKind kind, const FontFace& face) {
     if (kind == RowKind::Widget) return kWidgetRows * face.lineHeight;
     return kind == RowKind::Separator ? (face.lineHeight + 1) / 2 : face.lineHeight;
-}
-
-int iconSize(const FontFace& face) {
-    return face.lineHeight + 9;
 }
 
 int fontHeight(int fontSize, double fontScaling) {
@@ -273,7 +241,7 @@ void layoutAll(Context& context) {
         Bar& bar = *owned;
         bar.layout.frame = constrainedFrame(bar, context);
         if (bar.shown()) {
-            layoutRows(bar, context.face(bar), context.globals.fontScaling);
+            layoutRows(bar, context.face(bar), context.globals);
         } else {
             bar.layout.rows.clear();
             bar.layout.shownCount = 0;

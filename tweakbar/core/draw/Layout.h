@@ -32,21 +32,26 @@ struct BarLayout {
     Rect frame;  // the whole bar, with the minimum size and containment applied
     Rect title;
     Rect iconifyButton;  // empty when the bar cannot be iconified
-    Rect content;        // the rows' area
+    Rect fontButton;     // empty when the font size is not resizable
+    // The strip between the title and the rows: a press fits the column above which it lies;
+    // the grip between them drags the values column's edge.
+    Rect fitLabels, fitValues, valuesGrip;
+    Rect content;       // the rows' area
+    Rect shortcutLine;  // the line under the rows for the hovered row's keys and hints
     int lineHeight = 0, rowHeight = 0, indent = 0;
     int labelX = 0;                  // left edge of labels at depth 0
     int valueX = 0, valueWidth = 0;  // the value column
     std::vector<Row> rows;           // every row in display order
     int firstShown = 0, shownCount = 0;
     bool scrollable = false;
-    Rect scrollTrack, scrollThumb;
+    Rect scrollTrack, scrollThumb;  // the track lies between the two arrow ends
+    Rect scrollUp, scrollDown;
     Rect icon;  // where the bar sits while iconified
 };
 
 // Metrics shared by layout and drawing.
 inline constexpr int kValuePadding = 3;  // between a field's edge and its text
 int titleHeight(const FontFace& face);
-int iconSize(const FontFace& face);
 int rowHeightOf(RowKind kind, const FontFace& face);
 // The nominal font height of a font size, from which a bar's fixed figures follow.
 int fontHeight(int fontSize, double fontScaling);

@@ -17,6 +17,10 @@ Hit hitBar(Bar& bar, int x, int y) {
         hit.zone = Zone::IconifyButton;
         return hit;
     }
+    if (layout.fontButton.contains(x, y)) {
+        hit.zone = Zone::FontButton;
+        return hit;
+    }
     if (bar.resizable) {
         const Rect& f = layout.frame;
         const bool left = x < f.x + kCornerSize, right = x >= f.right() - kCornerSize;
@@ -28,13 +32,24 @@ Hit hitBar(Bar& bar, int x, int y) {
         }
     }
     if (layout.title.contains(x, y)) {
-        hit.zone = Zone::Title;
+        const int end = 2 * layout.rowHeight;
+        const bool middle = x >= layout.title.x + end && x < layout.title.right() - end;
+        hit.zone = middle ? Zone::Title : Zone::TitleEnd;
         return hit;
     }
-    if (layout.scrollable && layout.scrollTrack.contains(x, y)) {
-        hit.zone = layout.scrollThumb.contains(x, y) ? Zone::ScrollThumb : Zone::ScrollTrack;
-        return hit;
+    if (layout.scrollable) {
+        hit.zone = layout.scrollUp.contains(x, y)      ? Zone::ScrollUp
+                   : layout.scrollDown.contains(x, y)  ? Zone::ScrollDown
+                   : layout.scrollThumb.contains(x, y) ? Zone::ScrollThumb
+                   : layout.scrollTrack.contains(x, y) ? Zone::ScrollTrack
+                                                       : Zone::None;
+        if (hit.zone != Zone::None) return hit;
     }
+    hit.zone = layout.valuesGrip.contains(x, y)  ? Zone::ValuesGrip
+               : layout.fitLabels.contains(x, y) ? Zone::FitLabels
+               : layout.fitValues.contains(x, y) ? Zone::FitValues
+                                                 : Zone::None;
+    if (hit.zone != Zone::None) return hit;
     for (int i = 0; i < layout.shownCount; ++i) {
         const Row& row = layout.rows[std::size_t(layout.firstShown + i)];
         if (row.rect.contains(x, y)) {
@@ -84,6 +99,8 @@ Hover hoverOf(const Hit& hit) {
     hover.bar = hit.bar;
     hover.icon = hit.zone == Zone::Icon;
     hover.iconifyButton = hit.zone == Zone::IconifyButton;
+    hover.fontButton = hit.zone == Zone::FontButton;
+    hover.fitStrip = hit.zone == Zone::FitLabels || hit.zone == Zone::FitValues;
     if (hit.row) {
         hover.control = hit.row->control;
         hover.channel = hit.row->channel;

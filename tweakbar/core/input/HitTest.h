@@ -13,10 +13,17 @@ enum class Zone {
     Popup,
     Icon,
     IconifyButton,
+    FontButton,
     Corner,
     Title,
+    TitleEnd,  // the title's ends, which hold the buttons and do not move the bar
+    ScrollUp,
+    ScrollDown,
     ScrollThumb,
     ScrollTrack,
+    ValuesGrip,
+    FitLabels,
+    FitValues,
     Row,
     Body,
 };

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "Engine.h"
+#include "FurnitureInput.h"
+#include "FurniturePaint.h"
 #include "HitTest.h"
 #include "InputEvents.h"
 #include "Layout.h"
@@ -29,8 +31,7 @@ void setHover(Context& context, const Hover& hover) {
     if (was == hover) return;
     context.input.hover = hover;
     if (was.icon || hover.icon) context.repaintIcons();
-    if (was.iconifyButton) context.repaintBar(*was.bar);
-    if (hover.iconifyButton) context.repaintBar(*hover.bar);
+    repaintFurnitureOnHover(context, was, hover);
     // A rotation widget turns opaque under the pointer.
     if (was.channel == kWidgetRow) context.repaintBar(*was.bar);
     if (hover.channel == kWidgetRow) context.repaintBar(*hover.bar);
@@ -208,6 +209,9 @@ bool leftDown(Context& context) {
         case Zone::IconifyButton:
             beginFrameDrag(context, DragKind::PressIconify, hit, x, y);
             break;
+        case Zone::FontButton:
+            cycleFontSize(context, 1);
+            break;
         case Zone::Corner:
             beginFrameDrag(context, DragKind::ResizeBar, hit, x, y);
             break;
@@ -217,13 +221,24 @@ bool leftDown(Context& context) {
         case Zone::ScrollThumb:
             beginFrameDrag(context, DragKind::ScrollThumb, hit, x, y);
             break;
+        case Zone::ScrollUp:
+        case Zone::ScrollDown:
         case Zone::ScrollTrack: {
-            const BarLayout& layout = hit.bar->layout;
-            const int page = std::max(1, layout.shownCount - 1);
-            hit.bar->scroll += y < layout.scrollThumb.y ? -page : page;
-            context.changed();
+            const bool up = hit.zone == Zone::ScrollUp ||
+                            (hit.zone == Zone::ScrollTrack && y < hit.bar->layout.scrollThumb.y);
+            scrollRows(context, *hit.bar, up ? -1 : 1);
             break;
         }
+        case Zone::ValuesGrip:
+            beginFrameDrag(context, DragKind::ValuesWidth, hit, x, y);
+            input.drag.startValue = hit.bar->layout.valueWidth;
+            break;
+        case Zone::FitLabels:
+            fitLabelsColumn(context, *hit.bar);
+            break;
+        case Zone::FitValues:
+            fitValuesColumn(context, *hit.bar);
+            break;
         case Zone::Row:
             pressRow(context, *hit.bar, *hit.row, hit.inValue, x, y);
             break;
@@ -248,7 +263,7 @@ bool leftUp(Context& context) {
             }
             return true;
         case DragKind::PressIcon:
-            if (hit.zone == Zone::Icon && hit.bar == drag.bar) {
+            if (hit.zone == Zone::Icon && hit.bar == drag.bar && drag.bar->iconifiable) {
                 drag.bar->iconified = false;
                 drag.bar->refreshDue = true;
                 context.bringToFront(*drag.bar);
@@ -293,6 +308,9 @@ bool mouseMotion(Context& context, int x, int y) {
         case DragKind::ScrollThumb:
             dragScrollThumb(context, drag, y);
             return true;
+        case DragKind::ValuesWidth:
+            dragValuesGrip(context, drag, x);
+            return true;
         case DragKind::Value:
             dragValue(context, drag, x);
             return true;
@@ -333,6 +351,7 @@ bool mouseButton(Context& context, TwMouseButtonID button, bool pressed) {
     if (hit.zone == Zone::None) return false;
     if (hit.zone == Zone::Icon || hit.zone == Zone::Popup) return true;
     context.bringToFront(*hit.bar);
+    if (button == TW_MOUSE_RIGHT && hit.zone == Zone::FontButton) cycleFontSize(context, -1);
     // The middle button moves a bar from anywhere on it.
     if (button == TW_MOUSE_MIDDLE && hit.bar->movable) {
         beginFrameDrag(context, DragKind::MoveBar, hit, input.mouseX, input.mouseY);
@@ -355,8 +374,7 @@ bool mouseWheel(Context& context, int pos) {
     if (std::abs(pos - previous) >= kWheelJumpIgnored) return false;
     if (hit.zone == Zone::Popup) return true;
     // One row per call, whatever the size of the turn; up scrolls toward the top.
-    hit.bar->scroll += pos > previous ? -1 : 1;
-    context.changed();
+    scrollRows(context, *hit.bar, pos > previous ? -1 : 1);
     return true;
 }
 

@@ -23,6 +23,7 @@ enum class DragKind {
     PressIcon,     // released over the same icon, the bar is restored
     PressIconify,  // released over the same title button, the bar is iconified
     SelectText,    // pressed in the open field: the selection follows the pointer
+    ValuesWidth,   // the grip between the columns dragged: startValue is the width at the press
     Rotate,        // a quaternion's or direction's widget turned like a trackball
 };
 
@@ -35,10 +36,13 @@ struct Hover {
     int channel = -1;
     bool icon = false;
     bool iconifyButton = false;
+    bool fontButton = false;
+    bool fitStrip = false;  // above the labels or the values, where a press fits the column
 
     bool operator==(const Hover& o) const {
         return bar == o.bar && control == o.control && channel == o.channel && icon == o.icon &&
-               iconifyButton == o.iconifyButton;
+               iconifyButton == o.iconifyButton && fontButton == o.fontButton &&
+               fitStrip == o.fitStrip;
     }
     bool operator!=(const Hover& o) const { return !(*this == o); }
 };

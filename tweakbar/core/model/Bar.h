@@ -45,7 +45,8 @@ struct CTwBar {
     // When the values were last read; a due refresh reads them at the next TwDraw.
     double lastRefresh = 0;
     bool refreshDue = true;
-    int scroll = 0;  // index of the first row shown
+    int scroll = 0;     // index of the first row shown
+    int iconSlot = -1;  // the place its icon holds among the icons while it is iconified
     tw::BarLayout layout;
     bool removed = false;  // taken out of the engine while a callback was running
 
