@@ -303,24 +303,29 @@ void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
                      icon.y + (icon.h - face.lineHeight) / 2, "?", kWhite);
     } else {
         const Rect head =
-            paintArrowGlyph(painter, {icon.x, icon.y + 2, icon.w, icon.h / 2}, true, kWhite);
+            paintArrowGlyph(painter, {icon.x, icon.y + 2, icon.w, icon.h / 2 + 1}, true, kWhite);
         const int stem = std::max(1, icon.w / 6) | 1;
         painter.fill({head.x + head.w / 2 - stem / 2, head.bottom(), stem,
                       icon.bottom() - 3 - head.bottom()},
                      kWhite);
     }
-    if (hot) {
-        // The title next to the icon, on the side away from the nearest edge.
-        const std::string& title = bar.title();
-        const int width = face.measure(title.c_str()) + 2 * kValuePadding + 2;
-        const bool left = context.globals.iconCorner == IconCorner::BottomRight ||
-                          context.globals.iconCorner == IconCorner::TopRight;
-        const Rect tip{left ? icon.x - 4 - width : icon.right() + 4,
-                       icon.y + (icon.h - face.lineHeight - 4) / 2, width, face.lineHeight + 4};
-        painter.fill(tip, packColor(20, 20, 20, 220));
-        painter.outline(tip, packColor(255, 255, 255, 60));
-        painter.text(face, tip.x + kValuePadding + 1, tip.y + 2, title, kWhite);
-    }
+}
+
+// The title next to the icon under the pointer, on the side away from the nearest edge; drawn
+// after every icon so that none covers it.
+void paintIconTitle(Painter& painter, const Context& context, const Bar& bar) {
+    const Rect& icon = bar.layout.icon;
+    const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
+    const std::string& title = bar.title();
+    const int width = face.measure(title.c_str()) + 2 * kValuePadding + 2;
+    const bool left = context.globals.iconCorner == IconCorner::BottomRight ||
+                      context.globals.iconCorner == IconCorner::TopRight;
+    const Rect tip{left ? icon.x - 4 - width : icon.right() + 4,
+                   icon.y + (icon.h - face.lineHeight - 4) / 2, width, face.lineHeight + 4};
+    painter.setClip(drawingArea(context));
+    painter.fill(tip, packColor(20, 20, 20, 220));
+    painter.outline(tip, packColor(255, 255, 255, 60));
+    painter.text(face, tip.x + kValuePadding + 1, tip.y + 2, title, kWhite);
 }
 
 }  // namespace
@@ -375,6 +380,10 @@ BarSlots paintBar(Painter& painter, const Context& context, const Bar& bar) {
 void paintIcons(Painter& painter, const Context& context) {
     for (const auto& bar : context.bars) {
         if (bar->visible && bar->iconified) paintIcon(painter, context, *bar);
+    }
+    const Hover& hover = context.input.hover;
+    if (hover.icon && hover.bar->visible && hover.bar->iconified) {
+        paintIconTitle(painter, context, *hover.bar);
     }
 }
 

@@ -25,11 +25,12 @@ void paintButtonBox(Painter& painter, const Rect& box, bool hot, const Palette& 
 // A capital F of bars, so that it stays crisp at every size.
 void paintFontButton(Painter& painter, const Rect& b, bool hot, const Palette& palette) {
     paintButtonBox(painter, b, hot, palette);
-    const int stroke = std::max(1, b.w / 7), x = b.x + b.w * 3 / 10, top = b.y + 2 + stroke;
-    const int height = b.h - 2 * (2 + stroke);
-    painter.fill({x, top, stroke, height}, palette.titleText);
-    painter.fill({x, top, b.w / 2, stroke}, palette.titleText);
-    painter.fill({x, top + height / 2 - stroke / 2, b.w * 2 / 5, stroke}, palette.titleText);
+    const Rect inner = b.inset(3, 3);
+    const int stroke = std::max(1, b.w / 8), x = inner.x + 1;
+    painter.fill({x, inner.y, stroke, inner.h}, palette.titleText);
+    painter.fill({x, inner.y, inner.w - 1, stroke}, palette.titleText);
+    painter.fill({x, inner.y + inner.h / 2 - stroke / 2, inner.w * 2 / 3, stroke},
+                 palette.titleText);
 }
 
 void paintCornerHandles(Painter& painter, const Rect& f, PackedColor ink) {
@@ -54,7 +55,7 @@ void paintScrollArrows(Painter& painter, const BarLayout& layout, const Palette&
     for (const bool up : {true, false}) {
         const Rect& end = up ? layout.scrollUp : layout.scrollDown;
         painter.fill(end, palette.scrollTrack);
-        paintArrowGlyph(painter, end, up, palette.scrollThumb);
+        paintArrowGlyph(painter, end.inset(1, 1), up, palette.scrollThumb);
     }
 }
 
@@ -76,7 +77,7 @@ void repaintShown(Context& context, Bar* bar) {
 }  // namespace
 
 Rect paintArrowGlyph(Painter& painter, const Rect& box, bool up, PackedColor color) {
-    const int rows = std::max(2, std::min(box.w, box.h) / 3);
+    const int rows = std::max(2, (std::min(box.w, box.h) + 1) / 2);
     const int cx = box.x + box.w / 2, top = box.y + (box.h - rows) / 2;
     for (int i = 0; i < rows; ++i) {
         const int half = up ? i : rows - 1 - i;
@@ -98,7 +99,7 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
     if (!layout.iconifyButton.empty()) {
         const Rect& b = layout.iconifyButton;
         paintButtonBox(painter, b, hover.iconifyButton, palette);
-        paintArrowGlyph(painter, b.inset(1, 1), false, palette.titleText);
+        paintArrowGlyph(painter, b.inset(3, 3), false, palette.titleText);
     }
     if (bar.resizable) paintCornerHandles(painter, layout.frame, withAlpha(palette.label, 150));
     paintValuesGrip(painter, layout.valuesGrip, withAlpha(palette.label, 140));

@@ -1,0 +1,157 @@
+// A bar's furniture on a real window: the font button and the values grip answer window
+// messages, and pictures (kept for a person to judge) show a scrolled bar under the pointer
+// with its title buttons, scrollbar and shortcut line, and a set of icons with one title shown.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "Bar.h"
+#include "EngineOnWindow.h"
+
+namespace {
+
+using kztest::EngineOnWindow;
+using kztest::Rgba;
+
+int globalFontSize() {
+    int size = 0;
+    TwGetParam(nullptr, nullptr, "fontsize", TW_PARAM_INT32, 1, &size);
+    return size;
+}
+
+int valuesWidth(TwBar* bar) {
+    int width = 0;
+    TwGetParam(bar, nullptr, "valueswidth", TW_PARAM_INT32, 1, &width);
+    return width;
+}
+
+bool closeTo(Rgba p, int r, int g, int b, int tolerance) {
+    return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance &&
+           std::abs(p.b - b) <= tolerance;
+}
+
+// Whether any pixel of an area is within a tolerance of a colour.
+bool anyPixelNear(const EngineOnWindow& engine, const tw::Rect& area, int r, int g, int b,
+                  int tolerance) {
+    for (int y = area.y; y < area.bottom(); ++y) {
+        for (int x = area.x; x < area.right(); ++x) {
+            if (closeTo(engine.pixel(x, y), r, g, b, tolerance)) return true;
+        }
+    }
+    return false;
+}
+
+TEST(FurnitureOnWindow, TheFontButtonAndTheGripAnswerWindowMessages) {
+    EngineOnWindow engine(480, 360);
+    ASSERT_TRUE(engine.started()) << TwGetLastError();
+    TwBar* bar = TwNewBar("Tools");
+    ASSERT_EQ(TwDefine(" TW_HELP visible=false Tools position='40 30' size='240 200' "), 1);
+    int speed = 3;
+    ASSERT_EQ(TwAddVarRW(bar, "speed", TW_TYPE_INT32, &speed, nullptr), 1);
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    const tw::Rect button = bar->layout.fontButton;
+    ASSERT_FALSE(button.empty());
+    const int bx = button.x + button.w / 2, by = button.y + button.h / 2;
+    engine.click(bx, by);
+    EXPECT_EQ(globalFontSize(), 3);
+    // The right button steps back down.
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    engine.move(bx, by);
+    engine.send(WM_RBUTTONDOWN, MK_RBUTTON, kztest::point(bx, by));
+    engine.send(WM_RBUTTONUP, 0, kztest::point(bx, by));
+    EXPECT_EQ(globalFontSize(), 2);
+
+    ASSERT_TRUE(engine.frame(0, 0, 0));
+    const tw::Rect grip = bar->layout.valuesGrip;
+    const int before = bar->layout.valueWidth;
+    engine.drag(grip.x + grip.w / 2, grip.y + grip.h / 2, grip.x + grip.w / 2 - 24, grip.y);
+    EXPECT_EQ(valuesWidth(bar), before + 24);
+}
+
+TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
+    for (int size = 1; size <= 3; ++size) {
+        EngineOnWindow engine(380, 300);
+        ASSERT_TRUE(engine.started()) << TwGetLastError();
+        TwBar* bar = TwNewBar("Scrolled");
+        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
+                                   " TW_HELP visible=false Scrolled position='20 20' size='" +
+                                   std::to_string(200 + 40 * size) + " 250' refresh=0";
+        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        int values[30] = {};
+        for (int i = 0; i < 30; ++i) {
+            const std::string name = "Row " + std::to_string(i);
+            const std::string keys = i % 2 ? " keyincr=" + std::string(1, char('a' + i % 26)) +
+                                                 " keydecr=SHIFT+" +
+                                                 std::string(1, char('a' + i % 26))
+                                           : " key=F" + std::to_string(1 + i % 12);
+            values[i] = i * 7;
+            ASSERT_EQ(TwAddVarRW(bar, name.c_str(), TW_TYPE_INT32, &values[i], keys.c_str()), 1);
+        }
+        ASSERT_TRUE(engine.frame(40, 40, 40));
+        ASSERT_TRUE(bar->layout.scrollable);
+        // Three presses on the down arrow scroll three rows.
+        const tw::Rect down = bar->layout.scrollDown;
+        for (int i = 0; i < 3; ++i) {
+            engine.click(down.x + down.w / 2, down.y + down.h / 2);
+            ASSERT_TRUE(engine.frame(40, 40, 40));
+        }
+        EXPECT_EQ(bar->layout.firstShown, 3) << size;
+        // The pointer on "Row 5", which has two keys.
+        const tw::Row& row = bar->layout.rows[5];
+        engine.move(row.rect.x + 10, row.rect.y + row.rect.h / 2);
+        ASSERT_TRUE(engine.frame(40, 40, 40));
+
+        const tw::BarLayout& layout = bar->layout;
+        EXPECT_TRUE(anyPixelNear(engine, layout.shortcutLine, 0xFF, 0xB0, 0x60, 40))
+            << "the keys in the shortcut colour " << size;
+        const tw::Rect& b = layout.fontButton;
+        EXPECT_TRUE(closeTo(engine.pixel(b.x + 4, b.y + b.h - 4), 255, 255, 255, 40))
+            << "the font button's F " << size;
+        const tw::Rect& up = layout.scrollUp;
+        const Rgba tip = engine.pixel(up.x + up.w / 2, up.y + up.h / 2);
+        const Rgba side = engine.pixel(up.x, up.bottom() - 1);
+        EXPECT_GT(tip.r, side.r + 40) << "the up arrow " << size;
+        EXPECT_TRUE(kztest::writePng("scrolled-bar-fontsize" + std::to_string(size) + ".png",
+                                     engine.pixels(), engine.width(), engine.height()));
+    }
+}
+
+TEST(FurnitureOnWindow, PicturesOfIconsWrappingIntoASecondColumnWithOneTitleShown) {
+    for (int size = 1; size <= 3; ++size) {
+        EngineOnWindow engine(360, 200);
+        ASSERT_TRUE(engine.started()) << TwGetLastError();
+        ASSERT_EQ(TwDefine(("GLOBAL fontsize=" + std::to_string(size)).c_str()), 1);
+        TwBar* bars[14] = {};
+        for (int i = 0; i < 14; ++i) {
+            const std::string name = "Bar" + std::to_string(i);
+            bars[i] = TwNewBar(name.c_str());
+            ASSERT_EQ(TwDefine((name + " iconified=true").c_str()), 1);
+        }
+        ASSERT_EQ(TwDefine(" Bar2 label='Lighting and shadows' "), 1);
+        ASSERT_TRUE(engine.frame(90, 110, 140));
+        const tw::Rect hovered = bars[2]->layout.icon;
+        engine.move(hovered.x + hovered.w / 2, hovered.y + hovered.h / 2);
+        ASSERT_TRUE(engine.frame(90, 110, 140));
+
+        // The help bar's icon first, then the bars; the last ones in a second column.
+        TwBar* help = TwGetBarByIndex(0);
+        EXPECT_EQ(help->layout.icon.x, 8) << size;
+        EXPECT_GT(bars[13]->layout.icon.x, 8) << "wrapped " << size;
+        for (TwBar* bar : bars) {
+            const tw::Rect& icon = bar->layout.icon;
+            EXPECT_FALSE(closeTo(engine.pixel(icon.x + 1, icon.y + icon.h / 2), 90, 110, 140, 10))
+                << bar->name << " " << size;
+        }
+        // The title box to the right of the hovered icon: dark, over the blue background.
+        const Rgba box = engine.pixel(hovered.right() + 8, hovered.y + hovered.h / 2);
+        EXPECT_LT(box.b, 60) << size;
+        const tw::Rect& last = bars[13]->layout.icon;
+        const Rgba beside = engine.pixel(last.right() + 8, last.y + last.h / 2);
+        EXPECT_TRUE(closeTo(beside, 90, 110, 140, 4)) << "no box beside the others " << size;
+        EXPECT_TRUE(kztest::writePng("icons-fontsize" + std::to_string(size) + ".png",
+                                     engine.pixels(), engine.width(), engine.height()));
+    }
+}
+
+}  // namespace
