@@ -27,10 +27,10 @@ void addSettingsBar() {
 }
 
 // The rows of the first plug-in bar in the arrangement: four bars of (1920 - 2 * 25 - 3 * 10) / 4
-// px, the second of them from x = 25 + 460 + 10; rows from 25 px below its top (a 22 px title
-// and 3 px of space).
+// px, the second of them from x = 25 + 460 + 10; rows from 30 px below its top (a 22 px title
+// and an 8 px strip).
 constexpr int kSweepX = 495 + 120;
-constexpr int kFirstRowCentre = 25 + 25 + 8;
+constexpr int kFirstRowCentre = 25 + 30 + 8;
 constexpr int kRowHeight = 17;
 constexpr int kSweptRows = 21;  // the 20 controls and the group's heading
 

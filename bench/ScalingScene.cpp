@@ -15,11 +15,11 @@ std::string barName(int b) {
     return "bar" + std::to_string(b);
 }
 
-// The first bar starts at the arrangement's margin; its rows from 25 px below its top (a 22 px
-// title and 3 px of space), 17 px each at font size 3. Near its left edge, no other bar covers
+// The first bar starts at the arrangement's margin; its rows from 30 px below its top (a 22 px
+// title and an 8 px strip), 17 px each at font size 3. Near its left edge, no other bar covers
 // it, however many there are.
 constexpr int kSweepX = kz::kArrangeMargin + 30;
-constexpr int kFirstRowCentre = kz::kArrangeMargin + 25 + 8;
+constexpr int kFirstRowCentre = kz::kArrangeMargin + 30 + 8;
 constexpr int kRowHeight = 17;
 constexpr int kSweptRows = 20;
 

@@ -36,8 +36,8 @@ Box alignedBar(int column, int clientWidth, int clientHeight) {
 }
 
 // At font size 3 a row is one 17 px line, a separator half of one; the first row starts below
-// the 22 px title and 3 px of space. Rows are given by their offset from the first one.
-constexpr int kLine = 17, kSeparator = 9, kRowsTop = 22 + 3;
+// the 22 px title and an 8 px strip (half a line). Rows are given by their offset from the first one.
+constexpr int kLine = 17, kSeparator = 9, kRowsTop = 22 + 8;
 // The settings bar: Opacity, Auto align windows, a separator, Load Settings, Save Settings.
 constexpr int kAutoAlignRow = kLine, kSaveRow = 3 * kLine + kSeparator;
 // The sample's bar: Paused, Exposure, a separator, the group Simulation (its heading, three rows

@@ -138,6 +138,11 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
         EXPECT_TRUE(kztest::writePng(file, engine.pixels(), engine.width(), engine.height()));
     };
 
+    // The pointer over the bar already (on the line under its rows), so that its title buttons
+    // show in both pictures.
+    const tw::Rect& line = controls.bar->layout.shortcutLine;
+    engine.move(line.x + 20, line.y + line.h / 2);
+    ASSERT_TRUE(engine.frame(62, 74, 88));
     std::vector<std::uint8_t> before = engine.pixels();
     const auto speed = kztest::EngineOnWindow::rowOf(controls.bar, "Speed");
     engine.move(speed.labelX, speed.y);
