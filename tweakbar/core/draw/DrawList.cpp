@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "Context.h"
+#include "HelpBar.h"
 #include "Painter.h"
 #include "Palette.h"
 #include "RotationWidget.h"
@@ -54,6 +55,11 @@ class BarPainter {
         slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
+        if (!layout_.bottomLine.empty()) {
+            const Rect& line = layout_.bottomLine;
+            clippedText(line, line.x + kValuePadding, textTop(line), helpBottomLine(context_),
+                        palette_.shortcut);
+        }
         if (bar_.resizable) paintGrip();
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
@@ -130,7 +136,7 @@ class BarPainter {
                 painter_.fill({left, r.y + r.h / 2, r.right() - left, 1}, palette_.separator);
                 return;
             case RowKind::Text:
-                clippedText(r, left, top, control.shownLabel(), palette_.label);
+                paintText(row, left, top);
                 return;
             case RowKind::Button:
                 paintButton(row, left, top);
@@ -152,6 +158,21 @@ class BarPainter {
         const Drag& drag = context_.input.drag;
         return (hover.bar == &bar_ && hover.control == &control && hover.channel == kWidgetRow) ||
                (drag.kind == DragKind::Rotate && drag.control == &control);
+    }
+
+    // A line of text across the row; the help bar's lines may have a text in the value column
+    // too, which cuts the label at the column.
+    void paintText(const Row& row, int left, int top) {
+        const Rect& r = row.rect;
+        const Control& control = *row.control;
+        if (control.valueText.empty()) {
+            clippedText(r, left, top, control.shownLabel(), palette_.label);
+            return;
+        }
+        clippedText({r.x, r.y, layout_.valueX - 2 - r.x, r.h}, left, top, control.shownLabel(),
+                    palette_.label);
+        const Rect column{layout_.valueX, r.y, r.right() - layout_.valueX, r.h};
+        clippedText(column, column.x + kValuePadding, top, control.valueText, palette_.shortcut);
     }
 
     void paintButton(const Row& row, int left, int top) {
