@@ -161,18 +161,23 @@ class BarPainter {
     }
 
     // A line of text across the row; the help bar's lines may have a text in the value column
-    // too, which cuts the label at the column.
+    // too, which cuts the label at the column. A value wider than the column (key names) starts
+    // further left, as far as the label leaves room.
     void paintText(const Row& row, int left, int top) {
         const Rect& r = row.rect;
         const Control& control = *row.control;
+        const std::string& label = control.shownLabel();
         if (control.valueText.empty()) {
-            clippedText(r, left, top, control.shownLabel(), palette_.label);
+            clippedText(r, left, top, label, palette_.label);
             return;
         }
-        clippedText({r.x, r.y, layout_.valueX - 2 - r.x, r.h}, left, top, control.shownLabel(),
-                    palette_.label);
-        const Rect column{layout_.valueX, r.y, r.right() - layout_.valueX, r.h};
-        clippedText(column, column.x + kValuePadding, top, control.valueText, palette_.shortcut);
+        const int labelRight = left + face_.measure(label) + face_.lineHeight / 2;
+        const int wanted = r.right() - face_.measure(control.valueText) - 2 * kValuePadding;
+        const int start =
+            std::max(std::min(layout_.valueX, wanted), std::min(labelRight, layout_.valueX));
+        clippedText({r.x, r.y, start - 2 - r.x, r.h}, left, top, label, palette_.label);
+        clippedText({start, r.y, r.right() - start, r.h}, start + kValuePadding, top,
+                    control.valueText, palette_.shortcut);
     }
 
     void paintButton(const Row& row, int left, int top) {
