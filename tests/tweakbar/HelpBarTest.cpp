@@ -91,10 +91,9 @@ TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarWithItsKeysInTheValueC
     ASSERT_EQ(TwAddButton(
                   tools, "reset", [](void*) {}, nullptr, " label=Reset key=F5 "),
               1);
-    TwBar* hiddenBar = TwNewBar("hiddenBar");
+    TwNewBar("hiddenBar");
     ASSERT_EQ(TwDefine(" hiddenBar visible=false help='Not listed either.' "), 1);
     TwNewBar("empty");
-    (void)hiddenBar;
 
     EXPECT_EQ(barRowsAt(100), (std::vector<std::string>{
                                   "0|[-] Tools",
@@ -158,7 +157,7 @@ struct Span {
 
 TEST_F(HelpBar, NamedStructTypesWithHelpAreListedInAClosedGroupAndStructRowsOnlyForTheirHelp) {
     const TwStructMember pointMembers[] = {
-        {"x", TW_TYPE_FLOAT, offsetof(Point, x), " help='Across.' "},
+        {"x", TW_TYPE_FLOAT, offsetof(Point, x), " help='Rightwards.' "},
         {"y", TW_TYPE_FLOAT, offsetof(Point, y), ""},
     };
     const TwType pointType =
@@ -179,6 +178,8 @@ TEST_F(HelpBar, NamedStructTypesWithHelpAreListedInAClosedGroupAndStructRowsOnly
     ASSERT_EQ(TwAddVarRW(bar, "where", pointType, &where, ""), 1);
     ASSERT_EQ(TwAddVarRW(bar, "range", spanType, &range, " help='Which part.' "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "other", unnamedType, &other, ""), 1);
+    // Set on a member's row, help and label stand for the member of the type.
+    ASSERT_EQ(TwDefine(" shapes/where.y help='Down.'  shapes/where.x label=Across "), 1);
     std::vector<std::string> rows = rowsAt(100);
     // Only the struct row with help is listed among the bar's rows.
     EXPECT_EQ(barRowsAt(100),
@@ -191,9 +192,9 @@ TEST_F(HelpBar, NamedStructTypesWithHelpAreListedInAClosedGroupAndStructRowsOnly
     rows = rowsAt(100);
     const auto structures = std::find(rows.begin(), rows.end(), "0|[-] Structures");
     ASSERT_NE(structures, rows.end());
-    EXPECT_EQ(
-        std::vector<std::string>(structures + 1, rows.end() - 1),
-        (std::vector<std::string>{"1|{Point}", "2|x", "3|Across.", "1|{Span}", "2|Which part."}));
+    EXPECT_EQ(std::vector<std::string>(structures + 1, rows.end() - 1),
+              (std::vector<std::string>{"1|{Point}", "2|Across", "3|Rightwards.", "2|y", "3|Down.",
+                                        "1|{Span}", "2|Which part."}));
 
     // With one type left to list the heading is singular.
     ASSERT_EQ(TwRemoveVar(bar, "range"), 1);
@@ -246,25 +247,17 @@ TEST_F(HelpBar, BottomLineShowsTheLastKeyPressedForOneSecondThenTheVersion) {
         EXPECT_LE(row.rect.bottom(), layout.bottomLine.y);
 }
 
-TEST_F(HelpBar, HasItsOwnPlaceSizeColourAndAWiderValuesColumn) {
-    TwBar* fresh = nullptr;
-    ASSERT_EQ(TwTerminate(), 1);
-    ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
-    fresh = TwGetBarByIndex(0);
-    EXPECT_EQ(ints(fresh, nullptr, "position"), (std::vector<int>{32, 32}));
-    EXPECT_EQ(ints(fresh, nullptr, "size"), (std::vector<int>{400, 200}));
-    EXPECT_EQ(ints(fresh, nullptr, "color"), (std::vector<int>{95, 95, 95}));
-    EXPECT_EQ(intParam(fresh, nullptr, "alpha"), 160);
-    EXPECT_EQ(text(fresh, nullptr, "text"), "light");
-    EXPECT_EQ(intParam(fresh, nullptr, "iconified"), 1);
-    // 12 x (font height / 2): 60, 84 and 96 at font sizes 1, 2 and 3.
-    EXPECT_EQ(intParam(fresh, nullptr, "valueswidth"), 84);
+TEST_F(HelpBar, IsGreyWithLightTextAndAValuesColumnWiderThanOtherBars) {
+    EXPECT_EQ(ints(help, nullptr, "color"), (std::vector<int>{95, 95, 95}));
+    EXPECT_EQ(intParam(help, nullptr, "alpha"), 160);
+    EXPECT_EQ(text(help, nullptr, "text"), "light");
+    // 12 x (font height / 2): 84 at font size 2, 60 and 96 at 1 and 3; other bars take 10.
+    EXPECT_EQ(intParam(help, nullptr, "valueswidth"), 84);
     ASSERT_EQ(TwDefine(" GLOBAL fontsize=1 "), 1);
-    EXPECT_EQ(intParam(fresh, nullptr, "valueswidth"), 60);
+    EXPECT_EQ(intParam(help, nullptr, "valueswidth"), 60);
     ASSERT_EQ(TwDefine(" GLOBAL fontsize=3 "), 1);
-    EXPECT_EQ(intParam(fresh, nullptr, "valueswidth"), 96);
-    TwBar* bar = TwNewBar("bar");
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 80);
+    EXPECT_EQ(intParam(help, nullptr, "valueswidth"), 96);
+    EXPECT_EQ(intParam(TwNewBar("bar"), nullptr, "valueswidth"), 80);
 }
 
 TEST(WordWrap, BreaksBetweenWordsKeepsLineBreaksAndCutsWordsWiderThanALine) {
