@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "AllocationCounter.h"
 #include "Bar.h"
 #include "Context.h"
 #include "Engine.h"
 #include "EngineFixture.h"
 #include "HelpBar.h"
+#include "TwFrameStats.h"
 #include "WordWrap.h"
 
 namespace {
@@ -245,6 +247,35 @@ TEST_F(HelpBar, BottomLineShowsTheLastKeyPressedForOneSecondThenTheVersion) {
     EXPECT_EQ(layout.bottomLine.h, 15);
     for (const tw::Row& row : layout.rows)
         EXPECT_LE(row.rect.bottom(), layout.bottomLine.y);
+}
+
+TEST_F(HelpBar, WhileOpenASteadyFrameCostsNothingAndAKeyRepaintsItAlone) {
+    TwNewBar("bar");
+    ASSERT_EQ(TwDefine(" bar help='Some help.' "), 1);
+    const auto frameAt = [](double time) {
+        now = time;
+        EXPECT_EQ(TwDraw(), 1);
+        TwFrameStats stats{};
+        EXPECT_EQ(TwGetFrameStats(&stats), 1);
+        return stats;
+    };
+    frameAt(100);
+    frameAt(101);
+    // Past the rebuild interval with nothing changed.
+    const long before = kzbench::allocationCount();
+    const TwFrameStats steady = frameAt(103);
+    EXPECT_EQ(kzbench::allocationCount() - before, 0);
+    EXPECT_EQ(steady.rebuilt, 0u);
+    EXPECT_EQ(steady.bytesUploaded, 0u);
+
+    // The key message comes and goes as a repaint of the help bar alone.
+    TwKeyPressed('k', 0);
+    const TwFrameStats shown = frameAt(103.5);
+    EXPECT_EQ(shown.segmentsPainted, 1u);
+    EXPECT_GT(shown.bytesUploaded, 0u);
+    EXPECT_EQ(frameAt(103.9).bytesUploaded, 0u);
+    EXPECT_EQ(frameAt(104.5).segmentsPainted, 1u);
+    EXPECT_EQ(bottomLine(), "atb  1.16");
 }
 
 TEST_F(HelpBar, IsGreyWithLightTextAndAValuesColumnWiderThanOtherBars) {
