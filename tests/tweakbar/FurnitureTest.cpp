@@ -8,7 +8,7 @@
 #include "Bar.h"
 #include "Engine.h"
 #include "EngineFixture.h"
-#include "FurniturePaint.h"
+#include "Palette.h"
 #include "IconLayout.h"
 #include "ListInspection.h"
 #include "ShortcutLine.h"
@@ -217,12 +217,13 @@ TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
 }
 
 // Pixels of the shortcut line's ink: how far they reach to the right of the line's start.
-int shortcutInkWidth(const tw::Rect& line) {
+int shortcutInkWidth(const TwBar* bar, const tw::Rect& line) {
+    const tw::PackedColor ink = tw::paletteFor(*bar).shortcut;
     int right = line.x;
     bool any = false;
     for (const Triangle& t : drawnTriangles(tw::engine().context->displayList)) {
         for (const tw::Vertex& v : t) {
-            if (v.color != tw::kShortcutLight || !line.contains(int(v.x), int(v.y))) continue;
+            if (v.color != ink || !line.contains(int(v.x), int(v.y))) continue;
             any = true;
             right = std::max(right, int(v.x));
         }
@@ -246,7 +247,7 @@ TEST_F(Furniture, TheShortcutLineShowsTheHoveredRowsKeys) {
         TwDraw();
         // The text in the shortcut colour, from the line's padding to about its own width.
         const int width = tw::engine().context->face(*bar).measure(expected[i]);
-        const int ink = shortcutInkWidth(line);
+        const int ink = shortcutInkWidth(bar, line);
         EXPECT_GE(ink, width == 0 ? 0 : width - 8) << expected[i];
         EXPECT_LE(ink, width == 0 ? 0 : width + 8) << expected[i];
     }
@@ -254,7 +255,7 @@ TEST_F(Furniture, TheShortcutLineShowsTheHoveredRowsKeys) {
     TwMouseMotion(bar->layout.rows[0].rect.x + 5, bar->layout.rows[0].rect.y + 5);
     TwMouseMotion(700, 50);
     TwDraw();
-    EXPECT_EQ(shortcutInkWidth(line), 0);
+    EXPECT_EQ(shortcutInkWidth(bar, line), 0);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ int fitStripHeight(const FontFace& face) {
     return std::max(5, face.lineHeight / 2);
 }
 
-int shortcutLineHeight(const FontFace& face) {
-    return face.lineHeight + 2;
+int belowRowsHeight(const FontFace& face) {
+    return face.lineHeight + 3;  // the line, and room under it for the corner handles
 }
 
 void placeTitleButtons(BarLayout& layout, bool iconifiable, bool fontButton) {
@@ -51,9 +51,9 @@ void placeScrollArrows(BarLayout& layout) {
 
 void placeShortcutLine(BarLayout& layout, const FontFace& face) {
     const Rect& frame = layout.frame;
-    const int height = shortcutLineHeight(face);
-    layout.shortcutLine = {layout.content.x, frame.bottom() - height - 1,
-                           frame.right() - layout.content.x - (layout.content.x - frame.x), height};
+    layout.shortcutLine = {layout.content.x, frame.bottom() - belowRowsHeight(face),
+                           frame.right() - layout.content.x - (layout.content.x - frame.x),
+                           face.lineHeight};
 }
 
 }  // namespace tw

@@ -10,7 +10,7 @@ namespace tw {
 // Heights of the strip above the rows and of the line below them; both are kept in every bar so
 // that hovering never moves a row.
 int fitStripHeight(const FontFace& face);
-int shortcutLineHeight(const FontFace& face);
+int belowRowsHeight(const FontFace& face);
 
 // Needs the frame and the title; the font button only when the font size may be cycled.
 void placeTitleButtons(BarLayout& layout, bool iconifiable, bool fontButton);

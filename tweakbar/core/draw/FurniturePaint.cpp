@@ -60,13 +60,14 @@ void paintScrollArrows(Painter& painter, const BarLayout& layout, const Palette&
 }
 
 void paintShortcutLine(Painter& painter, const Context& context, const Bar& bar,
-                       const FontFace& face) {
-    const std::string text = bottomLineText(context.input.hover);
+                       const FontFace& face, const Palette& palette) {
+    // The help bar's line shows the last key pressed instead.
+    const std::string text = bar.isHelp ? std::string() : bottomLineText(context.input.hover);
     if (text.empty()) return;
     const Rect& line = bar.layout.shortcutLine;
     painter.setClip(intersect(bar.layout.frame, line));
     painter.text(face, line.x + kValuePadding, line.y + (line.h - face.lineHeight) / 2, text,
-                 bar.darkText ? kShortcutDark : kShortcutLight);
+                 palette.shortcut);
     painter.setClip(bar.layout.frame);
 }
 
@@ -103,7 +104,7 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
     }
     if (bar.resizable) paintCornerHandles(painter, layout.frame, withAlpha(palette.label, 150));
     paintValuesGrip(painter, layout.valuesGrip, withAlpha(palette.label, 140));
-    paintShortcutLine(painter, context, bar, face);
+    paintShortcutLine(painter, context, bar, face, palette);
 }
 
 void repaintFurnitureOnHover(Context& context, const Hover& was, const Hover& now) {

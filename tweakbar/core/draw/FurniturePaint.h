@@ -22,8 +22,4 @@ Rect paintArrowGlyph(Painter& painter, const Rect& box, bool up, PackedColor col
 // Marks the bars whose furniture looks different under the new hover state.
 void repaintFurnitureOnHover(Context& context, const Hover& was, const Hover& now);
 
-// The shortcut line's ink on light-text and dark-text bars.
-inline constexpr PackedColor kShortcutLight = packColor(0xFF, 0xB0, 0x60, 0xFF);
-inline constexpr PackedColor kShortcutDark = packColor(0x80, 0x20, 0x00, 0xFF);
-
 }  // namespace tw

@@ -15,12 +15,16 @@ constexpr int kSidePadding = 4;
 constexpr int kScrollbarGap = 2;
 constexpr int kWidgetRows = 4;  // the height of a quaternion's or direction's widget
 
+int scrollbarWidth(const FontFace& face) {
+    return std::max(6, face.lineHeight / 2);
+}
+
 int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::Fixed:
             return bar.valuesWidth;
         case ValuesWidthMode::FollowFont:
-            return defaultValuesWidth(bar.fontSize, fontScaling);
+            return defaultValuesWidth(bar, fontScaling);
         case ValuesWidthMode::Fit:
             break;
     }
@@ -41,7 +45,7 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
         if (!control->visible) continue;
         Row row;
         row.control = control;
-        row.depth = depth;
+        row.depth = depth + control->extraDepth;
         switch (control->kind) {
             case ControlKind::Group:
                 row.kind = RowKind::Group;
@@ -96,10 +100,10 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
     layout.lineHeight = face.lineHeight;
     layout.rowHeight = rowHeightOf(RowKind::Variable, face);
     placeTitleButtons(layout, bar.iconifiable, globals.fontResizable);
-    const int above = title + fitStripHeight(face), below = shortcutLineHeight(face) + 1;
+    const int above = title + fitStripHeight(face), below = belowRowsHeight(face);
     layout.content = {frame.x + kSidePadding, frame.y + above, frame.w - 2 * kSidePadding,
                       std::max(0, frame.h - above - below)};
-    layout.indent = face.lineHeight * 3 / 4;
+    layout.indent = rowIndent(face);
 
     layout.rows.clear();
     addRows(layout.rows, bar.topLevel, 0);
@@ -109,7 +113,7 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
         total += rowHeightOf(row.kind, face);
     layout.scrollable = total > layout.content.h;
     if (layout.scrollable) {
-        const int width = std::max(6, face.lineHeight / 2);
+        const int width = scrollbarWidth(face);
         layout.content.w -= width + kScrollbarGap;
         layout.scrollTrack = {layout.content.right() + kScrollbarGap, layout.content.y, width,
                               layout.content.h};
@@ -162,6 +166,7 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
     layout.valueX = layout.content.right() - layout.valueWidth;
     placeColumnStrip(layout, face);
     placeShortcutLine(layout, face);
+    layout.bottomLine = bar.isHelp ? layout.shortcutLine : Rect{};
 }
 
 }  // namespace
@@ -186,8 +191,12 @@ void minimumSize(int fontSize, double fontScaling, int& width, int& height) {
     height = 5 * font;
 }
 
-int defaultValuesWidth(int fontSize, double fontScaling) {
-    return 10 * (fontHeight(fontSize, fontScaling) / 2);
+int defaultValuesWidth(const Bar& bar, double fontScaling) {
+    return (bar.isHelp ? 12 : 10) * (fontHeight(bar.fontSize, fontScaling) / 2);
+}
+
+int scrolledRowsWidth(int frameWidth, const FontFace& face) {
+    return frameWidth - 2 * kSidePadding - scrollbarWidth(face) - kScrollbarGap;
 }
 
 Rect constrainedFrame(const Bar& bar, const Context& context) {
