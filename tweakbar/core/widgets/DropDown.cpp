@@ -123,11 +123,13 @@ void paintDropDown(Painter& painter, const Context& context) {
     painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
     painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
 
-    // The bar's own colour, near opaque: the list is read over whatever lies below it.
+    // The bar's own colour, opaque: the list is read over other bars' text. The current
+    // entry's band is the group colour toned toward the body, so that its green stands out.
     const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
-    const PackedColor body = bar.darkText ? withAlpha(mix(base, kWhite, 0.6f), 240)
-                                          : withAlpha(mix(base, kBlack, 0.5f), 240);
-    const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 45) : withAlpha(kWhite, 55);
+    const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
+    const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
+                                          : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
+    const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
     const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
     painter.setClip(frame);
     painter.fill(frame, body);
@@ -137,7 +139,7 @@ void paintDropDown(Painter& painter, const Context& context) {
     painter.setClip(place.entries);
     for (int i = place.first; i < place.first + place.shown; ++i) {
         const Rect line = place.entry(i);
-        if (i == chosen) painter.fill(line, withAlpha(palette.group, 110));
+        if (i == chosen) painter.fill(line, band);
         if (i == popup.hovered) painter.fill(line, hover);
         painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
                      entries[std::size_t(i)].label, i == chosen ? current : palette.label);
