@@ -1,6 +1,6 @@
 // Pictures of an open enum list on a real device, kept for a person to judge: the list over a
-// second bar, which the veil darkens, at each font size; and a list too long for the window,
-// scrolled by the keyboard.
+// second bar, which the veil darkens with the icons, at each font size; and a list too long for the
+// window, scrolled by the keyboard.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -68,6 +68,9 @@ TEST(DropDownPictures, TheOpenListLiesOverAnotherBarWhichTheVeilDarkens) {
         const Rgba otherBefore = engine.pixel(otherX, otherY);
         const Rgba ownBefore = engine.pixel(ownX, ownY);
         const Rgba backgroundBefore = engine.pixel(510, 350);
+        const tw::Rect icon = TwGetBarByName("TW_HELP")->layout.icon;
+        const int iconX = icon.x + 3, iconY = icon.bottom() - 4;
+        const Rgba iconBefore = engine.pixel(iconX, iconY);
 
         engine.click(row.valueX, row.y);
         ASSERT_TRUE(engine.frame(60, 90, 120));
@@ -76,6 +79,7 @@ TEST(DropDownPictures, TheOpenListLiesOverAnotherBarWhichTheVeilDarkens) {
         ASSERT_LT(list.frame.right(), otherX) << "the probe lies outside the list";
         EXPECT_GT(list.frame.right(), otherFrame.x) << "the list lies over the other bar";
         EXPECT_TRUE(veiled(otherBefore, engine.pixel(otherX, otherY))) << size;
+        EXPECT_TRUE(veiled(iconBefore, engine.pixel(iconX, iconY))) << "the help icon " << size;
         EXPECT_TRUE(same(ownBefore, engine.pixel(ownX, ownY))) << "its own bar " << size;
         EXPECT_TRUE(same(backgroundBefore, engine.pixel(510, 350))) << "the game " << size;
         // The current entry's band is the bar's warm group colour; a plain line is not.
