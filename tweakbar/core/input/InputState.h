@@ -25,6 +25,7 @@ enum class DragKind {
     SelectText,    // pressed in the open field: the selection follows the pointer
     ValuesWidth,   // the grip between the columns dragged: startValue is the width at the press
     Rotate,        // a quaternion's or direction's widget turned like a trackball
+    DropDownThumb, // the scrollbar thumb of an open enum list
 };
 
 // Which corner of a bar a resize drags.
@@ -76,7 +77,7 @@ struct EnumPopup {
     Bar* bar = nullptr;  // null when closed
     Control* control = nullptr;
     int hovered = -1;  // entry under the mouse or chosen with the arrow keys
-    Rect frame;
+    int scroll = 0;    // the first entry shown when they do not all fit
 };
 
 struct InputState {
