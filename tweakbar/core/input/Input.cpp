@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "Engine.h"
+#include "ColourRows.h"
 #include "HitTest.h"
 #include "InputEvents.h"
 #include "Layout.h"
@@ -132,6 +133,10 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, i
     if (row.kind == RowKind::Variable && control.isFoldable()) {
         control.opened = !control.opened;
         context.changed();
+        return;
+    }
+    if (isColourModeRow(row)) {
+        toggleColourMode(context, control);
         return;
     }
     if (!control.valueRead) return;
