@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Bar.h"
 #include "ColourComponents.h"
@@ -18,46 +19,34 @@ namespace {
 using kztest::EngineOnWindow;
 using kztest::Rgba;
 
-// The middle of a shown row's value field (channel -1: the colour's own row).
-struct FieldPoint {
-    bool found = false;
-    int x = 0, y = 0;
-};
-
-FieldPoint fieldOf(TwBar* bar, const char* name, int channel) {
-    const tw::Control* control = bar->find(name);
-    const tw::Row* row = control ? tw::shownRow(*bar, control, channel) : nullptr;
-    if (!row) return {};
-    const tw::Rect field = tw::valueField(bar->layout, *row);
-    return {true, field.x + field.w / 2, field.y + field.h / 2};
+// A shown row's value field (channel -1: the colour's own row); empty when not shown.
+tw::Rect fieldOf(TwBar* bar, const char* name, int channel) {
+    const tw::Row* row = tw::shownRow(*bar, bar->find(name), channel);
+    return row ? tw::valueField(bar->layout, *row) : tw::Rect{};
 }
 
-// Within a few levels of the expected byte, each channel.
-bool closeTo(Rgba p, int r, int g, int b, int tolerance) {
+void clickField(EngineOnWindow& engine, const tw::Rect& field) {
+    engine.click(field.x + field.w / 2, field.y + field.h / 2);
+}
+
+// A folded colour's swatch, the field less its 1 px frame, shows at the middle of a checker
+// cell (4 across, 2 down) within a few levels of this colour.
+bool cellShows(const EngineOnWindow& engine, TwBar* bar, const char* name, int column, int r, int g,
+               int b, int tolerance) {
+    const tw::Rect s = fieldOf(bar, name, -1).inset(1, 1);
+    const Rgba p = engine.pixel(s.x + s.w * (2 * column + 1) / 8, s.y + s.h / 4);
     return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance &&
            std::abs(p.b - b) <= tolerance;
-}
-
-// The pixel in the middle of a checker cell of a folded colour's swatch: the value field less
-// its 1 px frame, 4 cells across and 2 down.
-Rgba cell(const EngineOnWindow& engine, TwBar* bar, const char* name, int column, int row) {
-    const tw::Rect s = tw::valueField(bar->layout, *tw::shownRow(*bar, bar->find(name), -1));
-    return engine.pixel(s.x + 1 + (s.w - 2) * (2 * column + 1) / 8,
-                        s.y + 1 + (s.h - 2) * (2 * row + 1) / 4);
 }
 
 // Half of (51, 102, 255) over the checker's light and dark cells; an opaque colour hides the
 // checker and one without alpha has none.
 void expectSwatches(const EngineOnWindow& engine, TwBar* bar, const std::string& picture) {
-    EXPECT_TRUE(closeTo(cell(engine, bar, "Glass", 0, 0), 137, 163, 239, 3)) << picture;
-    EXPECT_TRUE(closeTo(cell(engine, bar, "Glass", 1, 0), 81, 107, 183, 3)) << picture;
-    EXPECT_TRUE(closeTo(cell(engine, bar, "Glass", 1, 1), 137, 163, 239, 3)) << picture;
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 2; ++row) {
-            EXPECT_TRUE(closeTo(cell(engine, bar, "Solid", column, row), 255, 128, 0, 1))
-                << picture;
-            EXPECT_TRUE(closeTo(cell(engine, bar, "Plain", column, row), 0, 153, 51, 1)) << picture;
-        }
+    EXPECT_TRUE(cellShows(engine, bar, "Glass", 0, 137, 163, 239, 3)) << picture;
+    EXPECT_TRUE(cellShows(engine, bar, "Glass", 1, 81, 107, 183, 3)) << picture;
+    for (int column = 0; column < 2; ++column) {
+        EXPECT_TRUE(cellShows(engine, bar, "Solid", column, 255, 128, 0, 1)) << picture;
+        EXPECT_TRUE(cellShows(engine, bar, "Plain", column, 0, 153, 51, 1)) << picture;
     }
 }
 
@@ -88,23 +77,21 @@ TEST(ColourOnAWindow, MessagesOpenAColourSwitchItToHlsAndTypeAHueOverSwatchesOfT
         const std::string suffix = "-fontsize" + std::to_string(size) + ".png";
         picture(engine, "colour-rgb" + suffix);
         expectSwatches(engine, bar, "colour-rgb" + suffix);
-        EXPECT_TRUE(fieldOf(bar, "Glass", tw::kAlpha).found);
-
-        const FieldPoint mode = fieldOf(bar, "Glass", tw::kColourModeRow);
-        ASSERT_TRUE(mode.found) << size;
-        engine.click(mode.x, mode.y);
+        EXPECT_FALSE(fieldOf(bar, "Glass", tw::kAlpha).empty());
+        const tw::Rect mode = fieldOf(bar, "Glass", tw::kColourModeRow);
+        ASSERT_FALSE(mode.empty()) << size;
+        clickField(engine, mode);
         picture(engine, "colour-hls" + suffix);
         expectSwatches(engine, bar, "colour-hls" + suffix);
-        const FieldPoint hue = fieldOf(bar, "Glass", tw::kHue);
-        ASSERT_TRUE(hue.found) << size;
-        engine.click(hue.x, hue.y);
+        const tw::Rect hue = fieldOf(bar, "Glass", tw::kHue);
+        ASSERT_FALSE(hue.empty()) << size;
+        clickField(engine, hue);
         engine.type("0");
         engine.key(VK_RETURN);
         // The hue of red at the lightness (153) and saturation (255) the blue had.
-        EXPECT_EQ(glass[0], 1.0f) << size;
-        EXPECT_EQ(glass[1], 0.2f) << size;
-        EXPECT_EQ(glass[2], 0.2f) << size;
-        EXPECT_EQ(glass[3], 128 / 255.0f) << size;
+        EXPECT_EQ(std::vector<float>(glass, glass + 4),
+                  (std::vector<float>{1, 0.2f, 0.2f, 128 / 255.0f}))
+            << size;
     }
 }
 
