@@ -239,7 +239,7 @@ TEST_F(Input, EnumValuesArePickedFromTheirListAndColourChannelsOneByOne) {
 
     std::tie(x, y) = label(1);
     EXPECT_TRUE(click(x, y));
-    ASSERT_EQ(layout().rows.size(), 5u) << "enum, colour, red, green, blue: alpha is not listed";
+    ASSERT_EQ(layout().rows.size(), 6u) << "enum, colour, red, green, blue, mode: no alpha";
     std::tie(x, y) = value(3);  // green: typed
     click(x, y);
     keys(TW_KEY_BACKSPACE, 3);

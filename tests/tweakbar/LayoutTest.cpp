@@ -73,8 +73,8 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     TwAddVarRW(bar, "c3", TW_TYPE_COLOR3F, c3, " opened=true ");
     ASSERT_EQ(TwDefine(" bar/Inner group=Outer "), 1);
     const tw::BarLayout& open = drawn(bar);
-    // Outer, a, Inner, b, c32, c3 and its three channels: members one level deeper.
-    ASSERT_EQ(open.rows.size(), 9u);
+    // Outer, a, Inner, b, c32, c3 with its three channels and mode: members one level deeper.
+    ASSERT_EQ(open.rows.size(), 10u);
     EXPECT_EQ(open.rows[0].kind, tw::RowKind::Group);
     EXPECT_EQ(open.rows[1].depth, 1);
     EXPECT_EQ(open.rows[2].kind, tw::RowKind::Group);
@@ -86,12 +86,12 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
 
     // A 32-bit colour lists its alpha only when asked to.
     ASSERT_EQ(TwDefine(" bar/c32 opened=true "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 12u);
+    EXPECT_EQ(drawn(bar).rows.size(), 14u);
     ASSERT_EQ(TwDefine(" bar/c32 coloralpha=true "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 13u);
+    EXPECT_EQ(drawn(bar).rows.size(), 15u);
     EXPECT_EQ(drawn(bar).rows[8].channel, 3);
     ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
-    EXPECT_EQ(drawn(bar).rows.size(), 12u);
+    EXPECT_EQ(drawn(bar).rows.size(), 14u);
     ASSERT_EQ(TwDefine(" bar/Outer opened=false bar/c32 visible=false bar/c3 opened=false "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 2u);
 }

@@ -371,7 +371,7 @@ TEST_F(Types, Color32HoldsRedInTheLowByteUnlessTheOrderIsArgb) {
     EXPECT_EQ(rgba, 0x803020FFu);
     retype(3, "0");  // Blue
     EXPECT_EQ(rgba, 0x800020FFu);
-    retype(5, "255");  // Red of the second colour: the first lists no alpha row
+    retype(6, "255");  // Red of the second colour: the first lists no alpha row, then Mode
     EXPECT_EQ(argb, 0x80FF2030u);
 
     // The legacy names of the two orders.

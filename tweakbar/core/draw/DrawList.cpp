@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ColourRows.h"
 #include "Context.h"
 #include "DropDown.h"
 #include "FurniturePaint.h"
@@ -15,10 +16,9 @@
 namespace tw {
 
 const char* channelName(const Control& control, int channel) {
-    static constexpr const char* kColour[] = {"Red", "Green", "Blue", "Alpha"};
     static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
     static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
-    if (!isVector(control.typeInfo.kind)) return kColour[channel];
+    if (!isVector(control.typeInfo.kind)) return colourRowLabel(channel);
     return componentCount(control.typeInfo.kind) == 4 ? kQuaternion[channel] : kDirection[channel];
 }
 
@@ -228,14 +228,15 @@ class BarPainter {
         }
         painter_.fill(field, palette_.field);
         if (!control.valueRead) return;
-        const PackedColor ink = control.isReadOnly() ? palette_.readOnly : palette_.value;
+        const PackedColor ink =
+            control.isReadOnly() && !isColourModeRow(row) ? palette_.readOnly : palette_.value;
         const int textX = field.x + kValuePadding;
         if (row.kind == RowKind::Channel) {
             char text[32];
             formatValue(control, control.value.data(), row.channel, text, sizeof text);
             clippedText(field, textX, top, text, ink);
         } else if (color) {
-            paintSwatch(field, readColor(control.typeInfo, control.value.data()));
+            paintColourSwatch(painter_, field, layout_.frame, control);
         } else if (control.typeInfo.kind == ValueKind::Bool && control.valueText.empty()) {
             paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
         } else {
@@ -253,17 +254,6 @@ class BarPainter {
         const int x = field.x + kValuePadding - edit.scrollX;
         clippedText(field, x, top, edit.text,
                     edit.readOnly ? palette_.editReadOnly : palette_.editText);
-    }
-
-    void paintSwatch(const Rect& field, Rgba c) {
-        const Rect swatch = field.inset(2, 2);
-        painter_.setClip(intersect(layout_.frame, swatch));
-        const int half = swatch.w / 2;
-        painter_.fill({swatch.x, swatch.y, half, swatch.h}, packColor(c.r, c.g, c.b, 255));
-        painter_.fill({swatch.x + half, swatch.y, swatch.w - half, swatch.h},
-                      packColor(c.r, c.g, c.b, c.a));
-        painter_.outline(swatch, packColor(0, 0, 0, 150));
-        painter_.setClip(layout_.frame);
     }
 
     // A check mark when on, a short dash when off.

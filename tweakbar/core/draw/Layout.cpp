@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ColourRows.h"
 #include "Context.h"
 #include "FurnitureLayout.h"
 #include "IconLayout.h"
@@ -67,14 +68,7 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
         if (control->typeInfo.kind == ValueKind::Struct) {
             addRows(rows, control->members, depth + 1);
         } else if (isColor(control->typeInfo.kind)) {
-            const int channels = control->colorAlpha ? 4 : 3;
-            for (int c = 0; c < channels; ++c) {
-                Row channel = row;
-                channel.kind = RowKind::Channel;
-                channel.channel = c;
-                channel.depth = depth + 1;
-                rows.push_back(channel);
-            }
+            addColourRows(rows, row);
         } else if (isVector(control->typeInfo.kind)) {
             Row widget = row;
             widget.kind = RowKind::Widget;

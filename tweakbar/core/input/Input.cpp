@@ -5,6 +5,7 @@
 
 #include "DropDown.h"
 #include "Engine.h"
+#include "ColourRows.h"
 #include "FurnitureInput.h"
 #include "FurniturePaint.h"
 #include "HitTest.h"
@@ -134,6 +135,10 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, i
     if (row.kind == RowKind::Variable && control.isFoldable()) {
         control.opened = !control.opened;
         context.changed();
+        return;
+    }
+    if (isColourModeRow(row)) {
+        toggleColourMode(context, control);
         return;
     }
     if (!control.valueRead) return;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ColourRows.h"
 #include "DropDown.h"
 #include "Engine.h"
 #include "HitTest.h"
@@ -118,6 +119,10 @@ bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
     }
     if (row.kind == RowKind::Button) {
         if (apply && !control.isReadOnly()) runShortcut(context, bar, control, 1);
+        return true;
+    }
+    if (isColourModeRow(row)) {
+        if (apply) toggleColourMode(context, control);
         return true;
     }
     if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return false;

@@ -9,15 +9,13 @@
 #include "Context.h"
 #include "KeyPress.h"
 #include "Layout.h"
+#include "TextUtil.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
 #include "VarType.h"
 
 namespace tw {
 namespace {
-
-// Longest text typed into a number.
-constexpr std::size_t kMaxNumberText = 64;
 
 std::size_t maxLength(const TextEdit& edit) {
     if (edit.channel < 0 && isText(edit.control->typeInfo.kind)) {

@@ -27,13 +27,7 @@ void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
     edit.bar = &bar;
     edit.control = &control;
     edit.channel = channel;
-    if (channel >= 0) {
-        char text[8];
-        formatValue(control, control.value.data(), channel, text, sizeof text);
-        edit.text = text;
-    } else {
-        edit.text = control.valueText;
-    }
+    edit.text = fieldText(control, channel);
     // The whole text starts selected, to be typed over; a read-only one is only looked at.
     edit.readOnly = control.isReadOnly();
     edit.caret = edit.text.size();

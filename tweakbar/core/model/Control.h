@@ -8,6 +8,7 @@
 
 #include "AntTweakBar.h"
 #include "ClientStrings.h"
+#include "ColourSpace.h"
 #include "Shortcut.h"
 #include "VarType.h"
 
@@ -17,6 +18,13 @@ enum class ControlKind { Variable, Button, Separator, Group };
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
+};
+
+// The hue, lightness and saturation last set through a colour's rows, and the colour they gave.
+struct HlsMemory {
+    bool set = false;
+    Rgba rgb;
+    Hls hls;
 };
 
 struct Control {
@@ -64,6 +72,10 @@ struct Control {
     // Colours: whether the alpha channel has a row, and which set of channels shows.
     bool colorAlpha = false;
     bool hlsMode = false;
+    // Shown while the variable still holds that colour, so that what its bytes cannot tell
+    // (the hue of a grey, a step of hue too small to change a byte) stays as the user set it.
+    // A cache of what is shown, kept by the const paths that edit a copy of the value.
+    mutable HlsMemory hlsMemory;
     // Quaternions and directions: the arrow drawn instead of the axes (all 0: none), its
     // colour, which screen axis each of the variable's axes is drawn along (1..3 for x, y, z;
     // negative: reversed), and whether the components are listed below the widget.

@@ -1,5 +1,6 @@
 // The parameters of colour, quaternion and direction variables: which component rows they
 // show and how their widget draws them.
+#include "ColourRows.h"
 #include "Context.h"
 #include "ControlParams.h"
 #include "ValueText.h"
@@ -35,25 +36,20 @@ const char* getColorAlpha(Context&, const ControlRef& ref, ParamOutput& out) {
     return outBool(out, ref.control.colorAlpha);
 }
 
-void showMode(Context& context, ControlRef& ref, bool hls) {
-    ref.control.hlsMode = hls;
-    context.structureChanged();
-}
-
 const char* setColorMode(Context& context, ControlRef& ref, const ParamValue& value) {
     const int mode = wordIndex(value.text, {"rgb", "hls"});
     if (mode < 0) return err::kBadValue;
-    showMode(context, ref, mode == 1);
+    setColourMode(context, ref.control, mode == 1);
     return nullptr;
 }
 
 const char* setHls(Context& context, ControlRef& ref, const ParamValue&) {
-    showMode(context, ref, true);
+    setColourMode(context, ref.control, true);
     return nullptr;
 }
 
 const char* setRgb(Context& context, ControlRef& ref, const ParamValue&) {
-    showMode(context, ref, false);
+    setColourMode(context, ref.control, false);
     return nullptr;
 }
 

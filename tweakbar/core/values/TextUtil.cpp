@@ -34,8 +34,8 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 
 bool parseNumber(std::string_view text, double& out) {
     text = trim(text);
-    if (text.empty() || text.size() > 64) return false;
-    char buffer[65];
+    if (text.empty() || text.size() > kMaxNumberText) return false;
+    char buffer[kMaxNumberText + 1];
     std::memcpy(buffer, text.data(), text.size());
     buffer[text.size()] = '\0';
     char* end = nullptr;

@@ -10,6 +10,10 @@ bool isBlank(char c);  // blank, tab, carriage return or line feed
 std::string_view trim(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 
+// The longest number the engine writes or reads: the largest double written in full with 12
+// digits after the point, sign included.
+inline constexpr std::size_t kMaxNumberText = 1 + 309 + 1 + 12;
+
 // A whole number in text: optional blanks, then a number that strtod accepts, then optional
 // blanks, nothing else. Hex ("0x1F") is accepted for integers.
 bool parseNumber(std::string_view text, double& out);

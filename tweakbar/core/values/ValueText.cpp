@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ColourComponents.h"
 #include "StructSummary.h"
 #include "TextUtil.h"
 
@@ -102,7 +103,7 @@ double numberOf(const Control& control, const unsigned char* raw, int channelInd
     if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
         return readComponent(control.typeInfo, raw, channelIndex);
     }
-    if (channelIndex >= 0) return channel(readColor(control.typeInfo, raw), channelIndex);
+    if (channelIndex >= 0) return colourComponent(control, raw, channelIndex);
     return readNumber(control.typeInfo, raw);
 }
 
@@ -117,7 +118,11 @@ void formatValue(const Control& control, const unsigned char* raw, int channelIn
         return;
     }
     if (channelIndex >= 0) {
-        std::snprintf(buffer, capacity, "%d", channel(readColor(type, raw), channelIndex));
+        std::snprintf(buffer, capacity, "%.0f", colourComponent(control, raw, channelIndex));
+        return;
+    }
+    if (channelIndex == kColourModeRow) {
+        copyText(control.hlsMode ? "HLS" : "RGB", buffer, capacity);
         return;
     }
     switch (type.kind) {
@@ -204,6 +209,14 @@ void updateValueText(Control& control) {
     control.valueText = buffer;
 }
 
+std::string fieldText(const Control& control, int channelIndex) {
+    const bool wholeText = channelIndex < 0 && isText(control.typeInfo.kind);
+    std::string text(wholeText ? cacheSize(control.typeInfo) + 1 : kMaxNumberText + 1, '\0');
+    formatValue(control, control.value.data(), channelIndex, text.data(), text.size());
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
 void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
     if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
         // A quaternion's scalar part alone is bounded; nothing is normalised as it is typed.
@@ -213,9 +226,7 @@ void setNumber(const Control& control, unsigned char* raw, int channelIndex, dou
         return;
     }
     if (channelIndex >= 0) {
-        Rgba color = readColor(control.typeInfo, raw);
-        setChannel(color, channelIndex, std::uint8_t(std::clamp(std::round(value), 0.0, 255.0)));
-        writeColor(control.typeInfo, raw, color);
+        setColourComponent(control, raw, channelIndex, value);
         return;
     }
     const double lo = effectiveMin(control), hi = effectiveMax(control);

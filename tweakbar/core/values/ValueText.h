@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "Control.h"
@@ -26,6 +27,9 @@ const char* enumLabel(const Control& control, int value);
 // when channel >= 0.
 void formatValue(const Control& control, const unsigned char* raw, int channel, char* buffer,
                  std::size_t capacity);
+// The text a field opens with: the whole value, however long (the text shown in the row is cut
+// to what a row can show).
+std::string fieldText(const Control& control, int channel);
 // Reformats control.valueText from control.value.
 void updateValueText(Control& control);
 
