@@ -205,6 +205,7 @@ class OverlayInDemo : public ::testing::Test {
 // With the sample plug-in as an author outside the repository builds it: its installed source,
 // configured against the installed SDK's CMake package alone.
 TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame) {
+    DeleteFileA(run_.file("plugins\\SamplePlugin.dll").c_str());
     run_.copyPart("OutOfTreeSamplePlugin.dll", "plugins\\SamplePlugin.dll");
     ASSERT_NO_FATAL_FAILURE(start(800, 600));
     const Box settings = alignedBar(0, 800, 600), sample = alignedBar(1, 800, 600);

@@ -134,7 +134,9 @@ TEST_F(SettingsFile, TheReaderAppliesWhatItReadsWordByWordUntilAWordIsWrong) {
             TwNewBar(bar);
         twdouble::clearCalls();
         load(c.text);
-        if (c.expected.empty()) EXPECT_EQ(twdouble::count("TwSetParam"), 0);
+        if (c.expected.empty()) {
+            EXPECT_EQ(twdouble::count("TwSetParam"), 0);
+        }
         for (const Expected& e : c.expected)
             EXPECT_EQ(barParam(e.bar, e.param), e.values) << e.bar << " " << e.param;
     }
