@@ -150,8 +150,8 @@ class Segments : public EngineTest {
     GpuCopy gpu;
 };
 
-// Each change patched over the frames before it, then checked against a whole build, which
-// the next change starts from.
+// Each change is patched into what the GPU holds in one draw call, and then draws what a list
+// built whole from the same state draws; that whole build is where the next change starts.
 TEST_F(Segments, EveryKindOfChangePatchedInDrawsWhatAWholeBuildDraws) {
     for (const auto& [name, change] : steps()) {
         change();
