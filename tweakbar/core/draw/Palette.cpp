@@ -30,6 +30,7 @@ Palette paletteFor(const Bar& bar) {
         p.separator = packColor(0, 0, 0, 90);
         p.scrollTrack = packColor(0, 0, 0, 40);
         p.scrollThumb = packColor(0, 0, 0, 110);
+        p.shortcut = packColor(0x80, 0x20, 0x00, 255);
     } else {
         p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
         p.titleBottom = withAlpha(mix(base, kBlack, 0.35f), 230);
@@ -48,6 +49,7 @@ Palette paletteFor(const Bar& bar) {
         p.separator = packColor(255, 255, 255, 90);
         p.scrollTrack = packColor(0, 0, 0, 60);
         p.scrollThumb = packColor(255, 255, 255, 110);
+        p.shortcut = packColor(0xFF, 0xB0, 0x60, 255);
     }
     return p;
 }

@@ -17,6 +17,7 @@ struct Palette {
     // An open field is opaque, whatever the bar's alpha.
     PackedColor fieldEdit, editText, editReadOnly, selection;
     PackedColor separator, scrollTrack, scrollThumb;
+    PackedColor shortcut;  // key names
 };
 
 Palette paletteFor(const CTwBar& bar);
