@@ -1,5 +1,5 @@
-// The look of what the display list shows: a bar, the icons of iconified bars, an open enum
-// list. Each paints into a list of its own (indices from 0), which becomes one segment of the
+// The look of what the display list shows: a bar, the icons of iconified bars (an open enum
+// list is the drop-down widget's). Each paints into a list of its own (indices from 0), which becomes one segment of the
 // display list.
 #pragma once
 
@@ -23,7 +23,6 @@ struct BarSlots {
 
 BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
 void paintIcons(Painter& painter, const Context& context);
-void paintPopup(Painter& painter, const Context& context);
 
 // Rows that react to the mouse, and so show the hover highlight.
 bool isInteractive(const Row& row);

@@ -4,6 +4,7 @@
 
 #include "Context.h"
 #include "DrawList.h"
+#include "DropDown.h"
 #include "Feedback.h"
 #include "Layout.h"
 #include "Painter.h"
@@ -36,7 +37,7 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
             paintIcons(painter, context);
             return;
         case SegmentKind::Popup:
-            paintPopup(painter, context);
+            paintDropDown(painter, context);
             return;
     }
 }
@@ -142,7 +143,7 @@ void buildWhole(Context& context) {
             break;
         }
     }
-    if (!enumPopupFrame(context).empty()) appendSegment(context, SegmentKind::Popup, nullptr);
+    if (!dropDownPlace(context).frame.empty()) appendSegment(context, SegmentKind::Popup, nullptr);
     list.changedWhole();
     context.listDirty = false;
 }

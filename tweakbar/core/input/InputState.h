@@ -24,6 +24,7 @@ enum class DragKind {
     PressIconify,  // released over the same title button, the bar is iconified
     SelectText,    // pressed in the open field: the selection follows the pointer
     Rotate,        // a quaternion's or direction's widget turned like a trackball
+    DropDownThumb, // the scrollbar thumb of an open enum list
 };
 
 // Which corner of a bar a resize drags.
@@ -72,7 +73,7 @@ struct EnumPopup {
     Bar* bar = nullptr;  // null when closed
     Control* control = nullptr;
     int hovered = -1;  // entry under the mouse or chosen with the arrow keys
-    Rect frame;
+    int scroll = 0;    // the first entry shown when they do not all fit
 };
 
 struct InputState {
