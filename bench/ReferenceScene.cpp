@@ -85,10 +85,7 @@ void ReferenceScene::changeValues() {
 }
 
 Point ReferenceScene::mouseOnFrame(long frame) {
-    const long period = 2 * (kSweptRows - 1);
-    const long step = frame % period;
-    const long row = step < kSweptRows ? step : period - step;
-    return {kSweepX, kFirstRowCentre + kRowHeight * int(row)};
+    return sweepOverRows(frame, kSweepX, kFirstRowCentre, kRowHeight, kSweptRows);
 }
 
 }  // namespace kzbench

@@ -13,6 +13,15 @@ struct Point {
     int x, y;
 };
 
+// Where the mouse is on frame n of a sweep down and up over `rows` rows, from the centre of the
+// first one, one row per frame, so that the row under it changes every frame.
+inline Point sweepOverRows(long frame, int x, int firstRowCentre, int rowHeight, int rows) {
+    const long period = 2 * (rows - 1);
+    const long step = frame % period;
+    const long row = step < rows ? step : period - step;
+    return {x, firstRowCentre + rowHeight * int(row)};
+}
+
 class ReferenceScene {
   public:
     // Builds the bars; the engine must be initialised and given the scene's size.

@@ -10,13 +10,18 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # the engine) starts fresh in each. Discovery happens when ctest runs, so building needs neither
 # a display nor Wine.
 function(kz_add_test target)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     kz_warnings(${target})
     if(WIN32)
         target_link_options(${target} PRIVATE -static)
     endif()
+    # PROPERTIES: ctest properties of every test case of the program (a RESOURCE_LOCK, say).
+    set(properties)
+    if(ARG_PROPERTIES)
+        set(properties PROPERTIES ${ARG_PROPERTIES})
+    endif()
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} ${properties})
 endfunction()

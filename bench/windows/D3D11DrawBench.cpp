@@ -15,6 +15,8 @@
 
 #include "AllocationCounter.h"
 #include "AntTweakBar.h"
+#include "BenchMain.h"
+#include "D3D11Frames.h"
 #include "D3DTestWindow.h"
 #include "FrameCallCounter.h"
 #include "HiddenDevice1.h"
@@ -32,62 +34,26 @@ constexpr int kWarmUpFrames = 30;
 constexpr int kTimedFrames = 500;
 constexpr int kCountedFrames = 50;
 
-struct Totals {
-    double drawCalls = 0, vertices = 0, bytesUploaded = 0, allocations = 0;
-};
-
 // Frames of a game with the bars over them; prepare(n) runs before the n-th TwDraw, untimed.
 template <class Prepare>
 void measure(const std::string& path, const char* state, kztest::D3DTestWindow& window,
              Prepare&& prepare) {
-    std::vector<double> nanoseconds;
-    nanoseconds.reserve(kTimedFrames);
-    Totals totals;
-    for (long frame = -kWarmUpFrames; frame < kTimedFrames; ++frame) {
-        window.clearBackBuffer(0.1f, 0.1f, 0.2f);
-        prepare(frame + kWarmUpFrames);
-        const long allocationsBefore = kzbench::allocationCount();
-        const LARGE_INTEGER start = kzbench::counterNow();
-        const int drawn = TwDraw();
-        const LARGE_INTEGER end = kzbench::counterNow();
-        const long allocations = kzbench::allocationCount() - allocationsBefore;
-        if (!drawn) throw std::runtime_error(std::string("TwDraw failed: ") + TwGetLastError());
-        if (frame >= 0) {
-            nanoseconds.push_back(kzbench::nanosecondsBetween(start, end));
-            totals.allocations += double(allocations);
-#ifdef KZ_FRAME_STATS
-            TwFrameStats stats{};
-            TwGetFrameStats(&stats);
-            totals.drawCalls += stats.drawCalls;
-            totals.vertices += stats.vertices;
-            totals.bytesUploaded += double(stats.bytesUploaded);
-#endif
-        }
-        window.swapChain()->Present(0, 0);
-        window.pumpMessages();
-    }
+    const std::string name = "draw.d3d11." + path + "." + state;
+    kzbench::timeFrames(window, kWarmUpFrames, kTimedFrames, prepare).print(name);
     double calls = 0;
     {
         kztest::FrameCallCounter counter(window);
         for (long frame = kTimedFrames; frame < kTimedFrames + kCountedFrames; ++frame) {
-            window.clearBackBuffer(0.1f, 0.1f, 0.2f);
-            prepare(frame + kWarmUpFrames);
-            counter.reset();
-            TwDraw();
-            calls += double(counter.calls());
-            window.swapChain()->Present(0, 0);
-            window.pumpMessages();
+            kzbench::gameFrame(
+                window, [&] { prepare(frame + kWarmUpFrames); },
+                [&] {
+                    counter.reset();
+                    TwDraw();
+                    calls += double(counter.calls());
+                });
         }
     }
-    const std::string name = "draw.d3d11." + path + "." + state;
-    kzbench::printSpread(name.c_str(), nanoseconds);
-    kzbench::printFigure((name + ".allocations").c_str(), totals.allocations / kTimedFrames);
     kzbench::printFigure((name + ".d3dCalls").c_str(), calls / kCountedFrames);
-#ifdef KZ_FRAME_STATS
-    kzbench::printFigure((name + ".drawCalls").c_str(), totals.drawCalls / kTimedFrames);
-    kzbench::printFigure((name + ".vertices").c_str(), totals.vertices / kTimedFrames);
-    kzbench::printFigure((name + ".bytesUploaded").c_str(), totals.bytesUploaded / kTimedFrames);
-#endif
 }
 
 // The four states on one engine; path names the figures.
@@ -181,10 +147,5 @@ int run() {
 }  // namespace
 
 int main() {
-    try {
-        return run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "D3D11DrawBench: %s\n", e.what());
-        return 1;
-    }
+    return kzbench::runReportingFailure("D3D11DrawBench", run);
 }

@@ -8,16 +8,12 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
-#include "AllocationCounter.h"
 #include "AntTweakBar.h"
+#include "BenchMain.h"
+#include "D3D11Frames.h"
 #include "D3DTestWindow.h"
-#include "QpcTiming.h"
 #include "ScalingScene.h"
-#ifdef KZ_FRAME_STATS
-#include "TwFrameStats.h"
-#endif
 
 namespace {
 
@@ -31,39 +27,7 @@ constexpr int kTimedFrames = 100;
 // Frames of a game with the bars over them; prepare(n) runs before the n-th TwDraw, untimed.
 template <class Prepare>
 void measure(const std::string& name, kztest::D3DTestWindow& window, Prepare&& prepare) {
-    std::vector<double> nanoseconds;
-    nanoseconds.reserve(kTimedFrames);
-    double allocations = 0, drawCalls = 0, bytesUploaded = 0, segmentsPainted = 0;
-    for (long frame = -kWarmUpFrames; frame < kTimedFrames; ++frame) {
-        window.clearBackBuffer(0.1f, 0.1f, 0.2f);
-        prepare(frame + kWarmUpFrames);
-        const long allocationsBefore = kzbench::allocationCount();
-        const LARGE_INTEGER start = kzbench::counterNow();
-        const int drawn = TwDraw();
-        const LARGE_INTEGER end = kzbench::counterNow();
-        const long allocated = kzbench::allocationCount() - allocationsBefore;
-        if (!drawn) throw std::runtime_error(std::string("TwDraw failed: ") + TwGetLastError());
-        if (frame >= 0) {
-            nanoseconds.push_back(kzbench::nanosecondsBetween(start, end));
-            allocations += double(allocated);
-#ifdef KZ_FRAME_STATS
-            TwFrameStats stats{};
-            TwGetFrameStats(&stats);
-            drawCalls += stats.drawCalls;
-            bytesUploaded += double(stats.bytesUploaded);
-            segmentsPainted += stats.segmentsPainted;
-#endif
-        }
-        window.swapChain()->Present(0, 0);
-        window.pumpMessages();
-    }
-    kzbench::printSpread(name.c_str(), nanoseconds);
-    kzbench::printFigure((name + ".allocations").c_str(), allocations / kTimedFrames);
-#ifdef KZ_FRAME_STATS
-    kzbench::printFigure((name + ".drawCalls").c_str(), drawCalls / kTimedFrames);
-    kzbench::printFigure((name + ".bytesUploaded").c_str(), bytesUploaded / kTimedFrames);
-    kzbench::printFigure((name + ".segmentsPainted").c_str(), segmentsPainted / kTimedFrames);
-#endif
+    kzbench::timeFrames(window, kWarmUpFrames, kTimedFrames, prepare).print(name);
 }
 
 void measureScene(kztest::D3DTestWindow& window, int bars) {
@@ -97,10 +61,5 @@ int run() {
 }  // namespace
 
 int main() {
-    try {
-        return run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "D3D11ScalingBench: %s\n", e.what());
-        return 1;
-    }
+    return kzbench::runReportingFailure("D3D11ScalingBench", run);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "BenchMain.h"
 #include "D3DTestWindow.h"
 #include "HostTypes.h"
 #include "QpcTiming.h"
@@ -138,10 +139,5 @@ int run() {
 }  // namespace
 
 int main() {
-    try {
-        return run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "HookCostBench: %s\n", e.what());
-        return 1;
-    }
+    return kzbench::runReportingFailure("HookCostBench", run);
 }

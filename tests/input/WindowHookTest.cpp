@@ -2,17 +2,11 @@
 // to the engine and withheld from the game in each state.
 #include "OverlayTestSupport.h"
 
+using kztest::cursorDisplayCount;
 using kztest::HookRecord;
 using kztest::OverlayTest;
 
 namespace {
-
-// The thread's cursor display count, left as it was.
-int cursorDisplayCount() {
-    const int raised = ShowCursor(TRUE);
-    ShowCursor(FALSE);
-    return raised - 1;
-}
 
 class WindowHook : public OverlayTest {
   protected:
@@ -72,22 +66,20 @@ TEST_F(WindowHook, OnlyTheKeyUpOfF1AndF2Toggles) {
     EXPECT_TRUE(console().interactive);
 }
 
-TEST_F(WindowHook, TheF1ThatShowsIsSwallowedAndTheF1ThatHidesReachesTheGame) {
+// The key-up that gives the overlay the input is swallowed; the one that hands it back to the
+// game reaches it.
+TEST_F(WindowHook, TheF1ThatShowsAndTheF2ThatMakesInteractiveAreSwallowedTheOthersReachTheGame) {
     HookRecord shows = through(WM_KEYUP, VK_F1);
     EXPECT_TRUE(swallowed(shows));
     EXPECT_EQ(twdouble::count("TwEventWin"), 1);
-
-    HookRecord hides = through(WM_KEYUP, VK_F1);
-    EXPECT_EQ(hides.bytes, sent(WM_KEYUP, VK_F1).bytes);
-    EXPECT_EQ(twdouble::count("TwEventWin"), 1);
-}
-
-TEST_F(WindowHook, TheF2ThatMakesInteractiveIsSwallowedAndTheOneThatMakesPassiveIsNot) {
-    keyUp(VK_F1);
     HookRecord passive = through(WM_KEYUP, VK_F2);
     EXPECT_EQ(passive->message, UINT(WM_KEYUP));
     HookRecord interactive = through(WM_KEYUP, VK_F2);
     EXPECT_TRUE(swallowed(interactive));
+    const int seen = twdouble::count("TwEventWin");
+    HookRecord hides = through(WM_KEYUP, VK_F1);
+    EXPECT_EQ(hides.bytes, sent(WM_KEYUP, VK_F1).bytes);
+    EXPECT_EQ(twdouble::count("TwEventWin"), seen) << "nor does the engine see it";
 }
 
 TEST_F(WindowHook, ASwallowedMessageChangesOnlyMessageAndResult) {
@@ -133,7 +125,7 @@ TEST_F(WindowHook, TheEngineGetsTheRecordsFields) {
     EXPECT_EQ(args[3], std::to_string(0x00200010));
 }
 
-TEST_F(WindowHook, HiddenOrPassiveTheEngineSeesNothingAndOnlyResizesAct) {
+TEST_F(WindowHook, HiddenOrPassiveTheEngineSeesNothingAndOnlyResizesActShownItSeesThemToo) {
     twdouble::setEventResult(1);
     for (bool passiveShown : {false, true}) {
         if (passiveShown) {
@@ -153,11 +145,8 @@ TEST_F(WindowHook, HiddenOrPassiveTheEngineSeesNothingAndOnlyResizesAct) {
         EXPECT_EQ(console().renderTargetView, nullptr);
         EXPECT_EQ(twdouble::count("TwEventWin"), 0);
     }
-}
-
-TEST_F(WindowHook, ASizeMessageWhileShownAndInteractiveGoesToTheEngineToo) {
-    keyUp(VK_F1);
-    twdouble::setEventResult(1);
+    // Shown and interactive, the engine gets the size too.
+    keyUp(VK_F2);
     HookRecord resize = through(WM_SIZE);
     EXPECT_TRUE(swallowed(resize));
     EXPECT_TRUE(console().resizePending);

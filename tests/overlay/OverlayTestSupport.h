@@ -1,5 +1,6 @@
-// What the overlay's and the window hook's tests share: a real window and device, a counting
-// swap chain over them, and shortcuts for the host's two calls.
+// What the module's tests share: a real window and device, and shortcuts for the host's two
+// calls; for the overlay's and the window hook's tests also the recording double and a counting
+// swap chain.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,20 +16,19 @@
 
 namespace kztest {
 
-class OverlayTest : public ::testing::Test {
+// A real window and device, the host's window hook called as the host calls it, and the
+// console the overlay's first frame builds; what the overlay holds is let go after each test.
+class HookTest : public ::testing::Test {
   protected:
     D3DTestWindow window{640, 480};
-    CountingSwapChain chain{window.swapChain()};
 
-    // The host's calls go into the double's record, in order with the engine's.
-    OverlayTest() { hoststub::setObserver(twdouble::recordEvent); }
-    ~OverlayTest() override { releaseOverlayDevice(); }
+    ~HookTest() override { releaseOverlayDevice(); }
 
-    void present() { BeforeD3D11Present(&chain); }
-    void send(std::uint32_t message, std::uint64_t wParam = 0, std::int64_t lParam = 0) {
+    HookRecord send(std::uint32_t message, std::uint64_t wParam = 0, std::int64_t lParam = 0) {
         HookRecord record(message, wParam, lParam,
                           reinterpret_cast<std::uint64_t>(window.window()));
         dbefore_WindowProc(nullptr, record);
+        return record;
     }
     void keyUp(std::uint64_t key) { send(WM_KEYUP, key); }
 
@@ -37,6 +37,17 @@ class OverlayTest : public ::testing::Test {
         if (!c) throw std::runtime_error("no console");
         return *c;
     }
+};
+
+// With the recording double in place of the engine and a counting swap chain over the window's.
+class OverlayTest : public HookTest {
+  protected:
+    CountingSwapChain chain{window.swapChain()};
+
+    // The host's calls go into the double's record, in order with the engine's.
+    OverlayTest() { hoststub::setObserver(twdouble::recordEvent); }
+
+    void present() { BeforeD3D11Present(&chain); }
 
     // The render target bound in slot 0 of the window's context (null if none); not kept.
     ID3D11RenderTargetView* boundView() {
@@ -46,5 +57,12 @@ class OverlayTest : public ::testing::Test {
         return view;
     }
 };
+
+// The calling thread's cursor display count, left as it was.
+inline int cursorDisplayCount() {
+    const int raised = ShowCursor(TRUE);
+    ShowCursor(FALSE);
+    return raised - 1;
+}
 
 }  // namespace kztest

@@ -19,49 +19,36 @@ void makeBars(int others) {
         TwNewBar(("bar" + std::to_string(i)).c_str());
 }
 
-TEST(Arrangement, SharesAFullHdClientAreaAmongThreeBars) {
-    makeBars(2);
-    kz::arrangeBars(0, 0, 1920, 1080);
-    EXPECT_EQ(barParam("settings", "position"), (V{25, 25}));
-    EXPECT_EQ(barParam("bar0", "position"), (V{651, 25}));
-    EXPECT_EQ(barParam("bar1", "position"), (V{1277, 25}));
-    for (const char* bar : {"settings", "bar0", "bar1"}) {
-        EXPECT_EQ(barParam(bar, "size"), (V{616, 1030})) << bar;
-        EXPECT_EQ(barParam(bar, "valueswidth"), V{60}) << bar;
+// One row of equal bars 25 px inside the client area and 10 px apart, the help bar left alone;
+// arranging again changes nothing, and an area too small gives zero sizes, not wrapped ones.
+TEST(Arrangement, SharesTheClientAreaInOneRowOfEqualBars) {
+    const struct {
+        int others, width, height;
+        std::vector<int> xs;
+        V size;
+    } cases[] = {
+        {2, 1920, 1080, {25, 651, 1277}, {616, 1030}},
+        {3, 800, 600, {25, 215, 405, 595}, {180, 550}},
+        {0, 1920, 1080, {25}, {1870, 1030}},
+        {3, 60, 30, {25, 35, 45, 55}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        makeBars(c.others);
+        for (int again = 0; again < 2; ++again) {
+            kz::arrangeBars(0, 0, c.width, c.height);
+            for (int i = 0; i <= c.others; ++i) {
+                const std::string bar = i == 0 ? "settings" : "bar" + std::to_string(i - 1);
+                SCOPED_TRACE(bar + " on " + std::to_string(c.width) + "x" +
+                             std::to_string(c.height));
+                EXPECT_EQ(barParam(bar, "position"), (V{c.xs[std::size_t(i)], 25}));
+                EXPECT_EQ(barParam(bar, "size"), c.size);
+                EXPECT_EQ(barParam(bar, "valueswidth"), V{60});
+            }
+        }
+        EXPECT_TRUE(barParam("TW_HELP", "position").empty());
+        EXPECT_TRUE(barParam("TW_HELP", "size").empty());
+        TwTerminate();
     }
-    EXPECT_TRUE(barParam("TW_HELP", "position").empty());
-    EXPECT_TRUE(barParam("TW_HELP", "size").empty());
-}
-
-TEST(Arrangement, FourBarsOnAnSvgaClientArea) {
-    makeBars(3);
-    kz::arrangeBars(0, 0, 800, 600);
-    const char* names[] = {"settings", "bar0", "bar1", "bar2"};
-    const int xs[] = {25, 215, 405, 595};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(barParam(names[i], "position"), (V{xs[i], 25}));
-        EXPECT_EQ(barParam(names[i], "size"), (V{180, 550}));
-    }
-}
-
-TEST(Arrangement, SettingsBarAloneTakesTheWholeAreaWithinTheMargins) {
-    makeBars(0);
-    kz::arrangeBars(0, 0, 1920, 1080);
-    EXPECT_EQ(barParam("settings", "size"), (V{1870, 1030}));
-    kz::arrangeBars(0, 0, 1920, 1080);  // pressing again changes nothing
-    EXPECT_EQ(barParam("settings", "position"), (V{25, 25}));
-    EXPECT_EQ(barParam("settings", "size"), (V{1870, 1030}));
-}
-
-TEST(Arrangement, TooSmallAnAreaGivesZeroSizesNotWrappedOnes) {
-    makeBars(3);
-    kz::arrangeBars(0, 0, 60, 30);
-    for (const char* bar : {"settings", "bar0", "bar1", "bar2"}) {
-        const V size = barParam(bar, "size");
-        ASSERT_EQ(size.size(), 2u);
-        EXPECT_EQ(size, (V{0, 0})) << bar;
-    }
-    EXPECT_EQ(barParam("bar2", "position"), (V{55, 25}));
 }
 
 TEST(Arrangement, WithoutBarsBesidesTheHelpBarNothingIsSet) {

@@ -2,6 +2,7 @@
 // grammar is word-based, so these cases are about words: names, numbers, and their absence.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -54,16 +55,6 @@ class SettingsFile : public ::testing::Test {
     }
 };
 
-TEST_F(SettingsFile, WritesTheGeneralRecordThenEveryBarButTheHelpBar) {
-    setAlpha("settings", 200);
-    setBar("settings", 25, 25, 930, 1030);
-    setBar("tweaks", 600, 40, 320, 480);
-    setBar("TW_HELP", 1, 2, 3, 4);
-    EXPECT_EQ(save(),
-              "General\n\t200\nsettings\n\t25\n\t25\n\t930\n\t1030\n"
-              "tweaks\n\t600\n\t40\n\t320\n\t480\n");
-}
-
 TEST_F(SettingsFile, RoundTripRestoresOpacityPositionsAndSizes) {
     setAlpha("settings", 77);
     setBar("settings", 10, 20, 300, 400);
@@ -83,75 +74,72 @@ TEST_F(SettingsFile, RoundTripRestoresOpacityPositionsAndSizes) {
     EXPECT_TRUE(barParam("TW_HELP", "alpha").empty());
 }
 
-TEST_F(SettingsFile, OpacityKeepsTheLowEightBits) {
-    load("General 300");
-    EXPECT_EQ(barParam("tweaks", "alpha"), V{44});
-    load("General\n\t-1\n");
-    EXPECT_EQ(barParam("settings", "alpha"), V{255});
-}
+// What a text read into the bars "settings" and "tweaks" (and the extra ones) sets: an empty
+// value list means the parameter was not set, and no expectations at all that nothing was.
+struct Expected {
+    const char* bar;
+    const char* param;
+    V values;
+};
+struct ReadCase {
+    std::vector<const char*> extraBars;
+    const char* text;
+    std::vector<Expected> expected;
+};
 
-TEST_F(SettingsFile, ABarNamedGeneralIsReadAsTheGeneralRecord) {
-    TwNewBar("General");
-    load("General\n\t5\n\t6\n\t7\n\t8\n");
-    EXPECT_EQ(barParam("tweaks", "alpha"), V{5});
-    EXPECT_TRUE(barParam("General", "position").empty());
-}
+const ReadCase kReadCases[] = {
+    // Opacity keeps the low eight bits, and goes to every bar.
+    {{}, "General 300", {{"tweaks", "alpha", {44}}}},
+    {{}, "General\n\t-1\n", {{"settings", "alpha", {255}}}},
+    // A bar named General is read as the general record.
+    {{"General"},
+     "General\n\t5\n\t6\n\t7\n\t8\n",
+     {{"tweaks", "alpha", {5}}, {"General", "position", {}}}},
+    // A name with a blank is read as several words.
+    {{"my bar", "bar"},
+     "my bar\n\t1\n\t2\n\t3\n\t4\n",
+     {{"my bar", "position", {}}, {"bar", "position", {1, 2}}, {"bar", "size", {3, 4}}}},
+    {{}, "", {}},
+    {{}, " \t\r\n\v\f ", {}},
+    // The last number needs no line break, and a record cut short still applies.
+    {{}, "tweaks 1 2 3 4", {{"tweaks", "size", {3, 4}}}},
+    {{}, "tweaks\t9\t8", {{"tweaks", "position", {9, 8}}, {"tweaks", "size", {0, 0}}}},
+    // Records apply in file order and the last one wins.
+    {{},
+     "tweaks 1 1 100 100 General 10 settings 2 2 200 200 tweaks 3 3 300 300 General 20",
+     {{"tweaks", "position", {3, 3}}, {"settings", "position", {2, 2}}, {"tweaks", "alpha", {20}}}},
+    // An unknown bar's record is skipped word by word: a bar named like one of the skipped
+    // numbers picks up what follows.
+    {{"600"},
+     "gone\n\t600\n\t40\n\t320\n\t480\n\t5\ntweaks 1 2 3 4",
+     {{"600", "position", {40, 320}}, {"600", "size", {480, 5}}, {"tweaks", "position", {1, 2}}}},
+    // A word that is no number, or a number out of range, ends the load; what came before stays.
+    {{},
+     "tweaks 1 2 3 4 settings 5 x 7 8 tweaks 9 9 9 9",
+     {{"tweaks", "position", {1, 2}}, {"settings", "position", {}}}},
+    {{},
+     "settings 1 2 3 2147483648 tweaks 5 5 5 5",
+     {{"settings", "position", {}}, {"tweaks", "position", {}}}},
+    {{}, "settings -2147483648 2147483647 0 0", {{"settings", "position", {INT_MIN, INT_MAX}}}},
+    // General at the very end has no number to apply.
+    {{}, "tweaks 1 2 3 4 General", {{"tweaks", "position", {1, 2}}, {"tweaks", "alpha", {}}}},
+};
 
-TEST_F(SettingsFile, ANameWithABlankIsReadAsSeveralWords) {
-    TwNewBar("my bar");
-    TwNewBar("bar");
-    load("my bar\n\t1\n\t2\n\t3\n\t4\n");
-    EXPECT_TRUE(barParam("my bar", "position").empty());
-    EXPECT_EQ(barParam("bar", "position"), (V{1, 2}));
-    EXPECT_EQ(barParam("bar", "size"), (V{3, 4}));
-}
-
-TEST_F(SettingsFile, EmptyAndBlankFilesApplyNothing) {
-    load("");
-    load(" \t\r\n\v\f ");
-    EXPECT_EQ(twdouble::count("TwSetParam"), 0);
-}
-
-TEST_F(SettingsFile, LastNumberWithoutLineBreakAndRecordsCutShortStillApply) {
-    load("tweaks 1 2 3 4");
-    EXPECT_EQ(barParam("tweaks", "size"), (V{3, 4}));
-    load("tweaks\t9\t8");
-    EXPECT_EQ(barParam("tweaks", "position"), (V{9, 8}));
-    EXPECT_EQ(barParam("tweaks", "size"), (V{0, 0}));
-}
-
-TEST_F(SettingsFile, RecordsApplyInFileOrderAndTheLastWins) {
-    load("tweaks 1 1 100 100 General 10 settings 2 2 200 200 tweaks 3 3 300 300 General 20");
-    EXPECT_EQ(barParam("tweaks", "position"), (V{3, 3}));
-    EXPECT_EQ(barParam("settings", "position"), (V{2, 2}));
-    EXPECT_EQ(barParam("tweaks", "alpha"), V{20});
-}
-
-TEST_F(SettingsFile, AnUnknownBarsRecordIsSkippedWordByWord) {
-    TwNewBar("600");  // a bar whose name equals one of the skipped numbers picks up what follows
-    load("gone\n\t600\n\t40\n\t320\n\t480\n\t5\ntweaks 1 2 3 4");
-    EXPECT_EQ(barParam("600", "position"), (V{40, 320}));
-    EXPECT_EQ(barParam("600", "size"), (V{480, 5}));
-    EXPECT_EQ(barParam("tweaks", "position"), (V{1, 2}));
-}
-
-TEST_F(SettingsFile, ANonNumberOrAnOutOfRangeNumberEndsTheLoadKeepingWhatWasApplied) {
-    load("tweaks 1 2 3 4 settings 5 x 7 8 tweaks 9 9 9 9");
-    EXPECT_EQ(barParam("tweaks", "position"), (V{1, 2}));
-    EXPECT_TRUE(barParam("settings", "position").empty());
-
-    load("settings 1 2 3 2147483648 tweaks 5 5 5 5");
-    EXPECT_TRUE(barParam("settings", "position").empty());
-    EXPECT_EQ(barParam("tweaks", "position"), (V{1, 2}));
-
-    load("settings -2147483648 2147483647 0 0");
-    EXPECT_EQ(barParam("settings", "position"), (V{-2147483648, 2147483647}));
-}
-
-TEST_F(SettingsFile, GeneralAtTheEndAppliesNothing) {
-    load("tweaks 1 2 3 4 General");
-    EXPECT_EQ(barParam("tweaks", "position"), (V{1, 2}));
-    EXPECT_TRUE(barParam("tweaks", "alpha").empty());
+TEST_F(SettingsFile, TheReaderAppliesWhatItReadsWordByWordUntilAWordIsWrong) {
+    for (const ReadCase& c : kReadCases) {
+        SCOPED_TRACE(c.text);
+        TwTerminate();
+        SetUp();
+        for (const char* bar : c.extraBars)
+            TwNewBar(bar);
+        twdouble::clearCalls();
+        load(c.text);
+        if (c.expected.empty()) {
+            EXPECT_EQ(twdouble::count("TwSetParam"), 0);
+        }
+        for (const Expected& e : c.expected)
+            EXPECT_EQ(barParam(e.bar, e.param), e.values) << e.bar << " " << e.param;
+    }
 }
 
 TEST(SettingsPath, DirectoryKeepsTheLastBackslash) {

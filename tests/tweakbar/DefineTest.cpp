@@ -17,16 +17,6 @@ class Defines : public EngineTest {
 };
 
 TEST_F(Defines, WellFormedTextTakesEffect) {
-    // The module's own strings.
-    ASSERT_EQ(TwDefine(" settings label='GUI Settings' "), 1);
-    ASSERT_EQ(TwDefine(" settings refresh=0.2 "), 1);
-    ASSERT_EQ(TwDefine(" GLOBAL fontsize=3 "), 1);
-    ASSERT_EQ(TwDefine(" GLOBAL contained=true "), 1);
-    EXPECT_EQ(text(bar, nullptr, "label"), "GUI Settings");
-    EXPECT_DOUBLE_EQ(doubleParam(bar, nullptr, "refresh"), 0.2);
-    EXPECT_EQ(intParam(bar, nullptr, "fontsize"), 3);
-    EXPECT_EQ(intParam(bar, nullptr, "contained"), 1);
-
     // Several targets on new lines and on one line, three kinds of quotes, any case.
     ASSERT_EQ(TwDefine("settings LABEL=\"Two words\" Alpha=10\n"
                        "  'my bar' label=`back ticks` iconified=1\n"

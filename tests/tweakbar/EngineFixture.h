@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "HeadlessDevice.h"
+#include "Bar.h"
 #include "Clock.h"
+#include "HeadlessDevice.h"
 #include "InputEvents.h"
 
 class EngineTest : public ::testing::Test {
@@ -72,4 +74,33 @@ class EngineTest : public ::testing::Test {
         for (; *text; ++text)
             EXPECT_TRUE(TwKeyPressed(static_cast<unsigned char>(*text), 0));
     }
+};
+
+// One bar, "bar", at (100, 100) and 300 x 400 px on an 800 x 600 area, for tests that drive a
+// bar's rows through the mouse and keys.
+class OneBarTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ASSERT_EQ(TwWindowSize(800, 600), 1);
+        bar = TwNewBar("bar");
+        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' "), 1);
+    }
+
+    // Drawn, so that values are read and the layout is what the user sees.
+    const tw::BarLayout& layout() {
+        EXPECT_EQ(TwDraw(), 1);
+        return bar->layout;
+    }
+    // The middle of a row's label, and a point in its value field.
+    std::pair<int, int> labelPoint(std::size_t row) {
+        const tw::Rect r = layout().rows.at(row).rect;
+        return {r.x + 2, r.y + r.h / 2};
+    }
+    std::pair<int, int> valuePoint(std::size_t row) {
+        const tw::Rect r = layout().rows.at(row).rect;
+        return {bar->layout.valueX + 10, r.y + r.h / 2};
+    }
+
+    TwBar* bar = nullptr;
 };

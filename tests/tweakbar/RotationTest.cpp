@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "Bar.h"
 #include "EngineFixture.h"
 #include "Rotation.h"
 #include "RotationWidget.h"
@@ -82,17 +81,11 @@ TEST(Rotation, AxisMapsSendEachAxisToItsDisplayAxisAndConjugateRotations) {
     }
 }
 
-class RotationRow : public EngineTest {
+class RotationRow : public OneBarTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        ASSERT_EQ(TwWindowSize(800, 600), 1);
-        bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' refresh=0 "), 1);
-    }
-    const tw::BarLayout& layout() {
-        EXPECT_EQ(TwDraw(), 1);
-        return bar->layout;
+        OneBarTest::SetUp();
+        ASSERT_EQ(TwDefine(" bar refresh=0 "), 1);
     }
     tw::Rect widget(std::size_t row) {
         const tw::BarLayout& l = layout();
@@ -117,8 +110,6 @@ class RotationRow : public EngineTest {
             release(cx + int(std::lround(dx * half)), cy - int(std::lround(dy * half)));
         return half;
     }
-
-    TwBar* bar = nullptr;
 };
 
 TEST_F(RotationRow, FoldedAtFirstThenAWidgetFourLinesTallAcrossLabelAndValue) {

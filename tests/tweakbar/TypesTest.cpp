@@ -9,43 +9,35 @@
 #include <utility>
 #include <vector>
 
-#include "Bar.h"
 #include "EngineFixture.h"
 #include "FontAtlas.h"
 
 namespace {
 
-class Types : public EngineTest {
+class Types : public OneBarTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        ASSERT_EQ(TwWindowSize(800, 600), 1);
-        bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' valueswidth=120 "), 1);
+        OneBarTest::SetUp();
+        ASSERT_EQ(TwDefine(" bar valueswidth=120 "), 1);
     }
     void TearDown() override {
         // Copy functions outlive the engine; the next test starts without them.
         TwCopyStdStringToClientFunc(nullptr);
         TwCopyCDStringToClientFunc(nullptr);
-        EngineTest::TearDown();
+        OneBarTest::TearDown();
     }
 
-    // Drawn, so that values are read and the layout is what the user sees.
-    const tw::BarLayout& layout() {
-        EXPECT_EQ(TwDraw(), 1);
-        return bar->layout;
-    }
     std::string rowName(std::size_t row) { return layout().rows.at(row).control->name; }
     std::string shownValue(std::size_t row) { return layout().rows.at(row).control->valueText; }
     void clickLabel(std::size_t row) {
-        const tw::Rect r = layout().rows.at(row).rect;
-        click(r.x + 2, r.y + r.h / 2);
+        const auto [x, y] = labelPoint(row);
+        click(x, y);
     }
     // Opens the row's text field with a click on its value, and types text over what it held.
     // On a read-only row no field opens and the keys go nowhere.
     void retype(std::size_t row, const char* text) {
-        const tw::Rect r = layout().rows.at(row).rect;
-        click(bar->layout.valueX + 10, r.y + r.h / 2);
+        const auto [x, y] = valuePoint(row);
+        click(x, y);
         TwKeyPressed(TW_KEY_END, 0);
         for (int i = 0; i < 64; ++i)
             TwKeyPressed(TW_KEY_BACKSPACE, 0);
@@ -53,8 +45,6 @@ class Types : public EngineTest {
             TwKeyPressed(static_cast<unsigned char>(*text), 0);
         TwKeyPressed(TW_KEY_RETURN, 0);
     }
-
-    TwBar* bar = nullptr;
 };
 
 // ---- Structs ----
@@ -341,8 +331,8 @@ TEST_F(Types, EnumEntriesListInValueOrderAndARedefinitionKeepsTheType) {
         listed.push_back(entry.value);
     EXPECT_EQ(listed, (std::vector<int>{1, 3, 5}));
     // The list opens on the current entry; the next one down is the next larger value.
-    const tw::Rect r = layout().rows[0].rect;
-    click(bar->layout.valueX + 10, r.y + r.h / 2);
+    const auto [x, y] = valuePoint(0);
+    click(x, y);
     TwKeyPressed(TW_KEY_DOWN, 0);
     TwKeyPressed(TW_KEY_RETURN, 0);
     EXPECT_EQ(value, 5);

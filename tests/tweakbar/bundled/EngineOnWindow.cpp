@@ -1,5 +1,7 @@
 #include "EngineOnWindow.h"
 
+#include <cstring>
+
 #include "Bar.h"
 
 namespace kztest {
@@ -64,6 +66,19 @@ void EngineOnWindow::drag(int fromX, int fromY, int toX, int toY) {
 void EngineOnWindow::type(const char* text) {
     for (; *text; ++text)
         post(WM_CHAR, static_cast<unsigned char>(*text), 1);
+}
+
+int EngineOnWindow::keyDownHolding(std::initializer_list<int> modifiers, WPARAM virtualKey) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE held[256];
+    std::memcpy(held, keys, sizeof held);
+    for (int vk : modifiers)
+        held[vk] = 0x80;
+    SetKeyboardState(held);
+    const int answer = send(WM_KEYDOWN, virtualKey, 1);
+    SetKeyboardState(keys);
+    return answer;
 }
 
 EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control) {

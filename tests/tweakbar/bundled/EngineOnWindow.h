@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "AntTweakBar.h"
@@ -45,6 +46,9 @@ class EngineOnWindow {
     // Keys and characters typed into a window of an ANSI class.
     void type(const char* text);
     void key(WPARAM virtualKey) { post(WM_KEYDOWN, virtualKey, 1); }
+    // Sends a key down while the keyboard state holds the modifiers (VK_SHIFT, VK_CONTROL...),
+    // as when the user holds them; returns what TwEventWin answered.
+    int keyDownHolding(std::initializer_list<int> modifiers, WPARAM virtualKey);
 
     // Where a control was shown in the last frame: the middle of its row, of its label and of
     // its value field.

@@ -2,10 +2,13 @@
 // immediate context, the game's view and its back buffer: on a device with
 // ID3D11DeviceContext1 a steady frame swaps the renderer's context state in and out around one
 // draw, uploads nothing and allocates nothing; without it, the game's state is saved and restored
-// piece by piece. Either way the renderer keeps no hold on the game's view.
+// piece by piece. Only a change is uploaded again, and either way the renderer keeps no hold on
+// the game's view.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "AllocationCounter.h"
 #include "EngineOnWindow.h"
@@ -15,9 +18,10 @@
 
 namespace {
 
+int counts[2][5];
+float speeds[2][5];
+
 void addBars() {
-    static int counts[2][5];
-    static float speeds[2][5];
     for (int b = 0; b < 2; ++b) {
         TwBar* bar = TwNewBar(("Bar" + std::to_string(b)).c_str());
         for (int i = 0; i < 5; ++i) {
@@ -88,6 +92,46 @@ TEST(FrameCalls, ASteadyFrameSwapsTheRenderersStateAroundOneDrawInAtMostTenCalls
     EXPECT_EQ(saved.allocations, 0);
 }
 
+TwFrameStats statsOfLastDraw() {
+    TwFrameStats stats{};
+    EXPECT_EQ(TwGetFrameStats(&stats), 1);
+    return stats;
+}
+
+// A changed value is read, rebuilt, uploaded once and shows; with nothing shown there is no
+// draw call and the back buffer keeps what the game put there.
+TEST(FrameCalls, OnlyAChangeIsUploadedAndNothingShownDrawsNothing) {
+    kztest::EngineOnWindow engine(480, 300);
+    ASSERT_TRUE(engine.started()) << TwGetLastError();
+    addBars();
+    ASSERT_TRUE(engine.frame(10, 20, 30));
+    const TwFrameStats first = statsOfLastDraw();
+    // Vertices of 2 floats of position, 2 of atlas coordinates and a packed colour; 32-bit indices.
+    EXPECT_EQ(first.bytesUploaded, first.vertices * 20ull + first.indices * 4ull);
+    const std::vector<std::uint8_t> firstPicture = engine.pixels();
+    ASSERT_TRUE(engine.frame(10, 20, 30));
+    EXPECT_TRUE(engine.pixels() == firstPicture) << "drawn again from what the GPU holds";
+
+    counts[1][0] = 123456;
+    ASSERT_EQ(TwRefreshBar(TwGetBarByName("Bar1")), 1);
+    ASSERT_TRUE(engine.frame(10, 20, 30));
+    const TwFrameStats changed = statsOfLastDraw();
+    EXPECT_EQ(changed.rebuilt, 1u);
+    EXPECT_GT(changed.bytesUploaded, 0u);
+    EXPECT_FALSE(engine.pixels() == firstPicture);
+    ASSERT_TRUE(engine.frame(10, 20, 30));
+    EXPECT_EQ(statsOfLastDraw().bytesUploaded, 0u);
+
+    ASSERT_EQ(TwDefine(" Bar0 visible=false Bar1 visible=false TW_HELP visible=false "), 1);
+    ASSERT_TRUE(engine.frame(10, 20, 30));
+    EXPECT_EQ(statsOfLastDraw().drawCalls, 0u);
+    for (int y = 0; y < engine.height(); y += 7)
+        for (int x = 0; x < engine.width(); x += 7) {
+            const kztest::Rgba p = engine.pixel(x, y);
+            ASSERT_TRUE(p.r == 10 && p.g == 20 && p.b == 30) << x << "," << y;
+        }
+}
+
 // The renderer's own state must not keep the game's view alive: a game resizes its swap chain
 // only when no view on the back buffer is left.
 TEST(FrameCalls, AfterAFrameTheGameCanResizeItsSwapChain) {
@@ -102,9 +146,7 @@ TEST(FrameCalls, AfterAFrameTheGameCanResizeItsSwapChain) {
         }
         TwNewBar("Bar");
         ASSERT_TRUE(engine.frame(0, 0, 0));
-        TwFrameStats stats{};
-        ASSERT_EQ(TwGetFrameStats(&stats), 1);
-        EXPECT_EQ(stats.swappedState, hide ? 0u : 1u);
+        EXPECT_EQ(statsOfLastDraw().swappedState, hide ? 0u : 1u);
         engine.window().releaseBackBufferView();
         EXPECT_EQ(engine.window().swapChain()->ResizeBuffers(0, 200, 150, DXGI_FORMAT_UNKNOWN, 0),
                   S_OK)

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <string>
 
 #include "Bar.h"
@@ -157,20 +156,6 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndEachKeyOfTheEditIsTheEngines) 
     EXPECT_STREQ(name, "ab\x80\xE9");
 }
 
-// Sends a key down while the keyboard state holds the modifiers, as when the user holds them.
-int sendWithHeld(EngineOnWindow& engine, std::initializer_list<int> modifiers, WPARAM key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE held[256];
-    std::memcpy(held, keys, sizeof held);
-    for (int vk : modifiers)
-        held[vk] = 0x80;
-    SetKeyboardState(held);
-    const int answer = engine.send(WM_KEYDOWN, key, 1);
-    SetKeyboardState(keys);
-    return answer;
-}
-
 std::string systemClipboardText(UINT format) {
     std::string text;
     if (!OpenClipboard(nullptr)) return "<not opened>";
@@ -210,14 +195,14 @@ TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemCl
 
     const auto from = row("Source");
     engine.click(from.valueX, from.y);  // opens with everything selected
-    EXPECT_EQ(sendWithHeld(engine, {VK_CONTROL}, 'C'), 1);
+    EXPECT_EQ(engine.keyDownHolding({VK_CONTROL}, 'C'), 1);
     engine.key(VK_ESCAPE);
     EXPECT_EQ(systemClipboardText(CF_UNICODETEXT), "copied value 12");
     EXPECT_EQ(systemClipboardText(CF_TEXT), "copied value 12") << "narrow readers see it too";
 
     const auto to = row("Target");
     engine.click(to.valueX, to.y);
-    EXPECT_EQ(sendWithHeld(engine, {VK_CONTROL}, 'V'), 1);
+    EXPECT_EQ(engine.keyDownHolding({VK_CONTROL}, 'V'), 1);
     engine.key(VK_RETURN);
     EXPECT_STREQ(target, "copied value 12");
     EXPECT_STREQ(source, "copied value 12");
@@ -226,7 +211,7 @@ TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemCl
     ASSERT_TRUE(putOnSystemClipboard("2.5"));
     const auto number = row("Speed");
     engine.click(number.valueX, number.y);
-    EXPECT_EQ(sendWithHeld(engine, {VK_SHIFT}, VK_INSERT), 1);
+    EXPECT_EQ(engine.keyDownHolding({VK_SHIFT}, VK_INSERT), 1);
     engine.key(VK_RETURN);
     EXPECT_EQ(speed, 2.5f);
 }
@@ -263,16 +248,8 @@ TEST_F(WindowInput, ModifiersAndWheelPositionsAreReadFromTheWindowSystem) {
     presses = 0;
     ASSERT_EQ(TwAddButton(bar, "Save", press, nullptr, "key=CTRL+SHIFT+HOME"), 1);
     ASSERT_TRUE(engine.frame(0, 0, 0));
-    BYTE keys[256] = {};
-    ASSERT_TRUE(GetKeyboardState(keys));
-    BYTE held[256];
-    std::memcpy(held, keys, sizeof held);
     EXPECT_EQ(engine.send(WM_KEYDOWN, VK_HOME, 1), 0) << "without modifiers";
-    held[VK_SHIFT] = held[VK_CONTROL] = 0x80;
-    ASSERT_TRUE(SetKeyboardState(held));
-    const int answer = engine.send(WM_KEYDOWN, VK_HOME, 1);
-    SetKeyboardState(keys);
-    EXPECT_EQ(answer, 1);
+    EXPECT_EQ(engine.keyDownHolding({VK_SHIFT, VK_CONTROL}, VK_HOME), 1);
     EXPECT_EQ(presses, 1);
 
     // The wheel message gives screen coordinates. (70, 52) on the screen is above the bar in the

@@ -80,16 +80,6 @@ TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaAndTheRestIsUntouched) {
     ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, colour), 1);
     expectColour(bodyAfterFrame(), blend(0, kClearR, 40), blend(250, kClearG, 40),
                  blend(0, kClearB, 40), 2, "green at alpha 40");
-
-    // A drawing area smaller than the target is stretched over all of it (as a window shows a
-    // back buffer larger than its client area): the bar at twice its place, cut at the area.
-    ASSERT_EQ(TwWindowSize(160, 120), 1);
-    ASSERT_TRUE(engine.frame(kClearR, kClearG, kClearB));
-    for (const auto& [x, y] : {std::pair{200, 200}, {100, 130}, {319, 239}})
-        expectColour(engine.pixel(x, y), blend(0, kClearR, 40), blend(250, kClearG, 40),
-                     blend(0, kClearB, 40), 2, "inside the bar, scaled");
-    expectClear(engine.pixel(76, 150), "left of the scaled bar");
-    expectClear(engine.pixel(150, 56), "above the scaled bar");
 }
 
 TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
