@@ -7,6 +7,8 @@
 #include "Painter.h"
 #include "Palette.h"
 #include "RotationWidget.h"
+#include "RotoSliderWidget.h"
+#include "RowButtons.h"
 #include "TextUtil.h"
 #include "ValueText.h"
 
@@ -51,12 +53,16 @@ class BarPainter {
             const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
             if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
+        slots.rowButtons = painter_.reserveQuad();
+        for (std::uint32_t i = 1; i < kRowButtonQuads; ++i)
+            painter_.reserveQuad();
         slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
         if (bar_.resizable) paintGrip();
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
+        paintRotoSlider(painter_, context_, bar_);
         return slots;
     }
 
@@ -201,7 +207,9 @@ class BarPainter {
         }
         painter_.fill(field, palette_.field);
         if (!control.valueRead) return;
-        const PackedColor ink = control.isReadOnly() ? palette_.readOnly : palette_.value;
+        const PackedColor ink = control.isReadOnly()            ? palette_.readOnly
+                                : atBound(control, row.channel) ? palette_.atBound
+                                                                : palette_.value;
         const int textX = field.x + kValuePadding;
         if (row.kind == RowKind::Channel) {
             char text[32];
@@ -285,13 +293,6 @@ class BarPainter {
     Palette palette_;
 };
 
-Rect drawingArea(const Context& context) {
-    if (context.windowWidth > 0 && context.windowHeight > 0) {
-        return {0, 0, context.windowWidth, context.windowHeight};
-    }
-    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
-}
-
 void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
     const Rect& icon = bar.layout.icon;
     const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
@@ -358,6 +359,13 @@ void paintPopup(Painter& painter, const Context& context) {
                      packColor(240, 240, 240, 255));
     }
     painter.outline(frame, packColor(255, 255, 255, 70));
+}
+
+Rect drawingArea(const Context& context) {
+    if (context.windowWidth > 0 && context.windowHeight > 0) {
+        return {0, 0, context.windowWidth, context.windowHeight};
+    }
+    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
 }
 
 bool isInteractive(const Row& row) {

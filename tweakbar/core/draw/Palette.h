@@ -17,6 +17,11 @@ struct Palette {
     // An open field is opaque, whatever the bar's alpha.
     PackedColor fieldEdit, editText, editReadOnly, selection;
     PackedColor separator, scrollTrack, scrollThumb;
+    // A number's text at its minimum or maximum.
+    PackedColor atBound;
+    // The hovered row's small buttons: their face (held down: stronger) and mark (greyed at a
+    // bound).
+    PackedColor buttonFace, buttonHeld, buttonInk, buttonGreyed;
 };
 
 Palette paletteFor(const CTwBar& bar);

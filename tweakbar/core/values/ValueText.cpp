@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "StructSummary.h"
 #include "TextUtil.h"
@@ -204,22 +205,40 @@ void updateValueText(Control& control) {
     control.valueText = buffer;
 }
 
-void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+NumberRange numberRange(const Control& control, int channelIndex) {
     if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
         // A quaternion's scalar part alone is bounded; nothing is normalised as it is typed.
-        const bool scalar = channelIndex == 3;
-        writeComponent(control.typeInfo, raw, channelIndex,
-                       scalar ? std::clamp(value, -1.0, 1.0) : value);
+        const double none = std::numeric_limits<double>::infinity();
+        return channelIndex == 3 ? NumberRange{-1, 1} : NumberRange{-none, none};
+    }
+    if (channelIndex >= 0) return {0, 255};
+    const double lo = effectiveMin(control), hi = effectiveMax(control);
+    return {lo, lo <= hi ? hi : lo};
+}
+
+bool atBound(const Control& control, int channelIndex) {
+    if (control.kind != ControlKind::Variable || !control.valueRead) return false;
+    const bool number = channelIndex < 0 && control.hasNumberValue() && !control.enumEntries();
+    if (!number && channelIndex < 0) return false;
+    const NumberRange range = numberRange(control, channelIndex);
+    const double value = numberOf(control, control.value.data(), channelIndex);
+    return value <= range.lo || value >= range.hi;
+}
+
+void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+    const NumberRange range = numberRange(control, channelIndex);
+    const double clamped = std::clamp(value, range.lo, range.hi);
+    if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
+        writeComponent(control.typeInfo, raw, channelIndex, clamped);
         return;
     }
     if (channelIndex >= 0) {
         Rgba color = readColor(control.typeInfo, raw);
-        setChannel(color, channelIndex, std::uint8_t(std::clamp(std::round(value), 0.0, 255.0)));
+        setChannel(color, channelIndex, std::uint8_t(std::round(clamped)));
         writeColor(control.typeInfo, raw, color);
         return;
     }
-    const double lo = effectiveMin(control), hi = effectiveMax(control);
-    writeNumber(control.typeInfo, raw, lo <= hi ? std::clamp(value, lo, hi) : lo);
+    writeNumber(control.typeInfo, raw, clamped);
 }
 
 bool parseValue(const Control& control, std::string_view text, int channelIndex,
