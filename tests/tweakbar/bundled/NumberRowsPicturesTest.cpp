@@ -101,9 +101,11 @@ TEST_F(NumberRowsOnWindow, AHeldPlusRepeatsInsideTheFramesUntilReleased) {
     engine.move(plus.x, plus.y);
     engine.send(WM_LBUTTONDOWN, MK_LBUTTON, kztest::point(plus.x, plus.y));
     EXPECT_EQ(count, 501);
-    for (fakeNow = 10.1; fakeNow < 10.95; fakeNow += 0.1)
+    // Frames every 0.1 s, the last one at 10.95: repeats at 10.5, 10.6, 10.7, 10.8 and 10.9.
+    for (int frame = 1; frame <= 10; ++frame) {
+        fakeNow = 10 + frame * 0.1 - (frame == 10 ? 0.05 : 0);
         ASSERT_TRUE(engine.frame(30, 30, 30));
-    // Repeats at 10.5, 10.6, 10.7, 10.8 and 10.9.
+    }
     EXPECT_EQ(count, 506);
     engine.send(WM_LBUTTONUP, 0, kztest::point(plus.x, plus.y));
     fakeNow = 12;

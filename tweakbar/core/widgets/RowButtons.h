@@ -8,6 +8,7 @@
 
 #include "DisplayList.h"
 #include "Geometry.h"
+#include "Segments.h"
 
 struct CTwBar;
 
@@ -49,7 +50,7 @@ bool rowButtonGreyed(const Control& control, int channel, RowButton kind);
 // The hovered row's buttons as quads (unused ones empty), and the slot block they go to;
 // kNoSlot when no row shows buttons.
 struct RowButtonQuads {
-    std::uint32_t slot = ~std::uint32_t(0);
+    std::uint32_t slot = kNoSlot;
     Vertex vertices[kRowButtonQuads * 4] = {};
 };
 void hoveredRowButtons(Context& context, RowButtonQuads& out);
