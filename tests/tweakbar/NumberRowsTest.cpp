@@ -12,6 +12,7 @@
 #include "ListInspection.h"
 #include "Palette.h"
 #include "PointerCursor.h"
+#include "RotoCursorShape.h"
 #include "RotoSlider.h"
 #include "RowButtons.h"
 
@@ -85,6 +86,26 @@ TEST(RotoSlider, TwelveCursorsFollowTheAngle) {
     EXPECT_EQ(tw::rotoCursorIndex(-kPi / 6), 11);
     EXPECT_EQ(tw::rotoCursorIndex(359 * kPi / 180), 0);
     EXPECT_EQ(tw::rotoCursorIndex(tw::screenAngle(0, 10)), 9) << "below the centre on screen";
+}
+
+// Cursor n: the ring behind the head, the arrowhead just ahead of n × 30°, then a gap.
+TEST(RotoSlider, EachCursorPointsItsArrowheadAtItsAngleWithTheRingBehindIt) {
+    auto inkAt = [](const tw::RotoCursorPicture& picture, double degrees) {
+        const double a = degrees * kPi / 180;
+        const int x = tw::kRotoCursorHotSpot + int(std::lround(8 * std::cos(a)));
+        const int y = tw::kRotoCursorHotSpot - int(std::lround(8 * std::sin(a)));
+        return picture[std::size_t(y)][std::size_t(x)];
+    };
+    for (int n = 0; n < tw::kRotoCursorCount; ++n) {
+        const tw::RotoCursorPicture picture = tw::rotoCursorPicture(n);
+        const double head = 30.0 * n;
+        EXPECT_TRUE(inkAt(picture, head - 90)) << n;
+        EXPECT_TRUE(inkAt(picture, head - 200)) << n;
+        EXPECT_TRUE(inkAt(picture, head + 15)) << "the arrowhead " << n;
+        EXPECT_FALSE(inkAt(picture, head + 60)) << "the gap ahead " << n;
+        EXPECT_TRUE(picture[tw::kRotoCursorHotSpot][tw::kRotoCursorHotSpot]);
+        EXPECT_NE(picture, tw::rotoCursorPicture((n + 1) % tw::kRotoCursorCount)) << n;
+    }
 }
 
 class NumberRows : public EngineTest {

@@ -6,12 +6,15 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Bar.h"
 #include "Clock.h"
 #include "Engine.h"
 #include "EngineOnWindow.h"
+#include "RotoSlider.h"
 #include "RowButtons.h"
+#include "Win32Cursors.h"
 
 namespace {
 
@@ -147,6 +150,62 @@ TEST_F(NumberRowsOnWindow,
     EXPECT_NE(atQuarter, nullptr);
     EXPECT_NE(atStart, atQuarter);
     releaseAt(engine, quarter);
+}
+
+// The twelve rotating cursors as the system draws them, side by side over mid-grey: white
+// arrows outlined in black, each turned 30° further counter-clockwise.
+TEST(NumberRowPictures, TheTwelveRotoCursorsAreDistinctOutlinedArrows) {
+    constexpr int kTile = 40, kCount = tw::kRotoCursorCount;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kTile * kCount;
+    info.bmiHeader.biHeight = -kTile;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all{0, 0, kTile * kCount, kTile};
+    HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+    FillRect(dc, &all, grey);
+    DeleteObject(grey);
+    for (int n = 0; n < kCount; ++n) {
+        const HCURSOR cursor = tw::systemCursor({tw::CursorShape::Roto, n});
+        ASSERT_NE(cursor, nullptr) << n;
+        EXPECT_EQ(cursor, tw::systemCursor({tw::CursorShape::Roto, n})) << "made once " << n;
+        ASSERT_TRUE(DrawIconEx(dc, n * kTile + 4, 4, cursor, 32, 32, 0, nullptr, DI_NORMAL));
+    }
+    GdiFlush();
+    const auto* bgra = static_cast<const std::uint8_t*>(bits);
+    std::vector<std::uint8_t> rgba(std::size_t(kTile * kCount * kTile * 4));
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = bgra[i + 2], rgba[i + 1] = bgra[i + 1], rgba[i + 2] = bgra[i];
+        rgba[i + 3] = 255;
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    std::vector<std::vector<std::uint8_t>> tiles;
+    for (int n = 0; n < kCount; ++n) {
+        int white = 0, black = 0;
+        std::vector<std::uint8_t> tile;
+        for (int y = 0; y < kTile; ++y) {
+            for (int x = n * kTile; x < (n + 1) * kTile; ++x) {
+                const std::uint8_t r = rgba[std::size_t((y * kTile * kCount + x) * 4)];
+                white += r == 255;
+                black += r == 0;
+                tile.push_back(r);
+            }
+        }
+        EXPECT_GT(white, 40) << n;
+        EXPECT_GT(black, white) << "an outline around the ink " << n;
+        for (const auto& earlier : tiles)
+            EXPECT_NE(tile, earlier) << n;
+        tiles.push_back(tile);
+    }
+    EXPECT_TRUE(kztest::writePng("roto-cursors.png", rgba, kTile * kCount, kTile));
 }
 
 // The rotoslider of a number with bounds that fit in one turn, turned an eighth of a turn up
