@@ -195,24 +195,6 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
 }
 
-TEST_F(Layout, TheOpenHelpBarListsEachBarsHelpAndShortcuts) {
-    TwBar* bar = TwNewBar("tools");
-    TwAddButton(
-        bar, "reset", [](void*) {}, nullptr, " label=Reset key=r help='Starts over' ");
-    ASSERT_EQ(TwDefine(" GLOBAL help='Engine help' tools label=Tools help='Line one\nLine two' "),
-              1);
-    TwBar* help = TwGetBarByIndex(0);
-    ASSERT_EQ(TwDefine(" TW_HELP iconified=false "), 1);
-    std::vector<std::string> lines;
-    for (const auto& row : drawn(help).rows)
-        lines.push_back(row.control->shownLabel());
-    EXPECT_EQ(lines, (std::vector<std::string>{"Engine help", "Tools", "Line one", "Line two",
-                                               "r  Reset", "Reset: Starts over"}));
-    // The lines follow what they come from.
-    ASSERT_EQ(TwDefine(" tools label=Toolbox "), 1);
-    EXPECT_EQ(drawn(help).rows.at(1).control->shownLabel(), "Toolbox");
-}
-
 // The scale is taken before TwInit, through a define only, and stays for the whole run.
 TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
     ASSERT_EQ(TwTerminate(), 1);

@@ -25,7 +25,10 @@ int withInputContext(Body&& body) {
 int keyInput(int key, int modifiers, bool apply) {
     KeyPress press;
     if (!normalizeKeyPress(key, modifiers, press)) return 0;
-    return withInputContext([&](Context& context) { return keyPressed(context, press, apply); });
+    return withInputContext([&](Context& context) {
+        if (apply) noteKeyPressed(context, press);
+        return keyPressed(context, press, apply);
+    });
 }
 
 }  // namespace

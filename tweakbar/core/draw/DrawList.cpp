@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "Context.h"
+#include "HelpBar.h"
 #include "Painter.h"
 #include "Palette.h"
 #include "RotationWidget.h"
@@ -59,6 +60,11 @@ class BarPainter {
         slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
+        if (!layout_.bottomLine.empty()) {
+            const Rect& line = layout_.bottomLine;
+            clippedText(line, line.x + kValuePadding, textTop(line), helpBottomLine(context_),
+                        palette_.shortcut);
+        }
         if (bar_.resizable) paintGrip();
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
@@ -136,7 +142,7 @@ class BarPainter {
                 painter_.fill({left, r.y + r.h / 2, r.right() - left, 1}, palette_.separator);
                 return;
             case RowKind::Text:
-                clippedText(r, left, top, control.shownLabel(), palette_.label);
+                paintText(row, left, top);
                 return;
             case RowKind::Button:
                 paintButton(row, left, top);
@@ -158,6 +164,26 @@ class BarPainter {
         const Drag& drag = context_.input.drag;
         return (hover.bar == &bar_ && hover.control == &control && hover.channel == kWidgetRow) ||
                (drag.kind == DragKind::Rotate && drag.control == &control);
+    }
+
+    // A line of text across the row; the help bar's lines may have a text in the value column
+    // too, which cuts the label at the column. A value wider than the column (key names) starts
+    // further left, as far as the label leaves room.
+    void paintText(const Row& row, int left, int top) {
+        const Rect& r = row.rect;
+        const Control& control = *row.control;
+        const std::string& label = control.shownLabel();
+        if (control.valueText.empty()) {
+            clippedText(r, left, top, label, palette_.label);
+            return;
+        }
+        const int labelRight = left + face_.measure(label) + face_.lineHeight / 2;
+        const int wanted = r.right() - face_.measure(control.valueText) - 2 * kValuePadding;
+        const int start =
+            std::max(std::min(layout_.valueX, wanted), std::min(labelRight, layout_.valueX));
+        clippedText({r.x, r.y, start - 2 - r.x, r.h}, left, top, label, palette_.label);
+        clippedText({start, r.y, r.right() - start, r.h}, start + kValuePadding, top,
+                    control.valueText, palette_.shortcut);
     }
 
     void paintButton(const Row& row, int left, int top) {

@@ -16,12 +16,16 @@ constexpr int kScrollbarGap = 2;
 constexpr int kIconSpacing = 4;
 constexpr int kWidgetRows = 4;  // the height of a quaternion's or direction's widget
 
+int scrollbarWidth(const FontFace& face) {
+    return std::max(6, face.lineHeight / 2);
+}
+
 int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::Fixed:
             return bar.valuesWidth;
         case ValuesWidthMode::FollowFont:
-            return defaultValuesWidth(bar.fontSize, fontScaling);
+            return defaultValuesWidth(bar, fontScaling);
         case ValuesWidthMode::Fit:
             break;
     }
@@ -42,7 +46,7 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
         if (!control->visible) continue;
         Row row;
         row.control = control;
-        row.depth = depth;
+        row.depth = depth + control->extraDepth;
         switch (control->kind) {
             case ControlKind::Group:
                 row.kind = RowKind::Group;
@@ -99,10 +103,16 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
         bar.iconifiable ? Rect{frame.right() - 4 - button, frame.y + 3, button, button} : Rect{};
     layout.content = {frame.x + kSidePadding, frame.y + title + kTitleGap,
                       frame.w - 2 * kSidePadding, frame.h - title - kTitleGap - kBottomPadding};
+    layout.bottomLine = Rect{};
+    if (bar.isHelp) {
+        layout.content.h -= face.lineHeight;
+        layout.bottomLine = {layout.content.x, layout.content.bottom(), layout.content.w,
+                             face.lineHeight};
+    }
     layout.content.h = std::max(layout.content.h, 0);
     layout.lineHeight = face.lineHeight;
     layout.rowHeight = rowHeightOf(RowKind::Variable, face);
-    layout.indent = face.lineHeight * 3 / 4;
+    layout.indent = rowIndent(face);
 
     layout.rows.clear();
     addRows(layout.rows, bar.topLevel, 0);
@@ -112,7 +122,7 @@ void layoutRows(Bar& bar, const FontFace& face, double fontScaling) {
         total += rowHeightOf(row.kind, face);
     layout.scrollable = total > layout.content.h;
     if (layout.scrollable) {
-        const int width = std::max(6, face.lineHeight / 2);
+        const int width = scrollbarWidth(face);
         layout.content.w -= width + kScrollbarGap;
         layout.scrollTrack = {layout.content.right() + kScrollbarGap, layout.content.y, width,
                               layout.content.h};
@@ -218,8 +228,12 @@ void minimumSize(int fontSize, double fontScaling, int& width, int& height) {
     height = 5 * font;
 }
 
-int defaultValuesWidth(int fontSize, double fontScaling) {
-    return 10 * (fontHeight(fontSize, fontScaling) / 2);
+int defaultValuesWidth(const Bar& bar, double fontScaling) {
+    return (bar.isHelp ? 12 : 10) * (fontHeight(bar.fontSize, fontScaling) / 2);
+}
+
+int scrolledRowsWidth(int frameWidth, const FontFace& face) {
+    return frameWidth - 2 * kSidePadding - scrollbarWidth(face) - kScrollbarGap;
 }
 
 Rect constrainedFrame(const Bar& bar, const Context& context) {

@@ -40,7 +40,8 @@ struct BarLayout {
     int firstShown = 0, shownCount = 0;
     bool scrollable = false;
     Rect scrollTrack, scrollThumb;
-    Rect icon;  // where the bar sits while iconified
+    Rect bottomLine;  // the help bar's line below its rows; empty on other bars
+    Rect icon;        // where the bar sits while iconified
 };
 
 // Metrics shared by layout and drawing.
@@ -48,12 +49,19 @@ inline constexpr int kValuePadding = 3;  // between a field's edge and its text
 int titleHeight(const FontFace& face);
 int iconSize(const FontFace& face);
 int rowHeightOf(RowKind kind, const FontFace& face);
+// How far a row moves right per group level.
+inline int rowIndent(const FontFace& face) {
+    return face.lineHeight * 3 / 4;
+}
+// The width of a bar's rows while it shows a scrollbar.
+int scrolledRowsWidth(int frameWidth, const FontFace& face);
 // The nominal font height of a font size, from which a bar's fixed figures follow.
 int fontHeight(int fontSize, double fontScaling);
 // The smallest size a bar can take at a font size.
 void minimumSize(int fontSize, double fontScaling, int& width, int& height);
-// The values column width that follows the font size until the caller sets one.
-int defaultValuesWidth(int fontSize, double fontScaling);
+// The values column width that follows the font size until the caller sets one (wider on
+// the help bar, whose values are key names).
+int defaultValuesWidth(const CTwBar& bar, double fontScaling);
 // What the values column reads after "fit" until the next layout has fitted it.
 inline constexpr int kValuesWidthFitPending = -5555;
 

@@ -31,6 +31,7 @@ Palette paletteFor(const Bar& bar) {
         p.scrollTrack = packColor(0, 0, 0, 40);
         p.scrollThumb = packColor(0, 0, 0, 110);
         p.atBound = packColor(0x00, 0x00, 0xF0, 255);
+        p.shortcut = packColor(0x80, 0x20, 0x00, 255);
     } else {
         p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
         p.titleBottom = withAlpha(mix(base, kBlack, 0.35f), 230);
@@ -50,6 +51,7 @@ Palette paletteFor(const Bar& bar) {
         p.scrollTrack = packColor(0, 0, 0, 60);
         p.scrollThumb = packColor(255, 255, 255, 110);
         p.atBound = packColor(0x97, 0x97, 0xFF, 255);
+        p.shortcut = packColor(0xFF, 0xB0, 0x60, 255);
     }
     p.buttonFace = withAlpha(p.label, 55);
     p.buttonHeld = withAlpha(p.label, 120);

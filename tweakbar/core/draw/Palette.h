@@ -17,6 +17,7 @@ struct Palette {
     // An open field is opaque, whatever the bar's alpha.
     PackedColor fieldEdit, editText, editReadOnly, selection;
     PackedColor separator, scrollTrack, scrollThumb;
+    PackedColor shortcut;  // key names
     // A number's text at its minimum or maximum.
     PackedColor atBound;
     // The hovered row's small buttons: their face (held down: stronger) and mark (greyed at a

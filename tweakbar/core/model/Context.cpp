@@ -20,7 +20,7 @@ void configureHelpBar(Bar& help) {
     help.width = 400;
     help.height = 200;
     help.iconified = true;
-    help.color = {60, 72, 88};
+    help.color = {95, 95, 95};
     help.alpha = 160;
 }
 

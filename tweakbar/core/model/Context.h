@@ -9,6 +9,7 @@
 #include "Bar.h"
 #include "DisplayList.h"
 #include "GraphBackend.h"
+#include "HelpBarState.h"
 #include "InputState.h"
 #include "Segments.h"
 #include "VarType.h"
@@ -60,6 +61,7 @@ class Context {
     bool layoutDirty = true;
     bool listDirty = true;
     bool helpDirty = true;  // the help bar's lines must be generated again
+    HelpBarState helpState;
     DisplayList displayList;
     SegmentTable segments;
     InputState input;

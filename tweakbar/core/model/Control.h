@@ -79,6 +79,7 @@ struct Control {
     std::string valueText;
 
     bool generated = false;  // a line the help bar made, replaced whenever it is regenerated
+    int extraDepth = 0;      // help bar lines that explain the line above sit further in
     bool removed = false;    // taken out of its bar while a callback was running
 
     // Read-only by the way the caller bound it, whatever the readonly parameter says.

@@ -110,8 +110,7 @@ const char* setValuesWidth(Context& context, Bar& bar, const ParamValue& value) 
 const char* getValuesWidth(Context& context, const Bar& bar, ParamOutput& out) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::FollowFont:
-            return outNumbers(
-                out, {double(defaultValuesWidth(bar.fontSize, context.globals.fontScaling))});
+            return outNumbers(out, {double(defaultValuesWidth(bar, context.globals.fontScaling))});
         case ValuesWidthMode::Fixed:
             return outNumbers(out, {double(bar.valuesWidth)});
         case ValuesWidthMode::Fit:

@@ -4,6 +4,7 @@
 
 #include "Context.h"
 #include "Engine.h"
+#include "HelpContents.h"
 #include "ValueText.h"
 
 namespace tw {
@@ -36,6 +37,7 @@ bool isBoolVariable(const ControlRef& ref) {
 const char* setLabel(Context& context, ControlRef& ref, const ParamValue& value) {
     ref.control.label = std::string(value.text);
     ref.control.labelSet = true;
+    rememberMemberTexts(context, ref.control);
     context.structureChanged();
     return nullptr;
 }
@@ -46,6 +48,7 @@ const char* getLabel(Context&, const ControlRef& ref, ParamOutput& out) {
 
 const char* setHelp(Context& context, ControlRef& ref, const ParamValue& value) {
     ref.control.help = std::string(value.text);
+    rememberMemberTexts(context, ref.control);
     context.structureChanged();
     return nullptr;
 }

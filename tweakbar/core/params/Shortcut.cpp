@@ -113,11 +113,24 @@ std::string shortcutText(const Shortcut& shortcut) {
     return text + char(shortcut.key);
 }
 
+namespace {
+
+// Shift is already in a printable key's character.
+int ignoredModifiers(int key) {
+    const bool printable = key > TW_KEY_SPACE && key <= 255;
+    return printable ? int(TW_KMOD_SHIFT) : 0;
+}
+
+}  // namespace
+
 bool matchesShortcut(const Shortcut& shortcut, const KeyPress& press) {
     if (shortcut.empty() || shortcut.key != press.key) return false;
-    const bool printable = press.key > TW_KEY_SPACE && press.key <= 255;
-    const int ignored = printable ? int(TW_KMOD_SHIFT) : 0;
+    const int ignored = ignoredModifiers(press.key);
     return (shortcut.modifiers & ~ignored) == (press.modifiers & ~ignored);
+}
+
+Shortcut shortcutOf(const KeyPress& press) {
+    return Shortcut{press.key, press.modifiers & ~ignoredModifiers(press.key)};
 }
 
 }  // namespace tw

@@ -26,4 +26,7 @@ std::string shortcutText(const Shortcut& shortcut);
 // For printable keys Shift is ignored on both sides: the character already carries it.
 bool matchesShortcut(const Shortcut& shortcut, const KeyPress& press);
 
+// The shortcut that a key press matches, written the way a caller would write it.
+Shortcut shortcutOf(const KeyPress& press);
+
 }  // namespace tw

@@ -36,6 +36,8 @@ struct StructMember {
     TwType type = TW_TYPE_UNDEF;
     std::size_t offset = 0;
     std::string defString;
+    // As last set on a row of this member; the help bar lists them with the type.
+    std::string label, help;
 };
 
 struct StructType {
