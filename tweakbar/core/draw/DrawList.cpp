@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "Context.h"
+#include "DropDown.h"
 #include "HelpBar.h"
 #include "Painter.h"
 #include "Palette.h"
@@ -69,6 +70,7 @@ class BarPainter {
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
         paintRotoSlider(painter_, context_, bar_);
+        paintVeil(painter_, context_, bar_, frame);
         return slots;
     }
 
@@ -356,37 +358,6 @@ void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
 
 }  // namespace
 
-void paintPopup(Painter& painter, const Context& context) {
-    const EnumPopup& popup = context.input.popup;
-    const Rect frame = enumPopupFrame(context);
-    if (frame.empty()) return;
-    const Bar& bar = *popup.bar;
-    const FontFace& face = context.face(bar);
-    const auto& entries = *popup.control->enumEntries();
-    const int current =
-        roundToInt(readNumber(popup.control->typeInfo, popup.control->value.data()));
-    painter.setClip(drawingArea(context));
-    painter.fill({frame.right(), frame.y + 3, 3, frame.h}, packColor(0, 0, 0, 60));
-    painter.fill({frame.x + 3, frame.bottom(), frame.w - 3, 3}, packColor(0, 0, 0, 60));
-    painter.fill(frame, packColor(28, 30, 34, 240));
-    // The entry under the mouse in the bar's colour, kept dark enough for the light text.
-    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
-    const int luminance = (bar.color.r * 299 + bar.color.g * 587 + bar.color.b * 114) / 1000;
-    const PackedColor accent = luminance > 120 ? mix(base, kBlack, 0.45f) : mix(base, kWhite, 0.2f);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Rect item{frame.x + 1, frame.y + 1 + int(i) * face.lineHeight, frame.w - 2,
-                        face.lineHeight};
-        if (int(i) == popup.hovered) painter.fill(item, accent);
-        if (entries[i].value == current) {
-            painter.fill({item.x + 2, item.y + item.h / 2 - 2, 4, 4},
-                         packColor(255, 250, 185, 255));
-        }
-        painter.text(face, item.x + 3 * kValuePadding, item.y, entries[i].label,
-                     packColor(240, 240, 240, 255));
-    }
-    painter.outline(frame, packColor(255, 255, 255, 70));
-}
-
 Rect drawingArea(const Context& context) {
     if (context.windowWidth > 0 && context.windowHeight > 0) {
         return {0, 0, context.windowWidth, context.windowHeight};
@@ -412,7 +383,9 @@ BarSlots paintBar(Painter& painter, const Context& context, const Bar& bar) {
 
 void paintIcons(Painter& painter, const Context& context) {
     for (const auto& bar : context.bars) {
-        if (bar->visible && bar->iconified) paintIcon(painter, context, *bar);
+        if (!bar->visible || !bar->iconified) continue;
+        paintIcon(painter, context, *bar);
+        paintVeil(painter, context, *bar, bar->layout.icon);
     }
 }
 

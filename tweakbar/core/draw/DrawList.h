@@ -1,5 +1,5 @@
-// The look of what the display list shows: a bar, the icons of iconified bars, an open enum
-// list. Each paints into a list of its own (indices from 0), which becomes one segment of the
+// The look of what the display list shows: a bar, the icons of iconified bars (an open enum
+// list is the drop-down widget's). Each paints into a list of its own (indices from 0), which becomes one segment of the
 // display list.
 #pragma once
 
@@ -24,7 +24,6 @@ struct BarSlots {
 
 BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
 void paintIcons(Painter& painter, const Context& context);
-void paintPopup(Painter& painter, const Context& context);
 
 // The window's drawing area, or an area without bounds while its size is not known.
 Rect drawingArea(const Context& context);

@@ -261,27 +261,6 @@ const Row* shownRow(const Bar& bar, const Control* control, int channel) {
     return nullptr;
 }
 
-Rect enumPopupFrame(const Context& context) {
-    const EnumPopup& popup = context.input.popup;
-    if (!popup.bar || !popup.control) return {};
-    const auto* entries = popup.control->enumEntries();
-    const Row* row = shownRow(*popup.bar, popup.control, -1);
-    if (!entries || !row) return {};
-    const FontFace& face = context.face(*popup.bar);
-    const BarLayout& layout = popup.bar->layout;
-    int width = layout.valueWidth;
-    for (const auto& entry : *entries) {
-        width = std::max(width, face.measure(entry.label.c_str()) + 4 * kValuePadding);
-    }
-    const int height = int(entries->size()) * face.lineHeight + 2;
-    Rect frame{layout.valueX, row->rect.bottom(), width, height};
-    if (context.windowHeight > 0 && frame.bottom() > context.windowHeight &&
-        row->rect.y - height >= 0) {
-        frame.y = row->rect.y - height;
-    }
-    return frame;
-}
-
 void layoutAll(Context& context) {
     for (auto& owned : context.bars) {
         Bar& bar = *owned;

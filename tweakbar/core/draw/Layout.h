@@ -69,8 +69,6 @@ inline constexpr int kValuesWidthFitPending = -5555;
 // contained, moved and shrunk into the drawing area.
 Rect constrainedFrame(const CTwBar& bar, const Context& context);
 
-// The open list of enum values, below (or above) the field it belongs to; empty when closed.
-Rect enumPopupFrame(const Context& context);
 // The row a control (and colour channel) occupies while it is shown, or null.
 const Row* shownRow(const CTwBar& bar, const Control* control, int channel);
 

@@ -4,6 +4,7 @@
 
 #include "Context.h"
 #include "DrawList.h"
+#include "DropDown.h"
 #include "Feedback.h"
 #include "Layout.h"
 #include "Painter.h"
@@ -37,7 +38,7 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
             paintIcons(painter, context);
             return;
         case SegmentKind::Popup:
-            paintPopup(painter, context);
+            paintDropDown(painter, context);
             return;
     }
 }
@@ -145,7 +146,7 @@ void buildWhole(Context& context) {
             break;
         }
     }
-    if (!enumPopupFrame(context).empty()) appendSegment(context, SegmentKind::Popup, nullptr);
+    if (!dropDownPlace(context).frame.empty()) appendSegment(context, SegmentKind::Popup, nullptr);
     list.changedWhole();
     context.listDirty = false;
 }

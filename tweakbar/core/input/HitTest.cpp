@@ -1,6 +1,7 @@
 #include "HitTest.h"
 
 #include "Context.h"
+#include "DropDown.h"
 
 namespace tw {
 namespace {
@@ -52,11 +53,9 @@ Hit hitBar(Bar& bar, int x, int y) {
 
 Hit hitTest(const Context& context, int x, int y) {
     Hit hit;
-    const Rect popup = enumPopupFrame(context);
-    if (popup.contains(x, y)) {
+    if (dropDownPlace(context).frame.contains(x, y)) {
         hit.zone = Zone::Popup;
         hit.bar = context.input.popup.bar;
-        hit.popupEntry = (y - popup.y - 1) / context.face(*hit.bar).lineHeight;
         return hit;
     }
     for (const auto& bar : context.bars) {

@@ -27,7 +27,6 @@ struct Hit {
     const Row* row = nullptr;
     bool inValue = false;  // a row's value field
     int corner = 0;        // Corner flags of a resize corner
-    int popupEntry = -1;
 };
 
 // The layout must be current.

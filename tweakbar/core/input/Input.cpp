@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "AutoRepeat.h"
+#include "DropDown.h"
 #include "Engine.h"
 #include "HitTest.h"
 #include "InputEvents.h"
@@ -148,10 +149,13 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, i
         return;
     }
     if (pressNumberRow(context, bar, row, inValue, x, y)) return;
-    if (!inValue) return;
+    // Anywhere on an enum's row opens its list.
     if (row.channel < 0 && control.enumEntries()) {
         openEnumList(context, bar, control);
-    } else if (isDraggedNumber(control, row.channel)) {
+        return;
+    }
+    if (!inValue) return;
+    if (isDraggedNumber(control, row.channel)) {
         drag = Drag{};
         drag.kind = DragKind::Value;
         drag.bar = &bar;
@@ -193,15 +197,15 @@ bool leftDown(Context& context) {
         if (context.layoutDirty) layoutAll(context);
     }
     const Hit hit = hitTest(context, x, y);
+    if (hit.zone == Zone::Popup) {
+        pressDropDown(context, x, y);
+        return true;
+    }
     if (input.popup.bar) {
-        EnumPopup popup = input.popup;
+        const EnumPopup popup = input.popup;
         context.closePopup();
-        if (hit.zone == Zone::Popup) {
-            pickEnumEntry(context, *popup.bar, *popup.control, hit.popupEntry);
-            return true;
-        }
-        // A click on the field that opened the list only closes it.
-        if (hit.row && hit.row->control == popup.control && hit.inValue) return true;
+        // A press on the row that opened the list only closes it.
+        if (hit.row && hit.row->control == popup.control && hit.row->channel < 0) return true;
     }
     if (hit.zone == Zone::None) return false;
     if (hit.zone != Zone::Icon) context.bringToFront(*hit.bar);
@@ -318,15 +322,15 @@ bool mouseMotion(Context& context, int x, int y) {
             return true;
         case DragKind::HoldButton:
             return true;
+        case DragKind::DropDownThumb:
+            dragDropDownThumb(context, drag, y);
+            return true;
         default:
             break;
     }
     const Hit hit = hitTest(context, x, y);
     setHover(context, hoverOf(hit));
-    if (hit.zone == Zone::Popup && input.popup.hovered != hit.popupEntry) {
-        input.popup.hovered = hit.popupEntry;
-        context.repaintPopup();
-    }
+    if (hit.zone == Zone::Popup) hoverDropDown(context, x, y);
     return hit.zone != Zone::None || drag.kind != DragKind::None;
 }
 
@@ -369,7 +373,10 @@ bool mouseWheel(Context& context, int pos) {
     const Hit hit = hitTest(context, input.mouseX, input.mouseY);
     if (hit.zone == Zone::None || hit.zone == Zone::Icon) return false;
     if (std::abs(pos - previous) >= kWheelJumpIgnored) return false;
-    if (hit.zone == Zone::Popup) return true;
+    if (hit.zone == Zone::Popup) {
+        scrollDropDown(context, pos > previous ? -1 : 1);
+        return true;
+    }
     // One row per call, whatever the size of the turn; up scrolls toward the top.
     hit.bar->scroll += pos > previous ? -1 : 1;
     context.changed();

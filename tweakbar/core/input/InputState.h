@@ -19,14 +19,15 @@ enum class DragKind {
     MoveBar,
     ResizeBar,
     ScrollThumb,
-    Value,         // a number changed by dragging, or a click that may become a typed edit
-    PressButton,   // released over the same button, it fires
-    PressIcon,     // released over the same icon, the bar is restored
-    PressIconify,  // released over the same title button, the bar is iconified
-    SelectText,    // pressed in the open field: the selection follows the pointer
-    Rotate,        // a quaternion's or direction's widget turned like a trackball
-    RotoSlider,    // a number turned around a centre, from its label or its [o] button
-    HoldButton,    // a row's [-] or [+] held down (it repeats while held)
+    Value,          // a number changed by dragging, or a click that may become a typed edit
+    PressButton,    // released over the same button, it fires
+    PressIcon,      // released over the same icon, the bar is restored
+    PressIconify,   // released over the same title button, the bar is iconified
+    SelectText,     // pressed in the open field: the selection follows the pointer
+    Rotate,         // a quaternion's or direction's widget turned like a trackball
+    RotoSlider,     // a number turned around a centre, from its label or its [o] button
+    HoldButton,     // a row's [-] or [+] held down (it repeats while held)
+    DropDownThumb,  // the scrollbar thumb of an open enum list
 };
 
 // Which corner of a bar a resize drags.
@@ -92,7 +93,7 @@ struct EnumPopup {
     Bar* bar = nullptr;  // null when closed
     Control* control = nullptr;
     int hovered = -1;  // entry under the mouse or chosen with the arrow keys
-    Rect frame;
+    int scroll = 0;    // the first entry shown when they do not all fit
 };
 
 struct InputState {

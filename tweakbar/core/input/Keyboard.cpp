@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "DropDown.h"
 #include "Engine.h"
 #include "HitTest.h"
 #include "InputEvents.h"
@@ -102,26 +103,6 @@ bool editKeyPress(Context& context, const KeyPress& press) {
     return true;
 }
 
-bool popupKey(Context& context, int key, bool apply) {
-    if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN && key != TW_KEY_ESCAPE) {
-        return false;
-    }
-    if (!apply) return true;
-    EnumPopup& popup = context.input.popup;
-    const int count = int(popup.control->enumEntries()->size());
-    if (key == TW_KEY_UP) popup.hovered = std::max(0, popup.hovered - 1);
-    if (key == TW_KEY_DOWN) popup.hovered = std::min(count - 1, popup.hovered + 1);
-    if (key == TW_KEY_RETURN) {
-        const EnumPopup chosen = popup;
-        context.closePopup();
-        pickEnumEntry(context, *chosen.bar, *chosen.control, chosen.hovered);
-        return true;
-    }
-    if (key == TW_KEY_ESCAPE) context.closePopup();
-    context.repaintPopup();
-    return true;
-}
-
 // Left, Right and Return on the highlighted row.
 bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
     Control& control = *row.control;
@@ -211,7 +192,7 @@ bool keyPressed(Context& context, const KeyPress& press, bool apply) {
         hit.zone != Zone::None && hit.zone != Zone::Icon && hit.zone != Zone::Popup;
     // An open list stands first in place of the bar under the pointer.
     Bar* pointed = overBar && !input.popup.bar ? hit.bar : nullptr;
-    if (input.popup.bar && popupKey(context, press.key, apply)) return true;
+    if (input.popup.bar && dropDownKey(context, press.key, apply)) return true;
 
     std::vector<Bar*> order;
     if (pointed) order.push_back(pointed);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Context.h"
+#include "DropDown.h"
 #include "Engine.h"
 #include "Refresh.h"
 #include "TextField.h"
@@ -82,6 +83,7 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
 
 void openEnumList(Context& context, Bar& bar, Control& control) {
     context.openPopup(bar, control, currentEntry(control));
+    revealDropDownHighlight(context);
 }
 
 void cycleEnum(Context& context, Bar& bar, Control& control, int direction) {

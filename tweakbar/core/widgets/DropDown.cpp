@@ -1,0 +1,241 @@
+#include "DropDown.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "AntTweakBar.h"
+#include "Context.h"
+#include "Layout.h"
+#include "Painter.h"
+#include "Palette.h"
+#include "ValueEdit.h"
+#include "ValueText.h"
+
+namespace tw {
+namespace {
+
+// However little room the window leaves, a list shows this many entries (or all it has).
+constexpr int kMinimumRows = 3;
+constexpr int kShadow = 3;
+// Over every other bar and icon while a list is open.
+constexpr PackedColor kVeil = packColor(0, 0, 0, 0x1F);
+// The current entry is written in the colour of values that are picked rather than typed.
+constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
+constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
+
+int entryCount(const Context& context) {
+    const auto* entries = context.input.popup.control->enumEntries();
+    return entries ? int(entries->size()) : 0;
+}
+
+// How many entries the list shows and whether it opens above its row: below when all of them
+// fit there, else on the side with more room, never fewer than the minimum.
+struct Extent {
+    int rows = 0;
+    bool above = false;
+};
+
+Extent extentFor(int count, int pitch, const Rect& row, int windowHeight) {
+    const int padding = pitch / 2;
+    const int below = windowHeight - row.bottom(), above = row.y;
+    Extent extent{count, false};
+    if (windowHeight <= 0 || count * pitch + padding <= below) return extent;
+    extent.above = above > below;
+    const int room = extent.above ? above : below;
+    extent.rows = std::clamp((room - padding) / pitch, std::min(count, kMinimumRows), count);
+    return extent;
+}
+
+void placeScrollbar(DropDownPlace& place, int count) {
+    const Rect& frame = place.frame;
+    const int width = std::max(6, place.pitch / 2);
+    place.track = {frame.right() - 1 - width, frame.y + 1, width, frame.h - 2};
+    place.entries.w -= width + 1;
+    const Rect& track = place.track;
+    const int thumb = std::max(track.h * place.shown / count, std::min(track.h, 8));
+    const int offset = (track.h - thumb) * place.first / (count - place.shown);
+    place.thumb = {track.x, track.y + offset, track.w, thumb};
+}
+
+// Moves the first entry shown, within what the list can show.
+void scrollTo(Context& context, int first) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.frame.empty()) return;
+    EnumPopup& popup = context.input.popup;
+    popup.scroll = std::clamp(first, 0, entryCount(context) - place.shown);
+    if (popup.scroll != place.first) context.repaintPopup();
+}
+
+void pickHighlighted(Context& context) {
+    const EnumPopup chosen = context.input.popup;
+    context.closePopup();
+    pickEnumEntry(context, *chosen.bar, *chosen.control, chosen.hovered);
+}
+
+}  // namespace
+
+DropDownPlace dropDownPlace(const Context& context) {
+    const EnumPopup& popup = context.input.popup;
+    DropDownPlace place;
+    if (!popup.bar || !popup.control) return place;
+    const Row* row = shownRow(*popup.bar, popup.control, -1);
+    const int count = entryCount(context);
+    if (!row || count == 0) return place;
+    const Bar& bar = *popup.bar;
+    const BarLayout& layout = bar.layout;
+    place.pitch = layout.rowHeight;
+    const Extent extent = extentFor(count, place.pitch, row->rect, context.windowHeight);
+    const int height = extent.rows * place.pitch + place.pitch / 2;
+    const int width = layout.frame.w - 2 * fontHeight(bar.fontSize, context.globals.fontScaling);
+    Rect& frame = place.frame;
+    frame = {layout.valueX, extent.above ? row->rect.y - height : row->rect.bottom(), width,
+             height};
+    // Kept inside the window, even over its own row when the window is that small.
+    if (context.windowHeight > 0) {
+        frame.y = std::clamp(frame.y, 0, std::max(0, context.windowHeight - height));
+    }
+    if (context.windowWidth > 0 && frame.right() > context.windowWidth) {
+        frame.x = std::max(0, context.windowWidth - width);
+    }
+    place.shown = extent.rows;
+    place.first = std::clamp(popup.scroll, 0, count - extent.rows);
+    // Half a row of padding, split above and below the entries.
+    place.entries = {frame.x + 1, frame.y + place.pitch / 4, frame.w - 2,
+                     extent.rows * place.pitch};
+    if (extent.rows < count) placeScrollbar(place, count);
+    return place;
+}
+
+int dropDownEntryAt(const DropDownPlace& place, int x, int y) {
+    if (!place.entries.contains(x, y) || place.pitch <= 0) return -1;
+    return place.first + (y - place.entries.y) / place.pitch;
+}
+
+void paintDropDown(Painter& painter, const Context& context) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.frame.empty()) return;
+    const EnumPopup& popup = context.input.popup;
+    const Bar& bar = *popup.bar;
+    const FontFace& face = context.face(bar);
+    const Palette palette = paletteFor(bar);
+    const Rect& frame = place.frame;
+    painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
+    painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
+    painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
+
+    // The bar's own colour, opaque: the list is read over other bars' text. The current
+    // entry's band is the group colour toned toward the body, so that its green stands out.
+    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
+    const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
+                                          : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
+    const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
+    const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
+    painter.setClip(frame);
+    painter.fill(frame, body);
+
+    const auto& entries = *popup.control->enumEntries();
+    const int chosen = currentEntry(*popup.control);
+    painter.setClip(place.entries);
+    for (int i = place.first; i < place.first + place.shown; ++i) {
+        const Rect line = place.entry(i);
+        if (i == chosen) painter.fill(line, band);
+        if (i == popup.hovered) painter.fill(line, hover);
+        painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
+                     entries[std::size_t(i)].label, i == chosen ? current : palette.label);
+    }
+    painter.setClip(frame);
+    if (!place.track.empty()) {
+        painter.fill(place.track, palette.scrollTrack);
+        painter.fill(place.thumb, palette.scrollThumb);
+    }
+    painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
+}
+
+void paintVeil(Painter& painter, const Context& context, const Bar& bar, const Rect& area) {
+    if (context.input.popup.bar == &bar || dropDownPlace(context).frame.empty()) return;
+    painter.setClip(area);
+    painter.fill(area, kVeil);
+}
+
+void pressDropDown(Context& context, int x, int y) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.thumb.contains(x, y)) {
+        Drag& drag = context.input.drag;
+        drag = Drag{};
+        drag.kind = DragKind::DropDownThumb;
+        drag.bar = context.input.popup.bar;
+        drag.startY = y;
+        drag.startScroll = place.first;
+        return;
+    }
+    if (place.track.contains(x, y)) {
+        scrollDropDown(context, y < place.thumb.y ? -1 : 1);
+        return;
+    }
+    const int entry = dropDownEntryAt(place, x, y);
+    if (entry < 0) return;
+    context.input.popup.hovered = entry;
+    pickHighlighted(context);
+}
+
+void dragDropDownThumb(Context& context, const Drag& drag, int y) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.track.empty()) return;
+    // The thumb follows the pointer: its whole travel spans every first entry possible.
+    const int travel = std::max(1, place.track.h - place.thumb.h);
+    const int range = entryCount(context) - place.shown;
+    scrollTo(context,
+             drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
+}
+
+void hoverDropDown(Context& context, int x, int y) {
+    const int entry = dropDownEntryAt(dropDownPlace(context), x, y);
+    EnumPopup& popup = context.input.popup;
+    if (entry < 0 || entry == popup.hovered) return;
+    popup.hovered = entry;
+    context.repaintPopup();
+}
+
+void scrollDropDown(Context& context, int rows) {
+    scrollTo(context, dropDownPlace(context).first + rows);
+}
+
+bool dropDownKey(Context& context, int key, bool apply) {
+    if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN && key != TW_KEY_ESCAPE) {
+        return false;
+    }
+    if (!apply) return true;
+    EnumPopup& popup = context.input.popup;
+    switch (key) {
+        case TW_KEY_RETURN:
+            pickHighlighted(context);
+            return true;
+        case TW_KEY_ESCAPE:
+            context.closePopup();
+            return true;
+        default:
+            break;
+    }
+    const int last = entryCount(context) - 1;
+    // With no entry highlighted yet, either key starts at the first.
+    const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
+    popup.hovered = std::clamp(next, 0, std::max(0, last));
+    context.repaintPopup();
+    revealDropDownHighlight(context);
+    return true;
+}
+
+void revealDropDownHighlight(Context& context) {
+    if (context.layoutDirty) layoutAll(context);
+    const DropDownPlace place = dropDownPlace(context);
+    const int highlighted = context.input.popup.hovered;
+    if (place.frame.empty() || highlighted < 0) return;
+    if (highlighted < place.first) {
+        scrollTo(context, highlighted);
+    } else if (highlighted >= place.first + place.shown) {
+        scrollTo(context, highlighted - place.shown + 1);
+    }
+}
+
+}  // namespace tw
