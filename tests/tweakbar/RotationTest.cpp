@@ -239,10 +239,11 @@ TEST_F(RotationRow, ComponentRowsBelowTheWidgetStepByAHundredthAndTakeTypedValue
     }
     EXPECT_EQ(l.rows[5].channel, 3);
 
-    // Dragging S down by 30 px: 0.30 less, and no further than -1.
+    // Dragging S down by 30 px: 0.30 less, and no further than -1. (The press stays left of
+    // the row's [-][+][o].)
     const tw::Rect s = l.rows[5].rect;
-    press(l.valueX + 40, s.y + s.h / 2);
-    TwMouseMotion(l.valueX + 10, s.y + s.h / 2);
+    press(l.valueX + 35, s.y + s.h / 2);
+    TwMouseMotion(l.valueX + 5, s.y + s.h / 2);
     EXPECT_NEAR(q[3], 0.70, 1e-9);
     TwMouseMotion(l.valueX - 400, s.y + s.h / 2);
     release(l.valueX - 400, s.y + s.h / 2);

@@ -1,13 +1,14 @@
 // TwEventWin: one window message translated into the generic input functions (TwMouseMotion,
 // TwMouseButton, TwMouseWheel, TwKeyPressed, TwWindowSize), and the mouse captured for as long
 // as the engine drags something, so a drag that leaves the window still ends where it should;
-// over text the user can type into, the text cursor.
+// and the cursor that the pointer's place calls for.
 #include <windows.h>
 
 #include <atomic>
 
 #include "AntTweakBar.h"
 #include "InputEvents.h"
+#include "Win32Cursors.h"
 #include "Win32InputTranslation.h"
 
 namespace {
@@ -79,9 +80,11 @@ extern "C" int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long lon
         if (reinterpret_cast<HWND>(lParam) != capturedWindow.load()) capturedWindow = nullptr;
         return 0;
     }
-    if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && tw::pointerOverText()) {
-        SetCursor(LoadCursor(nullptr, IDC_IBEAM));
-        return 1;
+    if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT) {
+        if (HCURSOR cursor = tw::systemCursor(tw::pointerCursor())) {
+            SetCursor(cursor);
+            return 1;
+        }
     }
     const bool keyboard = tw::readsKeyboardState(msg);
     const tw::Win32Input input = tw::translateWin32Message(

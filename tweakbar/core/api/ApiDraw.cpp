@@ -2,6 +2,7 @@
 // up to date (whole, or the segments that changed, and the feedback quads), and hand the list to
 // the backend. A frame where nothing changed only draws.
 #include "ApiGuard.h"
+#include "AutoRepeat.h"
 #include "Clock.h"
 #include "Errors.h"
 #include "HelpBar.h"
@@ -40,7 +41,10 @@ int TW_CALL TwDraw(void) {
             bool& drawing;
             ~EndOfDraw() { drawing = false; }
         } endOfDraw{context->drawing};
-        refreshValues(*context, clockSeconds());
+        const double now = clockSeconds();
+        repeatHeldPress(*context, now);
+        if (engine().context != context) return 1;
+        refreshValues(*context, now);
         // A callback may have ended the engine; then there is nothing left to draw.
         if (engine().context != context) return 1;
         updateHelpBar(*context);

@@ -10,6 +10,8 @@
 #include "Painter.h"
 #include "Palette.h"
 #include "RotationWidget.h"
+#include "RotoSliderWidget.h"
+#include "RowButtons.h"
 #include "TextUtil.h"
 #include "ValueText.h"
 
@@ -58,6 +60,9 @@ class BarPainter {
             const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
             if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
         }
+        slots.rowButtons = painter_.reserveQuad();
+        for (std::uint32_t i = 1; i < kRowButtonQuads; ++i)
+            painter_.reserveQuad();
         slots.selection = painter_.reserveQuad();
         slots.caret = painter_.reserveQuad();
         paintScrollbar();
@@ -69,6 +74,7 @@ class BarPainter {
         paintFurniture(painter_, context_, bar_, face_, palette_);
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
+        paintRotoSlider(painter_, context_, bar_);
         paintVeil(painter_, context_, bar_, frame);
         return slots;
     }
@@ -228,8 +234,9 @@ class BarPainter {
         }
         painter_.fill(field, palette_.field);
         if (!control.valueRead) return;
-        const PackedColor ink =
-            control.isReadOnly() && !isColourModeRow(row) ? palette_.readOnly : palette_.value;
+        const PackedColor ink = control.isReadOnly() && !isColourModeRow(row) ? palette_.readOnly
+                                : atBound(control, row.channel)              ? palette_.atBound
+                                                                             : palette_.value;
         const int textX = field.x + kValuePadding;
         if (row.kind == RowKind::Channel) {
             char text[32];
@@ -294,13 +301,6 @@ class BarPainter {
     Palette palette_;
 };
 
-Rect drawingArea(const Context& context) {
-    if (context.windowWidth > 0 && context.windowHeight > 0) {
-        return {0, 0, context.windowWidth, context.windowHeight};
-    }
-    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
-}
-
 void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
     const Rect& icon = bar.layout.icon;
     const FontFace& face = context.backend->atlas().face(context.globals.fontSize);
@@ -347,6 +347,13 @@ void paintIconTitle(Painter& painter, const Context& context, const Bar& bar) {
 }
 
 }  // namespace
+
+Rect drawingArea(const Context& context) {
+    if (context.windowWidth > 0 && context.windowHeight > 0) {
+        return {0, 0, context.windowWidth, context.windowHeight};
+    }
+    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
+}
 
 bool isInteractive(const Row& row) {
     // A widget shows the pointer over it by its own look.

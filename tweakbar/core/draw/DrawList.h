@@ -21,10 +21,14 @@ struct Row;
 // Where a painted bar left room for its feedback quads (Painter::reserveQuad).
 struct BarSlots {
     std::uint32_t hover = 0, selection = 0, caret = 0;
+    std::uint32_t rowButtons = 0;  // the first of a block of kRowButtonQuads
 };
 
 BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
 void paintIcons(Painter& painter, const Context& context);
+
+// The window's drawing area, or an area without bounds while its size is not known.
+Rect drawingArea(const Context& context);
 
 // Rows that react to the mouse, and so show the hover highlight.
 bool isInteractive(const Row& row);

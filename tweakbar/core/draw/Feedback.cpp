@@ -9,6 +9,7 @@
 #include "Layout.h"
 #include "Painter.h"
 #include "Palette.h"
+#include "RowButtons.h"
 
 namespace tw {
 namespace {
@@ -90,22 +91,37 @@ Shown selectionBand(Context& context) {
     return shown;
 }
 
-// Writes four vertices where they differ from what the list holds.
-void writeSlot(DisplayList& list, std::uint32_t slot, const Vertex quad[4]) {
+// Writes the span of vertices that differ from what the list holds.
+void writeSlots(DisplayList& list, std::uint32_t slot, const Vertex* vertices,
+                std::uint32_t count) {
     Vertex* at = &list.vertices[slot];
-    if (std::memcmp(at, quad, 4 * sizeof(Vertex)) == 0) return;
-    std::memcpy(at, quad, 4 * sizeof(Vertex));
-    list.changedVertices(slot, 4);
+    auto same = [&](std::uint32_t i) {
+        return std::memcmp(at + i, vertices + i, sizeof(Vertex)) == 0;
+    };
+    std::uint32_t first = 0, end = count;
+    while (first < end && same(first))
+        ++first;
+    while (end > first && same(end - 1))
+        --end;
+    if (first == end) return;
+    std::memcpy(at + first, vertices + first, (end - first) * sizeof(Vertex));
+    list.changedVertices(slot + first, end - first);
 }
 
-// Moves one kind of feedback from the slot that shows it to the one that should.
-void show(DisplayList& list, std::uint32_t& shownAt, const Shown& wanted) {
-    if (shownAt != kNoSlot && shownAt != wanted.slot && shownAt < list.vertices.size()) {
-        const Vertex nothing[4] = {};
-        writeSlot(list, shownAt, nothing);
+// Moves one kind of feedback, count vertices, from the slots that show it to the ones that
+// should.
+void show(DisplayList& list, std::uint32_t& shownAt, std::uint32_t wantedSlot,
+          const Vertex* vertices, std::uint32_t count) {
+    if (shownAt != kNoSlot && shownAt != wantedSlot && shownAt < list.vertices.size()) {
+        static const Vertex nothing[kRowButtonQuads * 4] = {};
+        writeSlots(list, shownAt, nothing, count);
     }
-    shownAt = wanted.slot;
-    if (wanted.slot != kNoSlot) writeSlot(list, wanted.slot, wanted.quad);
+    shownAt = wantedSlot;
+    if (wantedSlot != kNoSlot) writeSlots(list, wantedSlot, vertices, count);
+}
+
+void show(DisplayList& list, std::uint32_t& shownAt, const Shown& wanted) {
+    show(list, shownAt, wanted.slot, wanted.quad, 4);
 }
 
 }  // namespace
@@ -115,6 +131,10 @@ void writeFeedback(Context& context) {
     show(context.displayList, table.hoverShownAt, hoverHighlight(context));
     show(context.displayList, table.selectionShownAt, selectionBand(context));
     show(context.displayList, table.caretShownAt, caret(context));
+    RowButtonQuads buttons;
+    hoveredRowButtons(context, buttons);
+    show(context.displayList, table.rowButtonsShownAt, buttons.slot, buttons.vertices,
+         kRowButtonQuads * 4);
 }
 
 }  // namespace tw

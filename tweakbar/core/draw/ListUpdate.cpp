@@ -31,6 +31,7 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
             segment.hoverSlot = slots.hover;
             segment.selectionSlot = slots.selection;
             segment.caretSlot = slots.caret;
+            segment.rowButtonSlots = slots.rowButtons;
             return;
         }
         case SegmentKind::Icons:
@@ -104,6 +105,7 @@ void placeSegment(DisplayList& list, Segment& segment, DisplayList& painted) {
         segment.hoverSlot += segment.firstVertex;
         segment.selectionSlot += segment.firstVertex;
         segment.caretSlot += segment.firstVertex;
+        segment.rowButtonSlots += segment.firstVertex;
     }
 }
 
@@ -134,6 +136,7 @@ void buildWhole(Context& context) {
     table.anyDirty = false;
     // The slots have moved; the feedback is written again into the new ones.
     table.hoverShownAt = table.selectionShownAt = table.caretShownAt = kNoSlot;
+    table.rowButtonsShownAt = kNoSlot;
     context.forEachBackToFront([&](const Bar& bar) {
         if (bar.shown()) appendSegment(context, SegmentKind::WholeBar, &bar);
     });
@@ -165,8 +168,8 @@ bool repaintMarked(Context& context) {
             table.scratch.indices.size() > segment.indexCapacity)
             return false;
         // The repaint left this segment's slots empty, wherever they are now.
-        for (std::uint32_t* shownAt :
-             {&table.hoverShownAt, &table.selectionShownAt, &table.caretShownAt}) {
+        for (std::uint32_t* shownAt : {&table.hoverShownAt, &table.selectionShownAt,
+                                       &table.caretShownAt, &table.rowButtonsShownAt}) {
             if (*shownAt != kNoSlot && inside(*shownAt, segment)) *shownAt = kNoSlot;
         }
         placeSegment(context.displayList, segment, table.scratch);

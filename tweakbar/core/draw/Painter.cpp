@@ -62,14 +62,25 @@ bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const Font
                        color, color, out);
 }
 
+bool glyphQuad(const Glyph& glyph, int x, int y, PackedColor color, const Rect& clip,
+               Vertex out[4]) {
+    if (glyph.width <= 0 || glyph.height <= 0) return false;
+    const float gx = float(x + glyph.left), gy = float(y + glyph.top);
+    return clippedQuad(clip, gx, gy, gx + float(glyph.width), gy + float(glyph.height), glyph.u0,
+                       glyph.v0, glyph.u1, glyph.v1, color, color, out);
+}
+
+void Painter::append(const Vertex corners[4]) {
+    const auto base = std::uint32_t(list_.vertices.size());
+    for (int i = 0; i < 4; ++i)
+        list_.vertices.push_back(corners[i]);
+    appendQuadIndices(list_, base);
+}
+
 void Painter::quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
                    PackedColor top, PackedColor bottom) {
     Vertex corners[4];
-    if (!clippedQuad(clip_, x0, y0, x1, y1, u0, v0, u1, v1, top, bottom, corners)) return;
-    const auto base = std::uint32_t(list_.vertices.size());
-    for (const Vertex& corner : corners)
-        list_.vertices.push_back(corner);
-    appendQuadIndices(list_, base);
+    if (clippedQuad(clip_, x0, y0, x1, y1, u0, v0, u1, v1, top, bottom, corners)) append(corners);
 }
 
 std::uint32_t Painter::reserveQuad() {
@@ -107,10 +118,8 @@ void Painter::outline(const Rect& rect, PackedColor color) {
 }
 
 void Painter::glyph(const Glyph& glyph, int x, int y, PackedColor color) {
-    if (glyph.width <= 0 || glyph.height <= 0) return;
-    const float gx = float(x + glyph.left), gy = float(y + glyph.top);
-    quad(gx, gy, gx + float(glyph.width), gy + float(glyph.height), glyph.u0, glyph.v0, glyph.u1,
-         glyph.v1, color, color);
+    Vertex corners[4];
+    if (glyphQuad(glyph, x, y, color, clip_, corners)) append(corners);
 }
 
 int Painter::text(const FontFace& face, int x, int y, std::string_view text, PackedColor color) {

@@ -39,6 +39,7 @@ class Painter {
     void triangle(const ShadedPoint& a, const ShadedPoint& b, const ShadedPoint& c);
 
   private:
+    void append(const Vertex corners[4]);
     void quad(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1,
               PackedColor top, PackedColor bottom);
 
@@ -50,6 +51,11 @@ class Painter {
 // The four vertices of a solid rectangle clipped to clip, in the order the painter writes
 // them; false, with out left alone, when nothing of it is inside.
 bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const FontAtlas& atlas,
+               Vertex out[4]);
+
+// The four vertices of a glyph with the pen at x and the top of its line at y, clipped to clip;
+// false when nothing of it is inside.
+bool glyphQuad(const Glyph& glyph, int x, int y, PackedColor color, const Rect& clip,
                Vertex out[4]);
 
 // Colour helpers for the look of bars.

@@ -30,6 +30,7 @@ Palette paletteFor(const Bar& bar) {
         p.separator = packColor(0, 0, 0, 90);
         p.scrollTrack = packColor(0, 0, 0, 40);
         p.scrollThumb = packColor(0, 0, 0, 110);
+        p.atBound = packColor(0x00, 0x00, 0xF0, 255);
         p.shortcut = packColor(0x80, 0x20, 0x00, 255);
     } else {
         p.titleTop = withAlpha(mix(base, kWhite, 0.12f), 230);
@@ -49,8 +50,13 @@ Palette paletteFor(const Bar& bar) {
         p.separator = packColor(255, 255, 255, 90);
         p.scrollTrack = packColor(0, 0, 0, 60);
         p.scrollThumb = packColor(255, 255, 255, 110);
+        p.atBound = packColor(0x97, 0x97, 0xFF, 255);
         p.shortcut = packColor(0xFF, 0xB0, 0x60, 255);
     }
+    p.buttonFace = withAlpha(p.label, 55);
+    p.buttonHeld = withAlpha(p.label, 120);
+    p.buttonInk = p.label;
+    p.buttonGreyed = withAlpha(p.readOnly, 110);
     return p;
 }
 

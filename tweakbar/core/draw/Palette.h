@@ -18,6 +18,11 @@ struct Palette {
     PackedColor fieldEdit, editText, editReadOnly, selection;
     PackedColor separator, scrollTrack, scrollThumb;
     PackedColor shortcut;  // key names
+    // A number's text at its minimum or maximum.
+    PackedColor atBound;
+    // The hovered row's small buttons: their face (held down: stronger) and mark (greyed at a
+    // bound).
+    PackedColor buttonFace, buttonHeld, buttonInk, buttonGreyed;
 };
 
 Palette paletteFor(const CTwBar& bar);

@@ -26,6 +26,8 @@ struct Segment {
     std::uint32_t firstIndex = 0, indexCapacity = 0;
     // In a Bar segment: the hover highlight under the rows; the selection and the caret above.
     std::uint32_t hoverSlot = kNoSlot, selectionSlot = kNoSlot, caretSlot = kNoSlot;
+    // The first of the slots that show the hovered row's small buttons, above the rows.
+    std::uint32_t rowButtonSlots = kNoSlot;
     bool dirty = false;
 };
 
@@ -37,6 +39,7 @@ class SegmentTable {
     unsigned paintedLastFrame = 0;
     // The slots that show the hover highlight, the selection and the caret now, or kNoSlot.
     std::uint32_t hoverShownAt = kNoSlot, selectionShownAt = kNoSlot, caretShownAt = kNoSlot;
+    std::uint32_t rowButtonsShownAt = kNoSlot;
     // Where each segment is painted before it is copied into its range; kept to reuse its
     // memory from frame to frame.
     DisplayList scratch;

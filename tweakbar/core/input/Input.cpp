@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "AutoRepeat.h"
 #include "DropDown.h"
 #include "Engine.h"
 #include "ColourRows.h"
@@ -11,9 +12,11 @@
 #include "HitTest.h"
 #include "InputEvents.h"
 #include "Layout.h"
+#include "NumberRowPress.h"
 #include "Params.h"
 #include "Refresh.h"
 #include "RotationWidget.h"
+#include "RotoSliderWidget.h"
 #include "TextField.h"
 #include "ValueEdit.h"
 #include "ValueText.h"
@@ -151,6 +154,7 @@ void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, i
         toggleBool(context, bar, control);
         return;
     }
+    if (pressNumberRow(context, bar, row, inValue, x, y)) return;
     // Anywhere on an enum's row opens its list.
     if (row.channel < 0 && control.enumEntries()) {
         openEnumList(context, bar, control);
@@ -261,6 +265,7 @@ bool leftUp(Context& context) {
     InputState& input = context.input;
     const Drag drag = input.drag;
     input.drag = Drag{};
+    input.held = HeldPress{};
     const Hit hit = hitTest(context, input.mouseX, input.mouseY);
     switch (drag.kind) {
         case DragKind::None:
@@ -295,6 +300,11 @@ bool leftUp(Context& context) {
             context.repaintBar(*drag.bar);
             setHover(context, hoverOf(hit));
             return true;
+        case DragKind::RotoSlider:
+            // The circle goes away.
+            context.repaintBar(*drag.bar);
+            setHover(context, hoverOf(hit));
+            return true;
         default:
             return true;
     }
@@ -306,6 +316,7 @@ bool mouseMotion(Context& context, int x, int y) {
     InputState& input = context.input;
     input.mouseX = x;
     input.mouseY = y;
+    heldPointerMoved(context, x, y);
     Drag& drag = input.drag;
     switch (drag.kind) {
         case DragKind::MoveBar:
@@ -328,6 +339,11 @@ bool mouseMotion(Context& context, int x, int y) {
             return true;
         case DragKind::Rotate:
             dragRotation(context, drag, x, y);
+            return true;
+        case DragKind::RotoSlider:
+            dragRotoSlider(context, drag, x, y);
+            return true;
+        case DragKind::HoldButton:
             return true;
         case DragKind::DropDownThumb:
             dragDropDownThumb(context, drag, y);
@@ -403,22 +419,6 @@ bool inputWantsCapture() {
     EngineLock lock;
     const Context* context = engine().context;
     return context && context->input.drag.kind != DragKind::None;
-}
-
-bool pointerOverText() {
-    EngineLock lock;
-    const Context* context = engine().context;
-    if (!context || context->layoutDirty) return false;
-    const InputState& input = context->input;
-    const Hit hit = hitTest(*context, input.mouseX, input.mouseY);
-    if (hit.zone != Zone::Row || !hit.inValue || !hit.row) return false;
-    const Row& row = *hit.row;
-    const Control& control = *row.control;
-    if (input.edit.control == &control && input.edit.channel == row.channel) return true;
-    if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return false;
-    if (control.isReadOnly() || !control.valueRead) return false;
-    return (row.channel < 0 && isText(control.typeInfo.kind)) ||
-           isDraggedNumber(control, row.channel);
 }
 
 }  // namespace tw

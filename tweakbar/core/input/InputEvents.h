@@ -26,9 +26,4 @@ void windowResized(int width, int height);
 // the window; the window adapter captures the mouse meanwhile. Takes the engine lock.
 bool inputWantsCapture();
 
-// Whether the pointer is over text the user can type into or select: the value of a writable
-// number or string, or the open field. The window adapter shows the text cursor there. Takes
-// the engine lock.
-bool pointerOverText();
-
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Geometry.h"
+#include "RotoSlider.h"
 
 struct CTwBar;
 
@@ -18,14 +19,16 @@ enum class DragKind {
     MoveBar,
     ResizeBar,
     ScrollThumb,
-    Value,         // a number changed by dragging, or a click that may become a typed edit
-    PressButton,   // released over the same button, it fires
-    PressIcon,     // released over the same icon, the bar is restored
-    PressIconify,  // released over the same title button, the bar is iconified
-    SelectText,    // pressed in the open field: the selection follows the pointer
-    ValuesWidth,   // the grip between the columns dragged: startValue is the width at the press
-    Rotate,        // a quaternion's or direction's widget turned like a trackball
-    DropDownThumb, // the scrollbar thumb of an open enum list
+    Value,          // a number changed by dragging, or a click that may become a typed edit
+    PressButton,    // released over the same button, it fires
+    PressIcon,      // released over the same icon, the bar is restored
+    PressIconify,   // released over the same title button, the bar is iconified
+    SelectText,     // pressed in the open field: the selection follows the pointer
+    ValuesWidth,    // the grip between the columns dragged: startValue is the width at the press
+    Rotate,         // a quaternion's or direction's widget turned like a trackball
+    RotoSlider,     // a number turned around a centre, from its label or its [o] button
+    HoldButton,     // a row's [-] or [+] held down (it repeats while held)
+    DropDownThumb,  // the scrollbar thumb of an open enum list
 };
 
 // Which corner of a bar a resize drags.
@@ -60,6 +63,23 @@ struct Drag {
     double startValue = 0;
     double startVector[4] = {};  // a rotated variable's components at the press
     bool moved = false;
+    // The rotoslider's centre and its turn so far.
+    int centreX = 0, centreY = 0;
+    RotoTurn roto;
+};
+
+// A press that repeats while the button stays down: a row's [-] or [+]. The repeats come from
+// TwDraw.
+struct HeldPress {
+    enum class Action { None, StepNumber };
+    Action action = Action::None;
+    Bar* bar = nullptr;
+    Control* control = nullptr;
+    int channel = -1;
+    int direction = 0;  // +1 or -1
+    int x = 0, y = 0;   // where it was pressed
+    double nextAt = 0;  // when the next repeat is due
+    double lastDrawAt = 0;
 };
 
 struct TextEdit {
@@ -87,6 +107,7 @@ struct InputState {
     Drag drag;
     TextEdit edit;
     EnumPopup popup;
+    HeldPress held;
 
     // Drops every reference to a bar or a control that is going away.
     void forget(const Bar* bar);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "ColourComponents.h"
 #include "StructSummary.h"
@@ -217,20 +218,38 @@ std::string fieldText(const Control& control, int channelIndex) {
     return text;
 }
 
-void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+NumberRange numberRange(const Control& control, int channelIndex) {
     if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
         // A quaternion's scalar part alone is bounded; nothing is normalised as it is typed.
-        const bool scalar = channelIndex == 3;
-        writeComponent(control.typeInfo, raw, channelIndex,
-                       scalar ? std::clamp(value, -1.0, 1.0) : value);
+        const double none = std::numeric_limits<double>::infinity();
+        return channelIndex == 3 ? NumberRange{-1, 1} : NumberRange{-none, none};
+    }
+    if (channelIndex >= 0) return {0, colourComponentMax(channelIndex)};
+    const double lo = effectiveMin(control), hi = effectiveMax(control);
+    return {lo, lo <= hi ? hi : lo};
+}
+
+bool atBound(const Control& control, int channelIndex) {
+    if (control.kind != ControlKind::Variable || !control.valueRead) return false;
+    const bool number = channelIndex < 0 && control.hasNumberValue() && !control.enumEntries();
+    if (!number && channelIndex < 0) return false;
+    const NumberRange range = numberRange(control, channelIndex);
+    const double value = numberOf(control, control.value.data(), channelIndex);
+    return value <= range.lo || value >= range.hi;
+}
+
+void setNumber(const Control& control, unsigned char* raw, int channelIndex, double value) {
+    const NumberRange range = numberRange(control, channelIndex);
+    const double clamped = std::clamp(value, range.lo, range.hi);
+    if (channelIndex >= 0 && isVector(control.typeInfo.kind)) {
+        writeComponent(control.typeInfo, raw, channelIndex, clamped);
         return;
     }
     if (channelIndex >= 0) {
-        setColourComponent(control, raw, channelIndex, value);
+        setColourComponent(control, raw, channelIndex, clamped);
         return;
     }
-    const double lo = effectiveMin(control), hi = effectiveMax(control);
-    writeNumber(control.typeInfo, raw, lo <= hi ? std::clamp(value, lo, hi) : lo);
+    writeNumber(control.typeInfo, raw, clamped);
 }
 
 bool parseValue(const Control& control, std::string_view text, int channelIndex,

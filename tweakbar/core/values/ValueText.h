@@ -38,6 +38,16 @@ void updateValueText(Control& control);
 // the control's range. False when the text is not a value of that kind.
 bool parseValue(const Control& control, std::string_view text, int channel, unsigned char* raw);
 
+// The bounds a number, a colour channel or a component is kept within: the control's range,
+// 0..255 for a colour channel, -1..1 for a quaternion's scalar part, none (infinite) for the
+// other components.
+struct NumberRange {
+    double lo, hi;
+};
+NumberRange numberRange(const Control& control, int channel);
+// Whether a number (not an enum), a colour channel or a component stands at its minimum or
+// maximum, which its text shows in a colour of its own.
+bool atBound(const Control& control, int channel);
 // Sets a number, a colour channel or a quaternion's or direction's component, clamped to its
 // range.
 void setNumber(const Control& control, unsigned char* raw, int channel, double value);
