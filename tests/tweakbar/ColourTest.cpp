@@ -56,34 +56,25 @@ TEST(ColourSpace, TextbookColoursConvertBothWaysHuesWrapAndEveryColourComesBack)
     EXPECT_LE(worst, 3);
 }
 
-class ColourRows : public EngineTest {
+class ColourRows : public OneBarTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        ASSERT_EQ(TwWindowSize(800, 600), 1);
-        bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' "), 1);
-    }
     // Each row's channel: -1 for a variable's own row.
     Ints channels() {
-        EXPECT_EQ(TwDraw(), 1);
         Ints out;
-        for (const tw::Row& row : bar->layout.rows)
+        for (const tw::Row& row : layout().rows)
             out.push_back(row.channel);
         return out;
     }
     std::string shown(std::size_t index) {
-        channels();
-        const tw::Row& row = bar->layout.rows.at(index);
+        const tw::Row& row = layout().rows.at(index);
         char text[64];
         tw::formatValue(*row.control, row.control->value.data(), row.channel, text, sizeof text);
         return text;
     }
     // The pointer over a row's value field (or its label), pressed when asked.
     void point(std::size_t index, bool onLabel, bool click = false) {
-        channels();
-        const tw::Rect r = bar->layout.rows.at(index).rect;
-        TwMouseMotion(onLabel ? r.x + 2 : bar->layout.valueX + 10, r.y + r.h / 2);
+        const auto [x, y] = onLabel ? labelPoint(index) : valuePoint(index);
+        TwMouseMotion(x, y);
         if (click) TwMouseButton(TW_MOUSE_PRESSED, TW_MOUSE_LEFT);
         if (click) TwMouseButton(TW_MOUSE_RELEASED, TW_MOUSE_LEFT);
     }
@@ -92,8 +83,6 @@ class ColourRows : public EngineTest {
         type(text);
         EXPECT_TRUE(TwKeyPressed(TW_KEY_RETURN, 0));
     }
-
-    TwBar* bar = nullptr;
 };
 
 using tw::kAlpha, tw::kBlue, tw::kGreen, tw::kHue, tw::kLightness, tw::kRed, tw::kSaturation;

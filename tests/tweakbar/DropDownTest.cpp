@@ -11,15 +11,8 @@
 
 namespace {
 
-class DropDown : public EngineTest {
+class DropDown : public OneBarTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        ASSERT_EQ(TwWindowSize(800, 600), 1);
-        bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" bar position='100 100' size='300 400' "), 1);
-    }
-
     // An enum of count entries named e0, e1, ... valued 0, 1, ...
     static TwType entries(int count) {
         std::string labels;
@@ -27,11 +20,7 @@ class DropDown : public EngineTest {
             labels += (i ? ",e" : "e") + std::to_string(i);
         return TwDefineEnumFromString(("Enum" + std::to_string(count)).c_str(), labels.c_str());
     }
-    // Drawn, so that the layout is what the user sees.
-    tw::Rect row(std::size_t index) {
-        EXPECT_EQ(TwDraw(), 1);
-        return bar->layout.rows.at(index).rect;
-    }
+    tw::Rect row(std::size_t index) { return layout().rows.at(index).rect; }
     static tw::DropDownPlace place() {
         EXPECT_EQ(TwDraw(), 1);
         return tw::dropDownPlace(*tw::engine().context);
@@ -42,8 +31,8 @@ class DropDown : public EngineTest {
         return {line.x + line.w / 2, line.y + line.h / 2};
     }
     tw::DropDownPlace openAt(std::size_t index) {
-        const tw::Rect r = row(index);
-        EXPECT_TRUE(click(bar->layout.valueX + 10, r.y + r.h / 2));
+        const auto [x, y] = valuePoint(index);
+        EXPECT_TRUE(click(x, y));
         EXPECT_TRUE(listOpen());
         return place();
     }
@@ -55,8 +44,6 @@ class DropDown : public EngineTest {
         EXPECT_FALSE(listOpen());
     }
     static int highlighted() { return tw::engine().context->input.popup.hovered; }
-
-    TwBar* bar = nullptr;
 };
 
 TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
