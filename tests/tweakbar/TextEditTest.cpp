@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "Bar.h"
-#include "Clipboard.h"
-#include "Engine.h"
+#include "draw/Layout.h"
 #include "EngineFixture.h"
-#include "Layout.h"
+#include "input/Clipboard.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
 
 namespace {
 

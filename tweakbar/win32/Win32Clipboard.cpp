@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "Clipboard.h"
+#include "input/Clipboard.h"
 
 namespace tw {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "Engine.h"
+#include "model/Engine.h"
 
 namespace tw {
 

@@ -1,19 +1,19 @@
-#include "DrawList.h"
+#include "draw/DrawList.h"
 
 #include <algorithm>
 
-#include "ColourRows.h"
-#include "Context.h"
-#include "DropDown.h"
-#include "FurniturePaint.h"
-#include "HelpBar.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "RotationWidget.h"
-#include "RotoSliderWidget.h"
-#include "RowButtons.h"
-#include "TextUtil.h"
-#include "ValueText.h"
+#include "draw/FurniturePaint.h"
+#include "draw/Painter.h"
+#include "draw/Palette.h"
+#include "model/Context.h"
+#include "model/HelpBar.h"
+#include "values/TextUtil.h"
+#include "values/ValueText.h"
+#include "widgets/ColourRows.h"
+#include "widgets/DropDown.h"
+#include "widgets/RotationWidget.h"
+#include "widgets/RotoSliderWidget.h"
+#include "widgets/RowButtons.h"
 
 namespace tw {
 

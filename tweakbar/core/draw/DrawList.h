@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "Geometry.h"
+#include "draw/Geometry.h"
 
 struct CTwBar;
 

@@ -1,15 +1,15 @@
-#include "Feedback.h"
+#include "draw/Feedback.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "RowButtons.h"
+#include "draw/DrawList.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "draw/Palette.h"
+#include "model/Context.h"
+#include "widgets/RowButtons.h"
 
 namespace tw {
 namespace {

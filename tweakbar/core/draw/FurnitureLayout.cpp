@@ -1,4 +1,4 @@
-#include "FurnitureLayout.h"
+#include "draw/FurnitureLayout.h"
 
 #include <algorithm>
 

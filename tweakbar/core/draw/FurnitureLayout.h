@@ -2,8 +2,8 @@
 // column's grip above the rows, the scrollbar's arrow ends and the shortcut line below the rows.
 #pragma once
 
-#include "FontAtlas.h"
-#include "Layout.h"
+#include "draw/FontAtlas.h"
+#include "draw/Layout.h"
 
 namespace tw {
 

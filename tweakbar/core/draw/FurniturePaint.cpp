@@ -1,12 +1,12 @@
-#include "FurniturePaint.h"
+#include "draw/FurniturePaint.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Context.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "ShortcutLine.h"
+#include "draw/Painter.h"
+#include "draw/Palette.h"
+#include "draw/ShortcutLine.h"
+#include "model/Context.h"
 
 namespace tw {
 namespace {

@@ -2,9 +2,9 @@
 // the bar under the pointer, the scrollbar's arrow ends, and the shortcut line.
 #pragma once
 
-#include "DisplayList.h"
-#include "Geometry.h"
-#include "InputState.h"
+#include "draw/DisplayList.h"
+#include "draw/Geometry.h"
+#include "input/InputState.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "IconLayout.h"
+#include "draw/IconLayout.h"
 
 #include <algorithm>
 #include <climits>

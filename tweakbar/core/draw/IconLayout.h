@@ -2,7 +2,7 @@
 // one direction and wrapping to a new column (or row) at the far edge.
 #pragma once
 
-#include "Context.h"
+#include "model/Context.h"
 
 namespace tw {
 

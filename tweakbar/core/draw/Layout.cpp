@@ -1,13 +1,13 @@
-#include "Layout.h"
+#include "draw/Layout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ColourRows.h"
-#include "Context.h"
-#include "FurnitureLayout.h"
-#include "IconLayout.h"
-#include "ValueText.h"
+#include "draw/FurnitureLayout.h"
+#include "draw/IconLayout.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
+#include "widgets/ColourRows.h"
 
 namespace tw {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "FontAtlas.h"
-#include "Geometry.h"
+#include "draw/FontAtlas.h"
+#include "draw/Geometry.h"
 
 struct CTwBar;
 

@@ -1,13 +1,13 @@
-#include "ListUpdate.h"
+#include "draw/ListUpdate.h"
 
 #include <cstring>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "DropDown.h"
-#include "Feedback.h"
-#include "Layout.h"
-#include "Painter.h"
+#include "draw/DrawList.h"
+#include "draw/Feedback.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "model/Context.h"
+#include "widgets/DropDown.h"
 
 namespace tw {
 namespace {

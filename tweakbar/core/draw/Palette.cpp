@@ -1,7 +1,7 @@
-#include "Palette.h"
+#include "draw/Palette.h"
 
-#include "Bar.h"
-#include "Painter.h"
+#include "draw/Painter.h"
+#include "model/Bar.h"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 // painting of the bar and of its feedback (hover highlight, selection, caret).
 #pragma once
 
-#include "DisplayList.h"
+#include "draw/DisplayList.h"
 
 struct CTwBar;
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "DisplayList.h"
+#include "draw/DisplayList.h"
 
 struct CTwBar;
 

@@ -1,6 +1,6 @@
-#include "ShortcutLine.h"
+#include "draw/ShortcutLine.h"
 
-#include "Control.h"
+#include "model/Control.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "InputState.h"
+#include "input/InputState.h"
 
 namespace tw {
 

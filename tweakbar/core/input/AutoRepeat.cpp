@@ -1,11 +1,11 @@
-#include "AutoRepeat.h"
+#include "input/AutoRepeat.h"
 
 #include <cstdlib>
 
-#include "Clock.h"
-#include "Context.h"
-#include "Engine.h"
-#include "ValueEdit.h"
+#include "input/ValueEdit.h"
+#include "model/Clock.h"
+#include "model/Context.h"
+#include "model/Engine.h"
 
 namespace tw {
 namespace {

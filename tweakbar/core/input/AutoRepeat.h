@@ -3,7 +3,7 @@
 // press and the caller keeps drawing. The repeats run inside TwDraw, on the engine's clock.
 #pragma once
 
-#include "InputState.h"
+#include "input/InputState.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "input/Clipboard.h"
 
 namespace tw {
 namespace {

@@ -1,12 +1,12 @@
-#include "FurnitureInput.h"
+#include "input/FurnitureInput.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Layout.h"
-#include "Params.h"
+#include "draw/DrawList.h"
+#include "draw/Layout.h"
+#include "model/Context.h"
+#include "params/Params.h"
 
 namespace tw {
 namespace {

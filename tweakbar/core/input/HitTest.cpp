@@ -1,7 +1,7 @@
-#include "HitTest.h"
+#include "input/HitTest.h"
 
-#include "Context.h"
-#include "DropDown.h"
+#include "model/Context.h"
+#include "widgets/DropDown.h"
 
 namespace tw {
 namespace {

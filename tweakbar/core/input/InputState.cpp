@@ -1,4 +1,4 @@
-#include "InputState.h"
+#include "input/InputState.h"
 
 namespace tw {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "Geometry.h"
-#include "RotoSlider.h"
+#include "draw/Geometry.h"
+#include "widgets/RotoSlider.h"
 
 struct CTwBar;
 

@@ -1,4 +1,4 @@
-#include "KeyPress.h"
+#include "input/KeyPress.h"
 
 #include <cctype>
 #include <initializer_list>

@@ -5,16 +5,16 @@
 #include <algorithm>
 #include <vector>
 
-#include "ColourRows.h"
-#include "DropDown.h"
-#include "Engine.h"
-#include "HitTest.h"
-#include "InputEvents.h"
-#include "Layout.h"
-#include "Shortcut.h"
-#include "TextField.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "draw/Layout.h"
+#include "input/HitTest.h"
+#include "input/InputEvents.h"
+#include "input/TextField.h"
+#include "input/ValueEdit.h"
+#include "model/Engine.h"
+#include "params/Shortcut.h"
+#include "values/ValueText.h"
+#include "widgets/ColourRows.h"
+#include "widgets/DropDown.h"
 
 namespace tw {
 namespace {

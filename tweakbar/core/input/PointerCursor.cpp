@@ -1,9 +1,9 @@
-#include "PointerCursor.h"
+#include "input/PointerCursor.h"
 
-#include "Engine.h"
-#include "HitTest.h"
-#include "RotoSliderWidget.h"
-#include "RowButtons.h"
+#include "input/HitTest.h"
+#include "model/Engine.h"
+#include "widgets/RotoSliderWidget.h"
+#include "widgets/RowButtons.h"
 
 namespace tw {
 namespace {

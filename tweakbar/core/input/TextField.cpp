@@ -1,18 +1,18 @@
-#include "TextField.h"
+#include "input/TextField.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 #include <string_view>
 
-#include "Clipboard.h"
-#include "Context.h"
-#include "KeyPress.h"
-#include "Layout.h"
-#include "TextUtil.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
-#include "VarType.h"
+#include "draw/Layout.h"
+#include "input/Clipboard.h"
+#include "input/KeyPress.h"
+#include "input/ValueEdit.h"
+#include "model/Context.h"
+#include "values/TextUtil.h"
+#include "values/ValueText.h"
+#include "values/VarType.h"
 
 namespace tw {
 namespace {

@@ -1,13 +1,13 @@
-#include "ValueEdit.h"
+#include "input/ValueEdit.h"
 
 #include <cstring>
 
-#include "Context.h"
-#include "DropDown.h"
-#include "Engine.h"
-#include "Refresh.h"
-#include "TextField.h"
-#include "ValueText.h"
+#include "input/TextField.h"
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "values/Refresh.h"
+#include "values/ValueText.h"
+#include "widgets/DropDown.h"
 
 namespace tw {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "Control.h"
-#include "Layout.h"
+#include "draw/Layout.h"
+#include "model/Control.h"
 
 namespace tw {
 

@@ -1,9 +1,9 @@
-#include "Context.h"
+#include "model/Context.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Engine.h"
+#include "model/Engine.h"
 
 namespace tw {
 namespace {

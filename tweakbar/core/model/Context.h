@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "DisplayList.h"
-#include "GraphBackend.h"
-#include "HelpBarState.h"
-#include "InputState.h"
-#include "Segments.h"
-#include "VarType.h"
+#include "draw/DisplayList.h"
+#include "draw/GraphBackend.h"
+#include "draw/Segments.h"
+#include "input/InputState.h"
+#include "model/Bar.h"
+#include "model/HelpBarState.h"
+#include "values/VarType.h"
 
 namespace tw {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "ClientStrings.h"
-#include "ColourSpace.h"
-#include "Shortcut.h"
-#include "VarType.h"
+#include "params/Shortcut.h"
+#include "values/ClientStrings.h"
+#include "values/ColourSpace.h"
+#include "values/VarType.h"
 
 namespace tw {
 

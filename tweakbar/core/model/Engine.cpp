@@ -1,7 +1,7 @@
-#include "Engine.h"
+#include "model/Engine.h"
 
-#include "ErrorReport.h"
-#include "Errors.h"
+#include "model/ErrorReport.h"
+#include "model/Errors.h"
 
 namespace tw {
 namespace {

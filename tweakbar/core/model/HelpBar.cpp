@@ -1,12 +1,12 @@
-#include "HelpBar.h"
+#include "model/HelpBar.h"
 
 #include <map>
 #include <utility>
 
-#include "Clock.h"
-#include "Context.h"
-#include "KeyPress.h"
-#include "Layout.h"
+#include "draw/Layout.h"
+#include "input/KeyPress.h"
+#include "model/Clock.h"
+#include "model/Context.h"
 
 namespace tw {
 namespace {

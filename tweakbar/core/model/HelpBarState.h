@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "HelpContents.h"
+#include "model/HelpContents.h"
 
 namespace tw {
 

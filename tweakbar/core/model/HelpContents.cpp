@@ -1,10 +1,10 @@
-#include "HelpContents.h"
+#include "model/HelpContents.h"
 
 #include <algorithm>
 #include <tuple>
 
-#include "Context.h"
-#include "WordWrap.h"
+#include "draw/WordWrap.h"
+#include "model/Context.h"
 
 namespace tw {
 namespace {

@@ -1,11 +1,11 @@
 // The parameters every row has (variables, buttons, separators, groups), and the lookup over
 // all the control tables.
-#include "ControlParams.h"
+#include "params/ControlParams.h"
 
-#include "Context.h"
-#include "Engine.h"
-#include "HelpContents.h"
-#include "ValueText.h"
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "model/HelpContents.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

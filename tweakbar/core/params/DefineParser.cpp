@@ -1,12 +1,12 @@
-#include "DefineParser.h"
+#include "params/DefineParser.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Context.h"
-#include "Errors.h"
-#include "Params.h"
-#include "TextUtil.h"
+#include "model/Context.h"
+#include "model/Errors.h"
+#include "params/Params.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "VarType.h"
+#include "values/VarType.h"
 
 namespace tw {
 

@@ -1,11 +1,11 @@
 // The GLOBAL parameters: engine-wide defaults, fonts and the placement of icons.
 #include <algorithm>
 
-#include "Context.h"
-#include "Engine.h"
-#include "Layout.h"
-#include "ParamTable.h"
-#include "TextUtil.h"
+#include "draw/Layout.h"
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "params/ParamTable.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

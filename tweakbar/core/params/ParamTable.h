@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "Errors.h"
-#include "Params.h"
-#include "TextUtil.h"
+#include "model/Errors.h"
+#include "params/Params.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "Params.h"
+#include "params/Params.h"
 
-#include "Errors.h"
-#include "ParamTable.h"
-#include "TextUtil.h"
+#include "model/Errors.h"
+#include "params/ParamTable.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "Shortcut.h"
+#include "params/Shortcut.h"
 
 #include <cctype>
 
-#include "TextUtil.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

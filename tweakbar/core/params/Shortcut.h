@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "KeyPress.h"
+#include "input/KeyPress.h"
 
 namespace tw {
 

@@ -1,10 +1,10 @@
-#include "ClientStrings.h"
+#include "values/ClientStrings.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Engine.h"
-#include "TextUtil.h"
+#include "model/Engine.h"
+#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstddef>
 
 #include "AntTweakBar.h"
-#include "VarType.h"
+#include "values/VarType.h"
 
 namespace tw {
 

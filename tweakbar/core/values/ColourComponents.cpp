@@ -1,4 +1,4 @@
-#include "ColourComponents.h"
+#include "values/ColourComponents.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // lightness and saturation worked out from them, read and set one at a time.
 #pragma once
 
-#include "Control.h"
+#include "model/Control.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "ColourSpace.h"
+#include "values/ColourSpace.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // the red, green and blue bytes the variable holds.
 #pragma once
 
-#include "VarType.h"
+#include "values/VarType.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "TextUtil.h"
+#include "values/TextUtil.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,10 +1,10 @@
-#include "VarType.h"
+#include "values/VarType.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "Errors.h"
+#include "model/Errors.h"
 
 namespace tw {
 namespace {

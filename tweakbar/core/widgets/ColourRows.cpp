@@ -1,9 +1,9 @@
-#include "ColourRows.h"
+#include "widgets/ColourRows.h"
 
-#include "ColourComponents.h"
-#include "Context.h"
-#include "Layout.h"
-#include "Painter.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "model/Context.h"
+#include "values/ColourComponents.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "Geometry.h"
+#include "draw/Geometry.h"
 
 namespace tw {
 

@@ -1,15 +1,15 @@
-#include "DropDown.h"
+#include "widgets/DropDown.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "AntTweakBar.h"
-#include "Context.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "draw/Palette.h"
+#include "input/ValueEdit.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

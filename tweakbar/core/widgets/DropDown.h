@@ -3,7 +3,7 @@
 // other bars look, and what the pointer and the keys do to it while it is open.
 #pragma once
 
-#include "Geometry.h"
+#include "draw/Geometry.h"
 
 struct CTwBar;
 

@@ -1,11 +1,11 @@
-#include "NumberRowPress.h"
+#include "widgets/NumberRowPress.h"
 
-#include "AutoRepeat.h"
-#include "Context.h"
-#include "Layout.h"
-#include "RotoSliderWidget.h"
-#include "RowButtons.h"
-#include "ValueEdit.h"
+#include "draw/Layout.h"
+#include "input/AutoRepeat.h"
+#include "input/ValueEdit.h"
+#include "model/Context.h"
+#include "widgets/RotoSliderWidget.h"
+#include "widgets/RowButtons.h"
 
 namespace tw {
 

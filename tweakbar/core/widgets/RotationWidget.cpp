@@ -1,16 +1,16 @@
-#include "RotationWidget.h"
+#include "widgets/RotationWidget.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "Context.h"
-#include "InputState.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Refresh.h"
-#include "Rotation.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "input/InputState.h"
+#include "model/Context.h"
+#include "values/Refresh.h"
+#include "widgets/Rotation.h"
 
 namespace tw {
 namespace {

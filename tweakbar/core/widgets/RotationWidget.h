@@ -3,7 +3,7 @@
 // trackball drag that turns it.
 #pragma once
 
-#include "Geometry.h"
+#include "draw/Geometry.h"
 
 struct CTwBar;
 

@@ -1,4 +1,4 @@
-#include "RotoSlider.h"
+#include "widgets/RotoSlider.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
-#include "RotoSliderWidget.h"
+#include "widgets/RotoSliderWidget.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Painter.h"
-#include "RotoSlider.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "draw/DrawList.h"
+#include "draw/Painter.h"
+#include "input/ValueEdit.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
+#include "widgets/RotoSlider.h"
 
 namespace tw {
 namespace {

@@ -1,14 +1,14 @@
-#include "RowButtons.h"
+#include "widgets/RowButtons.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "ValueText.h"
+#include "draw/DrawList.h"
+#include "draw/Layout.h"
+#include "draw/Painter.h"
+#include "draw/Palette.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "DisplayList.h"
-#include "Geometry.h"
-#include "Segments.h"
+#include "draw/DisplayList.h"
+#include "draw/Geometry.h"
+#include "draw/Segments.h"
 
 struct CTwBar;
 
