@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "AntTweakBar.h"
+#include "base/Clock.h"
 #include "HeadlessDevice.h"
 #include "input/InputEvents.h"
 #include "model/Bar.h"
-#include "model/Clock.h"
 
 class EngineTest : public ::testing::Test {
   protected:

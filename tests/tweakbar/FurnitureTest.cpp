@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "draw/IconLayout.h"
-#include "draw/Palette.h"
-#include "draw/ShortcutLine.h"
+#include "compose/IconLayout.h"
+#include "compose/ShortcutLine.h"
 #include "EngineFixture.h"
 #include "ListInspection.h"
+#include "look/Palette.h"
 #include "model/Bar.h"
 #include "model/Engine.h"
 

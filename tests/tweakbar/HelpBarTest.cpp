@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "AllocationCounter.h"
+#include "compose/HelpBar.h"
 #include "draw/WordWrap.h"
 #include "EngineFixture.h"
 #include "model/Bar.h"
 #include "model/Context.h"
 #include "model/Engine.h"
-#include "model/HelpBar.h"
 #include "TwFrameStats.h"
 
 namespace {

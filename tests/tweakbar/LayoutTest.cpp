@@ -2,8 +2,8 @@
 // 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
 #include <cstring>
 
-#include "draw/Layout.h"
 #include "EngineFixture.h"
+#include "look/Metrics.h"
 #include "model/Bar.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "draw/Palette.h"
 #include "EngineFixture.h"
 #include "input/PointerCursor.h"
 #include "ListInspection.h"
+#include "look/Palette.h"
 #include "model/Bar.h"
 #include "model/Engine.h"
 #include "widgets/RotoCursorShape.h"

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "draw/Layout.h"
+#include "edit/Clipboard.h"
 #include "EngineFixture.h"
-#include "input/Clipboard.h"
+#include "look/Metrics.h"
 #include "model/Bar.h"
 #include "model/Engine.h"
 

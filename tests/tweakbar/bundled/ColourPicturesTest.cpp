@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "draw/DrawList.h"
+#include "compose/DrawList.h"
 #include "EngineOnWindow.h"
 #include "model/Bar.h"
 #include "values/ColourComponents.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Clock.h"
 #include "EngineOnWindow.h"
 #include "model/Bar.h"
-#include "model/Clock.h"
 #include "model/Engine.h"
 #include "widgets/RotoSlider.h"
 #include "widgets/RowButtons.h"

@@ -1,6 +1,6 @@
 // Entry points that create, find and delete bars.
 #include "api/ApiGuard.h"
-#include "model/Errors.h"
+#include "base/Errors.h"
 #include "values/Refresh.h"
 
 using namespace tw;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "api/ApiGuard.h"
-#include "model/Errors.h"
+#include "base/Errors.h"
 #include "params/DefineParser.h"
 #include "values/ValueText.h"
 

@@ -2,12 +2,12 @@
 // up to date (whole, or the segments that changed, and the feedback quads), and hand the list to
 // the backend. A frame where nothing changed only draws.
 #include "api/ApiGuard.h"
-#include "draw/Layout.h"
-#include "draw/ListUpdate.h"
-#include "input/AutoRepeat.h"
-#include "model/Clock.h"
-#include "model/Errors.h"
-#include "model/HelpBar.h"
+#include "base/Clock.h"
+#include "base/Errors.h"
+#include "compose/HelpBar.h"
+#include "compose/Layout.h"
+#include "compose/ListUpdate.h"
+#include "edit/AutoRepeat.h"
 #include "values/Refresh.h"
 
 using namespace tw;

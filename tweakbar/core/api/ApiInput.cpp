@@ -1,9 +1,9 @@
 // Entry points of the generic input. None reports an error: before TwInit, or while the
 // drawing area has no size, they only answer 0.
 #include "api/ApiGuard.h"
-#include "draw/Layout.h"
+#include "compose/HelpBar.h"
+#include "compose/Layout.h"
 #include "input/InputEvents.h"
-#include "model/HelpBar.h"
 
 using namespace tw;
 

@@ -1,7 +1,7 @@
 // Entry points that start and stop the engine, size its drawing area, and report errors.
 #include "api/ApiGuard.h"
+#include "base/Errors.h"
 #include "input/InputEvents.h"
-#include "model/Errors.h"
 #include "params/Params.h"
 #include "TwFrameStats.h"
 

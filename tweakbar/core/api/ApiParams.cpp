@@ -4,11 +4,11 @@
 #include <string>
 
 #include "api/ApiGuard.h"
-#include "model/Errors.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
 #include "params/DefineParser.h"
 #include "params/EnumText.h"
 #include "params/ParamTable.h"
-#include "values/TextUtil.h"
 
 using namespace tw;
 

@@ -2,8 +2,8 @@
 // the context's stacking list; alwaysbottom and alwaystop bars keep their layers whatever is
 // asked, and an open enum list stays above everything.
 #include "api/ApiGuard.h"
+#include "base/Errors.h"
 #include "input/HitTest.h"
-#include "model/Errors.h"
 
 using namespace tw;
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "api/ApiGuard.h"
-#include "model/Errors.h"
+#include "base/Errors.h"
 #include "values/ClientStrings.h"
 
 using namespace tw;

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "draw/DrawList.h"
-#include "draw/Layout.h"
+#include "compose/DrawList.h"
+#include "compose/Layout.h"
+#include "look/Metrics.h"
 #include "model/Context.h"
 #include "params/Params.h"
 

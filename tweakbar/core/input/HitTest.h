@@ -1,8 +1,8 @@
 // What lies under a point: an open enum list, an icon, or a part of the front-most bar there.
 #pragma once
 
-#include "draw/Layout.h"
-#include "input/InputState.h"
+#include "compose/Layout.h"
+#include "model/InputState.h"
 
 namespace tw {
 

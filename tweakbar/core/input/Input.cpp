@@ -3,16 +3,18 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "draw/FurniturePaint.h"
-#include "draw/Layout.h"
-#include "input/AutoRepeat.h"
+#include "compose/FurniturePaint.h"
+#include "compose/Layout.h"
+#include "edit/AutoRepeat.h"
+#include "edit/TextField.h"
+#include "edit/ValueEdit.h"
 #include "input/FurnitureInput.h"
 #include "input/HitTest.h"
 #include "input/InputEvents.h"
-#include "input/TextField.h"
-#include "input/ValueEdit.h"
+#include "look/Metrics.h"
 #include "model/Engine.h"
 #include "params/Params.h"
+#include "values/ColourComponents.h"
 #include "values/Refresh.h"
 #include "values/ValueText.h"
 #include "widgets/ColourRows.h"

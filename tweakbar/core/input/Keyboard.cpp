@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "draw/Layout.h"
+#include "base/Shortcut.h"
+#include "compose/Layout.h"
+#include "edit/TextField.h"
+#include "edit/ValueEdit.h"
 #include "input/HitTest.h"
 #include "input/InputEvents.h"
-#include "input/TextField.h"
-#include "input/ValueEdit.h"
 #include "model/Engine.h"
-#include "params/Shortcut.h"
+#include "values/ColourComponents.h"
 #include "values/ValueText.h"
 #include "widgets/ColourRows.h"
 #include "widgets/DropDown.h"

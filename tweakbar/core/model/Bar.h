@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "draw/Layout.h"
+#include "model/BarLayout.h"
 #include "model/Control.h"
 
 namespace tw {

@@ -8,6 +8,9 @@
 namespace tw {
 namespace {
 
+// A clip that lets everything through, while the drawing area's size is not known.
+constexpr int kHuge = 1 << 20;
+
 constexpr int kFirstBarOffset = 16;
 constexpr int kBarStagger = 24;
 // After this many bars the staggering starts again from the top-left.
@@ -176,6 +179,13 @@ void Context::setWindowSize(int width, int height) {
     windowHeight = height;
     backend->resize(width, height);
     changed();
+}
+
+Rect drawingArea(const Context& context) {
+    if (context.windowWidth > 0 && context.windowHeight > 0) {
+        return {0, 0, context.windowWidth, context.windowHeight};
+    }
+    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
 }
 
 void Context::sendToBack(Bar& bar) {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "base/VarType.h"
 #include "draw/DisplayList.h"
 #include "draw/GraphBackend.h"
-#include "draw/Segments.h"
-#include "input/InputState.h"
 #include "model/Bar.h"
 #include "model/HelpBarState.h"
-#include "values/VarType.h"
+#include "model/InputState.h"
+#include "model/Segments.h"
 
 namespace tw {
 
@@ -123,6 +123,9 @@ class Context {
     // From TwWindowSize or the window system; an empty area releases graphics resources.
     void setWindowSize(int width, int height);
 };
+
+// The window's drawing area, or an area without bounds while its size is not known.
+Rect drawingArea(const Context& context);
 
 // Colour, alpha and text of the n-th bar that callers create (0 for the first) in a colour
 // scheme (1, or 0 for the old one).

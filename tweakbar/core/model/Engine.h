@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "base/VarType.h"
 #include "model/Bar.h"
 #include "model/Context.h"
-#include "values/VarType.h"
 
 namespace tw {
 

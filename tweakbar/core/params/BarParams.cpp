@@ -1,4 +1,5 @@
 // The parameters of one bar.
+#include "look/Metrics.h"
 #include "model/Context.h"
 #include "params/ParamTable.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Errors.h"
+#include "base/TextUtil.h"
 #include "model/Context.h"
-#include "model/Errors.h"
 #include "params/Params.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "base/TextUtil.h"
 #include "model/Context.h"
-#include "values/TextUtil.h"
 #include "values/ValueText.h"
 
 namespace tw {

@@ -1,11 +1,12 @@
 // The GLOBAL parameters: engine-wide defaults, fonts and the placement of icons.
 #include <algorithm>
 
-#include "draw/Layout.h"
+#include "base/TextUtil.h"
+#include "look/Metrics.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
 #include "model/Engine.h"
 #include "params/ParamTable.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/Errors.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
 #include "params/Params.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
 #include "params/Params.h"
 
-#include "model/Errors.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
 #include "params/ParamTable.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 

@@ -2,8 +2,8 @@
 // show and how their widget draws them.
 #include "model/Context.h"
 #include "params/ControlParams.h"
+#include "values/ColourComponents.h"
 #include "values/ValueText.h"
-#include "widgets/ColourRows.h"
 
 namespace tw {
 namespace {

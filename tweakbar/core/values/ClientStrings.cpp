@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/TextUtil.h"
 #include "model/Engine.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 namespace {
@@ -32,13 +32,6 @@ void releaseLibraryString(const char* text) {
 }
 
 }  // namespace
-
-bool canCopyToClient(ValueKind kind) {
-    const Engine& state = engine();
-    if (kind == ValueKind::DynamicString) return state.copyCDStringToClient != nullptr;
-    if (kind == ValueKind::StdString) return state.copyStdStringToClient != nullptr;
-    return false;
-}
 
 void readClientString(ValueKind kind, const void* variable, char* out, std::size_t capacity) {
     if (kind == ValueKind::StdString) {

@@ -3,9 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "base/TextUtil.h"
 #include "draw/FontAtlas.h"
 #include "model/Control.h"
-#include "values/TextUtil.h"
+#include "values/ClientStrings.h"
 #include "values/ValueText.h"
 
 namespace tw {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
+#include "base/TextUtil.h"
 #include "values/ColourComponents.h"
 #include "values/StructSummary.h"
-#include "values/TextUtil.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,8 @@
 #include "widgets/ColourRows.h"
 
-#include "draw/Layout.h"
 #include "draw/Painter.h"
+#include "look/Metrics.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ColourComponents.h"
 
@@ -52,15 +53,6 @@ const char* colourRowLabel(int channel) {
 
 bool isColourModeRow(const Row& row) {
     return row.kind == RowKind::Channel && row.channel == kColourModeRow;
-}
-
-void setColourMode(Context& context, Control& control, bool hls) {
-    control.hlsMode = hls;
-    context.structureChanged();
-}
-
-void toggleColourMode(Context& context, Control& control) {
-    setColourMode(context, control, !control.hlsMode);
 }
 
 void paintColourSwatch(Painter& painter, const Rect& field, const Rect& clip,

@@ -20,11 +20,6 @@ void addColourRows(std::vector<Row>& rows, const Row& heading);
 const char* colourRowLabel(int channel);
 
 bool isColourModeRow(const Row& row);
-// The components shown: hue, lightness and saturation, or red, green and blue. The Mode row
-// changes it whether or not the colour is read-only: it changes how the colour is shown, not
-// the colour.
-void setColourMode(Context& context, Control& control, bool hls);
-void toggleColourMode(Context& context, Control& control);
 
 // The folded row's value: the colour filling its field, over a checker pattern that shows
 // through when the colour has alpha. Leaves the painter's clip at clip.

@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "AntTweakBar.h"
-#include "draw/Layout.h"
 #include "draw/Painter.h"
-#include "draw/Palette.h"
-#include "input/ValueEdit.h"
+#include "edit/ValueEdit.h"
+#include "look/Metrics.h"
+#include "look/Palette.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
 
@@ -73,6 +74,11 @@ void pickHighlighted(Context& context) {
 }
 
 }  // namespace
+
+void openEnumList(Context& context, Bar& bar, Control& control) {
+    context.openPopup(bar, control, currentEntry(control));
+    revealDropDownHighlight(context);
+}
 
 DropDownPlace dropDownPlace(const Context& context) {
     const EnumPopup& popup = context.input.popup;
@@ -227,7 +233,6 @@ bool dropDownKey(Context& context, int key, bool apply) {
 }
 
 void revealDropDownHighlight(Context& context) {
-    if (context.layoutDirty) layoutAll(context);
     const DropDownPlace place = dropDownPlace(context);
     const int highlighted = context.input.popup.hovered;
     if (place.frame.empty() || highlighted < 0) return;

@@ -13,6 +13,7 @@ using Bar = ::CTwBar;
 
 class Context;
 class Painter;
+struct Control;
 struct Drag;
 
 struct DropDownPlace {
@@ -26,6 +27,9 @@ struct DropDownPlace {
         return {entries.x, entries.y + (index - first) * pitch, entries.w, pitch};
     }
 };
+
+// Opens the list of an enum's entries, with the current one highlighted.
+void openEnumList(Context& context, Bar& bar, Control& control);
 
 // The bars' layout must be current: the list hangs from its row as laid out.
 DropDownPlace dropDownPlace(const Context& context);

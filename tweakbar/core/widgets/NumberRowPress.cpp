@@ -1,8 +1,9 @@
 #include "widgets/NumberRowPress.h"
 
-#include "draw/Layout.h"
-#include "input/AutoRepeat.h"
-#include "input/ValueEdit.h"
+#include "edit/AutoRepeat.h"
+#include "edit/ValueEdit.h"
+#include "look/Metrics.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
 #include "widgets/RotoSliderWidget.h"
 #include "widgets/RowButtons.h"

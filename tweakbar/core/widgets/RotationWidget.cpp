@@ -1,14 +1,16 @@
 #include "widgets/RotationWidget.h"
 
 #include <algorithm>
+#include <any>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "draw/Layout.h"
 #include "draw/Painter.h"
-#include "input/InputState.h"
+#include "look/Metrics.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
+#include "model/InputState.h"
 #include "values/Refresh.h"
 #include "widgets/Rotation.h"
 
@@ -207,6 +209,11 @@ void writeComponents(Context& context, Bar& bar, Control& control, const double 
     }
 }
 
+// A drag's start: the variable's components at the press.
+struct TurnStart {
+    double components[4] = {};
+};
+
 }  // namespace
 
 Rect rotationWidgetArea(const BarLayout& layout, const Row& row) {
@@ -263,8 +270,10 @@ void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect&
     drag.startX = x;
     drag.startY = y;
     drag.startFrame = area;
+    TurnStart start;
     for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
-        drag.startVector[i] = readComponent(control.typeInfo, control.value.data(), i);
+        start.components[i] = readComponent(control.typeInfo, control.value.data(), i);
+    drag.widgetState = start;
 }
 
 void dragRotation(Context& context, const Drag& drag, int x, int y) {
@@ -275,7 +284,9 @@ void dragRotation(Context& context, const Drag& drag, int x, int y) {
                                     (x - cx) / half, (cy - y) / half);
     Control& control = *drag.control;
     const AxisMap map = axisMapOf(control);
-    const double* start = drag.startVector;
+    const auto* turnStart = std::any_cast<TurnStart>(&drag.widgetState);
+    if (!turnStart) return;
+    const double* start = turnStart->components;
     if (isQuaternion(control)) {
         const Quat from = map.toDisplay(normalized(Quat{start[0], start[1], start[2], start[3]}));
         const Quat q = map.fromDisplay(turn * from);

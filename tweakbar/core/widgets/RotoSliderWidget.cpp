@@ -1,11 +1,11 @@
 #include "widgets/RotoSliderWidget.h"
 
 #include <algorithm>
+#include <any>
 #include <cmath>
 
-#include "draw/DrawList.h"
 #include "draw/Painter.h"
-#include "input/ValueEdit.h"
+#include "edit/ValueEdit.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
 #include "widgets/RotoSlider.h"
@@ -25,6 +25,12 @@ constexpr int kCircleSegments = 64;
 
 struct Centre {
     float x, y;
+};
+
+// What a turn keeps from the press to the release.
+struct Turning {
+    int centreX = 0, centreY = 0;
+    RotoTurn turn;
 };
 
 ShadedPoint onCircle(Centre c, double radius, double angle, PackedColor color) {
@@ -71,34 +77,37 @@ void beginRotoSlider(Context& context, Bar& bar, Control& control, int channel, 
     drag.bar = &bar;
     drag.control = &control;
     drag.channel = channel;
-    drag.centreX = centreX;
-    drag.centreY = centreY;
     const NumberRange range = numberRange(control, channel);
     const double step = channel >= 0 ? channelStep(control) : effectiveStep(control);
     drag.startValue = numberOf(control, control.value.data(), channel);
-    drag.roto = RotoTurn(drag.startValue, range.lo, range.hi, step);
+    drag.widgetState =
+        Turning{centreX, centreY, RotoTurn(drag.startValue, range.lo, range.hi, step)};
     context.repaintBar(bar);
 }
 
 void dragRotoSlider(Context& context, Drag& drag, int x, int y) {
-    drag.roto.follow(x - drag.centreX, y - drag.centreY);
+    auto* turning = std::any_cast<Turning>(&drag.widgetState);
+    if (!turning) return;
+    turning->turn.follow(x - turning->centreX, y - turning->centreY);
     // The line to the pointer moves with it, whether the value changed or not.
     context.repaintBar(*drag.bar);
-    dragNumber(context, *drag.bar, *drag.control, drag.channel, drag.roto.value());
+    dragNumber(context, *drag.bar, *drag.control, drag.channel, turning->turn.value());
 }
 
 int rotoSliderCursor(const Drag& drag, int x, int y) {
-    return rotoCursorIndex(screenAngle(x - drag.centreX, y - drag.centreY));
+    const auto* turning = std::any_cast<Turning>(&drag.widgetState);
+    return turning ? rotoCursorIndex(screenAngle(x - turning->centreX, y - turning->centreY)) : 0;
 }
 
 void paintRotoSlider(Painter& painter, const Context& context, const Bar& bar) {
     const Drag& drag = context.input.drag;
-    if (drag.kind != DragKind::RotoSlider || drag.bar != &bar) return;
+    const auto* turning = std::any_cast<Turning>(&drag.widgetState);
+    if (drag.kind != DragKind::RotoSlider || drag.bar != &bar || !turning) return;
     // The circle reaches beyond the bar, which is in front since the press.
     painter.setClip(drawingArea(context));
-    const Centre c{float(drag.centreX) + 0.5f, float(drag.centreY) + 0.5f};
+    const Centre c{float(turning->centreX) + 0.5f, float(turning->centreY) + 0.5f};
     arc(painter, c, kRotoRadius, 0, 2 * kPi, 1.5f, kCircleColour);
-    const RotoTurn& roto = drag.roto;
+    const RotoTurn& roto = turning->turn;
     if (roto.turning()) {
         if (roto.boundsFit()) {
             boundMark(painter, c, roto.startAngle() + roto.minAngle(), -1);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "draw/DrawList.h"
-#include "draw/Layout.h"
 #include "draw/Painter.h"
-#include "draw/Palette.h"
+#include "look/Metrics.h"
+#include "look/Palette.h"
+#include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
 

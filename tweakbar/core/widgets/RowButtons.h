@@ -8,7 +8,7 @@
 
 #include "draw/DisplayList.h"
 #include "draw/Geometry.h"
-#include "draw/Segments.h"
+#include "model/Segments.h"
 
 struct CTwBar;
 

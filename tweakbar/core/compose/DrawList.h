@@ -1,0 +1,35 @@
+// The look of what the display list shows: a bar, the icons of iconified bars (an open enum
+// list is the drop-down widget's). Each paints into a list of its own (indices from 0), which
+// becomes one segment of the display list.
+#pragma once
+
+#include <cstdint>
+
+#include "draw/Geometry.h"
+
+struct CTwBar;
+
+namespace tw {
+
+class Context;
+class Painter;
+struct BarLayout;
+struct Control;
+struct FontFace;
+struct Row;
+
+// Where a painted bar left room for its feedback quads (Painter::reserveQuad).
+struct BarSlots {
+    std::uint32_t hover = 0, selection = 0, caret = 0;
+    std::uint32_t rowButtons = 0;  // the first of a block of kRowButtonQuads
+};
+
+BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
+void paintIcons(Painter& painter, const Context& context);
+
+// Rows that react to the mouse, and so show the hover highlight.
+bool isInteractive(const Row& row);
+// The label of a colour's or a vector's component row.
+const char* channelName(const Control& control, int channel);
+
+}  // namespace tw
