@@ -2,39 +2,30 @@
 
 #include <algorithm>
 
-#include "base/TextUtil.h"
 #include "compose/FurniturePaint.h"
 #include "compose/HelpBar.h"
 #include "draw/Painter.h"
 #include "look/Metrics.h"
 #include "look/Palette.h"
 #include "model/Context.h"
-#include "values/ValueText.h"
-#include "widgets/ColourRows.h"
 #include "widgets/DropDown.h"
-#include "widgets/RotationWidget.h"
 #include "widgets/RotoSliderWidget.h"
 #include "widgets/RowButtons.h"
+#include "widgets/RowPaint.h"
+#include "widgets/Widget.h"
 
 namespace tw {
-
-const char* channelName(const Control& control, int channel) {
-    static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
-    static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
-    if (!isVector(control.typeInfo.kind)) return colourRowLabel(channel);
-    return componentCount(control.typeInfo.kind) == 4 ? kQuaternion[channel] : kDirection[channel];
-}
-
 namespace {
+
 class BarPainter {
   public:
     BarPainter(Painter& painter, const Context& context, const Bar& bar)
-        : painter_(painter),
+        : rows_(painter, context, bar),
+          painter_(painter),
           context_(context),
           bar_(bar),
           layout_(bar.layout),
-          face_(context.face(bar)),
-          palette_(paletteFor(bar)) {}
+          palette_(rows_.palette) {}
 
     BarSlots paint() {
         const Rect& frame = layout_.frame;
@@ -52,7 +43,9 @@ class BarPainter {
         slots.hover = painter_.reserveQuad();
         for (int i = 0; i < layout_.shownCount; ++i) {
             const Row& row = layout_.rows[std::size_t(layout_.firstShown + i)];
-            if (context_.globals.overlap || !coveredFromAbove(row.rect)) paintRow(row);
+            if (context_.globals.overlap || !coveredFromAbove(row.rect)) {
+                row.widget->paint(rows_, row);
+            }
         }
         slots.rowButtons = painter_.reserveQuad();
         for (std::uint32_t i = 1; i < kRowButtonQuads; ++i)
@@ -62,10 +55,10 @@ class BarPainter {
         paintScrollbar();
         if (!layout_.bottomLine.empty()) {
             const Rect& line = layout_.bottomLine;
-            clippedText(line, line.x + kValuePadding, textTop(line), helpBottomLine(context_),
-                        palette_.shortcut);
+            rows_.clippedText(line, line.x + kValuePadding, rows_.textTop(line),
+                              helpBottomLine(context_), palette_.shortcut);
         }
-        paintFurniture(painter_, context_, bar_, face_, palette_);
+        paintFurniture(painter_, context_, bar_, rows_.face, palette_);
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
         paintRotoSlider(painter_, context_, bar_);
@@ -86,15 +79,6 @@ class BarPainter {
         return covered;
     }
 
-    int textTop(const Rect& row) const { return row.y + (row.h - face_.lineHeight) / 2; }
-
-    // Text clipped to an area inside the bar.
-    void clippedText(const Rect& area, int x, int y, std::string_view text, PackedColor color) {
-        painter_.setClip(intersect(layout_.frame, area));
-        painter_.text(face_, x, y, text, color);
-        painter_.setClip(layout_.frame);
-    }
-
     void paintTitle() {
         const Rect& title = layout_.title;
         painter_.fill(title, palette_.titleTop, palette_.titleBottom);
@@ -103,182 +87,12 @@ class BarPainter {
         const int left = layout_.fontButton.empty() ? title.x + 4 : layout_.fontButton.right() + 4;
         const int right =
             layout_.iconifyButton.empty() ? title.right() - 4 : layout_.iconifyButton.x - 4;
-        const int width = face_.measure(text.c_str());
+        const int width = rows_.face.measure(text.c_str());
         // Centred when it fits, else from the left and cut at the button.
         const int x = std::max(left, title.x + (title.w - width) / 2);
-        clippedText({left, title.y, right - left, title.h},
-                    std::min(x, std::max(left, right - width)), textTop(title), text,
-                    palette_.titleText);
-    }
-
-    // A small box with a minus, or a plus when closed: groups and colours.
-    int paintFoldMarker(int x, const Rect& row, bool opened, PackedColor color) {
-        const int size = foldMarkerWidth(face_) - 4;
-        const Rect box{x, row.y + (row.h - size) / 2, size, size};
-        painter_.outline(box, color);
-        const int mid = size / 2;
-        painter_.fill({box.x + 2, box.y + mid, size - 4, 1}, color);
-        if (!opened) painter_.fill({box.x + mid, box.y + 2, 1, size - 4}, color);
-        return x + foldMarkerWidth(face_);
-    }
-
-    void paintRow(const Row& row) {
-        const Rect& r = row.rect;
-        const int left = layout_.labelX + row.depth * layout_.indent;
-        const int top = textTop(r);
-        const Control& control = *row.control;
-        switch (row.kind) {
-            case RowKind::Group: {
-                const int x = paintFoldMarker(left, r, control.opened, palette_.group);
-                clippedText(r, x, top, control.shownLabel(), palette_.group);
-                return;
-            }
-            case RowKind::Separator:
-                painter_.fill({left, r.y + r.h / 2, r.right() - left, 1}, palette_.separator);
-                return;
-            case RowKind::Text:
-                paintText(row, left, top);
-                return;
-            case RowKind::Button:
-                paintButton(row, left, top);
-                return;
-            case RowKind::Variable:
-            case RowKind::Channel:
-                paintVariable(row, left, top);
-                return;
-            case RowKind::Widget:
-                paintRotationWidget(painter_, face_, rotationWidgetArea(layout_, row), control,
-                                    widgetIsActive(control));
-                return;
-        }
-    }
-
-    // Under the pointer, or being turned.
-    bool widgetIsActive(const Control& control) const {
-        const Hover& hover = context_.input.hover;
-        const Drag& drag = context_.input.drag;
-        return (hover.bar == &bar_ && hover.control == &control && hover.channel == kWidgetRow) ||
-               (drag.kind == DragKind::Rotate && drag.control == &control);
-    }
-
-    // A line of text across the row; the help bar's lines may have a text in the value column
-    // too, which cuts the label at the column. A value wider than the column (key names) starts
-    // further left, as far as the label leaves room.
-    void paintText(const Row& row, int left, int top) {
-        const Rect& r = row.rect;
-        const Control& control = *row.control;
-        const std::string& label = control.shownLabel();
-        if (control.valueText.empty()) {
-            clippedText(r, left, top, label, palette_.label);
-            return;
-        }
-        const int labelRight = left + face_.measure(label) + face_.lineHeight / 2;
-        const int wanted = r.right() - face_.measure(control.valueText) - 2 * kValuePadding;
-        const int start =
-            std::max(std::min(layout_.valueX, wanted), std::min(labelRight, layout_.valueX));
-        clippedText({r.x, r.y, start - 2 - r.x, r.h}, left, top, label, palette_.label);
-        clippedText({start, r.y, r.right() - start, r.h}, start + kValuePadding, top,
-                    control.valueText, palette_.shortcut);
-    }
-
-    void paintButton(const Row& row, int left, int top) {
-        const Rect& r = row.rect;
-        const int marker = std::max(3, face_.lineHeight / 3);
-        // A button marked read-only is greyed like a read-only value.
-        const PackedColor ink = row.control->isReadOnly() ? palette_.readOnly : palette_.label;
-        painter_.fill({left, r.y + (r.h - marker) / 2, marker, marker}, ink);
-        const std::string& label = row.control->shownLabel();
-        const int start = left + marker + 4;
-        const int width = face_.measure(label.c_str());
-        int x = start;
-        switch (bar_.buttonAlign) {
-            case ButtonAlign::Left:
-                break;
-            case ButtonAlign::Center:
-                x = std::max(start, r.x + (r.w - width) / 2);
-                break;
-            case ButtonAlign::Right:
-                x = std::max(start, r.right() - kValuePadding - width);
-                break;
-        }
-        clippedText(r, x, top, label, ink);
-    }
-
-    void paintVariable(const Row& row, int left, int top) {
-        const Rect& r = row.rect;
-        const Control& control = *row.control;
-        const bool color = isColor(control.typeInfo.kind);
-        const PackedColor labelInk =
-            control.typeInfo.kind == ValueKind::Struct ? palette_.structLabel : palette_.label;
-        int x = left;
-        if (control.isFoldable() && row.kind == RowKind::Variable) {
-            x = paintFoldMarker(left, r, control.opened, labelInk);
-        }
-        const Rect labelArea{r.x, r.y, layout_.valueX - 2 - r.x, r.h};
-        clippedText(
-            labelArea, x, top,
-            row.kind == RowKind::Channel ? channelName(control, row.channel) : control.shownLabel(),
-            labelInk);
-
-        const Rect field = valueField(layout_, row);
-        const TextEdit& edit = context_.input.edit;
-        if (edit.bar == &bar_ && edit.control == &control && edit.channel == row.channel) {
-            paintEdit(field, top, edit);
-            return;
-        }
-        painter_.fill(field, palette_.field);
-        if (!control.valueRead) return;
-        const PackedColor ink = control.isReadOnly() && !isColourModeRow(row) ? palette_.readOnly
-                                : atBound(control, row.channel)               ? palette_.atBound
-                                                                              : palette_.value;
-        const int textX = field.x + kValuePadding;
-        if (row.kind == RowKind::Channel) {
-            char text[32];
-            formatValue(control, control.value.data(), row.channel, text, sizeof text);
-            clippedText(field, textX, top, text, ink);
-        } else if (color) {
-            paintColourSwatch(painter_, field, layout_.frame, control);
-        } else if (control.typeInfo.kind == ValueKind::Bool && control.valueText.empty()) {
-            paintCheck(field, top, readNumber(control.typeInfo, control.value.data()) != 0, ink);
-        } else {
-            const bool list = control.enumEntries() && !control.isReadOnly();
-            const int arrow = list ? face_.lineHeight / 2 + 2 : 0;
-            clippedText({field.x, field.y, field.w - kValuePadding - arrow, field.h}, textX, top,
-                        control.valueText, ink);
-            if (list) paintArrow(field, ink);
-        }
-    }
-
-    // The selection and the caret are feedback, drawn into the bar's slots.
-    void paintEdit(const Rect& field, int top, const TextEdit& edit) {
-        painter_.fill(field, palette_.fieldEdit);
-        const int x = field.x + kValuePadding - edit.scrollX;
-        clippedText(field, x, top, edit.text,
-                    edit.readOnly ? palette_.editReadOnly : palette_.editText);
-    }
-
-    // A check mark when on, a short dash when off.
-    void paintCheck(const Rect& field, int top, bool on, PackedColor ink) {
-        painter_.setClip(intersect(layout_.frame, field));
-        if (on) {
-            painter_.glyph(face_.checkMark, field.x + kValuePadding, top, ink);
-        } else {
-            painter_.fill({field.x + kValuePadding + 1, field.y + field.h / 2 - 1,
-                           std::max(4, field.h / 2), 2},
-                          ink);
-        }
-        painter_.setClip(layout_.frame);
-    }
-
-    // A small triangle pointing down at the right of an enum's field.
-    void paintArrow(const Rect& field, PackedColor ink) {
-        const int size = std::max(2, face_.lineHeight / 4);
-        const int x = field.right() - kValuePadding - 2 * size;
-        const int y = field.y + (field.h - size) / 2;
-        painter_.setClip(intersect(layout_.frame, field));
-        for (int i = 0; i < size; ++i)
-            painter_.fill({x + i, y + i, 2 * (size - i), 1}, ink);
-        painter_.setClip(layout_.frame);
+        rows_.clippedText({left, title.y, right - left, title.h},
+                          std::min(x, std::max(left, right - width)), rows_.textTop(title), text,
+                          palette_.titleText);
     }
 
     void paintScrollbar() {
@@ -287,12 +101,12 @@ class BarPainter {
         painter_.fill(layout_.scrollThumb, palette_.scrollThumb);
     }
 
+    RowPainter rows_;
     Painter& painter_;
     const Context& context_;
     const Bar& bar_;
     const BarLayout& layout_;
-    const FontFace& face_;
-    Palette palette_;
+    const Palette& palette_;
 };
 
 void paintIcon(Painter& painter, const Context& context, const Bar& bar) {
@@ -341,14 +155,6 @@ void paintIconTitle(Painter& painter, const Context& context, const Bar& bar) {
 }
 
 }  // namespace
-
-bool isInteractive(const Row& row) {
-    // A widget shows the pointer over it by its own look.
-    return row.kind != RowKind::Separator && row.kind != RowKind::Text &&
-           row.kind != RowKind::Widget &&
-           !((row.kind == RowKind::Variable || row.kind == RowKind::Button) &&
-             row.control->isReadOnly() && !row.control->isFoldable());
-}
 
 BarSlots paintBar(Painter& painter, const Context& context, const Bar& bar) {
     return BarPainter(painter, context, bar).paint();

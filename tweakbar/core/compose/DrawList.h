@@ -5,18 +5,12 @@
 
 #include <cstdint>
 
-#include "draw/Geometry.h"
-
 struct CTwBar;
 
 namespace tw {
 
 class Context;
 class Painter;
-struct BarLayout;
-struct Control;
-struct FontFace;
-struct Row;
 
 // Where a painted bar left room for its feedback quads (Painter::reserveQuad).
 struct BarSlots {
@@ -26,10 +20,5 @@ struct BarSlots {
 
 BarSlots paintBar(Painter& painter, const Context& context, const CTwBar& bar);
 void paintIcons(Painter& painter, const Context& context);
-
-// Rows that react to the mouse, and so show the hover highlight.
-bool isInteractive(const Row& row);
-// The label of a colour's or a vector's component row.
-const char* channelName(const Control& control, int channel);
 
 }  // namespace tw

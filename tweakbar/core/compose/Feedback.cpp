@@ -11,6 +11,7 @@
 #include "look/Palette.h"
 #include "model/Context.h"
 #include "widgets/RowButtons.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
@@ -27,7 +28,7 @@ Shown hoverHighlight(Context& context) {
     if (!hover.bar || !hover.control || !hover.bar->shown()) return shown;
     const Segment* segment = context.segments.find(hover.bar);
     const Row* row = shownRow(*hover.bar, hover.control, hover.channel);
-    if (!segment || !row || !isInteractive(*row)) return shown;
+    if (!segment || !row || !row->widget->highlighted(*row)) return shown;
     const Drag& drag = context.input.drag;
     const bool pressed = drag.kind == DragKind::PressButton && drag.control == hover.control;
     const Palette palette = paletteFor(*hover.bar);

@@ -4,16 +4,10 @@
 
 #include "draw/WordWrap.h"
 #include "model/Context.h"
+#include "widgets/WidgetTable.h"
 
 namespace tw {
 namespace {
-
-constexpr const char* kRotoSliderHelp =
-    "To change a number by turning: press the left button on the number's label, or on its "
-    "[o] button, and keep it down. A circle appears around the press point. Move the pointer "
-    "around it: turning counter-clockwise increases the value, clockwise decreases it. Near "
-    "the centre nothing changes; the farther out the pointer goes, the finer the control. "
-    "Release the button to keep the value.";
 
 class Builder {
   public:
@@ -31,8 +25,12 @@ class Builder {
             rows(bar->topLevel, 1);
         }
         structures();
-        group("RotoSlider", 0, false);
-        text(kRotoSliderHelp, 1, 0);
+        // What the kinds of row explain about themselves, folded.
+        for (const Widget* widget : everyWidget()) {
+            if (!widget->helpTitle()) continue;
+            group(widget->helpTitle(), 0, false);
+            text(widget->helpText(), 1, 0);
+        }
         return std::move(lines_);
     }
 

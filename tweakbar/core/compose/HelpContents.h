@@ -1,6 +1,7 @@
 // What the help bar lists, line by line: the engine's help and the help bar's own, then for
-// each bar its help and the rows that have help or shortcuts, the named struct types, and how
-// the rotoslider is used. Computed from the model alone; HelpBar turns the lines into rows.
+// each bar its help and the rows that have help or shortcuts, the named struct types, and what
+// kinds of row explain about themselves (how the rotoslider is used). Computed from the model
+// and the widgets; HelpBar turns the lines into rows.
 #pragma once
 
 #include <string>

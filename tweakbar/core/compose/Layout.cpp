@@ -6,13 +6,10 @@
 #include "compose/IconLayout.h"
 #include "look/Metrics.h"
 #include "model/Context.h"
-#include "values/ValueText.h"
-#include "widgets/ColourRows.h"
+#include "widgets/WidgetTable.h"
 
 namespace tw {
 namespace {
-
-constexpr int kWidgetRows = 4;  // the height of a quaternion's or direction's widget
 
 int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
     switch (bar.valuesWidthMode) {
@@ -26,57 +23,40 @@ int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) 
     // Wide enough for the widest value shown, with its padding.
     int widest = 2 * face.lineHeight;
     for (const Row& row : bar.layout.rows) {
-        if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) continue;
-        const int text = row.kind == RowKind::Channel
-                             ? face.measure("255")
-                             : face.measure(row.control->valueText.c_str());
-        widest = std::max(widest, text + 2 * kValuePadding + face.lineHeight);
+        const int value = row.widget->valueWidth(row, face);
+        if (value >= 0) widest = std::max(widest, value + 2 * kValuePadding + face.lineHeight);
     }
     return widest;
 }
 
+RowKind rowKindOf(const Control& control) {
+    switch (control.kind) {
+        case ControlKind::Group:
+            return RowKind::Group;
+        case ControlKind::Separator:
+            return RowKind::Separator;
+        case ControlKind::Button:
+            return control.button ? RowKind::Button : RowKind::Text;
+        case ControlKind::Variable:
+            break;
+    }
+    return RowKind::Variable;
+}
+
+// Each control's row, and while it is opened, the parts its widget shows below it and then its
+// members (a group's, a struct's), one level in.
 void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int depth) {
     for (Control* control : controls) {
         if (!control->visible) continue;
         Row row;
+        row.kind = rowKindOf(*control);
         row.control = control;
         row.depth = depth + control->extraDepth;
-        switch (control->kind) {
-            case ControlKind::Group:
-                row.kind = RowKind::Group;
-                rows.push_back(row);
-                if (control->opened) addRows(rows, control->members, depth + 1);
-                continue;
-            case ControlKind::Separator:
-                row.kind = RowKind::Separator;
-                break;
-            case ControlKind::Button:
-                row.kind = control->button ? RowKind::Button : RowKind::Text;
-                break;
-            case ControlKind::Variable:
-                row.kind = RowKind::Variable;
-                break;
-        }
+        row.widget = &widgetFor(*control);
         rows.push_back(row);
-        if (control->kind != ControlKind::Variable || !control->opened) continue;
-        if (control->typeInfo.kind == ValueKind::Struct) {
-            addRows(rows, control->members, depth + 1);
-        } else if (isColor(control->typeInfo.kind)) {
-            addColourRows(rows, row);
-        } else if (isVector(control->typeInfo.kind)) {
-            Row widget = row;
-            widget.kind = RowKind::Widget;
-            widget.channel = kWidgetRow;
-            widget.depth = depth + 1;
-            rows.push_back(widget);
-            if (!control->showValues) continue;
-            for (int c = 0; c < componentCount(control->typeInfo.kind); ++c) {
-                Row component = widget;
-                component.kind = RowKind::Channel;
-                component.channel = c;
-                rows.push_back(component);
-            }
-        }
+        if (!control->opened) continue;
+        row.widget->addParts(rows, row);
+        addRows(rows, control->members, depth + 1);
     }
 }
 
@@ -86,7 +66,7 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
     const int title = titleHeight(face);
     layout.title = {frame.x, frame.y, frame.w, title};
     layout.lineHeight = face.lineHeight;
-    layout.rowHeight = rowHeightOf(RowKind::Variable, face);
+    layout.rowHeight = face.lineHeight;
     placeTitleButtons(layout, bar.iconifiable, globals.fontResizable);
     const int above = title + fitStripHeight(face), below = belowRowsHeight(face);
     layout.content = {frame.x + kSidePadding, frame.y + above, frame.w - 2 * kSidePadding,
@@ -98,7 +78,7 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
 
     int total = 0;
     for (const Row& row : layout.rows)
-        total += rowHeightOf(row.kind, face);
+        total += row.widget->height(face);
     layout.scrollable = total > layout.content.h;
     if (layout.scrollable) {
         const int width = scrollbarWidth(face);
@@ -112,7 +92,7 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
     // last row.
     int lastFirst = int(layout.rows.size());
     for (int fits = 0; lastFirst > 0;) {
-        fits += rowHeightOf(layout.rows[std::size_t(lastFirst - 1)].kind, face);
+        fits += layout.rows[std::size_t(lastFirst - 1)].widget->height(face);
         if (fits > layout.content.h) break;
         --lastFirst;
     }
@@ -122,13 +102,13 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
 
     int scrolledAway = 0;
     for (int i = 0; i < layout.firstShown; ++i) {
-        scrolledAway += rowHeightOf(layout.rows[std::size_t(i)].kind, face);
+        scrolledAway += layout.rows[std::size_t(i)].widget->height(face);
     }
     int y = layout.content.y;
     layout.shownCount = 0;
     for (std::size_t i = std::size_t(layout.firstShown); i < layout.rows.size(); ++i) {
         Row& row = layout.rows[i];
-        const int height = rowHeightOf(row.kind, face);
+        const int height = row.widget->height(face);
         if (y + height > layout.content.bottom()) break;
         row.rect = {layout.content.x, y, layout.content.w, height};
         y += height;
@@ -158,11 +138,6 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
 }
 
 }  // namespace
-
-int rowHeightOf(RowKind kind, const FontFace& face) {
-    if (kind == RowKind::Widget) return kWidgetRows * face.lineHeight;
-    return kind == RowKind::Separator ? (face.lineHeight + 1) / 2 : face.lineHeight;
-}
 
 Rect constrainedFrame(const Bar& bar, const Context& context) {
     const int windowWidth = context.windowWidth, windowHeight = context.windowHeight;

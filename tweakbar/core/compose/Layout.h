@@ -13,8 +13,6 @@ namespace tw {
 
 class Context;
 
-int rowHeightOf(RowKind kind, const FontFace& face);
-
 // The place and size a bar is drawn at: its own, raised to the minimum size and, when it is
 // contained, moved and shrunk into the drawing area.
 Rect constrainedFrame(const CTwBar& bar, const Context& context);

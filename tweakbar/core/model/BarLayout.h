@@ -12,6 +12,7 @@ struct CTwBar;
 namespace tw {
 
 struct Control;
+class Widget;
 
 enum class RowKind { Variable, Channel, Button, Text, Separator, Group, Widget };
 
@@ -24,6 +25,10 @@ struct Row {
     int channel = -1;  // the colour channel of a Channel row; kWidgetRow for a widget
     int depth = 0;     // group nesting
     Rect rect;         // set for the rows shown
+    // What the row is to the engine: how it paints and what input does to it
+    // (widgets/Widget.h). Never null in a laid-out bar.
+    const Widget* widget = nullptr;
+    const char* label = nullptr;  // a part row's own label ("Red", "Quat X"); null: the control's
 };
 
 struct BarLayout {

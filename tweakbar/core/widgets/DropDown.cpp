@@ -11,6 +11,8 @@
 #include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
+#include "widgets/RowPaint.h"
+#include "widgets/ValueRow.h"
 
 namespace tw {
 namespace {
@@ -73,7 +75,38 @@ void pickHighlighted(Context& context) {
     pickEnumEntry(context, *chosen.bar, *chosen.control, chosen.hovered);
 }
 
+// A small triangle pointing down at the right of an enum's field.
+void paintArrow(RowPainter& p, const Rect& field, PackedColor ink) {
+    const int size = std::max(2, p.face.lineHeight / 4);
+    const int x = field.right() - kValuePadding - 2 * size;
+    const int y = field.y + (field.h - size) / 2;
+    p.painter.setClip(intersect(p.layout.frame, field));
+    for (int i = 0; i < size; ++i)
+        p.painter.fill({x + i, y + i, 2 * (size - i), 1}, ink);
+    p.painter.setClip(p.layout.frame);
+}
+
+// An enum: the label of its value, and an arrow when its list can be opened.
+class EnumRow final : public ValueRow {
+  public:
+    void paint(RowPainter& p, const Row& row) const override {
+        p.valueLabel(row, p.palette.label, false);
+        Rect field;
+        if (!p.valueField(row, field)) return;
+        const PackedColor ink = p.valueInk(row);
+        const bool list = !row.control->isReadOnly();
+        const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
+        p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);
+        if (list) paintArrow(p, field, ink);
+    }
+};
+
 }  // namespace
+
+const Widget& enumRow() {
+    static const EnumRow widget{};
+    return widget;
+}
 
 void openEnumList(Context& context, Bar& bar, Control& control) {
     context.openPopup(bar, control, currentEntry(control));

@@ -12,7 +12,10 @@
 #include "model/Context.h"
 #include "model/InputState.h"
 #include "values/Refresh.h"
+#include "widgets/NumberRow.h"
 #include "widgets/Rotation.h"
+#include "widgets/RowPaint.h"
+#include "widgets/ValueRow.h"
 
 namespace tw {
 namespace {
@@ -221,6 +224,10 @@ Rect rotationWidgetArea(const BarLayout& layout, const Row& row) {
     return {left, row.rect.y, layout.valueX + layout.valueWidth - left, row.rect.h};
 }
 
+namespace {
+
+// Shading is worked out here, when the bar is painted, which happens only when the value (or
+// the pointer's being over the widget) changed. Translucent unless opaque.
 void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& area,
                          const Control& control, bool opaque) {
     WidgetPainter widget(painter, area, opaque ? 255 : kTranslucent);
@@ -258,6 +265,68 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
     widget.sphere(widget.color(170, 170, 180, 235));
     widget.drawFacets(false);
     widget.legend(face, area);
+}
+
+constexpr int kTrackballLines = 4;
+
+// The trackball below an opened quaternion's or direction's heading.
+class TrackballRow final : public Widget {
+  public:
+    int height(const FontFace& face) const override { return kTrackballLines * face.lineHeight; }
+
+    void paint(RowPainter& p, const Row& row) const override {
+        paintRotationWidget(p.painter, p.face, rotationWidgetArea(p.layout, row), *row.control,
+                            active(p, row));
+    }
+
+  private:
+    // Under the pointer, or being turned.
+    static bool active(const RowPainter& p, const Row& row) {
+        const Hover& hover = p.context.input.hover;
+        const Drag& drag = p.context.input.drag;
+        return (hover.bar == &p.bar && hover.control == row.control &&
+                hover.channel == kWidgetRow) ||
+               (drag.kind == DragKind::Rotate && drag.control == row.control);
+    }
+};
+
+const TrackballRow kTrackballRow{};
+
+// A quaternion or a direction: its components as text; opened, the trackball and (with
+// showval) a number row per component.
+class VectorRow final : public ValueRow {
+  public:
+    void addParts(std::vector<Row>& rows, const Row& heading) const override {
+        static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
+        static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
+        const Control& control = *heading.control;
+        Row part = heading;
+        part.kind = RowKind::Widget;
+        part.channel = kWidgetRow;
+        part.depth = heading.depth + 1;
+        part.widget = &kTrackballRow;
+        rows.push_back(part);
+        if (!control.showValues) return;
+        const int count = componentCount(control.typeInfo.kind);
+        part.kind = RowKind::Channel;
+        part.widget = &numberRow();
+        for (int c = 0; c < count; ++c) {
+            part.channel = c;
+            part.label = count == 4 ? kQuaternion[c] : kDirection[c];
+            rows.push_back(part);
+        }
+    }
+
+    void paint(RowPainter& p, const Row& row) const override {
+        p.textRow(row, p.palette.label, true);
+    }
+};
+
+}  // namespace
+
+const Widget& vectorRow() {
+    static const VectorRow widget{};
+    return widget;
 }
 
 void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect& area, int x,

@@ -22,11 +22,6 @@ struct Row;
 // From the row's label indent to the right edge of the value column.
 Rect rotationWidgetArea(const BarLayout& layout, const Row& row);
 
-// Shading is worked out here, when the bar is painted, which happens only when the value (or
-// the pointer's being over the widget) changed. Translucent unless opaque.
-void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& area,
-                         const Control& control, bool opaque);
-
 // A left press at (x, y) inside the widget's area starts turning the variable.
 void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect& area, int x,
                        int y);
