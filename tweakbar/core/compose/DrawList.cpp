@@ -8,14 +8,22 @@
 #include "look/Metrics.h"
 #include "look/Palette.h"
 #include "model/Context.h"
-#include "widgets/DropDown.h"
-#include "widgets/RotoSliderWidget.h"
 #include "widgets/RowButtons.h"
 #include "widgets/RowPaint.h"
 #include "widgets/Widget.h"
 
 namespace tw {
 namespace {
+
+// Over every other bar and icon while a list is open.
+constexpr PackedColor kVeil = packColor(0, 0, 0, 0x1F);
+
+// While a list is shown, every bar but the list's own one, and every icon, is darkened.
+void paintVeil(Painter& painter, const Context& context, const Bar& bar, const Rect& area) {
+    if (context.input.popup.bar == &bar || popupArea(context).empty()) return;
+    painter.setClip(area);
+    painter.fill(area, kVeil);
+}
 
 class BarPainter {
   public:
@@ -61,7 +69,11 @@ class BarPainter {
         paintFurniture(painter_, context_, bar_, rows_.face, palette_);
         painter_.setClip(frame);
         painter_.outline(frame, palette_.border);
-        paintRotoSlider(painter_, context_, bar_);
+        // What a widget's drag shows over its bar (the rotoslider's circle).
+        const Drag& drag = context_.input.drag;
+        if (drag.kind == DragKind::Widget && drag.bar == &bar_) {
+            drag.widget->paintDrag(painter_, context_, bar_);
+        }
         paintVeil(painter_, context_, bar_, frame);
         return slots;
     }

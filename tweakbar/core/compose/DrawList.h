@@ -1,6 +1,7 @@
-// The look of what the display list shows: a bar, the icons of iconified bars (an open enum
-// list is the drop-down widget's). Each paints into a list of its own (indices from 0), which
-// becomes one segment of the display list.
+// The look of what the display list shows: a bar (its rows painted by their widgets), the icons
+// of iconified bars (an open list is its widget's), and the veil over them while a list is
+// open. Each paints into a list of its own (indices from 0), which becomes one segment of the
+// display list.
 #pragma once
 
 #include <cstdint>

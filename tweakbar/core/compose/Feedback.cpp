@@ -30,7 +30,8 @@ Shown hoverHighlight(Context& context) {
     const Row* row = shownRow(*hover.bar, hover.control, hover.channel);
     if (!segment || !row || !row->widget->highlighted(*row)) return shown;
     const Drag& drag = context.input.drag;
-    const bool pressed = drag.kind == DragKind::PressButton && drag.control == hover.control;
+    const bool pressed =
+        drag.kind == DragKind::Widget && drag.pressedLook && drag.control == hover.control;
     const Palette palette = paletteFor(*hover.bar);
     if (solidQuad(row->rect, pressed ? palette.pressed : palette.hover, hover.bar->layout.frame,
                   context.backend->atlas(), shown.quad))

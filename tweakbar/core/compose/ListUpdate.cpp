@@ -7,7 +7,7 @@
 #include "compose/Layout.h"
 #include "draw/Painter.h"
 #include "model/Context.h"
-#include "widgets/DropDown.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
@@ -38,7 +38,8 @@ void paintSegment(Context& context, Segment& segment, DisplayList& into) {
             paintIcons(painter, context);
             return;
         case SegmentKind::Popup:
-            paintDropDown(painter, context);
+            if (const Widget* owner = context.input.popup.widget)
+                owner->paintPopup(painter, context);
             return;
     }
 }
@@ -146,7 +147,7 @@ void buildWhole(Context& context) {
             break;
         }
     }
-    if (!dropDownPlace(context).frame.empty()) appendSegment(context, SegmentKind::Popup, nullptr);
+    if (!popupArea(context).empty()) appendSegment(context, SegmentKind::Popup, nullptr);
     list.changedWhole();
     context.listDirty = false;
 }

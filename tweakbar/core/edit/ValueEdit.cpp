@@ -11,13 +11,18 @@
 namespace tw {
 namespace {
 
-// The control's current value, in its scratch buffer, ready to be changed and written.
-unsigned char* workingCopy(Control& control) {
-    std::memcpy(control.incoming.data(), control.value.data(), control.value.size());
+// The value an action starts from, in the control's scratch buffer, ready to be changed and
+// written.
+unsigned char* workingCopy(Context& context, Bar& bar, Control& control) {
+    std::memcpy(control.incoming.data(), actionValue(context, bar, control), control.value.size());
     return control.incoming.data();
 }
 
 }  // namespace
+
+const unsigned char* actionValue(Context&, Bar&, Control& control) {
+    return control.value.data();
+}
 
 void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
     TextEdit& edit = context.input.edit;
@@ -41,7 +46,7 @@ void commitTextEdit(Context& context) {
     context.repaint();
     if (!edit.bar || edit.readOnly) return;
     Control& control = *edit.control;
-    unsigned char* raw = workingCopy(control);
+    unsigned char* raw = workingCopy(context, *edit.bar, control);
     if (parseValue(control, edit.text, edit.channel, raw)) {
         writeControl(context, *edit.bar, control, raw);
     }
@@ -53,13 +58,13 @@ void cancelTextEdit(Context& context) {
 }
 
 void toggleBool(Context& context, Bar& bar, Control& control) {
-    unsigned char* raw = workingCopy(control);
+    unsigned char* raw = workingCopy(context, bar, control);
     writeNumber(control.typeInfo, raw, readNumber(control.typeInfo, raw) != 0 ? 0 : 1);
     writeControl(context, bar, control, raw);
 }
 
 void dragNumber(Context& context, Bar& bar, Control& control, int channel, double value) {
-    unsigned char* raw = workingCopy(control);
+    unsigned char* raw = workingCopy(context, bar, control);
     setNumber(control, raw, channel, value);
     if (std::memcmp(raw, control.value.data(), control.value.size()) != 0) {
         writeControl(context, bar, control, raw);
@@ -69,7 +74,7 @@ void dragNumber(Context& context, Bar& bar, Control& control, int channel, doubl
 void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
     const auto* entries = control.enumEntries();
     if (!entries || entry < 0 || entry >= int(entries->size())) return;
-    unsigned char* raw = workingCopy(control);
+    unsigned char* raw = workingCopy(context, bar, control);
     writeNumber(control.typeInfo, raw, (*entries)[std::size_t(entry)].value);
     writeControl(context, bar, control, raw);
 }
@@ -100,7 +105,7 @@ void stepControl(Context& context, Bar& bar, Control& control, int channel, int 
         toggleBool(context, bar, control);
         return;
     }
-    unsigned char* raw = workingCopy(control);
+    unsigned char* raw = workingCopy(context, bar, control);
     stepValue(control, raw, channel, direction);
     writeControl(context, bar, control, raw);
 }

@@ -11,6 +11,10 @@ class Context;
 struct Control;
 using Bar = ::CTwBar;
 
+// The value a user's action on a control starts from (a press, a key, the start of a drag, a
+// field or a list opening): the value as the bar last read it. Every action reads it here.
+const unsigned char* actionValue(Context& context, Bar& bar, Control& control);
+
 // Opens a field (a read-only text too, to select and copy from); the keys are TextField's.
 void beginTextEdit(Context& context, Bar& bar, Control& control, int channel);
 // Enter, Tab and a click elsewhere commit; a text that is no value keeps the old one.

@@ -202,10 +202,11 @@ void Context::bringToFront(Bar& bar) {
     repaint();
 }
 
-void Context::openPopup(Bar& bar, Control& control, int hovered) {
+void Context::openPopup(Bar& bar, Control& control, int hovered, const Widget& widget) {
     input.popup = EnumPopup{};
     input.popup.bar = &bar;
     input.popup.control = &control;
+    input.popup.widget = &widget;
     input.popup.hovered = hovered;
     if (!popupBar) {
         popupBar = std::make_unique<Bar>();

@@ -87,7 +87,7 @@ class Context {
     void removeGenerated(Bar& bar);
     void bringToFront(Bar& bar);
     void sendToBack(Bar& bar);
-    void openPopup(Bar& bar, Control& control, int hovered);
+    void openPopup(Bar& bar, Control& control, int hovered, const Widget& widget);
     void closePopup();
     // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
     template <typename F>

@@ -12,6 +12,7 @@ struct CTwBar;
 namespace tw {
 
 struct Control;
+class Widget;
 using Bar = ::CTwBar;
 
 enum class DragKind {
@@ -19,16 +20,13 @@ enum class DragKind {
     MoveBar,
     ResizeBar,
     ScrollThumb,
-    Value,          // a number changed by dragging, or a click that may become a typed edit
-    PressButton,    // released over the same button, it fires
-    PressIcon,      // released over the same icon, the bar is restored
-    PressIconify,   // released over the same title button, the bar is iconified
-    SelectText,     // pressed in the open field: the selection follows the pointer
-    ValuesWidth,    // the grip between the columns dragged: startValue is the width at the press
-    Rotate,         // a quaternion's or direction's widget turned like a trackball
-    RotoSlider,     // a number turned around a centre, from its label or its [o] button
-    HoldButton,     // a row's [-] or [+] held down (it repeats while held)
-    DropDownThumb,  // the scrollbar thumb of an open enum list
+    PressIcon,     // released over the same icon, the bar is restored
+    PressIconify,  // released over the same title button, the bar is iconified
+    SelectText,    // pressed in the open field: the selection follows the pointer
+    ValuesWidth,   // the grip between the columns dragged: startValue is the width at the press
+    // A row's widget runs it (Drag::widget): a number dragged or turned, a button or a [-] held,
+    // a trackball turned, the scrollbar of an open list.
+    Widget,
 };
 
 // Which corner of a bar a resize drags.
@@ -62,9 +60,12 @@ struct Drag {
     int startScroll = 0;
     double startValue = 0;
     bool moved = false;
-    // What the widget that runs the drag keeps until the release: the rotoslider's centre and
-    // turn, a trackball's orientation at the press.
+    // DragKind::Widget: the widget, and what it keeps until the release (the rotoslider's
+    // centre and turn, a trackball's orientation at the press).
+    const Widget* widget = nullptr;
     std::any widgetState;
+    bool pressedLook = false;      // its row shows the pressed highlight (a button held down)
+    bool hidesRowButtons = false;  // no row shows its small buttons (a number dragged or turned)
 };
 
 // A press that repeats while the button stays down: a row's [-] or [+]. The repeats come from
@@ -95,8 +96,9 @@ struct TextEdit {
 struct EnumPopup {
     Bar* bar = nullptr;  // null when closed
     Control* control = nullptr;
-    int hovered = -1;  // entry under the mouse or chosen with the arrow keys
-    int scroll = 0;    // the first entry shown when they do not all fit
+    const Widget* widget = nullptr;  // whose list it is, which paints it and takes its input
+    int hovered = -1;                // entry under the mouse or chosen with the arrow keys
+    int scroll = 0;                  // the first entry shown when they do not all fit
 };
 
 struct InputState {

@@ -1,8 +1,10 @@
 // A bool: a check mark when on and a short dash when off, or the labels its true and false
-// parameters give.
+// parameters give. A press anywhere on a writable one (its [<>] too), Return, Left and Right
+// toggle it.
 #include <algorithm>
 
 #include "base/VarType.h"
+#include "edit/ValueEdit.h"
 #include "look/Metrics.h"
 #include "model/Control.h"
 #include "widgets/RowPaint.h"
@@ -10,6 +12,9 @@
 
 namespace tw {
 namespace {
+
+// [<>] needs a values column wider than this many buttons.
+constexpr int kButtonRoom = 4;
 
 class BoolRow final : public ValueRow {
   public:
@@ -32,6 +37,27 @@ class BoolRow final : public ValueRow {
                            ink);
         }
         p.painter.setClip(p.layout.frame);
+    }
+
+    RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
+        if (!writable(*row.control)) return {};
+        return placeRowButtons(context, bar, row, kButtonRoom, {RowButton::Toggle});
+    }
+
+    void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
+        if (writable(*row.control)) toggleBool(context, bar, *row.control);
+    }
+
+    bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
+        Control& control = *row.control;
+        if (control.isReadOnly()) return false;
+        if (!apply || !control.valueRead) return true;
+        if (key == TW_KEY_RETURN) {
+            toggleBool(context, bar, control);
+        } else {
+            stepControl(context, bar, control, -1, key == TW_KEY_RIGHT ? 1 : -1);
+        }
+        return true;
     }
 };
 

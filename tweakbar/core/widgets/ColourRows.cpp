@@ -1,5 +1,6 @@
-#include "widgets/ColourRows.h"
-
+// A colour variable in its bar: the swatch of the folded row, and, opened, one number row per
+// component (red, green, blue, or hue, lightness, saturation; alpha when the colour has it)
+// and the Mode row that switches between the two sets.
 #include "look/Metrics.h"
 #include "model/Control.h"
 #include "values/ColourComponents.h"
@@ -45,8 +46,9 @@ void paintSwatch(Painter& painter, const Rect& field, const Rect& clip, const Co
     painter.setClip(clip);
 }
 
-// The row that reads RGB or HLS. It changes how the colour is shown, not the colour, so a
-// read-only colour's Mode row is not greyed.
+// The row that reads RGB or HLS, and switches between them when pressed or with Left, Right or
+// Return. It changes how the colour is shown, not the colour, so a read-only colour's Mode row
+// is not greyed and still switches.
 class ModeRow final : public ValueRow {
   public:
     int valueWidth(const Row&, const FontFace& face) const override { return face.measure("255"); }
@@ -58,6 +60,15 @@ class ModeRow final : public ValueRow {
         char text[32];
         formatValue(*row.control, row.control->value.data(), row.channel, text, sizeof text);
         p.valueText(row, text, p.valueInk(row, false), 0);
+    }
+
+    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
+        toggleColourMode(context, *row.control);
+    }
+
+    bool key(Context& context, Bar&, const Row& row, int, bool apply) const override {
+        if (apply) toggleColourMode(context, *row.control);
+        return true;
     }
 };
 
@@ -94,6 +105,14 @@ class ColourRow final : public ValueRow {
         if (!p.valueField(row, field)) return;
         paintSwatch(p.painter, field, p.layout.frame, *row.control);
     }
+
+    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
+        toggleOpened(context, *row.control);
+    }
+
+    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
+        return openedByKey(context, *row.control, key, apply);
+    }
 };
 
 }  // namespace
@@ -101,10 +120,6 @@ class ColourRow final : public ValueRow {
 const Widget& colourRow() {
     static const ColourRow widget{};
     return widget;
-}
-
-bool isColourModeRow(const Row& row) {
-    return row.widget == &kModeRow;
 }
 
 }  // namespace tw

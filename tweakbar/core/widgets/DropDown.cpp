@@ -17,11 +17,11 @@
 namespace tw {
 namespace {
 
+// [v] needs a values column wider than this many buttons.
+constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
 constexpr int kShadow = 3;
-// Over every other bar and icon while a list is open.
-constexpr PackedColor kVeil = packColor(0, 0, 0, 0x1F);
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
 constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
@@ -86,32 +86,7 @@ void paintArrow(RowPainter& p, const Rect& field, PackedColor ink) {
     p.painter.setClip(p.layout.frame);
 }
 
-// An enum: the label of its value, and an arrow when its list can be opened.
-class EnumRow final : public ValueRow {
-  public:
-    void paint(RowPainter& p, const Row& row) const override {
-        p.valueLabel(row, p.palette.label, false);
-        Rect field;
-        if (!p.valueField(row, field)) return;
-        const PackedColor ink = p.valueInk(row);
-        const bool list = !row.control->isReadOnly();
-        const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
-        p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);
-        if (list) paintArrow(p, field, ink);
-    }
-};
-
 }  // namespace
-
-const Widget& enumRow() {
-    static const EnumRow widget{};
-    return widget;
-}
-
-void openEnumList(Context& context, Bar& bar, Control& control) {
-    context.openPopup(bar, control, currentEntry(control));
-    revealDropDownHighlight(context);
-}
 
 DropDownPlace dropDownPlace(const Context& context) {
     const EnumPopup& popup = context.input.popup;
@@ -145,127 +120,16 @@ DropDownPlace dropDownPlace(const Context& context) {
     return place;
 }
 
-int dropDownEntryAt(const DropDownPlace& place, int x, int y) {
+namespace {
+
+// The entry shown at a point, or -1 (padding, scrollbar, outside).
+int entryAt(const DropDownPlace& place, int x, int y) {
     if (!place.entries.contains(x, y) || place.pitch <= 0) return -1;
     return place.first + (y - place.entries.y) / place.pitch;
 }
 
-void paintDropDown(Painter& painter, const Context& context) {
-    const DropDownPlace place = dropDownPlace(context);
-    if (place.frame.empty()) return;
-    const EnumPopup& popup = context.input.popup;
-    const Bar& bar = *popup.bar;
-    const FontFace& face = context.face(bar);
-    const Palette palette = paletteFor(bar);
-    const Rect& frame = place.frame;
-    painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
-    painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
-    painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
-
-    // The bar's own colour, opaque: the list is read over other bars' text. The current
-    // entry's band is the group colour toned toward the body, so that its green stands out.
-    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
-    const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
-    const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
-                                          : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
-    const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
-    const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
-    painter.setClip(frame);
-    painter.fill(frame, body);
-
-    const auto& entries = *popup.control->enumEntries();
-    const int chosen = currentEntry(*popup.control);
-    painter.setClip(place.entries);
-    for (int i = place.first; i < place.first + place.shown; ++i) {
-        const Rect line = place.entry(i);
-        if (i == chosen) painter.fill(line, band);
-        if (i == popup.hovered) painter.fill(line, hover);
-        painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
-                     entries[std::size_t(i)].label, i == chosen ? current : palette.label);
-    }
-    painter.setClip(frame);
-    if (!place.track.empty()) {
-        painter.fill(place.track, palette.scrollTrack);
-        painter.fill(place.thumb, palette.scrollThumb);
-    }
-    painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
-}
-
-void paintVeil(Painter& painter, const Context& context, const Bar& bar, const Rect& area) {
-    if (context.input.popup.bar == &bar || dropDownPlace(context).frame.empty()) return;
-    painter.setClip(area);
-    painter.fill(area, kVeil);
-}
-
-void pressDropDown(Context& context, int x, int y) {
-    const DropDownPlace place = dropDownPlace(context);
-    if (place.thumb.contains(x, y)) {
-        Drag& drag = context.input.drag;
-        drag = Drag{};
-        drag.kind = DragKind::DropDownThumb;
-        drag.bar = context.input.popup.bar;
-        drag.startY = y;
-        drag.startScroll = place.first;
-        return;
-    }
-    if (place.track.contains(x, y)) {
-        scrollDropDown(context, y < place.thumb.y ? -1 : 1);
-        return;
-    }
-    const int entry = dropDownEntryAt(place, x, y);
-    if (entry < 0) return;
-    context.input.popup.hovered = entry;
-    pickHighlighted(context);
-}
-
-void dragDropDownThumb(Context& context, const Drag& drag, int y) {
-    const DropDownPlace place = dropDownPlace(context);
-    if (place.track.empty()) return;
-    // The thumb follows the pointer: its whole travel spans every first entry possible.
-    const int travel = std::max(1, place.track.h - place.thumb.h);
-    const int range = entryCount(context) - place.shown;
-    scrollTo(context,
-             drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
-}
-
-void hoverDropDown(Context& context, int x, int y) {
-    const int entry = dropDownEntryAt(dropDownPlace(context), x, y);
-    EnumPopup& popup = context.input.popup;
-    if (entry < 0 || entry == popup.hovered) return;
-    popup.hovered = entry;
-    context.repaintPopup();
-}
-
-void scrollDropDown(Context& context, int rows) {
-    scrollTo(context, dropDownPlace(context).first + rows);
-}
-
-bool dropDownKey(Context& context, int key, bool apply) {
-    if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN && key != TW_KEY_ESCAPE) {
-        return false;
-    }
-    if (!apply) return true;
-    EnumPopup& popup = context.input.popup;
-    switch (key) {
-        case TW_KEY_RETURN:
-            pickHighlighted(context);
-            return true;
-        case TW_KEY_ESCAPE:
-            context.closePopup();
-            return true;
-        default:
-            break;
-    }
-    const int last = entryCount(context) - 1;
-    // With no entry highlighted yet, either key starts at the first.
-    const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
-    popup.hovered = std::clamp(next, 0, std::max(0, last));
-    context.repaintPopup();
-    revealDropDownHighlight(context);
-    return true;
-}
-
-void revealDropDownHighlight(Context& context) {
+// Scrolls the open list so that its highlighted entry is shown.
+void revealHighlight(Context& context) {
     const DropDownPlace place = dropDownPlace(context);
     const int highlighted = context.input.popup.hovered;
     if (place.frame.empty() || highlighted < 0) return;
@@ -274,6 +138,178 @@ void revealDropDownHighlight(Context& context) {
     } else if (highlighted >= place.first + place.shown) {
         scrollTo(context, highlighted - place.shown + 1);
     }
+}
+
+// An enum: the label of its value, and an arrow when its list can be opened. A press anywhere
+// on a writable one (its [v] too) or Return opens its list, with the current entry
+// highlighted; Left and Right pick the previous or next entry, wrapping at both ends.
+class EnumRow final : public ValueRow {
+  public:
+    void paint(RowPainter& p, const Row& row) const override {
+        p.valueLabel(row, p.palette.label, false);
+        Rect field;
+        if (!p.valueField(row, field)) return;
+        const PackedColor ink = p.valueInk(row);
+        const bool list = !row.control->isReadOnly();
+        const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
+        p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);
+        if (list) paintArrow(p, field, ink);
+    }
+
+    RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
+        if (!writable(*row.control)) return {};
+        return placeRowButtons(context, bar, row, kButtonRoom, {RowButton::List});
+    }
+
+    void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
+        if (writable(*row.control)) open(context, bar, *row.control);
+    }
+
+    bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
+        Control& control = *row.control;
+        if (control.isReadOnly()) return false;
+        if (!apply || !control.valueRead) return true;
+        if (key == TW_KEY_RETURN) {
+            open(context, bar, control);
+        } else {
+            cycleEnum(context, bar, control, key == TW_KEY_RIGHT ? 1 : -1);
+        }
+        return true;
+    }
+
+    // The list's scrollbar thumb follows the pointer: its whole travel spans every first entry
+    // possible.
+    void drag(Context& context, Drag& drag, int, int y) const override {
+        const DropDownPlace place = dropDownPlace(context);
+        if (place.track.empty()) return;
+        const int travel = std::max(1, place.track.h - place.thumb.h);
+        const int range = entryCount(context) - place.shown;
+        scrollTo(context,
+                 drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
+    }
+
+    Rect popupFrame(const Context& context) const override { return dropDownPlace(context).frame; }
+
+    void paintPopup(Painter& painter, const Context& context) const override {
+        const DropDownPlace place = dropDownPlace(context);
+        if (place.frame.empty()) return;
+        const EnumPopup& popup = context.input.popup;
+        const Bar& bar = *popup.bar;
+        const FontFace& face = context.face(bar);
+        const Palette palette = paletteFor(bar);
+        const Rect& frame = place.frame;
+        painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
+        painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
+        painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow},
+                     palette.shadow);
+
+        // The bar's own colour, opaque: the list is read over other bars' text. The current
+        // entry's band is the group colour toned toward the body, so that its green stands out.
+        const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+        const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
+        const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
+                                              : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
+        const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
+        const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
+        painter.setClip(frame);
+        painter.fill(frame, body);
+
+        const auto& entries = *popup.control->enumEntries();
+        const int chosen = currentEntry(*popup.control);
+        painter.setClip(place.entries);
+        for (int i = place.first; i < place.first + place.shown; ++i) {
+            const Rect line = place.entry(i);
+            if (i == chosen) painter.fill(line, band);
+            if (i == popup.hovered) painter.fill(line, hover);
+            painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
+                         entries[std::size_t(i)].label, i == chosen ? current : palette.label);
+        }
+        painter.setClip(frame);
+        if (!place.track.empty()) {
+            painter.fill(place.track, palette.scrollTrack);
+            painter.fill(place.thumb, palette.scrollThumb);
+        }
+        painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
+    }
+
+    // An entry is picked and the list closes; the scrollbar's thumb starts a drag and its
+    // track scrolls one entry.
+    void pressPopup(Context& context, int x, int y) const override {
+        const DropDownPlace place = dropDownPlace(context);
+        if (place.thumb.contains(x, y)) {
+            Drag& drag = context.input.drag;
+            drag = Drag{};
+            drag.kind = DragKind::Widget;
+            drag.widget = this;
+            drag.bar = context.input.popup.bar;
+            drag.startY = y;
+            drag.startScroll = place.first;
+            return;
+        }
+        if (place.track.contains(x, y)) {
+            scrollPopup(context, y < place.thumb.y ? -1 : 1);
+            return;
+        }
+        const int entry = entryAt(place, x, y);
+        if (entry < 0) return;
+        context.input.popup.hovered = entry;
+        pickHighlighted(context);
+    }
+
+    // The entry under the pointer is highlighted.
+    void hoverPopup(Context& context, int x, int y) const override {
+        const int entry = entryAt(dropDownPlace(context), x, y);
+        EnumPopup& popup = context.input.popup;
+        if (entry < 0 || entry == popup.hovered) return;
+        popup.hovered = entry;
+        context.repaintPopup();
+    }
+
+    // Entries toward the end (rows > 0) or the start.
+    void scrollPopup(Context& context, int rows) const override {
+        scrollTo(context, dropDownPlace(context).first + rows);
+    }
+
+    // Up and Down move the highlight (scrolling it into view), Return picks it, Escape closes
+    // the list.
+    bool popupKey(Context& context, int key, bool apply) const override {
+        if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN &&
+            key != TW_KEY_ESCAPE) {
+            return false;
+        }
+        if (!apply) return true;
+        EnumPopup& popup = context.input.popup;
+        switch (key) {
+            case TW_KEY_RETURN:
+                pickHighlighted(context);
+                return true;
+            case TW_KEY_ESCAPE:
+                context.closePopup();
+                return true;
+            default:
+                break;
+        }
+        const int last = entryCount(context) - 1;
+        // With no entry highlighted yet, either key starts at the first.
+        const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
+        popup.hovered = std::clamp(next, 0, std::max(0, last));
+        context.repaintPopup();
+        revealHighlight(context);
+        return true;
+    }
+
+  private:
+    void open(Context& context, Bar& bar, Control& control) const {
+        context.openPopup(bar, control, currentEntry(control), *this);
+        revealHighlight(context);
+    }
+};
+
+}  // namespace
+
+const Widget& enumRow() {
+    static const EnumRow widget{};
+    return widget;
 }
 
 }  // namespace tw

@@ -1,6 +1,8 @@
 // Headings whose members follow them while they are opened: a group (a fold marker and its
 // label in the group colour, across the row) and a struct variable (its label in the struct
-// colour, and the summary of its members as its value).
+// colour, and the summary of its members as its value). A press folds and unfolds them; Left,
+// Right and Return fold a group, and step a struct as they step a number.
+#include "edit/ValueEdit.h"
 #include "model/Control.h"
 #include "widgets/RowPaint.h"
 #include "widgets/ValueRow.h"
@@ -17,12 +19,33 @@ class GroupRow final : public Widget {
     }
 
     bool highlighted(const Row&) const override { return true; }
+
+    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
+        toggleOpened(context, *row.control);
+    }
+
+    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
+        return openedByKey(context, *row.control, key, apply);
+    }
 };
 
 class StructRow final : public ValueRow {
   public:
     void paint(RowPainter& p, const Row& row) const override {
         p.textRow(row, p.palette.structLabel, true);
+    }
+
+    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
+        toggleOpened(context, *row.control);
+    }
+
+    bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
+        Control& control = *row.control;
+        if (control.isReadOnly() || key == TW_KEY_RETURN) return false;
+        if (apply && control.valueRead) {
+            stepControl(context, bar, control, -1, key == TW_KEY_RIGHT ? 1 : -1);
+        }
+        return true;
     }
 };
 

@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <string>
 
+#include "edit/ValueEdit.h"
 #include "look/Metrics.h"
-#include "model/Bar.h"
+#include "model/Context.h"
 #include "widgets/RowPaint.h"
 #include "widgets/Widget.h"
 
@@ -39,6 +40,36 @@ class ButtonRow final : public Widget {
     }
 
     bool highlighted(const Row& row) const override { return !row.control->isReadOnly(); }
+
+    // Pressed, it shows the pressed highlight; it fires when released over the same button.
+    void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
+        if (row.control->isReadOnly()) return;
+        Drag& drag = context.input.drag;
+        drag = Drag{};
+        drag.kind = DragKind::Widget;
+        drag.widget = this;
+        drag.bar = &bar;
+        drag.control = row.control;
+        drag.pressedLook = true;
+    }
+
+    bool release(Context&, const Drag& drag, const Row* under) const override {
+        if (under && under->control == drag.control && drag.control->button) {
+            drag.control->button(drag.control->clientData);
+        }
+        return false;
+    }
+
+    // Left, Right and Return fire it, as its shortcut does.
+    bool key(Context& context, Bar& bar, const Row& row, int, bool apply) const override {
+        if (apply && !row.control->isReadOnly()) runShortcut(context, bar, *row.control, 1);
+        return true;
+    }
+
+    PointerCursor cursor(const Context&, const Bar&, const Row& row, int, int,
+                         bool) const override {
+        return {row.control->isReadOnly() ? CursorShape::NotAllowed : CursorShape::Game};
+    }
 };
 
 // The help bar's lines may have a text in the value column too, which cuts the label at the

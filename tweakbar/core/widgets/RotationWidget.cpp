@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw/Painter.h"
+#include "edit/ValueEdit.h"
 #include "look/Metrics.h"
 #include "model/BarLayout.h"
 #include "model/Context.h"
@@ -269,7 +270,9 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
 
 constexpr int kTrackballLines = 4;
 
-// The trackball below an opened quaternion's or direction's heading.
+// The trackball below an opened quaternion's or direction's heading: opaque under the pointer
+// and while it turns. A press inside it starts turning the variable; the pointer's travel from
+// the press is the turn, applied to the orientation at the press and written at once.
 class TrackballRow final : public Widget {
   public:
     int height(const FontFace& face) const override { return kTrackballLines * face.lineHeight; }
@@ -279,21 +282,74 @@ class TrackballRow final : public Widget {
                             active(p, row));
     }
 
+    bool repaintsOnHover() const override { return true; }
+
+    void press(Context& context, Bar& bar, const Row& row, int x, int y, bool) const override {
+        Control& control = *row.control;
+        const Rect area = rotationWidgetArea(bar.layout, row);
+        if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
+        Drag& drag = context.input.drag;
+        drag = Drag{};
+        drag.kind = DragKind::Widget;
+        drag.widget = this;
+        drag.bar = &bar;
+        drag.control = &control;
+        drag.startX = x;
+        drag.startY = y;
+        drag.startFrame = area;
+        const unsigned char* value = actionValue(context, bar, control);
+        TurnStart start;
+        for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
+            start.components[i] = readComponent(control.typeInfo, value, i);
+        drag.widgetState = start;
+    }
+
+    void drag(Context& context, Drag& drag, int x, int y) const override {
+        const Rect& area = drag.startFrame;
+        const double half = std::max(1.0, std::min(area.w, area.h) * 0.5);
+        const double cx = area.x + area.w * 0.5, cy = area.y + area.h * 0.5;
+        const Quat turn = trackballTurn((drag.startX - cx) / half, (cy - drag.startY) / half,
+                                        (x - cx) / half, (cy - y) / half);
+        Control& control = *drag.control;
+        const AxisMap map = axisMapOf(control);
+        const auto* turnStart = std::any_cast<TurnStart>(&drag.widgetState);
+        if (!turnStart) return;
+        const double* start = turnStart->components;
+        if (isQuaternion(control)) {
+            const Quat from =
+                map.toDisplay(normalized(Quat{start[0], start[1], start[2], start[3]}));
+            const Quat q = map.fromDisplay(turn * from);
+            writeComponents(context, *drag.bar, control, {q.x, q.y, q.z, q.s});
+        } else {
+            const Vec3 turned =
+                map.fromDisplay(rotate(turn, map.toDisplay(Vec3{start[0], start[1], start[2]})));
+            writeComponents(context, *drag.bar, control, {turned.x, turned.y, turned.z, 0});
+        }
+    }
+
+    // Released away from it, the widget turns translucent again.
+    bool release(Context& context, const Drag& drag, const Row*) const override {
+        context.repaintBar(*drag.bar);
+        return true;
+    }
+
   private:
     // Under the pointer, or being turned.
-    static bool active(const RowPainter& p, const Row& row) {
+    bool active(const RowPainter& p, const Row& row) const {
         const Hover& hover = p.context.input.hover;
         const Drag& drag = p.context.input.drag;
         return (hover.bar == &p.bar && hover.control == row.control &&
                 hover.channel == kWidgetRow) ||
-               (drag.kind == DragKind::Rotate && drag.control == row.control);
+               (drag.kind == DragKind::Widget && drag.widget == this &&
+                drag.control == row.control);
     }
 };
 
 const TrackballRow kTrackballRow{};
 
 // A quaternion or a direction: its components as text; opened, the trackball and (with
-// showval) a number row per component.
+// showval) a number row per component. A press folds and unfolds it, as do Left, Right and
+// Return.
 class VectorRow final : public ValueRow {
   public:
     void addParts(std::vector<Row>& rows, const Row& heading) const override {
@@ -320,6 +376,14 @@ class VectorRow final : public ValueRow {
     void paint(RowPainter& p, const Row& row) const override {
         p.textRow(row, p.palette.label, true);
     }
+
+    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
+        toggleOpened(context, *row.control);
+    }
+
+    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
+        return openedByKey(context, *row.control, key, apply);
+    }
 };
 
 }  // namespace
@@ -327,44 +391,6 @@ class VectorRow final : public ValueRow {
 const Widget& vectorRow() {
     static const VectorRow widget{};
     return widget;
-}
-
-void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect& area, int x,
-                       int y) {
-    Drag& drag = context.input.drag;
-    drag = Drag{};
-    drag.kind = DragKind::Rotate;
-    drag.bar = &bar;
-    drag.control = &control;
-    drag.startX = x;
-    drag.startY = y;
-    drag.startFrame = area;
-    TurnStart start;
-    for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
-        start.components[i] = readComponent(control.typeInfo, control.value.data(), i);
-    drag.widgetState = start;
-}
-
-void dragRotation(Context& context, const Drag& drag, int x, int y) {
-    const Rect& area = drag.startFrame;
-    const double half = std::max(1.0, std::min(area.w, area.h) * 0.5);
-    const double cx = area.x + area.w * 0.5, cy = area.y + area.h * 0.5;
-    const Quat turn = trackballTurn((drag.startX - cx) / half, (cy - drag.startY) / half,
-                                    (x - cx) / half, (cy - y) / half);
-    Control& control = *drag.control;
-    const AxisMap map = axisMapOf(control);
-    const auto* turnStart = std::any_cast<TurnStart>(&drag.widgetState);
-    if (!turnStart) return;
-    const double* start = turnStart->components;
-    if (isQuaternion(control)) {
-        const Quat from = map.toDisplay(normalized(Quat{start[0], start[1], start[2], start[3]}));
-        const Quat q = map.fromDisplay(turn * from);
-        writeComponents(context, *drag.bar, control, {q.x, q.y, q.z, q.s});
-    } else {
-        const Vec3 turned =
-            map.fromDisplay(rotate(turn, map.toDisplay(Vec3{start[0], start[1], start[2]})));
-        writeComponents(context, *drag.bar, control, {turned.x, turned.y, turned.z, 0});
-    }
 }
 
 }  // namespace tw

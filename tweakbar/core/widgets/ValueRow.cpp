@@ -20,4 +20,14 @@ bool ValueRow::highlighted(const Row& row) const {
     return row.kind != RowKind::Variable || !control.isReadOnly() || control.isFoldable();
 }
 
+bool ValueRow::writable(const Control& control) {
+    return control.valueRead && !control.isReadOnly();
+}
+
+PointerCursor ValueRow::cursor(const Context&, const Bar&, const Row& row, int, int, bool) const {
+    const Control& control = *row.control;
+    const bool folds = row.kind == RowKind::Variable && control.isFoldable();
+    return {control.isReadOnly() && !folds ? CursorShape::NotAllowed : CursorShape::Game};
+}
+
 }  // namespace tw
