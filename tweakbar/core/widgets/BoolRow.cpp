@@ -40,8 +40,7 @@ class BoolRow final : public ValueRow {
     }
 
     RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
-        if (!writable(*row.control)) return {};
-        return placeRowButtons(context, bar, row, kButtonRoom, {RowButton::Toggle});
+        return writableButtons(context, bar, row, kButtonRoom, {RowButton::Toggle});
     }
 
     void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
@@ -50,14 +49,9 @@ class BoolRow final : public ValueRow {
 
     bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
         Control& control = *row.control;
-        if (control.isReadOnly()) return false;
-        if (!apply || !control.valueRead) return true;
-        if (key == TW_KEY_RETURN) {
-            toggleBool(context, bar, control);
-        } else {
-            stepControl(context, bar, control, -1, key == TW_KEY_RIGHT ? 1 : -1);
-        }
-        return true;
+        return valueKey(
+            control, key, apply, [&] { toggleBool(context, bar, control); },
+            [&](int direction) { stepControl(context, bar, control, -1, direction); });
     }
 };
 

@@ -74,7 +74,7 @@ class ModeRow final : public ValueRow {
 
 const ModeRow kModeRow{};
 
-class ColourRow final : public ValueRow {
+class ColourRow final : public Folding<ValueRow> {
   public:
     void addParts(std::vector<Row>& rows, const Row& heading) const override {
         Row row = heading;
@@ -104,14 +104,6 @@ class ColourRow final : public ValueRow {
         Rect field;
         if (!p.valueField(row, field)) return;
         paintSwatch(p.painter, field, p.layout.frame, *row.control);
-    }
-
-    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
-        toggleOpened(context, *row.control);
-    }
-
-    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
-        return openedByKey(context, *row.control, key, apply);
     }
 };
 

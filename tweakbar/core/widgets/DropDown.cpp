@@ -157,8 +157,7 @@ class EnumRow final : public ValueRow {
     }
 
     RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
-        if (!writable(*row.control)) return {};
-        return placeRowButtons(context, bar, row, kButtonRoom, {RowButton::List});
+        return writableButtons(context, bar, row, kButtonRoom, {RowButton::List});
     }
 
     void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
@@ -167,14 +166,9 @@ class EnumRow final : public ValueRow {
 
     bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
         Control& control = *row.control;
-        if (control.isReadOnly()) return false;
-        if (!apply || !control.valueRead) return true;
-        if (key == TW_KEY_RETURN) {
-            open(context, bar, control);
-        } else {
-            cycleEnum(context, bar, control, key == TW_KEY_RIGHT ? 1 : -1);
-        }
-        return true;
+        return valueKey(
+            control, key, apply, [&] { open(context, bar, control); },
+            [&](int direction) { cycleEnum(context, bar, control, direction); });
     }
 
     // The list's scrollbar thumb follows the pointer: its whole travel spans every first entry

@@ -10,7 +10,7 @@
 namespace tw {
 namespace {
 
-class GroupRow final : public Widget {
+class GroupRow final : public Folding<Widget> {
   public:
     void paint(RowPainter& p, const Row& row) const override {
         const Rect& r = row.rect;
@@ -19,24 +19,12 @@ class GroupRow final : public Widget {
     }
 
     bool highlighted(const Row&) const override { return true; }
-
-    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
-        toggleOpened(context, *row.control);
-    }
-
-    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
-        return openedByKey(context, *row.control, key, apply);
-    }
 };
 
-class StructRow final : public ValueRow {
+class StructRow final : public Folding<ValueRow> {
   public:
     void paint(RowPainter& p, const Row& row) const override {
         p.textRow(row, p.palette.structLabel, true);
-    }
-
-    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
-        toggleOpened(context, *row.control);
     }
 
     bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {

@@ -102,8 +102,7 @@ class NumberRow final : public ValueRow {
     }
 
     RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
-        if (!writable(*row.control)) return {};
-        return placeRowButtons(context, bar, row, kButtonsRoom,
+        return writableButtons(context, bar, row, kButtonsRoom,
                                {RowButton::Decrement, RowButton::Increment, RowButton::Roto});
     }
 
@@ -190,14 +189,9 @@ class NumberRow final : public ValueRow {
     // Return opens the value to be typed; Left and Right step it.
     bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
         Control& control = *row.control;
-        if (control.isReadOnly()) return false;
-        if (!apply || !control.valueRead) return true;
-        if (key == TW_KEY_RETURN) {
-            beginTextEdit(context, bar, control, row.channel);
-        } else {
-            stepControl(context, bar, control, row.channel, key == TW_KEY_RIGHT ? 1 : -1);
-        }
-        return true;
+        return valueKey(
+            control, key, apply, [&] { beginTextEdit(context, bar, control, row.channel); },
+            [&](int direction) { stepControl(context, bar, control, row.channel, direction); });
     }
 
     // The label and [o] turn; the value takes text; [-] and [+] leave the game's cursor.

@@ -350,7 +350,7 @@ const TrackballRow kTrackballRow{};
 // A quaternion or a direction: its components as text; opened, the trackball and (with
 // showval) a number row per component. A press folds and unfolds it, as do Left, Right and
 // Return.
-class VectorRow final : public ValueRow {
+class VectorRow final : public Folding<ValueRow> {
   public:
     void addParts(std::vector<Row>& rows, const Row& heading) const override {
         static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
@@ -375,14 +375,6 @@ class VectorRow final : public ValueRow {
 
     void paint(RowPainter& p, const Row& row) const override {
         p.textRow(row, p.palette.label, true);
-    }
-
-    void press(Context& context, Bar&, const Row& row, int, int, bool) const override {
-        toggleOpened(context, *row.control);
-    }
-
-    bool key(Context& context, Bar&, const Row& row, int key, bool apply) const override {
-        return openedByKey(context, *row.control, key, apply);
     }
 };
 

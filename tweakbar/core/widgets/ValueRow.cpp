@@ -24,6 +24,12 @@ bool ValueRow::writable(const Control& control) {
     return control.valueRead && !control.isReadOnly();
 }
 
+RowButtonSet ValueRow::writableButtons(const Context& context, const Bar& bar, const Row& row,
+                                       int room, std::initializer_list<RowButton> kinds) {
+    if (!writable(*row.control)) return {};
+    return placeRowButtons(context, bar, row, room, kinds);
+}
+
 PointerCursor ValueRow::cursor(const Context&, const Bar&, const Row& row, int, int, bool) const {
     const Control& control = *row.control;
     const bool folds = row.kind == RowKind::Variable && control.isFoldable();

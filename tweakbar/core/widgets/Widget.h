@@ -105,4 +105,17 @@ Rect popupArea(const Context& context);
 void toggleOpened(Context& context, Control& control);
 bool openedByKey(Context& context, Control& control, int key, bool apply);
 
+// A heading that folds what follows it (a group's members, a colour's or a vector's parts): a
+// press folds or unfolds it; Right unfolds, Left folds and Return toggles.
+template <typename Base>
+class Folding : public Base {
+  public:
+    void press(Context& context, CTwBar&, const Row& row, int, int, bool) const override {
+        toggleOpened(context, *row.control);
+    }
+    bool key(Context& context, CTwBar&, const Row& row, int key, bool apply) const override {
+        return openedByKey(context, *row.control, key, apply);
+    }
+};
+
 }  // namespace tw
