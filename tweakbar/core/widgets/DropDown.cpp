@@ -140,6 +140,123 @@ void revealHighlight(Context& context) {
     }
 }
 
+void paintList(Painter& painter, const Context& context) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.frame.empty()) return;
+    const EnumPopup& popup = context.input.popup;
+    const Bar& bar = *popup.bar;
+    const FontFace& face = context.face(bar);
+    const Palette palette = paletteFor(bar);
+    const Rect& frame = place.frame;
+    painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
+    painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
+    painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
+
+    // The bar's own colour, opaque: the list is read over other bars' text. The current
+    // entry's band is the group colour toned toward the body, so that its green stands out.
+    const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
+    const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
+    const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
+                                          : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
+    const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
+    const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
+    painter.setClip(frame);
+    painter.fill(frame, body);
+
+    const auto& entries = *popup.control->enumEntries();
+    const int chosen = currentEntry(*popup.control);
+    painter.setClip(place.entries);
+    for (int i = place.first; i < place.first + place.shown; ++i) {
+        const Rect line = place.entry(i);
+        if (i == chosen) painter.fill(line, band);
+        if (i == popup.hovered) painter.fill(line, hover);
+        painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
+                     entries[std::size_t(i)].label, i == chosen ? current : palette.label);
+    }
+    painter.setClip(frame);
+    if (!place.track.empty()) {
+        painter.fill(place.track, palette.scrollTrack);
+        painter.fill(place.thumb, palette.scrollThumb);
+    }
+    painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
+}
+
+// Entries toward the end (rows > 0) or the start.
+void scrollList(Context& context, int rows) {
+    scrollTo(context, dropDownPlace(context).first + rows);
+}
+
+// An entry is picked and the list closes; the scrollbar's thumb starts a drag and its
+// track scrolls one entry.
+void pressList(Context& context, int x, int y, const Widget& owner) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.thumb.contains(x, y)) {
+        Drag& drag = context.input.drag;
+        drag = Drag{};
+        drag.kind = DragKind::Widget;
+        drag.widget = &owner;
+        drag.bar = context.input.popup.bar;
+        drag.startY = y;
+        drag.startScroll = place.first;
+        return;
+    }
+    if (place.track.contains(x, y)) {
+        scrollList(context, y < place.thumb.y ? -1 : 1);
+        return;
+    }
+    const int entry = entryAt(place, x, y);
+    if (entry < 0) return;
+    context.input.popup.hovered = entry;
+    pickHighlighted(context);
+}
+
+// The entry under the pointer is highlighted.
+void hoverList(Context& context, int x, int y) {
+    const int entry = entryAt(dropDownPlace(context), x, y);
+    EnumPopup& popup = context.input.popup;
+    if (entry < 0 || entry == popup.hovered) return;
+    popup.hovered = entry;
+    context.repaintPopup();
+}
+
+// Up and Down move the highlight (scrolling it into view), Return picks it, Escape closes
+// the list.
+bool listKey(Context& context, int key, bool apply) {
+    if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN && key != TW_KEY_ESCAPE) {
+        return false;
+    }
+    if (!apply) return true;
+    EnumPopup& popup = context.input.popup;
+    switch (key) {
+        case TW_KEY_RETURN:
+            pickHighlighted(context);
+            return true;
+        case TW_KEY_ESCAPE:
+            context.closePopup();
+            return true;
+        default:
+            break;
+    }
+    const int last = entryCount(context) - 1;
+    // With no entry highlighted yet, either key starts at the first.
+    const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
+    popup.hovered = std::clamp(next, 0, std::max(0, last));
+    context.repaintPopup();
+    revealHighlight(context);
+    return true;
+}
+
+// The list's scrollbar thumb follows the pointer: its whole travel spans every first entry
+// possible.
+void dragThumb(Context& context, const Drag& drag, int y) {
+    const DropDownPlace place = dropDownPlace(context);
+    if (place.track.empty()) return;
+    const int travel = std::max(1, place.track.h - place.thumb.h);
+    const int range = entryCount(context) - place.shown;
+    scrollTo(context,
+             drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
+}
+
 // An enum: the label of its value, and an arrow when its list can be opened. A press anywhere
 // on a writable one (its [v] too) or Return opens its list, with the current entry
 // highlighted; Left and Right pick the previous or next entry, wrapping at both ends.
@@ -171,125 +288,26 @@ class EnumRow final : public ValueRow {
             [&](int direction) { cycleEnum(context, bar, control, direction); });
     }
 
-    // The list's scrollbar thumb follows the pointer: its whole travel spans every first entry
-    // possible.
     void drag(Context& context, Drag& drag, int, int y) const override {
-        const DropDownPlace place = dropDownPlace(context);
-        if (place.track.empty()) return;
-        const int travel = std::max(1, place.track.h - place.thumb.h);
-        const int range = entryCount(context) - place.shown;
-        scrollTo(context,
-                 drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
+        dragThumb(context, drag, y);
     }
 
     Rect popupFrame(const Context& context) const override { return dropDownPlace(context).frame; }
 
     void paintPopup(Painter& painter, const Context& context) const override {
-        const DropDownPlace place = dropDownPlace(context);
-        if (place.frame.empty()) return;
-        const EnumPopup& popup = context.input.popup;
-        const Bar& bar = *popup.bar;
-        const FontFace& face = context.face(bar);
-        const Palette palette = paletteFor(bar);
-        const Rect& frame = place.frame;
-        painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
-        painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
-        painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow},
-                     palette.shadow);
-
-        // The bar's own colour, opaque: the list is read over other bars' text. The current
-        // entry's band is the group colour toned toward the body, so that its green stands out.
-        const PackedColor base = packColor(bar.color.r, bar.color.g, bar.color.b, 255);
-        const PackedColor body = bar.darkText ? mix(base, kWhite, 0.6f) : mix(base, kBlack, 0.5f);
-        const PackedColor band = bar.darkText ? withAlpha(mix(palette.group, kWhite, 0.65f), 230)
-                                              : withAlpha(mix(palette.group, kBlack, 0.65f), 230);
-        const PackedColor hover = bar.darkText ? packColor(0, 0, 0, 40) : withAlpha(kWhite, 45);
-        const PackedColor current = bar.darkText ? kCurrentDark : kCurrentLight;
-        painter.setClip(frame);
-        painter.fill(frame, body);
-
-        const auto& entries = *popup.control->enumEntries();
-        const int chosen = currentEntry(*popup.control);
-        painter.setClip(place.entries);
-        for (int i = place.first; i < place.first + place.shown; ++i) {
-            const Rect line = place.entry(i);
-            if (i == chosen) painter.fill(line, band);
-            if (i == popup.hovered) painter.fill(line, hover);
-            painter.text(face, line.x + 2 * kValuePadding, line.y + (line.h - face.lineHeight) / 2,
-                         entries[std::size_t(i)].label, i == chosen ? current : palette.label);
-        }
-        painter.setClip(frame);
-        if (!place.track.empty()) {
-            painter.fill(place.track, palette.scrollTrack);
-            painter.fill(place.thumb, palette.scrollThumb);
-        }
-        painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
+        paintList(painter, context);
     }
 
-    // An entry is picked and the list closes; the scrollbar's thumb starts a drag and its
-    // track scrolls one entry.
     void pressPopup(Context& context, int x, int y) const override {
-        const DropDownPlace place = dropDownPlace(context);
-        if (place.thumb.contains(x, y)) {
-            Drag& drag = context.input.drag;
-            drag = Drag{};
-            drag.kind = DragKind::Widget;
-            drag.widget = this;
-            drag.bar = context.input.popup.bar;
-            drag.startY = y;
-            drag.startScroll = place.first;
-            return;
-        }
-        if (place.track.contains(x, y)) {
-            scrollPopup(context, y < place.thumb.y ? -1 : 1);
-            return;
-        }
-        const int entry = entryAt(place, x, y);
-        if (entry < 0) return;
-        context.input.popup.hovered = entry;
-        pickHighlighted(context);
+        pressList(context, x, y, *this);
     }
 
-    // The entry under the pointer is highlighted.
-    void hoverPopup(Context& context, int x, int y) const override {
-        const int entry = entryAt(dropDownPlace(context), x, y);
-        EnumPopup& popup = context.input.popup;
-        if (entry < 0 || entry == popup.hovered) return;
-        popup.hovered = entry;
-        context.repaintPopup();
-    }
+    void hoverPopup(Context& context, int x, int y) const override { hoverList(context, x, y); }
 
-    // Entries toward the end (rows > 0) or the start.
-    void scrollPopup(Context& context, int rows) const override {
-        scrollTo(context, dropDownPlace(context).first + rows);
-    }
+    void scrollPopup(Context& context, int rows) const override { scrollList(context, rows); }
 
-    // Up and Down move the highlight (scrolling it into view), Return picks it, Escape closes
-    // the list.
     bool popupKey(Context& context, int key, bool apply) const override {
-        if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN &&
-            key != TW_KEY_ESCAPE) {
-            return false;
-        }
-        if (!apply) return true;
-        EnumPopup& popup = context.input.popup;
-        switch (key) {
-            case TW_KEY_RETURN:
-                pickHighlighted(context);
-                return true;
-            case TW_KEY_ESCAPE:
-                context.closePopup();
-                return true;
-            default:
-                break;
-        }
-        const int last = entryCount(context) - 1;
-        // With no entry highlighted yet, either key starts at the first.
-        const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
-        popup.hovered = std::clamp(next, 0, std::max(0, last));
-        context.repaintPopup();
-        revealHighlight(context);
-        return true;
+        return listKey(context, key, apply);
     }
 
   private:

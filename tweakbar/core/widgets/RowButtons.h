@@ -11,6 +11,7 @@
 #include "draw/DisplayList.h"
 #include "draw/Geometry.h"
 #include "model/Segments.h"
+#include "widgets/Widget.h"
 
 struct CTwBar;
 
@@ -21,14 +22,6 @@ using Bar = ::CTwBar;
 class Context;
 struct Control;
 struct Row;
-
-enum class RowButton { None, Decrement, Increment, Roto, Toggle, List };
-
-struct RowButtonSet {
-    int count = 0;
-    RowButton kinds[3] = {};
-    Rect rects[3];
-};
 
 // The quads the buttons of one row take at most: a face and up to two marks each.
 inline constexpr std::uint32_t kRowButtonQuads = 9;

@@ -8,6 +8,7 @@
 
 #include "AntTweakBar.h"
 #include "model/Control.h"
+#include "widgets/RowButtons.h"
 #include "widgets/Widget.h"
 
 namespace tw {

@@ -15,7 +15,6 @@
 
 #include "model/BarLayout.h"
 #include "model/InputState.h"
-#include "widgets/RowButtons.h"
 
 namespace tw {
 
@@ -39,6 +38,16 @@ enum class CursorShape {
 struct PointerCursor {
     CursorShape shape = CursorShape::Game;
     int rotoIndex = 0;  // which rotating arrow, 0..11 (by the angle while turning)
+};
+
+// The small buttons a widget shows at the right end of its value field while its row is
+// hovered (placed by widgets/RowButtons.h).
+enum class RowButton { None, Decrement, Increment, Roto, Toggle, List };
+
+struct RowButtonSet {
+    int count = 0;
+    RowButton kinds[3] = {};
+    Rect rects[3];
 };
 
 class Widget {
