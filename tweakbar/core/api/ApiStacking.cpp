@@ -3,6 +3,7 @@
 // asked, and an open enum list stays above everything.
 #include "api/ApiGuard.h"
 #include "base/Errors.h"
+#include "compose/Layout.h"
 #include "input/HitTest.h"
 
 using namespace tw;

@@ -4,8 +4,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "compose/DrawList.h"
-#include "compose/Layout.h"
 #include "draw/Painter.h"
 #include "look/Metrics.h"
 #include "look/Palette.h"

@@ -4,7 +4,6 @@
 
 #include "compose/DrawList.h"
 #include "compose/Feedback.h"
-#include "compose/Layout.h"
 #include "draw/Painter.h"
 #include "model/Context.h"
 #include "widgets/Widget.h"

@@ -1,7 +1,7 @@
 // What lies under a point: an open enum list, an icon, or a part of the front-most bar there.
 #pragma once
 
-#include "compose/Layout.h"
+#include "model/BarLayout.h"
 #include "model/InputState.h"
 
 namespace tw {

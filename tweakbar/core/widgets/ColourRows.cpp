@@ -1,7 +1,6 @@
 // A colour variable in its bar: the swatch of the folded row, and, opened, one number row per
 // component (red, green, blue, or hue, lightness, saturation; alpha when the colour has it)
 // and the Mode row that switches between the two sets.
-#include "look/Metrics.h"
 #include "model/Control.h"
 #include "values/ColourComponents.h"
 #include "values/ValueText.h"

@@ -8,7 +8,6 @@
 
 #include "draw/Painter.h"
 #include "edit/ValueEdit.h"
-#include "look/Metrics.h"
 #include "model/BarLayout.h"
 #include "model/Context.h"
 #include "model/InputState.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "draw/Painter.h"
-#include "look/Metrics.h"
 #include "look/Palette.h"
 #include "model/BarLayout.h"
 #include "model/Context.h"
