@@ -2,6 +2,12 @@
 // Sdk.TheDownloadIsNamedAfterTheVersionAndUnpacksIntoAnEmptyFolder), the demo game started
 // from its bin folder through its own launcher, with its own overlay and sample plug-in; and the
 // proxy dxgi.dll copied with the host beside a game that is then started by itself.
+//
+// Windows loads a dxgi.dll from the program's folder before the system's. Wine does so for a
+// DLL that it also has built in only when told: WINEDLLOVERRIDES=dxgi=n,b (native first, then
+// built in), which ctest sets for these tests (tests/sdk/CMakeLists.txt). Wine reads it from
+// the environment a process starts with, so every program these tests start inherits it, and
+// the bin folder's dxgi.dll comes into the demo there too, beside the launcher's host.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -93,13 +99,14 @@ TEST(Download, TheDemoRunsFromTheUnpackedFolderWithTheOverlayAndTheSamplePlugin)
     for (const char* step : {"kzlaunch: started", "kzlaunch: injected",
                              "kzlaunch: the host is ready", "kzlaunch: ready"})
         EXPECT_NE(launch.output.find(step), std::string::npos) << launch.output;
+    // The launcher and the proxy beside the demo brought the same host, which started once.
+    const std::string text = log();
+    EXPECT_EQ(text.find("KZBase: started"), text.rfind("KZBase: started")) << text;
 }
 
 // README.txt's route A: dxgi.dll, KZBase.dll, KZLog.dll and the plugins folder copied beside
 // the game's executable, here with the C plug-in built out of tree, and the game started as it
-// is, without the launcher. Windows loads a dxgi.dll from the program's folder before the
-// system's; Wine does so for DLLs it also has built in only when told, by
-// WINEDLLOVERRIDES=dxgi=n,b (native first, then built in), which the game inherits from here.
+// is, without the launcher.
 TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLauncher) {
     const fs::path bin = unpackedBin();
     const fs::path game = testFolder() / "proxy-game";
@@ -109,10 +116,6 @@ TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLaun
         fs::copy_file(bin / file, game / file);
     fs::copy(bin / "plugins", game / "plugins");
     fs::copy_file(testFolder() / "c-plugin" / "CPlugin.dll", game / "plugins" / "CPlugin.dll");
-    char overrides[512] = "";
-    GetEnvironmentVariableA("WINEDLLOVERRIDES", overrides, sizeof overrides);
-    SetEnvironmentVariableA("WINEDLLOVERRIDES", ("dxgi=n,b;" + std::string(overrides)).c_str());
-
     kztest::Launch demo = kztest::startProgramIn(game.string(), "KZDemo.exe",
                                                  "--report demo.txt --exit-code 7 --size 640x480");
     ASSERT_NE(demo.process, nullptr);
