@@ -29,20 +29,23 @@ void say(const std::string& message) {
     std::fflush(stdout);
 }
 
-// Waits until the host signals the program's first frame, or the program has ended.
+// Waits until the host signals the program's first frame, or the program has ended, or a minute
+// has gone by without a frame.
 void waitForFirstFrame(HANDLE firstFrame, HANDLE process) {
     HANDLE either[2] = {firstFrame, process};
     say("waiting for the game's window and its first frame");
-    for (int seconds = 10;; seconds += 10) {
+    for (int seconds = 10; seconds <= 60; seconds += 10) {
         const DWORD woken = WaitForMultipleObjects(2, either, FALSE, 10000);
         if (woken == WAIT_OBJECT_0) {
             say("ready: the overlay is in the game. F1 shows the bars and gives them the mouse "
                 "and keyboard; F2 gives the input back to the game while they stay shown");
-            break;
+            return;
         }
-        if (woken != WAIT_TIMEOUT) break;  // the program ended (or the wait failed)
+        if (woken != WAIT_TIMEOUT) return;  // the program ended (or the wait failed)
         say("still waiting for the first frame (" + std::to_string(seconds) + " s)");
     }
+    say("no Direct3D 11 frame in a minute: the game may still be loading, or draw with another "
+        "API (the overlay needs Direct3D 11); KZLog.txt beside it says what the host did");
 }
 
 bool fileExists(const std::string& path) {
