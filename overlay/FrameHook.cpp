@@ -1,6 +1,7 @@
 // BeforeD3D11Present: the first call builds the overlay; every call draws it while visible.
 #include "AntTweakBar.h"
 #include "Console.h"
+#include "EngineErrorLog.h"
 #include "HookExports.h"
 #include "HostImports.h"
 
@@ -13,6 +14,7 @@ bool gInitializationTried = false;
 void createConsole(IDXGISwapChain* swapChain) {
     gInitializationTried = true;
     AddLog("Initializing GUI...");
+    routeEngineErrorsToLog();
     Console* console = new Console(swapChain);
     if (!console->ready) {
         delete console;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "EventSignal.h"
 #include "HostLog.h"
 #include "Plugins.h"
 #include "ReadyEvent.h"
@@ -19,15 +20,6 @@ std::string folderOf(HMODULE module) {
     while (n > 0 && path[n - 1] != '\\' && path[n - 1] != '/')
         --n;
     return std::string(path, n > 0 ? n - 1 : 0);
-}
-
-// Whoever waits for the host (the launcher, a test) made the event before loading it; a host
-// loaded in any other way finds no event and tells nobody.
-void signal(const std::string& eventName) {
-    if (HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName.c_str())) {
-        SetEvent(event);
-        CloseHandle(event);
-    }
 }
 
 DWORD WINAPI initialise(void* hostModule) {
@@ -44,7 +36,8 @@ DWORD WINAPI initialise(void* hostModule) {
     kzhost::hostLog(hooked ? "Direct3D 11 swap chains hooked" : "Direct3D 11 not hooked");
 
     const unsigned long process = GetCurrentProcessId();
-    signal(hooked ? kzhost::readyEventName(process) : kzhost::failedEventName(process));
+    kzhost::signalEvent(hooked ? kzhost::readyEventName(process)
+                               : kzhost::failedEventName(process));
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "HostImports.h"
 #include "HostLog.h"
+#include "MissingImport.h"
 #include "PluginOrder.h"
 
 namespace kzhost {
@@ -29,6 +30,19 @@ std::vector<std::string> pluginFileNames(const std::string& folder) {
     return names;
 }
 
+void logLoadFailure(const std::string& path, DWORD error) {
+    const std::string missing =
+        error == ERROR_MOD_NOT_FOUND ? findMissingImport(path) : std::string();
+    if (missing.empty()) {
+        hostLog("could not load %s (error %lu)", path.c_str(), error);
+        return;
+    }
+    hostLog(
+        "could not load %s (error %lu): it needs %s, which is neither in its folder nor on "
+        "the system's search path",
+        path.c_str(), error, missing.c_str());
+}
+
 template <typename Function>
 Function findExport(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -43,7 +57,7 @@ void loadPlugins(const std::string& folder) {
         const std::string path = folder + "\\" + name;
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) {
-            hostLog("could not load %s (error %lu)", path.c_str(), GetLastError());
+            logLoadFailure(path, GetLastError());
             continue;
         }
         gModules.push_back(module);

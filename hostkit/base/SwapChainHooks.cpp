@@ -4,7 +4,11 @@
 #include <d3d11.h>
 #include <dxgi1_2.h>
 
+#include <atomic>
+
+#include "EventSignal.h"
 #include "HostLog.h"
+#include "ReadyEvent.h"
 #include "Plugins.h"
 #include "VtablePatch.h"
 #include "WindowHook.h"
@@ -72,6 +76,9 @@ void beforePresent(IDXGISwapChain* swapChain, UINT flags) {
     if (HWND window = outputWindowOf(swapChain)) hookWindow(window);
     for (BeforePresentExport hook : pluginHooks().beforePresent)
         hook(swapChain);
+    static std::atomic<bool> firstFrameAnnounced{false};
+    if (!firstFrameAnnounced.exchange(true))
+        signalEvent(firstFrameEventName(GetCurrentProcessId()));
 }
 
 HRESULT STDMETHODCALLTYPE hookedPresent(IDXGISwapChain* self, UINT syncInterval, UINT flags) {

@@ -74,7 +74,9 @@ bool loadInto(HANDLE process, const std::string& dllPath, HANDLE setupEvents[2],
 }  // namespace
 
 LaunchedProgram launchWithHost(const std::string& program, const std::string& commandLine,
-                               const std::string& hostDll, std::string* error) {
+                               const std::string& hostDll,
+                               const std::function<void(const std::string&)>& progress,
+                               std::string* error) {
     LaunchedProgram launched;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -86,6 +88,8 @@ LaunchedProgram launchWithHost(const std::string& program, const std::string& co
         *error = "could not start " + program + ": " + errorText(GetLastError());
         return launched;
     }
+    progress("started " + program + " (process " + std::to_string(info.dwProcessId) +
+             "), held before its first instruction");
     // The events exist before the host does, so it cannot signal into nothing.
     OwnedHandle ready(CreateEventA(nullptr, TRUE, FALSE, readyEventName(info.dwProcessId).c_str()));
     OwnedHandle failed(
@@ -94,6 +98,7 @@ LaunchedProgram launchWithHost(const std::string& program, const std::string& co
 
     bool ok = loadInto(info.hProcess, hostDll, setupEvents, error);
     if (ok) {
+        progress("injected " + hostDll + "; waiting for it to hook Direct3D 11");
         const DWORD setup = WaitForMultipleObjects(2, setupEvents, FALSE, kSetupTimeoutMs);
         if (setup == WAIT_OBJECT_0 + 1) {
             *error = "KZBase.dll could not hook Direct3D 11 in " + program +
@@ -111,6 +116,9 @@ LaunchedProgram launchWithHost(const std::string& program, const std::string& co
         CloseHandle(info.hProcess);
         return launched;
     }
+    progress(
+        "the host is ready: it hooked Direct3D 11 and loaded the plug-ins (see KZLog.txt "
+        "beside the program)");
     launched.process = info.hProcess;
     launched.mainThread = info.hThread;
     return launched;

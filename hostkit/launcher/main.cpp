@@ -1,6 +1,7 @@
 // kzlaunch <program.exe> [arguments]: starts the program with KZBase.dll (from the launcher's
-// own folder) inside it, and returns the program's exit code. Its own failures exit with 120
-// (usage, or a program it cannot enter) or 121 (the start or the injection failed).
+// own folder) inside it, says on stdout what it does until the program's first frame has gone
+// through the host, and returns the program's exit code. Its own failures exit with 120 (usage,
+// or a program it cannot enter) or 121 (the start or the injection failed), saying why on stderr.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "CommandLine.h"
 #include "ExeHeader.h"
 #include "Injector.h"
+#include "ReadyEvent.h"
 
 namespace {
 
@@ -19,6 +21,31 @@ constexpr int kLaunchFailed = 121;
 int fail(int code, const std::string& message) {
     std::fprintf(stderr, "kzlaunch: %s\n", message.c_str());
     return code;
+}
+
+// A player watches a console while a game takes seconds to open: every step is said at once.
+void say(const std::string& message) {
+    std::printf("kzlaunch: %s\n", message.c_str());
+    std::fflush(stdout);
+}
+
+// Waits until the host signals the program's first frame, or the program has ended, or a minute
+// has gone by without a frame.
+void waitForFirstFrame(HANDLE firstFrame, HANDLE process) {
+    HANDLE either[2] = {firstFrame, process};
+    say("waiting for the game's window and its first frame");
+    for (int seconds = 10; seconds <= 60; seconds += 10) {
+        const DWORD woken = WaitForMultipleObjects(2, either, FALSE, 10000);
+        if (woken == WAIT_OBJECT_0) {
+            say("ready: the overlay is in the game. F1 shows the bars and gives them the mouse "
+                "and keyboard; F2 gives the input back to the game while they stay shown");
+            return;
+        }
+        if (woken != WAIT_TIMEOUT) return;  // the program ended (or the wait failed)
+        say("still waiting for the first frame (" + std::to_string(seconds) + " s)");
+    }
+    say("no Direct3D 11 frame in a minute: the game may still be loading, or draw with another "
+        "API (the overlay needs Direct3D 11); KZLog.txt beside it says what the host did");
 }
 
 bool fileExists(const std::string& path) {
@@ -89,11 +116,16 @@ int main(int argc, char** argv) {
         arguments.emplace_back(argv[i]);
     std::string error;
     const kzhost::LaunchedProgram launched =
-        kzhost::launchWithHost(program, kzhost::buildCommandLine(arguments), hostDll, &error);
+        kzhost::launchWithHost(program, kzhost::buildCommandLine(arguments), hostDll, say, &error);
     if (!launched.process) return fail(kLaunchFailed, error);
 
+    // Made before the program runs, so that its first frame cannot come before the event.
+    HANDLE firstFrame = CreateEventA(
+        nullptr, TRUE, FALSE, kzhost::firstFrameEventName(GetProcessId(launched.process)).c_str());
     ResumeThread(launched.mainThread);
     CloseHandle(launched.mainThread);
+    waitForFirstFrame(firstFrame, launched.process);
+    CloseHandle(firstFrame);
     WaitForSingleObject(launched.process, INFINITE);
     DWORD exitCode = 0;
     GetExitCodeProcess(launched.process, &exitCode);

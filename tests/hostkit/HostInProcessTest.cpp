@@ -74,6 +74,11 @@ class HostInProcess : public ::testing::Test {
 
 TEST_F(HostInProcess, PluginsLoadInFileNameOrderWhichKZGetBaseAndTheHooksFollow) {
     run_.write("plugins\\broken.dll", "this is not a DLL");
+    // A plug-in that needs a DLL found nowhere: the probe, its import of KZBase.dll renamed.
+    run_.copyPart("KZProbe.dll", "plugins\\needy.dll");
+    std::string needy = kztest::readFile(run_.file("plugins\\needy.dll"));
+    needy.replace(needy.find("KZBase.dll"), 10, "KZGone.dll");
+    run_.write("plugins\\needy.dll", needy);
     run_.write("plugins\\notes.txt", "not a plug-in");
     run_.makeFolder("plugins\\folder.dll");
     // Byte order would put B_ first, an order on upper-cased names a_ before _.
@@ -92,6 +97,7 @@ TEST_F(HostInProcess, PluginsLoadInFileNameOrderWhichKZGetBaseAndTheHooksFollow)
     }
     EXPECT_NE(text.find("could not load"), std::string::npos) << text;
     EXPECT_NE(text.find("broken.dll"), std::string::npos) << text;
+    EXPECT_NE(text.find("needy.dll (error 126): it needs KZGone.dll"), std::string::npos) << text;
     EXPECT_EQ(text.find("notes.txt"), std::string::npos) << text;
 }
 

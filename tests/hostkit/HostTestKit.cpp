@@ -1,5 +1,6 @@
 #include "HostTestKit.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -45,8 +46,13 @@ Launch startLauncher(const RunFolder& run, const std::string& arguments) {
 }
 
 Launch startLauncherIn(const std::string& folder, const std::string& arguments) {
+    return startProgramIn(folder, "kzlaunch.exe", arguments);
+}
+
+Launch startProgramIn(const std::string& folder, const std::string& program,
+                      const std::string& arguments) {
     Launch launched;
-    launched.outputFile = folder + "\\launcher-output.txt";
+    launched.outputFile = folder + "\\" + program + "-output.txt";
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE output =
         CreateFileA(launched.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -57,7 +63,7 @@ Launch startLauncherIn(const std::string& folder, const std::string& arguments) 
     startup.hStdError = startup.hStdOutput = output;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + folder + "\\kzlaunch.exe\" " + arguments;
+    std::string commandLine = "\"" + folder + "\\" + program + "\" " + arguments;
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
                        &startup, &info)) {
         CloseHandle(info.hThread);
@@ -74,6 +80,15 @@ void finish(Launch& launch) {
     CloseHandle(launch.process);
     launch.process = nullptr;
     launch.output = readFile(launch.outputFile);
+}
+
+Counts readCounts(const std::string& path) {
+    Counts counts;
+    std::istringstream lines(readFile(path));
+    for (std::string line; std::getline(lines, line);)
+        if (const std::size_t equals = line.find('='); equals != std::string::npos)
+            counts[line.substr(0, equals)] = std::atoll(line.c_str() + equals + 1);
+    return counts;
 }
 
 Launch runLauncher(const RunFolder& run, const std::string& arguments) {

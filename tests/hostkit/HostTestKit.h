@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 namespace kztest {
@@ -28,6 +29,10 @@ class RunFolder {
 
 std::string readFile(const std::string& path);  // empty when it cannot be read
 
+// The demo's --report file: "key=value" lines with integer values.
+using Counts = std::map<std::string, long long>;
+Counts readCounts(const std::string& path);
+
 // "kzlaunch.exe <arguments>" started in the run folder, its stdout and stderr going to a file: a
 // pipe would stay open as long as Wine's desktop process, which may inherit it.
 struct Launch {
@@ -39,6 +44,9 @@ struct Launch {
 Launch startLauncher(const RunFolder& run, const std::string& arguments);
 // The same from any folder that holds kzlaunch.exe, such as an unpacked download.
 Launch startLauncherIn(const std::string& folder, const std::string& arguments);
+// Any program of the folder, started the same way (its output in <program>-output.txt).
+Launch startProgramIn(const std::string& folder, const std::string& program,
+                      const std::string& arguments);
 void finish(Launch& launch);  // waits up to a minute
 Launch runLauncher(const RunFolder& run, const std::string& arguments);
 

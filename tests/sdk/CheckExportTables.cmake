@@ -1,10 +1,13 @@
 # cmake -DOBJDUMP=<objdump> -DHEADER=<AntTweakBar.h> -DMODULE=<KZConsole.dll>
-#       -DMODULE_DEF=<module/KZConsole.def> -DENGINE=<AntTweakBar.dll> -P CheckExportTables.cmake
+#       -DMODULE_DEF=<module/KZConsole.def> -DENGINE=<AntTweakBar.dll> -DPROXY=<dxgi.dll>
+#       -P CheckExportTables.cmake
 #
-# Reads the two DLLs' export and import tables as the loader sees them, against the header:
-# every function the header declares is exported by KZConsole.dll beside the module's own
-# exports, and AntTweakBar.dll exports exactly those functions plus the old name TwEventWin32.
-# AntTweakBar.dll imports only Windows system DLLs; KZConsole.dll also the host's two.
+# Reads the DLLs' export and import tables as the loader sees them, against the header: every
+# function the header declares is exported by KZConsole.dll beside the module's own exports,
+# and AntTweakBar.dll exports exactly those functions plus the old name TwEventWin32.
+# AntTweakBar.dll imports only Windows system DLLs; KZConsole.dll also the host's two. The proxy
+# dxgi.dll exports every name of the system's dxgi.dll in the Wine prefix ($WINEPREFIX) and
+# imports only system DLLs.
 cmake_minimum_required(VERSION 3.25)
 set(failures 0)
 macro(fail text)
@@ -77,8 +80,17 @@ if(extra)
     fail("${ENGINE} exports what the header does not declare: ${extra}")
 endif()
 
+set(system_dxgi $ENV{WINEPREFIX}/drive_c/windows/system32/dxgi.dll)
+if(NOT EXISTS ${system_dxgi})
+    fail("no system dxgi.dll to compare the proxy with: ${system_dxgi}")
+else()
+    exports_and_imports(${system_dxgi} systemExports ignored)
+    check(${PROXY} "${system}" ${systemExports})
+endif()
+
 if(failures GREATER 0)
     message(FATAL_ERROR "${failures} export table checks failed")
 endif()
 list(LENGTH declared n)
-message(STATUS "both DLLs export the header's ${n} functions; imports are system DLLs")
+message(STATUS "both DLLs export the header's ${n} functions, the proxy the system's dxgi.dll's; "
+    "imports are system DLLs")

@@ -1,6 +1,13 @@
 // The download as a player gets it: unpacked into an empty folder (by the fixture
 // Sdk.TheDownloadIsNamedAfterTheVersionAndUnpacksIntoAnEmptyFolder), the demo game started
-// from its bin folder through its own launcher, with its own overlay and sample plug-in.
+// from its bin folder through its own launcher, with its own overlay and sample plug-in; and the
+// proxy dxgi.dll copied with the host beside a game that is then started by itself.
+//
+// Windows loads a dxgi.dll from the program's folder before the system's. Wine does so for a
+// DLL that it also has built in only when told: WINEDLLOVERRIDES=dxgi=n,b (native first, then
+// built in), which ctest sets for these tests (tests/sdk/CMakeLists.txt). Wine reads it from
+// the environment a process starts with, so every program these tests start inherits it, and
+// the bin folder's dxgi.dll comes into the demo there too, beside the launcher's host.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,10 +22,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string unpackedBin() {
+// The folder of this test program, which holds the unpacked download and the C plug-in.
+fs::path testFolder() {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
-    return (fs::path(program).parent_path() / KZ_UNPACKED_FOLDER / "bin").string();
+    return fs::path(program).parent_path();
+}
+
+std::string unpackedBin() {
+    return (testFolder() / KZ_UNPACKED_FOLDER / "bin").string();
 }
 
 // The ProductVersion text of a file's version resource, and its fixed file version as
@@ -54,8 +66,8 @@ TEST(Download, EveryProgramAndLibraryInItShowsTheVersionOfTheDownload) {
              fs::directory_iterator(fs::path(unpackedBin()) / folder))
             if (entry.path().extension() == ".exe" || entry.path().extension() == ".dll")
                 files.push_back(entry.path().string());
-    // kzlaunch, KZBase, KZLog, KZDemo, AntTweakBar; KZConsole and the sample plug-in.
-    EXPECT_EQ(files.size(), 7u);
+    // kzlaunch, KZBase, KZLog, KZDemo, AntTweakBar, dxgi; KZConsole and the sample plug-in.
+    EXPECT_EQ(files.size(), 8u);
     for (const std::string& file : files) {
         const FileVersion version = versionOf(file);
         EXPECT_EQ(version.product, KZ_VERSION) << file;
@@ -84,6 +96,62 @@ TEST(Download, TheDemoRunsFromTheUnpackedFolderWithTheOverlayAndTheSamplePlugin)
     PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     kztest::finish(launch);
     EXPECT_EQ(launch.exitCode, 7u) << launch.output;
+    for (const char* step : {"kzlaunch: started", "kzlaunch: injected",
+                             "kzlaunch: the host is ready", "kzlaunch: ready"})
+        EXPECT_NE(launch.output.find(step), std::string::npos) << launch.output;
+    // The launcher and the proxy beside the demo brought the same host, which started once.
+    const std::string text = log();
+    EXPECT_EQ(text.find("KZBase: started"), text.rfind("KZBase: started")) << text;
+}
+
+// README.txt's route A: dxgi.dll, KZBase.dll, KZLog.dll and the plugins folder copied beside
+// the game's executable, here with the C plug-in built out of tree, and the game started as it
+// is, without the launcher.
+TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLauncher) {
+    const fs::path bin = unpackedBin();
+    const fs::path game = testFolder() / "proxy-game";
+    fs::remove_all(game);
+    fs::create_directories(game);
+    for (const char* file : {"dxgi.dll", "KZBase.dll", "KZLog.dll", "KZDemo.exe"})
+        fs::copy_file(bin / file, game / file);
+    fs::copy(bin / "plugins", game / "plugins");
+    fs::copy_file(testFolder() / "c-plugin" / "CPlugin.dll", game / "plugins" / "CPlugin.dll");
+    kztest::Launch demo = kztest::startProgramIn(game.string(), "KZDemo.exe",
+                                                 "--report demo.txt --exit-code 7 --size 640x480");
+    ASSERT_NE(demo.process, nullptr);
+    const std::string logFile = (game / "KZLog.txt").string();
+    const auto log = [&] { return kztest::readFile(logFile); };
+    HWND window = nullptr;
+    const bool ready = kztest::waitFor([&] {
+        window = FindWindowA("KZDemoWindow", nullptr);
+        return window && log().find("cplugin: its own handler") != std::string::npos;
+    });
+    if (!ready) TerminateProcess(demo.process, 1);
+    ASSERT_TRUE(ready) << log();
+    EXPECT_NE(log().find("KZDemo.exe"), std::string::npos) << log();
+    EXPECT_NE(log().find("plugins\\KZConsole.dll [BeforeD3D11Present]"), std::string::npos);
+    // The C plug-in's refused define: the module's line naming the call, then its own handler.
+    const std::string refused = log();
+    const std::size_t line = refused.find("KZConsole: TwDefine: ");
+    EXPECT_NE(line, std::string::npos) << refused;
+    EXPECT_LT(line, refused.find("cplugin: its own handler got: ")) << refused;
+
+    // F1 shows the bars, which take the keyboard: the game gets its key-up as WM_NULL. The
+    // report is read no more often than the demo rewrites it, ten times a second.
+    SetForegroundWindow(window);
+    ASSERT_TRUE(kztest::waitFor([&] { return GetForegroundWindow() == window; }));
+    const auto nulls = [&] { return kztest::readCounts((game / "demo.txt").string())["null"]; };
+    const long long before = nulls();
+    kztest::sendKey(VK_F1);
+    bool shown = false;
+    for (int tenths = 0; tenths < 200 && !shown; ++tenths, Sleep(100))
+        shown = nulls() > before;
+    EXPECT_TRUE(shown) << log();
+    // Hidden again, the bars let Escape through to the game, which ends.
+    kztest::sendKey(VK_F1);
+    kztest::sendKey(VK_ESCAPE);
+    kztest::finish(demo);
+    EXPECT_EQ(demo.exitCode, 7u);
 }
 
 }  // namespace

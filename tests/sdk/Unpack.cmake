@@ -2,7 +2,7 @@
 #       -DEXPECTED_NAME=<KZConsole-version-win64> -P Unpack.cmake
 #
 # Makes the download as scripts/package does, checks its name, unpacks it into an empty folder
-# and checks that a player and a plug-in author find there what the README promises.
+# and checks that a player and a plug-in author find there what the README promises, stripped.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PACKAGE_FOLDER} ${UNPACKED})
 file(MAKE_DIRECTORY ${UNPACKED})
@@ -18,12 +18,13 @@ endif()
 file(ARCHIVE_EXTRACT INPUT ${archives} DESTINATION ${UNPACKED})
 
 set(expected README.txt LICENSE
-    bin/kzlaunch.exe bin/KZBase.dll bin/KZLog.dll bin/KZDemo.exe bin/AntTweakBar.dll
+    bin/kzlaunch.exe bin/KZBase.dll bin/KZLog.dll bin/KZDemo.exe bin/AntTweakBar.dll bin/dxgi.dll
     bin/plugins/KZConsole.dll bin/plugins/SamplePlugin.dll
     include/ConsoleApi.h include/AntTweakBar.h include/HostImports.h include/HostTypes.h
     lib/libKZConsole.dll.a lib/libAntTweakBar.dll.a lib/libKZLog.dll.a lib/libKZBase.dll.a
     lib/KZConsole.def lib/AntTweakBar.def lib/KZLog.def lib/KZBase.def
     lib/cmake/KZConsole/KZConsoleConfig.cmake lib/cmake/KZConsole/KZConsoleConfigVersion.cmake
+    share/KZConsole/toolchain-mingw64.cmake
     share/KZConsole/sample-plugin/CMakeLists.txt share/KZConsole/sample-plugin/SamplePlugin.cpp)
 set(missing)
 foreach(file ${expected})
@@ -33,5 +34,11 @@ foreach(file ${expected})
 endforeach()
 if(missing)
     message(FATAL_ERROR "the unpacked download lacks: ${missing}")
+endif()
+# Debugging information stays out of the download (it is the install component "debug").
+file(GLOB_RECURSE debug_files ${UNPACKED}/*.debug)
+file(SIZE ${UNPACKED}/${EXPECTED_NAME}/bin/plugins/KZConsole.dll module_size)
+if(debug_files OR module_size GREATER 3000000)
+    message(FATAL_ERROR "not stripped: KZConsole.dll has ${module_size} bytes; ${debug_files}")
 endif()
 message(STATUS "${EXPECTED_NAME}.zip unpacked into ${UNPACKED}")

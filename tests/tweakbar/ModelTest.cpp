@@ -4,6 +4,7 @@
 
 #include "EngineFixture.h"
 #include "model/Bar.h"
+#include "TwFailingCall.h"
 
 namespace {
 
@@ -38,12 +39,13 @@ TEST(EngineLifecycle, CallsFailUntilInitWhichTakesDirect3D11OnlyAndOnlyOnce) {
     TwTerminate();
 }
 
+// Each failure as "<the call that failed>: <text>".
 std::vector<std::string> errorsHandled;
 void TW_CALL collectError(const char* text) {
-    errorsHandled.push_back(text);
+    errorsHandled.push_back(std::string(TwGetFailingCall()) + ": " + text);
 }
 
-TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureFromBeforeInitToAfterTerminate) {
+TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureAndItsCallFromBeforeInitToAfterTerminate) {
     errorsHandled.clear();
     TwHandleErrors(collectError);
     TwNewBar("early");
@@ -55,8 +57,11 @@ TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureFromBeforeInitToAfterTermin
     TwGetBarCount();
     TwHandleErrors(nullptr);
     TwGetBarCount();
-    EXPECT_EQ(errorsHandled, (std::vector<std::string>{"Not initialized", "Cannot delete help bar",
-                                                       "Index out of range", "Not initialized"}));
+    EXPECT_EQ(errorsHandled,
+              (std::vector<std::string>{
+                  "TwNewBar: Not initialized", "TwDeleteBar: Cannot delete help bar",
+                  "TwGetBarByIndex: Index out of range", "TwGetBarCount: Not initialized"}));
+    EXPECT_EQ(TwGetFailingCall(), nullptr) << "outside the API";
 }
 
 using Bars = EngineTest;

@@ -9,9 +9,10 @@ using namespace tw;
 
 namespace {
 
+// `call`: the entry point, as the error handler is told it.
 template <typename Body>
-int withInputContext(Body&& body) {
-    return guarded(0, [&] {
+int withInputContext(Body&& body, const char* call = __builtin_FUNCTION()) {
+    const auto withContext = [&] {
         Context* context = engine().context;
         if (!context || !context->sized || context->resourcesReleased) return 0;
         if (context->windowWidth <= 0 || context->windowHeight <= 0) return 0;
@@ -19,16 +20,18 @@ int withInputContext(Body&& body) {
         updateHelpBar(*context);
         if (context->layoutDirty) layoutAll(*context);
         return body(*context) ? 1 : 0;
-    });
+    };
+    return guarded(0, withContext, call);
 }
 
-int keyInput(int key, int modifiers, bool apply) {
+int keyInput(int key, int modifiers, bool apply, const char* call = __builtin_FUNCTION()) {
     KeyPress press;
     if (!normalizeKeyPress(key, modifiers, press)) return 0;
-    return withInputContext([&](Context& context) {
+    const auto pressKey = [&](Context& context) {
         if (apply) noteKeyPressed(context, press);
         return keyPressed(context, press, apply);
-    });
+    };
+    return withInputContext(pressKey, call);
 }
 
 }  // namespace

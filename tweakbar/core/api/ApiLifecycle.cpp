@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "input/InputEvents.h"
 #include "params/Params.h"
+#include "TwFailingCall.h"
 #include "TwFrameStats.h"
 
 using namespace tw;
@@ -76,6 +77,12 @@ void TW_CALL TwHandleErrors(TwErrorHandler errorHandler) {
         engine().errorHandler = errorHandler;
         return 0;
     });
+}
+
+const char* TW_CALL TwGetFailingCall(void) {
+    // Not guarded: that would name this function.
+    EngineLock lock;
+    return engine().runningCall;
 }
 
 int TW_CALL TwGetFrameStats(TwFrameStats* stats) {

@@ -43,6 +43,7 @@ struct Engine {
     unsigned unnamedControls = 0;  // numbers the TW_UNNAMED_hhhh names
 
     TwErrorHandler errorHandler = nullptr;
+    const char* runningCall = nullptr;  // the innermost entry point on the lock's owner thread
 
     std::string pendingError;
     bool errorPending = false;
