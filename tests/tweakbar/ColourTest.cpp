@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "ColourComponents.h"
 #include "EngineFixture.h"
-#include "ValueText.h"
+#include "model/Bar.h"
+#include "values/ColourComponents.h"
+#include "values/ValueText.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The display list: one draw call for everything, clipped to the bars, rebuilt only when what
 // is shown changed, and a steady frame that neither rebuilds, uploads nor allocates.
 #include "AllocationCounter.h"
-#include "Bar.h"
-#include "Engine.h"
 #include "EngineFixture.h"
 #include "ListInspection.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
 #include "ReferenceScene.h"
 #include "TwFrameStats.h"
 

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "Bar.h"
-#include "DropDown.h"
-#include "Engine.h"
 #include "EngineFixture.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
+#include "widgets/DropDown.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "Bar.h"
-#include "Clock.h"
+#include "base/Clock.h"
 #include "HeadlessDevice.h"
-#include "InputEvents.h"
+#include "input/InputEvents.h"
+#include "model/Bar.h"
 
 class EngineTest : public ::testing::Test {
   protected:

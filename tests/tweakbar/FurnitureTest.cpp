@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "Engine.h"
+#include "compose/IconLayout.h"
+#include "compose/ShortcutLine.h"
 #include "EngineFixture.h"
-#include "Palette.h"
-#include "IconLayout.h"
 #include "ListInspection.h"
-#include "ShortcutLine.h"
+#include "look/Palette.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "AllocationCounter.h"
-#include "Bar.h"
-#include "Context.h"
-#include "Engine.h"
+#include "compose/HelpBar.h"
+#include "draw/WordWrap.h"
 #include "EngineFixture.h"
-#include "HelpBar.h"
+#include "model/Bar.h"
+#include "model/Context.h"
+#include "model/Engine.h"
 #include "TwFrameStats.h"
-#include "WordWrap.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // a key reaches first, and what the arrows and Return do in the bar under the pointer.
 #include <string>
 
-#include "Bar.h"
 #include "EngineFixture.h"
+#include "model/Bar.h"
 
 namespace {
 

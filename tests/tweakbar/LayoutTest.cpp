@@ -2,9 +2,9 @@
 // 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
 #include <cstring>
 
-#include "Bar.h"
 #include "EngineFixture.h"
-#include "Layout.h"
+#include "look/Metrics.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "DisplayList.h"
+#include "draw/DisplayList.h"
 
 using Triangle = std::array<tw::Vertex, 3>;
 

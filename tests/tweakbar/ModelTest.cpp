@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Bar.h"
 #include "EngineFixture.h"
+#include "model/Bar.h"
 #include "TwFailingCall.h"
 
 namespace {

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "Bar.h"
-#include "Engine.h"
 #include "EngineFixture.h"
+#include "input/PointerCursor.h"
 #include "ListInspection.h"
-#include "Palette.h"
-#include "PointerCursor.h"
-#include "RotoCursorShape.h"
-#include "RotoSlider.h"
-#include "RowButtons.h"
+#include "look/Palette.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
+#include "widgets/RotoCursorShape.h"
+#include "widgets/RotoSlider.h"
+#include "widgets/RowButtons.h"
 
 namespace {
 

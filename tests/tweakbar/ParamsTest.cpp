@@ -4,8 +4,8 @@
 #include <cstring>
 #include <functional>
 
-#include "Engine.h"
 #include "EngineFixture.h"
+#include "model/Engine.h"
 
 namespace {
 

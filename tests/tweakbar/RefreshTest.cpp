@@ -1,7 +1,7 @@
 // When values are read from the caller: every refresh period while the bar is shown, at once
 // after a change through the bar, on TwRefreshBar, and never while the bar is not shown.
-#include "Bar.h"
 #include "EngineFixture.h"
+#include "model/Bar.h"
 
 namespace {
 

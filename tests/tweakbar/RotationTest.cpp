@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "EngineFixture.h"
-#include "Rotation.h"
-#include "RotationWidget.h"
 #include "TwFrameStats.h"
+#include "widgets/Rotation.h"
+#include "widgets/RotationWidget.h"
 
 namespace {
 

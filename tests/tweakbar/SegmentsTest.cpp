@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "Engine.h"
 #include "EngineFixture.h"
 #include "ListInspection.h"
-#include "RowButtons.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
 #include "TwFrameStats.h"
+#include "widgets/RowButtons.h"
 
 namespace {
 

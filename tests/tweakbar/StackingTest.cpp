@@ -3,8 +3,8 @@
 #include <functional>
 #include <iterator>
 
-#include "Bar.h"
 #include "EngineFixture.h"
+#include "model/Bar.h"
 
 namespace {
 

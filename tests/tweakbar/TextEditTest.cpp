@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "Bar.h"
-#include "Clipboard.h"
-#include "Engine.h"
+#include "edit/Clipboard.h"
 #include "EngineFixture.h"
-#include "Layout.h"
+#include "look/Metrics.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
 
 namespace {
 

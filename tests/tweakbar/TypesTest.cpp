@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "draw/FontAtlas.h"
 #include "EngineFixture.h"
-#include "FontAtlas.h"
 
 namespace {
 

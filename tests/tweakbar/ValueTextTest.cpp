@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "ValueText.h"
+#include "values/ValueText.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "D3D11ColourSpace.h"
 #include "D3D11Shaders.h"
 #include "D3D11StateSwitch.h"
+#include "draw/GraphBackend.h"
 #include "GdiFontAtlas.h"
-#include "GraphBackend.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 #include "D3D11Pipeline.h"
 
-#include "DisplayList.h"
+#include "draw/DisplayList.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "DisplayList.h"
+#include "draw/DisplayList.h"
 
 namespace tw {
 

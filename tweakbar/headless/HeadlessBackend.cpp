@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "GraphBackend.h"
+#include "draw/GraphBackend.h"
 
 namespace tw {
 namespace {

@@ -1,5 +1,5 @@
 // Native builds have no system clipboard to share: copied text stays in the process.
-#include "Clipboard.h"
+#include "edit/Clipboard.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <atomic>
 
 #include "AntTweakBar.h"
-#include "InputEvents.h"
+#include "input/InputEvents.h"
 #include "Win32Cursors.h"
 #include "Win32InputTranslation.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "FontAtlas.h"
+#include "draw/FontAtlas.h"
 
 namespace tw {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "Clipboard.h"
+#include "edit/Clipboard.h"
 
 namespace tw {
 namespace {

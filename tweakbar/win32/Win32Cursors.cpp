@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <mutex>
 
-#include "RotoCursorShape.h"
-#include "RotoSlider.h"
+#include "widgets/RotoCursorShape.h"
+#include "widgets/RotoSlider.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "PointerCursor.h"
+#include "input/PointerCursor.h"
 
 namespace tw {
 

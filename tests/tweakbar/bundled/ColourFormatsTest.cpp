@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "ColourComponents.h"
-#include "DrawList.h"
+#include "compose/DrawList.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
+#include "values/ColourComponents.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "Bar.h"
-#include "DropDown.h"
-#include "Engine.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
+#include "widgets/DropDown.h"
 
 namespace {
 

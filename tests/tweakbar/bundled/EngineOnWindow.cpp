@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "Bar.h"
+#include "model/Bar.h"
 
 namespace kztest {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "Clock.h"
-#include "Engine.h"
+#include "base/Clock.h"
 #include "EngineOnWindow.h"
-#include "RotoSlider.h"
-#include "RowButtons.h"
+#include "model/Bar.h"
+#include "model/Engine.h"
+#include "widgets/RotoSlider.h"
+#include "widgets/RowButtons.h"
 #include "Win32Cursors.h"
 
 namespace {

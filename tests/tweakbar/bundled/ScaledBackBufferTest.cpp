@@ -3,8 +3,8 @@
 // that on screen they stand where the mouse, in client coordinates, finds them.
 #include <gtest/gtest.h>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
+#include "model/Bar.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "Bar.h"
 #include "EngineOnWindow.h"
-#include "RotationWidget.h"
+#include "model/Bar.h"
+#include "widgets/RotationWidget.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Entry points that create, find and delete bars.
-#include "ApiGuard.h"
-#include "Errors.h"
-#include "Refresh.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "values/Refresh.h"
 
 using namespace tw;
 

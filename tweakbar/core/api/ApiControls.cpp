@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <string>
 
-#include "ApiGuard.h"
-#include "DefineParser.h"
-#include "Errors.h"
-#include "ValueText.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "params/DefineParser.h"
+#include "values/ValueText.h"
 
 using namespace tw;
 

@@ -1,14 +1,14 @@
 // TwDraw: read the values that are due, lay out if the layout changed, bring the display list
 // up to date (whole, or the segments that changed, and the feedback quads), and hand the list to
 // the backend. A frame where nothing changed only draws.
-#include "ApiGuard.h"
-#include "AutoRepeat.h"
-#include "Clock.h"
-#include "Errors.h"
-#include "HelpBar.h"
-#include "Layout.h"
-#include "ListUpdate.h"
-#include "Refresh.h"
+#include "api/ApiGuard.h"
+#include "base/Clock.h"
+#include "base/Errors.h"
+#include "compose/HelpBar.h"
+#include "compose/Layout.h"
+#include "compose/ListUpdate.h"
+#include "edit/AutoRepeat.h"
+#include "values/Refresh.h"
 
 using namespace tw;
 

@@ -5,7 +5,7 @@
 #include <exception>
 #include <utility>
 
-#include "Engine.h"
+#include "model/Engine.h"
 
 namespace tw {
 

@@ -1,9 +1,9 @@
 // Entry points of the generic input. None reports an error: before TwInit, or while the
 // drawing area has no size, they only answer 0.
-#include "ApiGuard.h"
-#include "HelpBar.h"
-#include "InputEvents.h"
-#include "Layout.h"
+#include "api/ApiGuard.h"
+#include "compose/HelpBar.h"
+#include "compose/Layout.h"
+#include "input/InputEvents.h"
 
 using namespace tw;
 

@@ -1,8 +1,8 @@
 // Entry points that start and stop the engine, size its drawing area, and report errors.
-#include "ApiGuard.h"
-#include "Errors.h"
-#include "InputEvents.h"
-#include "Params.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "input/InputEvents.h"
+#include "params/Params.h"
 #include "TwFailingCall.h"
 #include "TwFrameStats.h"
 

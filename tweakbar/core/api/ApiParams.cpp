@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string>
 
-#include "ApiGuard.h"
-#include "DefineParser.h"
-#include "EnumText.h"
-#include "Errors.h"
-#include "ParamTable.h"
-#include "TextUtil.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
+#include "params/DefineParser.h"
+#include "params/EnumText.h"
+#include "params/ParamTable.h"
 
 using namespace tw;
 

@@ -1,9 +1,10 @@
 // Entry points for the drawing order and focus of bars. The order is kept back to front in
 // the context's stacking list; alwaysbottom and alwaystop bars keep their layers whatever is
 // asked, and an open enum list stays above everything.
-#include "ApiGuard.h"
-#include "Errors.h"
-#include "HitTest.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "compose/Layout.h"
+#include "input/HitTest.h"
 
 using namespace tw;
 

@@ -1,9 +1,9 @@
 // Entry points for struct types and for the strings that callers own.
 #include <string>
 
-#include "ApiGuard.h"
-#include "ClientStrings.h"
-#include "Errors.h"
+#include "api/ApiGuard.h"
+#include "base/Errors.h"
+#include "values/ClientStrings.h"
 
 using namespace tw;
 

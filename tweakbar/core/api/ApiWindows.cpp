@@ -1,7 +1,7 @@
 // Entry points for several windows: each window id has a context of its own (bars, help bar,
 // enum types, drawing area, GLOBAL settings), made the first time the id is selected. The last
 // error and its handler stay shared.
-#include "ApiGuard.h"
+#include "api/ApiGuard.h"
 
 using namespace tw;
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "AntTweakBar.h"
-#include "DisplayList.h"
-#include "FontAtlas.h"
-#include "FrameStats.h"
+#include "draw/DisplayList.h"
+#include "draw/FontAtlas.h"
+#include "draw/FrameStats.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "Painter.h"
+#include "draw/Painter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "DisplayList.h"
-#include "FontAtlas.h"
-#include "Geometry.h"
+#include "draw/DisplayList.h"
+#include "draw/FontAtlas.h"
+#include "draw/Geometry.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "WordWrap.h"
+#include "draw/WordWrap.h"
 
 namespace tw {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FontAtlas.h"
+#include "draw/FontAtlas.h"
 
 namespace tw {
 

@@ -1,12 +1,12 @@
-#include "FurnitureInput.h"
+#include "input/FurnitureInput.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Layout.h"
-#include "Params.h"
+#include "look/Metrics.h"
+#include "model/Context.h"
+#include "params/Params.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
@@ -39,17 +39,11 @@ void fitLabelsColumn(Context& context, Bar& bar) {
     const FontFace& face = context.face(bar);
     int labelsEnd = layout.labelX;
     for (const Row& row : layout.rows) {
-        // Groups, buttons and text span the whole row; only variables share it with a value.
-        if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) continue;
-        const Control& control = *row.control;
-        int x = layout.labelX + row.depth * layout.indent;
-        if (row.kind == RowKind::Channel) {
-            x += face.measure(channelName(control, row.channel));
-        } else {
-            if (control.isFoldable()) x += foldMarkerWidth(face);
-            x += face.measure(control.shownLabel());
+        // Groups, buttons and text span the whole row; only values share it with a label.
+        const int label = row.widget->labelWidth(row, face);
+        if (label >= 0) {
+            labelsEnd = std::max(labelsEnd, layout.labelX + row.depth * layout.indent + label);
         }
-        labelsEnd = std::max(labelsEnd, x);
     }
     // Labels are clipped two pixels before the values column.
     setValuesWidth(context, bar, layout.content.right() - labelsEnd - 2);

@@ -2,7 +2,7 @@
 // and the strips that fit a column, the scrollbar's arrows and track.
 #pragma once
 
-#include "InputState.h"
+#include "model/InputState.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
-#include "HitTest.h"
+#include "input/HitTest.h"
 
-#include "Context.h"
-#include "DropDown.h"
+#include "model/Context.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
@@ -68,7 +68,7 @@ Hit hitBar(Bar& bar, int x, int y) {
 
 Hit hitTest(const Context& context, int x, int y) {
     Hit hit;
-    if (dropDownPlace(context).frame.contains(x, y)) {
+    if (popupArea(context).contains(x, y)) {
         hit.zone = Zone::Popup;
         hit.bar = context.input.popup.bar;
         return hit;

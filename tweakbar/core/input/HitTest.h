@@ -1,8 +1,8 @@
 // What lies under a point: an open enum list, an icon, or a part of the front-most bar there.
 #pragma once
 
-#include "InputState.h"
-#include "Layout.h"
+#include "model/BarLayout.h"
+#include "model/InputState.h"
 
 namespace tw {
 

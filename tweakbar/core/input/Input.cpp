@@ -3,31 +3,30 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "AutoRepeat.h"
-#include "DropDown.h"
-#include "Engine.h"
-#include "ColourRows.h"
-#include "FurnitureInput.h"
-#include "FurniturePaint.h"
-#include "HitTest.h"
-#include "InputEvents.h"
-#include "Layout.h"
-#include "NumberRowPress.h"
-#include "Params.h"
-#include "Refresh.h"
-#include "RotationWidget.h"
-#include "RotoSliderWidget.h"
-#include "TextField.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "compose/FurniturePaint.h"
+#include "compose/Layout.h"
+#include "edit/AutoRepeat.h"
+#include "edit/TextField.h"
+#include "edit/ValueEdit.h"
+#include "input/FurnitureInput.h"
+#include "input/HitTest.h"
+#include "input/InputEvents.h"
+#include "look/Metrics.h"
+#include "model/Engine.h"
+#include "params/Params.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
 
-// A press that moves less than this stays a click.
-constexpr int kDragThreshold = 3;
 // Wheel positions further apart than this are a glitch of the device, not a turn.
 constexpr int kWheelJumpIgnored = 4;
+
+// Whether the hovered row looks different under the pointer (a trackball turns opaque).
+bool looksHovered(const Hover& hover) {
+    const Row* row = hover.bar ? shownRow(*hover.bar, hover.control, hover.channel) : nullptr;
+    return row && row->widget->repaintsOnHover();
+}
 
 // The row highlight follows the hover state by itself; the icon and the iconify button under
 // the mouse are painted with their segment.
@@ -37,13 +36,8 @@ void setHover(Context& context, const Hover& hover) {
     context.input.hover = hover;
     if (was.icon || hover.icon) context.repaintIcons();
     repaintFurnitureOnHover(context, was, hover);
-    // A rotation widget turns opaque under the pointer.
-    if (was.channel == kWidgetRow) context.repaintBar(*was.bar);
-    if (hover.channel == kWidgetRow) context.repaintBar(*hover.bar);
-}
-
-bool isDraggedNumber(const Control& control, int channel) {
-    return channel >= 0 || (control.hasNumberValue() && !control.enumEntries());
+    if (looksHovered(was)) context.repaintBar(*was.bar);
+    if (looksHovered(hover)) context.repaintBar(*hover.bar);
 }
 
 void moveBar(Context& context, Drag& drag, int x, int y) {
@@ -97,81 +91,6 @@ void dragScrollThumb(Context& context, Drag& drag, int y) {
     context.changed();
 }
 
-void dragValue(Context& context, Drag& drag, int x) {
-    const int dx = x - drag.startX;
-    if (!drag.moved && std::abs(dx) < kDragThreshold) return;
-    drag.moved = true;
-    Control& control = *drag.control;
-    // One step per pixel.
-    const double step = drag.channel >= 0 ? channelStep(control) : effectiveStep(control);
-    dragNumber(context, *drag.bar, control, drag.channel, drag.startValue + dx * step);
-}
-
-void pressRow(Context& context, Bar& bar, const Row& row, bool inValue, int x, int y) {
-    Control& control = *row.control;
-    Drag& drag = context.input.drag;
-    switch (row.kind) {
-        case RowKind::Group:
-            control.opened = !control.opened;
-            context.changed();
-            return;
-        case RowKind::Button:
-            if (control.isReadOnly()) return;
-            drag = Drag{};
-            drag.kind = DragKind::PressButton;
-            drag.bar = &bar;
-            drag.control = &control;
-            return;
-        case RowKind::Text:
-        case RowKind::Separator:
-            return;
-        case RowKind::Widget: {
-            const Rect area = rotationWidgetArea(bar.layout, row);
-            if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
-            beginRotationDrag(context, bar, control, area, x, y);
-            return;
-        }
-        case RowKind::Variable:
-        case RowKind::Channel:
-            break;
-    }
-    if (row.kind == RowKind::Variable && control.isFoldable()) {
-        control.opened = !control.opened;
-        context.changed();
-        return;
-    }
-    if (isColourModeRow(row)) {
-        toggleColourMode(context, control);
-        return;
-    }
-    if (!control.valueRead) return;
-    if (inValue && isText(control.typeInfo.kind) && row.channel < 0) {
-        beginTextEdit(context, bar, control, -1);
-        return;
-    }
-    if (control.isReadOnly()) return;
-    if (control.typeInfo.kind == ValueKind::Bool && row.channel < 0) {
-        toggleBool(context, bar, control);
-        return;
-    }
-    if (pressNumberRow(context, bar, row, inValue, x, y)) return;
-    // Anywhere on an enum's row opens its list.
-    if (row.channel < 0 && control.enumEntries()) {
-        openEnumList(context, bar, control);
-        return;
-    }
-    if (!inValue) return;
-    if (isDraggedNumber(control, row.channel)) {
-        drag = Drag{};
-        drag.kind = DragKind::Value;
-        drag.bar = &bar;
-        drag.control = &control;
-        drag.channel = row.channel;
-        drag.startX = x;
-        drag.startValue = numberOf(control, control.value.data(), row.channel);
-    }
-}
-
 void beginFrameDrag(Context& context, DragKind kind, const Hit& hit, int x, int y) {
     Drag& drag = context.input.drag;
     drag = Drag{};
@@ -204,7 +123,7 @@ bool leftDown(Context& context) {
     }
     const Hit hit = hitTest(context, x, y);
     if (hit.zone == Zone::Popup) {
-        pressDropDown(context, x, y);
+        input.popup.widget->pressPopup(context, x, y);
         return true;
     }
     if (input.popup.bar) {
@@ -253,7 +172,7 @@ bool leftDown(Context& context) {
             fitValuesColumn(context, *hit.bar);
             break;
         case Zone::Row:
-            pressRow(context, *hit.bar, *hit.row, hit.inValue, x, y);
+            hit.row->widget->press(context, *hit.bar, *hit.row, x, y, hit.inValue);
             break;
         default:
             break;
@@ -270,12 +189,6 @@ bool leftUp(Context& context) {
     switch (drag.kind) {
         case DragKind::None:
             return hit.zone != Zone::None;
-        case DragKind::PressButton:
-            // Fires only when released over the button it was pressed on.
-            if (hit.row && hit.row->control == drag.control && drag.control->button) {
-                drag.control->button(drag.control->clientData);
-            }
-            return true;
         case DragKind::PressIcon:
             if (hit.zone == Zone::Icon && hit.bar == drag.bar && drag.bar->iconifiable) {
                 drag.bar->iconified = false;
@@ -291,19 +204,8 @@ bool leftUp(Context& context) {
                 context.structureChanged();
             }
             return true;
-        case DragKind::Value:
-            // A click that did not drag types a value instead.
-            if (!drag.moved) beginTextEdit(context, *drag.bar, *drag.control, drag.channel);
-            return true;
-        case DragKind::Rotate:
-            // Released away from it, the widget turns translucent again.
-            context.repaintBar(*drag.bar);
-            setHover(context, hoverOf(hit));
-            return true;
-        case DragKind::RotoSlider:
-            // The circle goes away.
-            context.repaintBar(*drag.bar);
-            setHover(context, hoverOf(hit));
+        case DragKind::Widget:
+            if (drag.widget->release(context, drag, hit.row)) setHover(context, hoverOf(hit));
             return true;
         default:
             return true;
@@ -331,29 +233,18 @@ bool mouseMotion(Context& context, int x, int y) {
         case DragKind::ValuesWidth:
             dragValuesGrip(context, drag, x);
             return true;
-        case DragKind::Value:
-            dragValue(context, drag, x);
-            return true;
         case DragKind::SelectText:
             if (input.edit.bar) placeCaret(context, x, true);
             return true;
-        case DragKind::Rotate:
-            dragRotation(context, drag, x, y);
-            return true;
-        case DragKind::RotoSlider:
-            dragRotoSlider(context, drag, x, y);
-            return true;
-        case DragKind::HoldButton:
-            return true;
-        case DragKind::DropDownThumb:
-            dragDropDownThumb(context, drag, y);
+        case DragKind::Widget:
+            drag.widget->drag(context, drag, x, y);
             return true;
         default:
             break;
     }
     const Hit hit = hitTest(context, x, y);
     setHover(context, hoverOf(hit));
-    if (hit.zone == Zone::Popup) hoverDropDown(context, x, y);
+    if (hit.zone == Zone::Popup) input.popup.widget->hoverPopup(context, x, y);
     return hit.zone != Zone::None || drag.kind != DragKind::None;
 }
 
@@ -398,7 +289,7 @@ bool mouseWheel(Context& context, int pos) {
     if (hit.zone == Zone::None || hit.zone == Zone::Icon) return false;
     if (std::abs(pos - previous) >= kWheelJumpIgnored) return false;
     if (hit.zone == Zone::Popup) {
-        scrollDropDown(context, pos > previous ? -1 : 1);
+        input.popup.widget->scrollPopup(context, pos > previous ? -1 : 1);
         return true;
     }
     // One row per call, whatever the size of the turn; up scrolls toward the top.

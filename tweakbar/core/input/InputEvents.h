@@ -5,7 +5,7 @@
 #pragma once
 
 #include "AntTweakBar.h"
-#include "KeyPress.h"
+#include "base/KeyPress.h"
 
 namespace tw {
 

@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "ColourRows.h"
-#include "DropDown.h"
-#include "Engine.h"
-#include "HitTest.h"
-#include "InputEvents.h"
-#include "Layout.h"
-#include "Shortcut.h"
-#include "TextField.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "base/Shortcut.h"
+#include "compose/Layout.h"
+#include "edit/TextField.h"
+#include "edit/ValueEdit.h"
+#include "input/HitTest.h"
+#include "input/InputEvents.h"
+#include "model/Engine.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
@@ -104,57 +102,6 @@ bool editKeyPress(Context& context, const KeyPress& press) {
     return true;
 }
 
-// Left, Right and Return on the highlighted row.
-bool actOnRow(Context& context, Bar& bar, const Row& row, int key, bool apply) {
-    Control& control = *row.control;
-    const bool opens = row.kind == RowKind::Group ||
-                       (row.kind == RowKind::Variable &&
-                        (isColor(control.typeInfo.kind) || isVector(control.typeInfo.kind)));
-    if (opens) {
-        if (apply) {
-            control.opened = key == TW_KEY_RETURN ? !control.opened : key == TW_KEY_RIGHT;
-            context.changed();
-        }
-        return true;
-    }
-    if (row.kind == RowKind::Button) {
-        if (apply && !control.isReadOnly()) runShortcut(context, bar, control, 1);
-        return true;
-    }
-    if (isColourModeRow(row)) {
-        if (apply) toggleColourMode(context, control);
-        return true;
-    }
-    if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return false;
-    const bool text = isText(control.typeInfo.kind) && row.channel < 0;
-    // A read-only text still opens, to be selected and copied from.
-    if (control.isReadOnly() && !(text && key == TW_KEY_RETURN)) return false;
-    const bool isBool = control.typeInfo.kind == ValueKind::Bool && row.channel < 0;
-    const bool isEnum = control.enumEntries() && row.channel < 0;
-    const bool typed = row.channel >= 0 || control.hasNumberValue() || text;
-    if (key == TW_KEY_RETURN) {
-        if (!isBool && !isEnum && !typed) return false;
-        if (!apply || !control.valueRead) return true;
-        if (isBool) {
-            toggleBool(context, bar, control);
-        } else if (isEnum) {
-            openEnumList(context, bar, control);
-        } else {
-            beginTextEdit(context, bar, control, row.channel);
-        }
-        return true;
-    }
-    if (text) return false;
-    if (!apply || !control.valueRead) return true;
-    const int direction = key == TW_KEY_RIGHT ? 1 : -1;
-    if (isEnum) {
-        cycleEnum(context, bar, control, direction);
-    } else {
-        stepControl(context, bar, control, row.channel, direction);
-    }
-    return true;
-}
-
 // Up and Down move the highlight; Left, Right and Return act on the highlighted row.
 bool navigate(Context& context, Bar& bar, int key, bool apply) {
     if (!isArrowOrReturn(key)) return false;
@@ -173,7 +120,9 @@ bool navigate(Context& context, Bar& bar, int key, bool apply) {
         return true;
     }
     if (current < 0) return false;
-    return actOnRow(context, bar, rows[std::size_t(current)], key, apply);
+    // Left, Right and Return are the highlighted row's.
+    const Row& row = rows[std::size_t(current)];
+    return row.widget->key(context, bar, row, key, apply);
 }
 
 bool offerToBar(Context& context, Bar& bar, bool pointed, const KeyPress& press, bool apply) {
@@ -197,7 +146,7 @@ bool keyPressed(Context& context, const KeyPress& press, bool apply) {
         hit.zone != Zone::None && hit.zone != Zone::Icon && hit.zone != Zone::Popup;
     // An open list stands first in place of the bar under the pointer.
     Bar* pointed = overBar && !input.popup.bar ? hit.bar : nullptr;
-    if (input.popup.bar && dropDownKey(context, press.key, apply)) return true;
+    if (input.popup.widget && input.popup.widget->popupKey(context, press.key, apply)) return true;
 
     std::vector<Bar*> order;
     if (pointed) order.push_back(pointed);

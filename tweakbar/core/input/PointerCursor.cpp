@@ -1,9 +1,7 @@
-#include "PointerCursor.h"
+#include "input/PointerCursor.h"
 
-#include "Engine.h"
-#include "HitTest.h"
-#include "RotoSliderWidget.h"
-#include "RowButtons.h"
+#include "input/HitTest.h"
+#include "model/Engine.h"
 
 namespace tw {
 namespace {
@@ -13,31 +11,14 @@ CursorShape cornerCursor(int corner) {
     return left == top ? CursorShape::ResizeNwSe : CursorShape::ResizeNeSw;
 }
 
+// The open field shows the text cursor; elsewhere the row's widget says.
 PointerCursor rowCursor(const Context& context, const Hit& hit, int x, int y) {
     const Row& row = *hit.row;
-    const Control& control = *row.control;
     const TextEdit& edit = context.input.edit;
-    if (edit.control == &control && edit.channel == row.channel && hit.inValue) {
+    if (edit.control == row.control && edit.channel == row.channel && hit.inValue) {
         return {CursorShape::Text};
     }
-    if (row.kind == RowKind::Button) {
-        return {control.isReadOnly() ? CursorShape::NotAllowed : CursorShape::Game};
-    }
-    if (row.kind != RowKind::Variable && row.kind != RowKind::Channel) return {};
-    // A read-only heading that folds still does something when pressed.
-    if (control.isReadOnly() && !(row.kind == RowKind::Variable && control.isFoldable())) {
-        return {CursorShape::NotAllowed};
-    }
-    if (!control.valueRead) return {};
-    if (isWritableNumberRow(row)) {
-        const bool roto = numberButtonsFit(context, *hit.bar);
-        if (!hit.inValue) return {roto ? CursorShape::Roto : CursorShape::Game};
-        const RowButton button = rowButtonAt(rowButtonsOf(context, *hit.bar, row), x, y);
-        if (button == RowButton::Roto) return {CursorShape::Roto};
-        return {button == RowButton::None ? CursorShape::Text : CursorShape::Game};
-    }
-    if (hit.inValue && row.channel < 0 && isText(control.typeInfo.kind)) return {CursorShape::Text};
-    return {};
+    return row.widget->cursor(context, *hit.bar, row, x, y, hit.inValue);
 }
 
 }  // namespace
@@ -49,8 +30,9 @@ PointerCursor pointerCursor() {
     const InputState& input = context->input;
     const int x = input.mouseX, y = input.mouseY;
     switch (input.drag.kind) {
-        case DragKind::RotoSlider:
-            return {CursorShape::Roto, rotoSliderCursor(input.drag, x, y)};
+        case DragKind::Widget:
+            if (const auto shown = input.drag.widget->dragCursor(input.drag, x, y)) return *shown;
+            break;
         case DragKind::MoveBar:
             return {CursorShape::Move};
         case DragKind::ResizeBar:

@@ -1,4 +1,4 @@
-#include "Bar.h"
+#include "model/Bar.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "Control.h"
-#include "Layout.h"
+#include "model/BarLayout.h"
+#include "model/Control.h"
 
 namespace tw {
 

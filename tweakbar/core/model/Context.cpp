@@ -1,12 +1,15 @@
-#include "Context.h"
+#include "model/Context.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Engine.h"
+#include "model/Engine.h"
 
 namespace tw {
 namespace {
+
+// A clip that lets everything through, while the drawing area's size is not known.
+constexpr int kHuge = 1 << 20;
 
 constexpr int kFirstBarOffset = 16;
 constexpr int kBarStagger = 24;
@@ -178,6 +181,13 @@ void Context::setWindowSize(int width, int height) {
     changed();
 }
 
+Rect drawingArea(const Context& context) {
+    if (context.windowWidth > 0 && context.windowHeight > 0) {
+        return {0, 0, context.windowWidth, context.windowHeight};
+    }
+    return {-kHuge, -kHuge, 2 * kHuge, 2 * kHuge};
+}
+
 void Context::sendToBack(Bar& bar) {
     if (!stacking.empty() && stacking.front() == &bar) return;
     stacking.erase(std::remove(stacking.begin(), stacking.end(), &bar), stacking.end());
@@ -192,10 +202,11 @@ void Context::bringToFront(Bar& bar) {
     repaint();
 }
 
-void Context::openPopup(Bar& bar, Control& control, int hovered) {
+void Context::openPopup(Bar& bar, Control& control, int hovered, const Widget& widget) {
     input.popup = EnumPopup{};
     input.popup.bar = &bar;
     input.popup.control = &control;
+    input.popup.widget = &widget;
     input.popup.hovered = hovered;
     if (!popupBar) {
         popupBar = std::make_unique<Bar>();

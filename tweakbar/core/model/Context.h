@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "DisplayList.h"
-#include "GraphBackend.h"
-#include "HelpBarState.h"
-#include "InputState.h"
-#include "Segments.h"
-#include "VarType.h"
+#include "base/VarType.h"
+#include "draw/DisplayList.h"
+#include "draw/GraphBackend.h"
+#include "model/Bar.h"
+#include "model/HelpBarState.h"
+#include "model/InputState.h"
+#include "model/Segments.h"
 
 namespace tw {
 
@@ -87,7 +87,7 @@ class Context {
     void removeGenerated(Bar& bar);
     void bringToFront(Bar& bar);
     void sendToBack(Bar& bar);
-    void openPopup(Bar& bar, Control& control, int hovered);
+    void openPopup(Bar& bar, Control& control, int hovered, const Widget& widget);
     void closePopup();
     // Back to front: alwaysbottom bars, the others in stacking order, then alwaystop bars.
     template <typename F>
@@ -123,6 +123,9 @@ class Context {
     // From TwWindowSize or the window system; an empty area releases graphics resources.
     void setWindowSize(int width, int height);
 };
+
+// The window's drawing area, or an area without bounds while its size is not known.
+Rect drawingArea(const Context& context);
 
 // Colour, alpha and text of the n-th bar that callers create (0 for the first) in a colour
 // scheme (1, or 0 for the old one).

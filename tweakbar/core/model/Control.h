@@ -7,14 +7,17 @@
 #include <vector>
 
 #include "AntTweakBar.h"
-#include "ClientStrings.h"
-#include "ColourSpace.h"
-#include "Shortcut.h"
-#include "VarType.h"
+#include "base/ColourSpace.h"
+#include "base/Shortcut.h"
+#include "base/VarType.h"
 
 namespace tw {
 
 enum class ControlKind { Variable, Button, Separator, Group };
+
+// Whether the caller registered the function that stores text into that kind of string (the
+// engine keeps it, across TwTerminate).
+bool canCopyToClient(ValueKind kind);
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;

@@ -1,5 +1,5 @@
 // The only file of the core that knows the window system: it compiles to nothing elsewhere.
-#include "ErrorReport.h"
+#include "model/ErrorReport.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,7 +1,7 @@
-#include "Engine.h"
+#include "model/Engine.h"
 
-#include "ErrorReport.h"
-#include "Errors.h"
+#include "base/Errors.h"
+#include "model/ErrorReport.h"
 
 namespace tw {
 namespace {
@@ -93,6 +93,13 @@ void retire(std::unique_ptr<Context> context) {
             control->removed = true;
     }
     engine().retiredContexts.push_back(std::move(context));
+}
+
+bool canCopyToClient(ValueKind kind) {
+    const Engine& state = engine();
+    if (kind == ValueKind::DynamicString) return state.copyCDStringToClient != nullptr;
+    if (kind == ValueKind::StdString) return state.copyStdStringToClient != nullptr;
+    return false;
 }
 
 }  // namespace tw

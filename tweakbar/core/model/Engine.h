@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "Bar.h"
-#include "Context.h"
-#include "VarType.h"
+#include "base/VarType.h"
+#include "model/Bar.h"
+#include "model/Context.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "ErrorReport.h"
+#include "model/ErrorReport.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,7 @@
 // The parameters of one bar.
-#include "Context.h"
-#include "ParamTable.h"
+#include "look/Metrics.h"
+#include "model/Context.h"
+#include "params/ParamTable.h"
 
 namespace tw {
 namespace {

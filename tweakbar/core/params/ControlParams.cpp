@@ -1,11 +1,12 @@
 // The parameters every row has (variables, buttons, separators, groups), and the lookup over
 // all the control tables.
-#include "ControlParams.h"
+#include "params/ControlParams.h"
 
-#include "Context.h"
-#include "Engine.h"
-#include "HelpContents.h"
-#include "ValueText.h"
+#include <algorithm>
+
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {
@@ -32,6 +33,22 @@ bool hasDecrement(const ControlRef& ref) {
 
 bool isBoolVariable(const ControlRef& ref) {
     return isVariable(ref) && kindOf(ref) == ValueKind::Bool;
+}
+
+// The help and label set on a struct member's row stand for that member of its struct type,
+// which the help bar lists with the type.
+void rememberMemberTexts(Context& context, const Control& member) {
+    const Control* parent = member.group;
+    if (!member.structRoot || !parent || !parent->typeInfo.structType) return;
+    const auto position = std::find(parent->members.begin(), parent->members.end(), &member);
+    for (auto& type : context.structs) {
+        if (type.get() != parent->typeInfo.structType) continue;
+        const auto index = std::size_t(position - parent->members.begin());
+        if (index >= type->members.size()) return;
+        type->members[index].help = member.help;
+        type->members[index].label = member.shownLabel();
+        context.helpDirty = true;
+    }
 }
 
 const char* setLabel(Context& context, ControlRef& ref, const ParamValue& value) {

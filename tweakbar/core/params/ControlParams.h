@@ -3,8 +3,8 @@
 // (common rows, number formats, values and enums, colour and vector widgets).
 #pragma once
 
-#include "Bar.h"
-#include "ParamTable.h"
+#include "model/Bar.h"
+#include "params/ParamTable.h"
 
 namespace tw {
 

@@ -1,12 +1,12 @@
-#include "DefineParser.h"
+#include "params/DefineParser.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Context.h"
-#include "Errors.h"
-#include "Params.h"
-#include "TextUtil.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
+#include "model/Context.h"
+#include "params/Params.h"
 
 namespace tw {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Bar.h"
+#include "model/Bar.h"
 
 namespace tw {
 

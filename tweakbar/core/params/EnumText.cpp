@@ -1,10 +1,10 @@
-#include "EnumText.h"
+#include "params/EnumText.h"
 
 #include <cctype>
 
-#include "Context.h"
-#include "TextUtil.h"
-#include "ValueText.h"
+#include "base/TextUtil.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "VarType.h"
+#include "base/VarType.h"
 
 namespace tw {
 

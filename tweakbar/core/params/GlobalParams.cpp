@@ -1,11 +1,12 @@
 // The GLOBAL parameters: engine-wide defaults, fonts and the placement of icons.
 #include <algorithm>
 
-#include "Context.h"
-#include "Engine.h"
-#include "Layout.h"
-#include "ParamTable.h"
-#include "TextUtil.h"
+#include "base/TextUtil.h"
+#include "look/Metrics.h"
+#include "model/BarLayout.h"
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "params/ParamTable.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,7 @@
 // The parameters of number variables: their limits, step, precision and hexadecimal form.
-#include "Context.h"
-#include "ControlParams.h"
-#include "ValueText.h"
+#include "model/Context.h"
+#include "params/ControlParams.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

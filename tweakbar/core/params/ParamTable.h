@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "Errors.h"
-#include "Params.h"
-#include "TextUtil.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
+#include "params/Params.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "Params.h"
+#include "params/Params.h"
 
-#include "Errors.h"
-#include "ParamTable.h"
-#include "TextUtil.h"
+#include "base/Errors.h"
+#include "base/TextUtil.h"
+#include "params/ParamTable.h"
 
 namespace tw {
 

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <vector>
 
-#include "ClientStrings.h"
-#include "Context.h"
-#include "ControlParams.h"
-#include "Engine.h"
-#include "EnumText.h"
-#include "Refresh.h"
-#include "ValueText.h"
+#include "model/Context.h"
+#include "model/Engine.h"
+#include "params/ControlParams.h"
+#include "params/EnumText.h"
+#include "values/ClientStrings.h"
+#include "values/Refresh.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

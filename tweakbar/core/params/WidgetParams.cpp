@@ -1,9 +1,9 @@
 // The parameters of colour, quaternion and direction variables: which component rows they
 // show and how their widget draws them.
-#include "ColourRows.h"
-#include "Context.h"
-#include "ControlParams.h"
-#include "ValueText.h"
+#include "model/Context.h"
+#include "params/ControlParams.h"
+#include "values/ColourComponents.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

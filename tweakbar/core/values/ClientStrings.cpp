@@ -1,10 +1,10 @@
-#include "ClientStrings.h"
+#include "values/ClientStrings.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Engine.h"
-#include "TextUtil.h"
+#include "base/TextUtil.h"
+#include "model/Engine.h"
 
 namespace tw {
 namespace {
@@ -32,13 +32,6 @@ void releaseLibraryString(const char* text) {
 }
 
 }  // namespace
-
-bool canCopyToClient(ValueKind kind) {
-    const Engine& state = engine();
-    if (kind == ValueKind::DynamicString) return state.copyCDStringToClient != nullptr;
-    if (kind == ValueKind::StdString) return state.copyStdStringToClient != nullptr;
-    return false;
-}
 
 void readClientString(ValueKind kind, const void* variable, char* out, std::size_t capacity) {
     if (kind == ValueKind::StdString) {

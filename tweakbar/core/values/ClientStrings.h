@@ -7,12 +7,9 @@
 #include <cstddef>
 
 #include "AntTweakBar.h"
-#include "VarType.h"
+#include "base/VarType.h"
 
 namespace tw {
-
-// Whether the caller registered the function that stores text into that kind of string.
-bool canCopyToClient(ValueKind kind);
 
 // The text of the caller's string variable, cut to fit out (capacity bytes, NUL-terminated).
 void readClientString(ValueKind kind, const void* variable, char* out, std::size_t capacity);

@@ -1,7 +1,9 @@
-#include "ColourComponents.h"
+#include "values/ColourComponents.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "model/Context.h"
 
 namespace tw {
 namespace {
@@ -57,6 +59,15 @@ void setColourComponent(const Control& control, unsigned char* raw, int componen
     setRgbFromHls(color, hls);
     writeColor(control.typeInfo, raw, color);
     control.hlsMemory = {true, color, hls};
+}
+
+void setColourMode(Context& context, Control& control, bool hls) {
+    control.hlsMode = hls;
+    context.structureChanged();
+}
+
+void toggleColourMode(Context& context, Control& control) {
+    setColourMode(context, control, !control.hlsMode);
 }
 
 }  // namespace tw

@@ -2,9 +2,11 @@
 // lightness and saturation worked out from them, read and set one at a time.
 #pragma once
 
-#include "Control.h"
+#include "model/Control.h"
 
 namespace tw {
+
+class Context;
 
 // What each component row below an opened colour shows (its Row::channel).
 enum ColourComponent : int { kRed, kGreen, kBlue, kAlpha, kHue, kLightness, kSaturation };
@@ -20,5 +22,11 @@ double colourComponent(const Control& control, const unsigned char* raw, int com
 // Sets one component, rounded and clamped to its range. A hue, lightness or saturation is
 // turned into red, green and blue at once; the other two of them keep their values.
 void setColourComponent(const Control& control, unsigned char* raw, int component, double value);
+
+// The components shown: hue, lightness and saturation, or red, green and blue. The Mode row
+// changes it whether or not the colour is read-only: it changes how the colour is shown, not
+// the colour.
+void setColourMode(Context& context, Control& control, bool hls);
+void toggleColourMode(Context& context, Control& control);
 
 }  // namespace tw

@@ -1,10 +1,10 @@
-#include "Refresh.h"
+#include "values/Refresh.h"
 
 #include <cstring>
 
-#include "ClientStrings.h"
-#include "Engine.h"
-#include "ValueText.h"
+#include "model/Engine.h"
+#include "values/ClientStrings.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

@@ -1,12 +1,13 @@
-#include "StructSummary.h"
+#include "values/StructSummary.h"
 
 #include <cstring>
 #include <string>
 
-#include "Control.h"
-#include "FontAtlas.h"
-#include "TextUtil.h"
-#include "ValueText.h"
+#include "base/TextUtil.h"
+#include "draw/FontAtlas.h"
+#include "model/Control.h"
+#include "values/ClientStrings.h"
+#include "values/ValueText.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "ValueText.h"
+#include "values/ValueText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
-#include "ColourComponents.h"
-#include "StructSummary.h"
-#include "TextUtil.h"
+#include "base/TextUtil.h"
+#include "values/ColourComponents.h"
+#include "values/StructSummary.h"
 
 namespace tw {
 namespace {

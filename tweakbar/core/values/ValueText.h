@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Control.h"
+#include "model/Control.h"
 
 namespace tw {
 

@@ -1,24 +1,27 @@
-#include "DropDown.h"
+#include "widgets/DropDown.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "AntTweakBar.h"
-#include "Context.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "ValueEdit.h"
-#include "ValueText.h"
+#include "draw/Painter.h"
+#include "edit/ValueEdit.h"
+#include "look/Metrics.h"
+#include "look/Palette.h"
+#include "model/BarLayout.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
+#include "widgets/RowPaint.h"
+#include "widgets/ValueRow.h"
 
 namespace tw {
 namespace {
 
+// [v] needs a values column wider than this many buttons.
+constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
 constexpr int kShadow = 3;
-// Over every other bar and icon while a list is open.
-constexpr PackedColor kVeil = packColor(0, 0, 0, 0x1F);
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
 constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
@@ -72,6 +75,17 @@ void pickHighlighted(Context& context) {
     pickEnumEntry(context, *chosen.bar, *chosen.control, chosen.hovered);
 }
 
+// A small triangle pointing down at the right of an enum's field.
+void paintArrow(RowPainter& p, const Rect& field, PackedColor ink) {
+    const int size = std::max(2, p.face.lineHeight / 4);
+    const int x = field.right() - kValuePadding - 2 * size;
+    const int y = field.y + (field.h - size) / 2;
+    p.painter.setClip(intersect(p.layout.frame, field));
+    for (int i = 0; i < size; ++i)
+        p.painter.fill({x + i, y + i, 2 * (size - i), 1}, ink);
+    p.painter.setClip(p.layout.frame);
+}
+
 }  // namespace
 
 DropDownPlace dropDownPlace(const Context& context) {
@@ -106,12 +120,27 @@ DropDownPlace dropDownPlace(const Context& context) {
     return place;
 }
 
-int dropDownEntryAt(const DropDownPlace& place, int x, int y) {
+namespace {
+
+// The entry shown at a point, or -1 (padding, scrollbar, outside).
+int entryAt(const DropDownPlace& place, int x, int y) {
     if (!place.entries.contains(x, y) || place.pitch <= 0) return -1;
     return place.first + (y - place.entries.y) / place.pitch;
 }
 
-void paintDropDown(Painter& painter, const Context& context) {
+// Scrolls the open list so that its highlighted entry is shown.
+void revealHighlight(Context& context) {
+    const DropDownPlace place = dropDownPlace(context);
+    const int highlighted = context.input.popup.hovered;
+    if (place.frame.empty() || highlighted < 0) return;
+    if (highlighted < place.first) {
+        scrollTo(context, highlighted);
+    } else if (highlighted >= place.first + place.shown) {
+        scrollTo(context, highlighted - place.shown + 1);
+    }
+}
+
+void paintList(Painter& painter, const Context& context) {
     const DropDownPlace place = dropDownPlace(context);
     if (place.frame.empty()) return;
     const EnumPopup& popup = context.input.popup;
@@ -152,56 +181,47 @@ void paintDropDown(Painter& painter, const Context& context) {
     painter.outline(frame, bar.darkText ? packColor(0, 0, 0, 110) : withAlpha(kWhite, 70));
 }
 
-void paintVeil(Painter& painter, const Context& context, const Bar& bar, const Rect& area) {
-    if (context.input.popup.bar == &bar || dropDownPlace(context).frame.empty()) return;
-    painter.setClip(area);
-    painter.fill(area, kVeil);
+// Entries toward the end (rows > 0) or the start.
+void scrollList(Context& context, int rows) {
+    scrollTo(context, dropDownPlace(context).first + rows);
 }
 
-void pressDropDown(Context& context, int x, int y) {
+// An entry is picked and the list closes; the scrollbar's thumb starts a drag and its
+// track scrolls one entry.
+void pressList(Context& context, int x, int y, const Widget& owner) {
     const DropDownPlace place = dropDownPlace(context);
     if (place.thumb.contains(x, y)) {
         Drag& drag = context.input.drag;
         drag = Drag{};
-        drag.kind = DragKind::DropDownThumb;
+        drag.kind = DragKind::Widget;
+        drag.widget = &owner;
         drag.bar = context.input.popup.bar;
         drag.startY = y;
         drag.startScroll = place.first;
         return;
     }
     if (place.track.contains(x, y)) {
-        scrollDropDown(context, y < place.thumb.y ? -1 : 1);
+        scrollList(context, y < place.thumb.y ? -1 : 1);
         return;
     }
-    const int entry = dropDownEntryAt(place, x, y);
+    const int entry = entryAt(place, x, y);
     if (entry < 0) return;
     context.input.popup.hovered = entry;
     pickHighlighted(context);
 }
 
-void dragDropDownThumb(Context& context, const Drag& drag, int y) {
-    const DropDownPlace place = dropDownPlace(context);
-    if (place.track.empty()) return;
-    // The thumb follows the pointer: its whole travel spans every first entry possible.
-    const int travel = std::max(1, place.track.h - place.thumb.h);
-    const int range = entryCount(context) - place.shown;
-    scrollTo(context,
-             drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
-}
-
-void hoverDropDown(Context& context, int x, int y) {
-    const int entry = dropDownEntryAt(dropDownPlace(context), x, y);
+// The entry under the pointer is highlighted.
+void hoverList(Context& context, int x, int y) {
+    const int entry = entryAt(dropDownPlace(context), x, y);
     EnumPopup& popup = context.input.popup;
     if (entry < 0 || entry == popup.hovered) return;
     popup.hovered = entry;
     context.repaintPopup();
 }
 
-void scrollDropDown(Context& context, int rows) {
-    scrollTo(context, dropDownPlace(context).first + rows);
-}
-
-bool dropDownKey(Context& context, int key, bool apply) {
+// Up and Down move the highlight (scrolling it into view), Return picks it, Escape closes
+// the list.
+bool listKey(Context& context, int key, bool apply) {
     if (key != TW_KEY_UP && key != TW_KEY_DOWN && key != TW_KEY_RETURN && key != TW_KEY_ESCAPE) {
         return false;
     }
@@ -222,20 +242,86 @@ bool dropDownKey(Context& context, int key, bool apply) {
     const int next = popup.hovered < 0 ? 0 : popup.hovered + (key == TW_KEY_DOWN ? 1 : -1);
     popup.hovered = std::clamp(next, 0, std::max(0, last));
     context.repaintPopup();
-    revealDropDownHighlight(context);
+    revealHighlight(context);
     return true;
 }
 
-void revealDropDownHighlight(Context& context) {
-    if (context.layoutDirty) layoutAll(context);
+// The list's scrollbar thumb follows the pointer: its whole travel spans every first entry
+// possible.
+void dragThumb(Context& context, const Drag& drag, int y) {
     const DropDownPlace place = dropDownPlace(context);
-    const int highlighted = context.input.popup.hovered;
-    if (place.frame.empty() || highlighted < 0) return;
-    if (highlighted < place.first) {
-        scrollTo(context, highlighted);
-    } else if (highlighted >= place.first + place.shown) {
-        scrollTo(context, highlighted - place.shown + 1);
+    if (place.track.empty()) return;
+    const int travel = std::max(1, place.track.h - place.thumb.h);
+    const int range = entryCount(context) - place.shown;
+    scrollTo(context,
+             drag.startScroll + int(std::lround(double(y - drag.startY) * range / travel)));
+}
+
+// An enum: the label of its value, and an arrow when its list can be opened. A press anywhere
+// on a writable one (its [v] too) or Return opens its list, with the current entry
+// highlighted; Left and Right pick the previous or next entry, wrapping at both ends.
+class EnumRow final : public ValueRow {
+  public:
+    void paint(RowPainter& p, const Row& row) const override {
+        p.valueLabel(row, p.palette.label, false);
+        Rect field;
+        if (!p.valueField(row, field)) return;
+        const PackedColor ink = p.valueInk(row);
+        const bool list = !row.control->isReadOnly();
+        const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
+        p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);
+        if (list) paintArrow(p, field, ink);
     }
+
+    RowButtonSet buttons(const Context& context, const Bar& bar, const Row& row) const override {
+        return writableButtons(context, bar, row, kButtonRoom, {RowButton::List});
+    }
+
+    void press(Context& context, Bar& bar, const Row& row, int, int, bool) const override {
+        if (writable(*row.control)) open(context, bar, *row.control);
+    }
+
+    bool key(Context& context, Bar& bar, const Row& row, int key, bool apply) const override {
+        Control& control = *row.control;
+        return valueKey(
+            control, key, apply, [&] { open(context, bar, control); },
+            [&](int direction) { cycleEnum(context, bar, control, direction); });
+    }
+
+    void drag(Context& context, Drag& drag, int, int y) const override {
+        dragThumb(context, drag, y);
+    }
+
+    Rect popupFrame(const Context& context) const override { return dropDownPlace(context).frame; }
+
+    void paintPopup(Painter& painter, const Context& context) const override {
+        paintList(painter, context);
+    }
+
+    void pressPopup(Context& context, int x, int y) const override {
+        pressList(context, x, y, *this);
+    }
+
+    void hoverPopup(Context& context, int x, int y) const override { hoverList(context, x, y); }
+
+    void scrollPopup(Context& context, int rows) const override { scrollList(context, rows); }
+
+    bool popupKey(Context& context, int key, bool apply) const override {
+        return listKey(context, key, apply);
+    }
+
+  private:
+    void open(Context& context, Bar& bar, Control& control) const {
+        context.openPopup(bar, control, currentEntry(control), *this);
+        revealHighlight(context);
+    }
+};
+
+}  // namespace
+
+const Widget& enumRow() {
+    static const EnumRow widget{};
+    return widget;
 }
 
 }  // namespace tw

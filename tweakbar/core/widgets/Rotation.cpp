@@ -1,4 +1,4 @@
-#include "Rotation.h"
+#include "widgets/Rotation.h"
 
 #include <algorithm>
 #include <cmath>

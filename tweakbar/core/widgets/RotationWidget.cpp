@@ -1,16 +1,21 @@
-#include "RotationWidget.h"
+#include "widgets/RotationWidget.h"
 
 #include <algorithm>
+#include <any>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "Context.h"
-#include "InputState.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Refresh.h"
-#include "Rotation.h"
+#include "draw/Painter.h"
+#include "edit/ValueEdit.h"
+#include "model/BarLayout.h"
+#include "model/Context.h"
+#include "model/InputState.h"
+#include "values/Refresh.h"
+#include "widgets/NumberRow.h"
+#include "widgets/Rotation.h"
+#include "widgets/RowPaint.h"
+#include "widgets/ValueRow.h"
 
 namespace tw {
 namespace {
@@ -207,6 +212,11 @@ void writeComponents(Context& context, Bar& bar, Control& control, const double 
     }
 }
 
+// A drag's start: the variable's components at the press.
+struct TurnStart {
+    double components[4] = {};
+};
+
 }  // namespace
 
 Rect rotationWidgetArea(const BarLayout& layout, const Row& row) {
@@ -214,6 +224,10 @@ Rect rotationWidgetArea(const BarLayout& layout, const Row& row) {
     return {left, row.rect.y, layout.valueX + layout.valueWidth - left, row.rect.h};
 }
 
+namespace {
+
+// Shading is worked out here, when the bar is painted, which happens only when the value (or
+// the pointer's being over the widget) changed. Translucent unless opaque.
 void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& area,
                          const Control& control, bool opaque) {
     WidgetPainter widget(painter, area, opaque ? 255 : kTranslucent);
@@ -253,38 +267,121 @@ void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& are
     widget.legend(face, area);
 }
 
-void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect& area, int x,
-                       int y) {
-    Drag& drag = context.input.drag;
-    drag = Drag{};
-    drag.kind = DragKind::Rotate;
-    drag.bar = &bar;
-    drag.control = &control;
-    drag.startX = x;
-    drag.startY = y;
-    drag.startFrame = area;
-    for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
-        drag.startVector[i] = readComponent(control.typeInfo, control.value.data(), i);
-}
+constexpr int kTrackballLines = 4;
 
-void dragRotation(Context& context, const Drag& drag, int x, int y) {
-    const Rect& area = drag.startFrame;
-    const double half = std::max(1.0, std::min(area.w, area.h) * 0.5);
-    const double cx = area.x + area.w * 0.5, cy = area.y + area.h * 0.5;
-    const Quat turn = trackballTurn((drag.startX - cx) / half, (cy - drag.startY) / half,
-                                    (x - cx) / half, (cy - y) / half);
-    Control& control = *drag.control;
-    const AxisMap map = axisMapOf(control);
-    const double* start = drag.startVector;
-    if (isQuaternion(control)) {
-        const Quat from = map.toDisplay(normalized(Quat{start[0], start[1], start[2], start[3]}));
-        const Quat q = map.fromDisplay(turn * from);
-        writeComponents(context, *drag.bar, control, {q.x, q.y, q.z, q.s});
-    } else {
-        const Vec3 turned =
-            map.fromDisplay(rotate(turn, map.toDisplay(Vec3{start[0], start[1], start[2]})));
-        writeComponents(context, *drag.bar, control, {turned.x, turned.y, turned.z, 0});
+// The trackball below an opened quaternion's or direction's heading: opaque under the pointer
+// and while it turns. A press inside it starts turning the variable; the pointer's travel from
+// the press is the turn, applied to the orientation at the press and written at once.
+class TrackballRow final : public Widget {
+  public:
+    int height(const FontFace& face) const override { return kTrackballLines * face.lineHeight; }
+
+    void paint(RowPainter& p, const Row& row) const override {
+        paintRotationWidget(p.painter, p.face, rotationWidgetArea(p.layout, row), *row.control,
+                            active(p, row));
     }
+
+    bool repaintsOnHover() const override { return true; }
+
+    void press(Context& context, Bar& bar, const Row& row, int x, int y, bool) const override {
+        Control& control = *row.control;
+        const Rect area = rotationWidgetArea(bar.layout, row);
+        if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
+        Drag& drag = context.input.drag;
+        drag = Drag{};
+        drag.kind = DragKind::Widget;
+        drag.widget = this;
+        drag.bar = &bar;
+        drag.control = &control;
+        drag.startX = x;
+        drag.startY = y;
+        drag.startFrame = area;
+        const unsigned char* value = actionValue(context, bar, control);
+        TurnStart start;
+        for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
+            start.components[i] = readComponent(control.typeInfo, value, i);
+        drag.widgetState = start;
+    }
+
+    void drag(Context& context, Drag& drag, int x, int y) const override {
+        const Rect& area = drag.startFrame;
+        const double half = std::max(1.0, std::min(area.w, area.h) * 0.5);
+        const double cx = area.x + area.w * 0.5, cy = area.y + area.h * 0.5;
+        const Quat turn = trackballTurn((drag.startX - cx) / half, (cy - drag.startY) / half,
+                                        (x - cx) / half, (cy - y) / half);
+        Control& control = *drag.control;
+        const AxisMap map = axisMapOf(control);
+        const auto* turnStart = std::any_cast<TurnStart>(&drag.widgetState);
+        if (!turnStart) return;
+        const double* start = turnStart->components;
+        if (isQuaternion(control)) {
+            const Quat from =
+                map.toDisplay(normalized(Quat{start[0], start[1], start[2], start[3]}));
+            const Quat q = map.fromDisplay(turn * from);
+            writeComponents(context, *drag.bar, control, {q.x, q.y, q.z, q.s});
+        } else {
+            const Vec3 turned =
+                map.fromDisplay(rotate(turn, map.toDisplay(Vec3{start[0], start[1], start[2]})));
+            writeComponents(context, *drag.bar, control, {turned.x, turned.y, turned.z, 0});
+        }
+    }
+
+    // Released away from it, the widget turns translucent again.
+    bool release(Context& context, const Drag& drag, const Row*) const override {
+        context.repaintBar(*drag.bar);
+        return true;
+    }
+
+  private:
+    // Under the pointer, or being turned.
+    bool active(const RowPainter& p, const Row& row) const {
+        const Hover& hover = p.context.input.hover;
+        const Drag& drag = p.context.input.drag;
+        return (hover.bar == &p.bar && hover.control == row.control &&
+                hover.channel == kWidgetRow) ||
+               (drag.kind == DragKind::Widget && drag.widget == this &&
+                drag.control == row.control);
+    }
+};
+
+const TrackballRow kTrackballRow{};
+
+// A quaternion or a direction: its components as text; opened, the trackball and (with
+// showval) a number row per component. A press folds and unfolds it, as do Left, Right and
+// Return.
+class VectorRow final : public Folding<ValueRow> {
+  public:
+    void addParts(std::vector<Row>& rows, const Row& heading) const override {
+        static constexpr const char* kQuaternion[] = {"Quat X", "Quat Y", "Quat Z", "Quat S"};
+        static constexpr const char* kDirection[] = {"Dir X", "Dir Y", "Dir Z"};
+        const Control& control = *heading.control;
+        Row part = heading;
+        part.kind = RowKind::Widget;
+        part.channel = kWidgetRow;
+        part.depth = heading.depth + 1;
+        part.widget = &kTrackballRow;
+        rows.push_back(part);
+        if (!control.showValues) return;
+        const int count = componentCount(control.typeInfo.kind);
+        part.kind = RowKind::Channel;
+        part.widget = &numberRow();
+        for (int c = 0; c < count; ++c) {
+            part.channel = c;
+            part.label = count == 4 ? kQuaternion[c] : kDirection[c];
+            rows.push_back(part);
+        }
+    }
+
+    void paint(RowPainter& p, const Row& row) const override {
+        p.textRow(row, p.palette.label, true);
+    }
+};
+
+}  // namespace
+
+const Widget& vectorRow() {
+    static const VectorRow widget{};
+    return widget;
 }
 
 }  // namespace tw

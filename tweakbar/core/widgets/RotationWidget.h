@@ -1,37 +1,17 @@
-// The widget below an opened quaternion or direction row: a shaded sphere with the variable's
-// axes turned by it, or one arrow along it, drawn with the bar into its segment; and the
-// trackball drag that turns it.
+// The widget of quaternions and directions: their heading row and, opened, a trackball below
+// it (a shaded sphere with the variable's axes turned by it, or one arrow along it) that a drag
+// turns like a ball; with showval, their components as number rows after it.
 #pragma once
 
-#include "Geometry.h"
-
-struct CTwBar;
+#include "draw/Geometry.h"
 
 namespace tw {
 
-using Bar = ::CTwBar;
-
-class Context;
-class Painter;
 struct BarLayout;
-struct Control;
-struct Drag;
-struct FontFace;
 struct Row;
 
-// From the row's label indent to the right edge of the value column.
+// Where the trackball of its row lies: from the row's label indent to the right edge of the
+// value column.
 Rect rotationWidgetArea(const BarLayout& layout, const Row& row);
-
-// Shading is worked out here, when the bar is painted, which happens only when the value (or
-// the pointer's being over the widget) changed. Translucent unless opaque.
-void paintRotationWidget(Painter& painter, const FontFace& face, const Rect& area,
-                         const Control& control, bool opaque);
-
-// A left press at (x, y) inside the widget's area starts turning the variable.
-void beginRotationDrag(Context& context, Bar& bar, Control& control, const Rect& area, int x,
-                       int y);
-// The pointer at (x, y) during that drag: the turn from the press point applied to the
-// orientation at the press, written to the variable.
-void dragRotation(Context& context, const Drag& drag, int x, int y);
 
 }  // namespace tw

@@ -1,8 +1,8 @@
-#include "RotoCursorShape.h"
+#include "widgets/RotoCursorShape.h"
 
 #include <cmath>
 
-#include "RotoSlider.h"
+#include "widgets/RotoSlider.h"
 
 namespace tw {
 namespace {

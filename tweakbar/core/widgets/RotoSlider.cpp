@@ -1,7 +1,9 @@
-#include "RotoSlider.h"
+#include "widgets/RotoSlider.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "draw/Painter.h"
 
 namespace tw {
 namespace {
@@ -18,6 +20,53 @@ double wrapped(double angle) {
     while (angle <= -kPi)
         angle += 2 * kPi;
     return angle;
+}
+
+constexpr PackedColor kTurnColour = packColor(255, 51, 51, 255);
+constexpr PackedColor kCircleColour = packColor(160, 160, 160, 200);
+constexpr PackedColor kBoundColour = packColor(200, 200, 200, 230);
+// The bound marks: a tick from the circle out to their radius, then this much arc beyond the
+// range.
+constexpr double kBoundMarkArc = 10 * kPi / 180;
+// Segments of a full circle; arcs use as many as their share of it.
+constexpr int kCircleSegments = 64;
+
+struct Centre {
+    float x, y;
+};
+
+ShadedPoint onCircle(Centre c, double radius, double angle, PackedColor color) {
+    return {c.x + float(radius * std::cos(angle)), c.y - float(radius * std::sin(angle)), color};
+}
+
+// A straight band of a width, as two triangles.
+void band(Painter& painter, ShadedPoint a, ShadedPoint b, float width) {
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    if (length <= 0) return;
+    const float nx = -dy / length * width / 2, ny = dx / length * width / 2;
+    const ShadedPoint a0{a.x + nx, a.y + ny, a.color}, a1{a.x - nx, a.y - ny, a.color};
+    const ShadedPoint b0{b.x + nx, b.y + ny, b.color}, b1{b.x - nx, b.y - ny, b.color};
+    painter.triangle(a0, b0, b1);
+    painter.triangle(a0, b1, a1);
+}
+
+// An arc of a circle from one angle through a turn (either way), as bands.
+void arc(Painter& painter, Centre c, double radius, double from, double turn, float width,
+         PackedColor color) {
+    const int segments = std::max(1, int(std::ceil(std::fabs(turn) / (2 * kPi) * kCircleSegments)));
+    for (int i = 0; i < segments; ++i) {
+        const double a0 = from + turn * i / segments, a1 = from + turn * (i + 1) / segments;
+        band(painter, onCircle(c, radius, a0, color), onCircle(c, radius, a1, color), width);
+    }
+}
+
+// A mark where a bound lies: a tick from the circle out, and a short arc on the side away from
+// the range.
+void boundMark(Painter& painter, Centre c, double angle, double awayFromRange) {
+    band(painter, onCircle(c, kRotoRadius, angle, kBoundColour),
+         onCircle(c, kRotoMarkRadius, angle, kBoundColour), 2);
+    arc(painter, c, kRotoMarkRadius, angle, awayFromRange * kBoundMarkArc, 2, kBoundColour);
 }
 
 }  // namespace
@@ -89,6 +138,23 @@ double RotoTurn::minAngle() const {
 
 double RotoTurn::maxAngle() const {
     return (max_ - start_) / step_ * radiansPerStep();
+}
+
+void paintRotoTurn(Painter& painter, int centreX, int centreY, const RotoTurn& roto, int pointerX,
+                   int pointerY) {
+    const Centre c{float(centreX) + 0.5f, float(centreY) + 0.5f};
+    arc(painter, c, kRotoRadius, 0, 2 * kPi, 1.5f, kCircleColour);
+    if (roto.turning()) {
+        if (roto.boundsFit()) {
+            boundMark(painter, c, roto.startAngle() + roto.minAngle(), -1);
+            boundMark(painter, c, roto.startAngle() + roto.maxAngle(), 1);
+        }
+        // The turn so far, up to one full circle.
+        const double turn = std::clamp(roto.turned(), -2 * kPi, 2 * kPi);
+        if (turn != 0) arc(painter, c, kRotoRadius, roto.startAngle(), turn, 3, kTurnColour);
+    }
+    band(painter, {c.x, c.y, kTurnColour},
+         {float(pointerX) + 0.5f, float(pointerY) + 0.5f, kTurnColour}, 1.5f);
 }
 
 }  // namespace tw

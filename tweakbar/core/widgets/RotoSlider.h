@@ -1,8 +1,10 @@
-// The rotoslider's arithmetic: turning the pointer around a centre changes a number by whole
-// steps, counter-clockwise up. No drawing and no engine state here, only angles and steps.
+// The rotoslider without the engine: its arithmetic (turning the pointer around a centre
+// changes a number by whole steps, counter-clockwise up) and its picture.
 #pragma once
 
 namespace tw {
+
+class Painter;
 
 // Figures of the rotoslider, in pixels.
 inline constexpr int kRotoRadius = 32;      // the circle drawn around the centre
@@ -57,5 +59,10 @@ class RotoTurn {
     double lastAngle_ = 0;
     double turned_ = 0;
 };
+
+// The rotoslider as it turns: its circle around the centre, the bound marks and the turn so far
+// once the turn has started, and the line to the pointer; with the painter's clip as it is.
+void paintRotoTurn(Painter& painter, int centreX, int centreY, const RotoTurn& roto, int pointerX,
+                   int pointerY);
 
 }  // namespace tw

@@ -1,31 +1,17 @@
-#include "RowButtons.h"
+#include "widgets/RowButtons.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Context.h"
-#include "DrawList.h"
-#include "Layout.h"
-#include "Painter.h"
-#include "Palette.h"
-#include "ValueText.h"
+#include "draw/Painter.h"
+#include "look/Palette.h"
+#include "model/BarLayout.h"
+#include "model/Context.h"
+#include "values/ValueText.h"
+#include "widgets/Widget.h"
 
 namespace tw {
 namespace {
-
-// Each kind of button needs a values column wider than this many buttons.
-constexpr int kNumberButtonsRoom = 5;
-constexpr int kToggleButtonRoom = 4;
-constexpr int kListButtonRoom = 2;
-
-bool writableVariable(const Control& control) {
-    return control.kind == ControlKind::Variable && control.valueRead && !control.isReadOnly();
-}
-
-bool fits(const Context& context, const Bar& bar, int buttons) {
-    return bar.layout.valueWidth >
-           buttons * rowButtonWidth(bar.fontSize, context.globals.fontScaling);
-}
 
 // Writes quads into a block of slots, one after the other; what is left stays empty.
 class QuadBlock {
@@ -115,44 +101,28 @@ int rowButtonWidth(int fontSize, double fontScaling) {
     return int(std::lround(kWidths[std::clamp(fontSize, 1, 3) - 1] * fontScaling));
 }
 
-bool isWritableNumberRow(const Row& row) {
-    const Control& control = *row.control;
-    if (!writableVariable(control)) return false;
-    if (row.kind == RowKind::Channel) return row.channel >= 0;
-    return row.kind == RowKind::Variable && control.hasNumberValue() && !control.enumEntries();
+bool rowButtonsFit(const Context& context, const Bar& bar, int room) {
+    return bar.layout.valueWidth > room * rowButtonWidth(bar.fontSize, context.globals.fontScaling);
 }
 
-bool numberButtonsFit(const Context& context, const Bar& bar) {
-    return fits(context, bar, kNumberButtonsRoom);
+RowButtonSet placeRowButtons(const Context& context, const Bar& bar, const Row& row, int room,
+                             std::initializer_list<RowButton> kinds) {
+    RowButtonSet set;
+    if (!rowButtonsFit(context, bar, room)) return set;
+    const Rect field = valueField(bar.layout, row);
+    const int width = rowButtonWidth(bar.fontSize, context.globals.fontScaling);
+    set.count = int(kinds.size());
+    int i = 0;
+    for (const RowButton kind : kinds) {
+        set.kinds[i] = kind;
+        set.rects[i] = {field.right() - (set.count - i) * width, field.y, width, field.h};
+        ++i;
+    }
+    return set;
 }
 
 RowButtonSet rowButtonsOf(const Context& context, const Bar& bar, const Row& row) {
-    RowButtonSet set;
-    const Control& control = *row.control;
-    if (isWritableNumberRow(row)) {
-        if (!fits(context, bar, kNumberButtonsRoom)) return set;
-        set.count = 3;
-        set.kinds[0] = RowButton::Decrement;
-        set.kinds[1] = RowButton::Increment;
-        set.kinds[2] = RowButton::Roto;
-    } else if (row.kind == RowKind::Variable && writableVariable(control) &&
-               control.typeInfo.kind == ValueKind::Bool) {
-        if (!fits(context, bar, kToggleButtonRoom)) return set;
-        set.count = 1;
-        set.kinds[0] = RowButton::Toggle;
-    } else if (row.kind == RowKind::Variable && writableVariable(control) &&
-               control.enumEntries()) {
-        if (!fits(context, bar, kListButtonRoom)) return set;
-        set.count = 1;
-        set.kinds[0] = RowButton::List;
-    } else {
-        return set;
-    }
-    const Rect field = valueField(bar.layout, row);
-    const int width = rowButtonWidth(bar.fontSize, context.globals.fontScaling);
-    for (int i = 0; i < set.count; ++i)
-        set.rects[i] = {field.right() - (set.count - i) * width, field.y, width, field.h};
-    return set;
+    return row.widget->buttons(context, bar, row);
 }
 
 RowButton rowButtonAt(const RowButtonSet& set, int x, int y) {
@@ -181,7 +151,7 @@ void hoveredRowButtons(Context& context, RowButtonQuads& out) {
     if (!hover.bar || !hover.control || !hover.bar->shown()) return;
     // The field being typed into, and a number being turned or dragged, show no buttons.
     if (input.edit.control == hover.control && input.edit.channel == hover.channel) return;
-    if (input.drag.kind == DragKind::RotoSlider || input.drag.kind == DragKind::Value) return;
+    if (input.drag.kind == DragKind::Widget && input.drag.hidesRowButtons) return;
     const Segment* segment = context.segments.find(hover.bar);
     const Row* row = shownRow(*hover.bar, hover.control, hover.channel);
     if (!segment || !row || segment->rowButtonSlots == kNoSlot) return;

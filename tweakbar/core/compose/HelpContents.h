@@ -1,0 +1,31 @@
+// What the help bar lists, line by line: the engine's help and the help bar's own, then for
+// each bar its help and the rows that have help or shortcuts, the named struct types, and what
+// kinds of row explain about themselves (how the rotoslider is used). Computed from the model
+// and the widgets; HelpBar turns the lines into rows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "draw/FontAtlas.h"
+#include "model/HelpBarState.h"
+
+namespace tw {
+
+class Context;
+struct Control;
+
+// Help texts are wrapped to the rows' width: width at level 0, one step less per level and
+// indent.
+struct HelpWrap {
+    const FontFace& face;
+    int width = 0;
+    int step = 0;
+};
+
+std::vector<HelpLine> helpContents(const Context& context, const HelpWrap& wrap);
+
+// The value column of a row with shortcuts: "INCR  DECR", "(none)  DECR" or "INCR".
+std::string shortcutColumn(const Control& control);
+
+}  // namespace tw

@@ -1,0 +1,19 @@
+#include "model/BarLayout.h"
+
+#include <algorithm>
+
+#include "model/Bar.h"
+
+namespace tw {
+
+const Row* shownRow(const Bar& bar, const Control* control, int channel) {
+    const BarLayout& layout = bar.layout;
+    const int end = std::min(int(layout.rows.size()), layout.firstShown + layout.shownCount);
+    for (int i = layout.firstShown; i < end; ++i) {
+        const Row& row = layout.rows[std::size_t(i)];
+        if (row.control == control && row.channel == channel) return &row;
+    }
+    return nullptr;
+}
+
+}  // namespace tw
