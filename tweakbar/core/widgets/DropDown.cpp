@@ -285,7 +285,7 @@ class EnumRow final : public ValueRow {
         Control& control = *row.control;
         return valueKey(
             control, key, apply, [&] { open(context, bar, control); },
-            [&](int direction) { cycleEnum(context, bar, control, direction); });
+            [&](int direction) { stepControl(context, bar, control, -1, direction); });
     }
 
     void drag(Context& context, Drag& drag, int, int y) const override {
@@ -312,6 +312,8 @@ class EnumRow final : public ValueRow {
 
   private:
     void open(Context& context, Bar& bar, Control& control) const {
+        // The entry highlighted is the one the variable holds now.
+        if (!actionValue(context, bar, control)) return;
         context.openPopup(bar, control, currentEntry(control), *this);
         revealHighlight(context);
     }
