@@ -10,8 +10,23 @@ int lastAnswer = -1;
 
 namespace {
 
+// The message post() waits for: while pumping, the window also handles messages of the window
+// system (focus, activation, the characters TranslateMessage makes), whose answers are not it.
+struct Awaited {
+    bool pending = false;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    int answer = -1;
+} awaited;
+
 LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     lastAnswer = TwEventWin(window, message, wParam, lParam);
+    if (awaited.pending && message == awaited.message && wParam == awaited.wParam &&
+        lParam == awaited.lParam) {
+        awaited.pending = false;
+        awaited.answer = lastAnswer;
+    }
     // A cursor the engine set stays: the default procedure would put the class's back.
     if (message == WM_SETCURSOR && lastAnswer == 1) return TRUE;
     return DefWindowProcA(window, message, wParam, lParam);
@@ -38,10 +53,11 @@ int EngineOnWindow::send(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int EngineOnWindow::post(UINT message, WPARAM wParam, LPARAM lParam) {
-    lastAnswer = -1;
+    awaited = Awaited{true, message, wParam, lParam, -1};
     PostMessageA(hwnd(), message, wParam, lParam);
     window_.pumpMessages();
-    return lastAnswer;
+    awaited.pending = false;
+    return awaited.answer;
 }
 
 int EngineOnWindow::move(int x, int y, WPARAM buttons) {

@@ -37,7 +37,7 @@ class EngineOnWindow {
     // Sends a message to the window and returns what TwEventWin answered (-1: not called).
     int send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Posts a message and runs the queue with TranslateMessage, as a game's loop does; returns
-    // the answer to the last message the engine saw.
+    // what TwEventWin answered to that message (-1: it did not arrive).
     int post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Mouse gestures as the window receives them, in client coordinates.
     int move(int x, int y, WPARAM buttons = 0);
