@@ -152,7 +152,7 @@ TEST_F(WindowInput, KeysCharactersAndButtonsAnswerAsAGameExpects) {
 }
 
 LRESULT CALLBACK forwardWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    kztest::lastAnswer = TwEventWin(window, message, wParam, lParam);
+    TwEventWin(window, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
