@@ -49,19 +49,29 @@ class DropDown : public OneBarTest {
 TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
     int value = 0, other = 0;
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(5), &value, nullptr), 1);
-    // From the values column, the bar's width less two font heights, five rows and a half.
+    // A pixel below the row from the values column, the bar's width less two font heights,
+    // five rows and a half and two pixels; the list's bar reports the same.
     const struct { int fontHeight, rowHeight; } sizes[] = {{11, 12}, {14, 15}, {16, 17}};
     for (int size = 1; size <= 3; ++size) {
         ASSERT_EQ(TwDefine((" bar fontsize=" + std::to_string(size)).c_str()), 1);
         const tw::DropDownPlace list = openAt(0);
         const int pitch = sizes[size - 1].rowHeight;
         EXPECT_EQ(list.frame.x, bar->layout.valueX) << size;
-        EXPECT_EQ(list.frame.y, row(0).bottom()) << size;
+        EXPECT_EQ(list.frame.y, row(0).bottom() + 1) << size;
         EXPECT_EQ(list.frame.w, bar->layout.frame.w - 2 * sizes[size - 1].fontHeight) << size;
-        EXPECT_EQ(list.frame.h, 5 * pitch + pitch / 2) << size;
+        EXPECT_EQ(list.frame.h, 5 * pitch + pitch / 2 + 2) << size;
+        TwBar* popup = TwGetBarByName("~ Enum Popup ~");
+        EXPECT_EQ(ints(popup, nullptr, "position"), (std::vector<int>{list.frame.x, list.frame.y}));
+        EXPECT_EQ(ints(popup, nullptr, "size"), (std::vector<int>{list.frame.w, list.frame.h}));
         EXPECT_TRUE(list.track.empty()) << "all entries fit: no scrollbar " << size;
         ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
     }
+    // A short list is five font heights tall.
+    int few = 0;
+    ASSERT_EQ(TwAddVarRW(bar, "few", entries(2), &few, nullptr), 1);
+    EXPECT_EQ(openAt(1).frame.h, 5 * sizes[2].fontHeight);
+    ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
+    ASSERT_EQ(TwRemoveVar(bar, "few"), 1);
     ASSERT_EQ(TwDefine(" bar fontsize=2 "), 1);
     ASSERT_EQ(TwRemoveVar(bar, "e"), 1);
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(20), &value, nullptr), 1);
@@ -69,18 +79,18 @@ TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
     // Near the bottom: the whole list fits above the row only.
     ASSERT_EQ(TwDefine(" bar position='100 380' size='300 200' "), 1);
     tw::DropDownPlace list = openAt(0);
-    EXPECT_EQ(list.frame.bottom(), row(0).y);
+    EXPECT_EQ(list.frame.bottom() + 1, row(0).y);
     EXPECT_EQ(list.shown, 20);
     ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
 
     // In a short window with more room below: what fits there, and a scrollbar.
-    ASSERT_EQ(TwWindowSize(800, 300), 1);
+    ASSERT_EQ(TwWindowSize(800, 315), 1);
     ASSERT_EQ(TwDefine(" bar position='100 100' size='300 180' "), 1);
     list = openAt(0);
-    EXPECT_EQ(list.frame.y, row(0).bottom());
+    EXPECT_EQ(list.frame.y, row(0).bottom() + 1);
     EXPECT_EQ(list.shown, 10);
-    EXPECT_LE(list.frame.bottom(), 300);
-    EXPECT_GT(list.frame.bottom() + 15, 300) << "no room left for one more entry";
+    EXPECT_LE(list.frame.bottom(), 315);
+    EXPECT_GT(list.frame.bottom() + 15, 315) << "no room left for one more entry";
     EXPECT_TRUE(list.frame.contains(list.track.x, list.track.y));
     EXPECT_LE(list.entries.right(), list.track.x) << "entries stay left of the scrollbar";
     ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
@@ -102,7 +112,7 @@ TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
 TEST_F(DropDown, ALongListScrollsByWheelThumbTrackAndKeysAndPicksWhatItShows) {
     int value = 0;
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(20), &value, nullptr), 1);
-    ASSERT_EQ(TwWindowSize(800, 300), 1);
+    ASSERT_EQ(TwWindowSize(800, 315), 1);
     ASSERT_EQ(TwDefine(" bar position='100 100' size='300 180' "), 1);
     ASSERT_EQ(openAt(0).shown, 10);
 

@@ -1,6 +1,7 @@
 // Input scenarios through the portable events: what each gesture does to bars and values, and
 // which events the engine reports as its own.
 #include <string>
+#include <vector>
 
 #include "EngineFixture.h"
 
@@ -273,6 +274,28 @@ TEST_F(Input, ShortcutsPressToggleAndStep) {
     level = -7;  // changed by its owner: stepped from the new value
     keys(TW_KEY_UP);
     EXPECT_EQ(level, -6);
+
+    // An enum's keys go round past either end; a value that is no entry goes to the first.
+    const TwEnumVal sparse[] = {{0, "zero"}, {1, "one"}, {5, "five"}};
+    int pick = 1;
+    ASSERT_EQ(
+        TwAddVarRW(bar, "pick", TwDefineEnum("Sparse", sparse, 3), &pick, " keyincr=i keydecr=k "),
+        1);
+    std::vector<int> seen;
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_TRUE(TwKeyPressed('i', 0));
+        seen.push_back(pick);
+    }
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_TRUE(TwKeyPressed('k', 0));
+        seen.push_back(pick);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{5, 0, 1, 0, 5, 1}));
+    for (const char key : {'i', 'k'}) {
+        pick = 3;
+        EXPECT_TRUE(TwKeyPressed(key, 0));
+        EXPECT_EQ(pick, 0) << key;
+    }
 }
 
 void TW_CALL deleteOwnBar(void* bar) {

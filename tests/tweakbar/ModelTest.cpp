@@ -30,12 +30,21 @@ TEST(EngineLifecycle, CallsFailUntilInitWhichTakesDirect3D11OnlyAndOnlyOnce) {
     EXPECT_STREQ(TwGetLastError(), "Already initialized");
     EXPECT_EQ(TwGetBarCount(), 1);
     EXPECT_NE(TwNewBar("first life"), nullptr);
+    ASSERT_EQ(TwWindowSize(640, 480), 1);
     EXPECT_EQ(TwTerminate(), 1);
     EXPECT_EQ(TwGetBarCount(), 0);
-    // A second life starts from scratch.
+    // A second life starts with no bars of the first, no error from between the two, and the
+    // last window size: a shortcut works before any TwWindowSize.
     ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
+    EXPECT_EQ(TwGetLastError(), nullptr);
     EXPECT_EQ(TwGetBarCount(), 1);
-    EXPECT_NE(TwNewBar("first life"), nullptr);
+    EXPECT_EQ(TwGetBarByName("first life"), nullptr);
+    EXPECT_EQ(TwGetLastError(), nullptr) << "a missing bar is no error";
+    TwBar* second = TwNewBar("second life");
+    bool on = false;
+    ASSERT_EQ(TwAddVarRW(second, "on", TW_TYPE_BOOLCPP, &on, " key=o "), 1);
+    EXPECT_EQ(TwKeyPressed('o', 0), 1);
+    EXPECT_TRUE(on);
     TwTerminate();
 }
 
@@ -49,6 +58,8 @@ TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureAndItsCallFromBeforeInitToA
     errorsHandled.clear();
     TwHandleErrors(collectError);
     TwNewBar("early");
+    EXPECT_EQ(TwInit(TW_DIRECT3D11, nullptr), 0);
+    EXPECT_STREQ(TwGetLastError(), "Invalid graph device") << "the cause, not what follows it";
     ASSERT_EQ(TwInit(TW_DIRECT3D11, tw::headlessDevice()), 1);
     TwDeleteBar(TwGetBarByIndex(0));
     TwGetBarByIndex(5);
@@ -59,7 +70,8 @@ TEST(EngineLifecycle, TheErrorHandlerSeesEveryFailureAndItsCallFromBeforeInitToA
     TwGetBarCount();
     EXPECT_EQ(errorsHandled,
               (std::vector<std::string>{
-                  "TwNewBar: Not initialized", "TwDeleteBar: Cannot delete help bar",
+                  "TwNewBar: Not initialized", "TwInit: Invalid graph device",
+                  "TwInit: Not initialized", "TwDeleteBar: Cannot delete help bar",
                   "TwGetBarByIndex: Index out of range", "TwGetBarCount: Not initialized"}));
     EXPECT_EQ(TwGetFailingCall(), nullptr) << "outside the API";
 }

@@ -245,6 +245,38 @@ TEST_F(NumberRows, BoolsToggleEnumsOpenTheirListAndReadOnlyOrNarrowRowsShowNoBut
     EXPECT_EQ(i, 0);
 }
 
+// The program changes its variables after the bar drew them; each action starts from what they
+// hold at that moment, not from what the bar last showed.
+TEST_F(NumberRows, EveryActionStartsFromWhatTheProgramHoldsNow) {
+    flag = true;
+    clickButton("flag", tw::RowButton::Toggle);
+    EXPECT_FALSE(flag);
+    i = 4;
+    clickButton("i", tw::RowButton::Increment);
+    EXPECT_EQ(i, 5);
+    wide = 2000;
+    turn(labelX("wide"), middle("wide"), 90);
+    EXPECT_EQ(wide, 2000 + 64);
+    modeValue = 1;
+    clickButton("mode", tw::RowButton::List);
+    EXPECT_EQ(context().input.popup.hovered, 1) << "the list highlights the entry held now";
+    TwKeyPressed(TW_KEY_ESCAPE, 0);
+
+    // A drag of the value, a step a pixel from where the program put it.
+    wide = 500;
+    const int valueX = engineBar().layout.valueX + 10;
+    ASSERT_TRUE(press(valueX, middle("wide")));
+    TwMouseMotion(valueX + 10, middle("wide"));
+    release(valueX + 10, middle("wide"));
+    EXPECT_EQ(wide, 510);
+    // A field opens on the program's text.
+    wide = 10;
+    EXPECT_TRUE(click(valueX, middle("wide")));
+    for (const int key : {TW_KEY_END, TW_KEY_BACKSPACE, TW_KEY_RETURN})
+        EXPECT_TRUE(TwKeyPressed(key, 0));
+    EXPECT_EQ(wide, 1);
+}
+
 TEST_F(NumberRows, AHeldButtonRepeatsFromHalfASecondTenTimesASecondUntilReleased) {
     hold("wide", tw::RowButton::Increment);
     EXPECT_EQ(wide, 1001) << "the press itself";

@@ -155,10 +155,11 @@ TEST_F(Types, AStructServedByCallbacksGoesWholeThroughThemOnEveryMemberEdit) {
     EXPECT_EQ(shownValue(0), "a+b=7");
     EXPECT_GT(host.summaryRoom, 0u);
     EXPECT_EQ(shownValue(2), "4") << "members read the engine's copy of the struct";
+    host.value[0] = 8;  // changed by the program since the bar read it
     retype(2, "10");
     ASSERT_EQ(host.sets.size(), 1u);
-    EXPECT_EQ(host.sets[0], std::make_pair(3, 10)) << "the untouched member goes along";
-    EXPECT_EQ(shownValue(0), "a+b=13");
+    EXPECT_EQ(host.sets[0], std::make_pair(8, 10)) << "the untouched member goes along, as now";
+    EXPECT_EQ(shownValue(0), "a+b=18");
     // Without a set callback the members are read-only.
     EXPECT_EQ(intParam(bar, "q.a", "readonly"), 1);
     EXPECT_EQ(TwSetParam(bar, "q.a", "readonly", TW_PARAM_CSTRING, 1, "false"), 1);

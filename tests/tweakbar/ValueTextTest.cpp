@@ -104,9 +104,9 @@ TEST(ValueText, BoolsEnumsColoursAndStringsShowWhatTheyHold) {
     EXPECT_EQ(shown<std::int32_t>(e, 3), "High");
     EXPECT_EQ(shown<std::int32_t>(e, 2), "2");
     std::int32_t raw = 0;
-    for (int i = 0; i < 2; ++i)  // the second step stays: no wrap past the last entry
+    for (int i = 0; i < 2; ++i)  // the second step wraps past the last entry to the first
         tw::stepValue(e, reinterpret_cast<unsigned char*>(&raw), -1, 1);
-    EXPECT_EQ(raw, 3);
+    EXPECT_EQ(raw, 0);
 
     Control c32 = makeControl(TW_TYPE_COLOR32);
     EXPECT_EQ(shown<std::uint32_t>(c32, 0x802010FFu), "255 16 32 128");

@@ -19,9 +19,19 @@ std::atomic<bool> lastKeyDownHandled{false};
 // The window the engine captured the mouse for; null while it holds no capture. A capture the
 // game set itself is never released here.
 std::atomic<HWND> capturedWindow{nullptr};
-// The wheel's turns added up, in Windows' units (120 a notch): the engine takes an absolute
-// position in notches.
-std::atomic<int> wheelTotal{0};
+// What the wheel turned short of a whole notch, in Windows' units (120 a notch).
+std::atomic<int> wheelRemainder{0};
+// Which keys went down as the engine's: their key up is the engine's too, so that the game
+// sees both or neither.
+std::atomic<bool> keyTaken[256];
+
+// Whether a key's letter or digit is the engine's: it acts with the WM_CHAR that follows, but
+// a game asks on the key down whether to act on the key itself. Either case of a letter counts.
+bool typedKeyIsTaken(unsigned char typed, int modifiers) {
+    if (typed == 0) return false;
+    const unsigned char lower = typed >= 'A' && typed <= 'Z' ? typed - 'A' + 'a' : typed;
+    return TwKeyTest(typed, modifiers) != 0 || (lower != typed && TwKeyTest(lower, modifiers) != 0);
+}
 
 bool dispatch(HWND window, const tw::Win32Input& input) {
     using Kind = tw::Win32Input::Kind;
@@ -29,29 +39,34 @@ bool dispatch(HWND window, const tw::Win32Input& input) {
         case Kind::MouseMove:
             return TwMouseMotion(input.x, input.y) != 0;
         case Kind::MouseButton:
-            // The engine follows the pointer through moves; a press can come without one (a
-            // message sent by a program, or the first click into an inactive window).
-            TwMouseMotion(input.x, input.y);
             return TwMouseButton(input.down ? TW_MOUSE_PRESSED : TW_MOUSE_RELEASED, input.button) !=
                    0;
         case Kind::MouseWheel: {
             POINT point{input.x, input.y};
             if (window && ScreenToClient(window, &point)) TwMouseMotion(point.x, point.y);
-            const int total = wheelTotal += input.wheelDelta;
-            return TwMouseWheel(total / WHEEL_DELTA) != 0;
+            const int turned = wheelRemainder += input.wheelDelta;
+            const int notches = turned / WHEEL_DELTA;
+            if (notches == 0) return false;
+            wheelRemainder -= notches * WHEEL_DELTA;
+            return TwMouseWheel(tw::wheelPosition() + notches) != 0;
         }
         case Kind::KeyDown: {
-            const bool handled = input.key != 0 && TwKeyPressed(input.key, input.modifiers) != 0;
+            const bool handled = input.key != 0 ? TwKeyPressed(input.key, input.modifiers) != 0
+                                                : typedKeyIsTaken(input.character, input.modifiers);
             lastKeyDownHandled = handled;
+            keyTaken[input.virtualKey] = handled;
             return handled;
         }
+        case Kind::KeyUp:
+            return keyTaken[input.virtualKey].exchange(false);
         case Kind::Character:
             return TwKeyPressed(input.character, input.modifiers) != 0;
         case Kind::KeyEcho:
             return lastKeyDownHandled;
         case Kind::Resize:
-            // A minimised window reports an empty area; the bars keep their places meanwhile.
-            if (input.x > 0 && input.y > 0) tw::windowResized(input.x, input.y);
+            // A minimised window reports an empty area: nothing is drawn or hit until it has a
+            // size again, and the bars keep their places meanwhile.
+            tw::windowResized(input.x, input.y);
             return false;
         case Kind::Ignored:
             return false;

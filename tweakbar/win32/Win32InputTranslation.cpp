@@ -69,39 +69,60 @@ Win32Input mouseAt(Win32Input::Kind kind, LPARAM lParam) {
     return input;
 }
 
-Win32Input button(LPARAM lParam, TwMouseButtonID which, bool down) {
-    Win32Input input = mouseAt(Win32Input::Kind::MouseButton, lParam);
+// A button acts where the last WM_MOUSEMOVE left the pointer, whatever its own lParam says, as
+// the original library's windows expect.
+Win32Input button(TwMouseButtonID which, bool down) {
+    Win32Input input;
+    input.kind = Win32Input::Kind::MouseButton;
     input.button = which;
     input.down = down;
     return input;
 }
 
-Win32Input character(WPARAM wParam, int modifiers, bool unicodeWindow) {
-    Win32Input input;
-    wchar_t wide = 0;
-    if (unicodeWindow) {
-        wide = static_cast<wchar_t>(wParam & 0xFFFF);
-    } else {
-        const char narrow = static_cast<char>(wParam & 0xFF);
-        if (MultiByteToWideChar(CP_ACP, 0, &narrow, 1, &wide, 1) != 1) return input;
-    }
-    if (wide < 0x20 || wide == 0x7F) {
-        input.kind = Win32Input::Kind::KeyEcho;
-        return input;
-    }
-    // The engine's text is Windows-1252; a character outside it cannot be typed into a value.
+bool toWindows1252(wchar_t wide, unsigned char& out) {
     char narrow = 0;
     BOOL unmappable = FALSE;
     if (WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &wide, 1, &narrow, 1, nullptr,
                             &unmappable) != 1 ||
         unmappable)
+        return false;
+    out = static_cast<unsigned char>(narrow);
+    return true;
+}
+
+// The engine's text is Windows-1252. The character is the message's low byte, as programs
+// written for the original library send it (0x100 + 'k' types 'k'); a character of the window's
+// own code page that Windows-1252 also has (the euro sign of a Unicode window, say) is taken
+// as that character instead.
+Win32Input character(WPARAM wParam, int modifiers, bool unicodeWindow) {
+    Win32Input input;
+    unsigned char byte = static_cast<unsigned char>(wParam & 0xFF);
+    wchar_t wide = 0;
+    if (unicodeWindow) {
+        wide = static_cast<wchar_t>(wParam & 0xFFFF);
+    } else {
+        const char narrow = static_cast<char>(byte);
+        if (MultiByteToWideChar(CP_ACP, 0, &narrow, 1, &wide, 1) != 1) wide = 0;
+    }
+    if (wide != 0) toWindows1252(wide, byte);
+    if (byte == 0) return input;
+    if (byte < 0x20 || byte == 0x7F) {
+        input.kind = Win32Input::Kind::KeyEcho;
         return input;
+    }
     input.kind = Win32Input::Kind::Character;
-    input.character = static_cast<unsigned char>(narrow);
+    input.character = byte;
     // Ctrl and Alt together are AltGr: the character is all they mean.
     const int altGr = TW_KMOD_CTRL | TW_KMOD_ALT;
     input.modifiers = (modifiers & altGr) == altGr ? modifiers & ~altGr : modifiers;
     return input;
+}
+
+// The letter or digit a key types, by its virtual key (letters are their capitals).
+unsigned char typedByKey(WPARAM virtualKey) {
+    const bool letter = virtualKey >= 'A' && virtualKey <= 'Z';
+    const bool digit = virtualKey >= '0' && virtualKey <= '9';
+    return letter || digit ? static_cast<unsigned char>(virtualKey) : 0;
 }
 
 }  // namespace
@@ -115,19 +136,19 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
         // A double-click arrives instead of the second press; to a bar it is just a press.
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            return button(lParam, TW_MOUSE_LEFT, true);
+            return button(TW_MOUSE_LEFT, true);
         case WM_LBUTTONUP:
-            return button(lParam, TW_MOUSE_LEFT, false);
+            return button(TW_MOUSE_LEFT, false);
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
-            return button(lParam, TW_MOUSE_RIGHT, true);
+            return button(TW_MOUSE_RIGHT, true);
         case WM_RBUTTONUP:
-            return button(lParam, TW_MOUSE_RIGHT, false);
+            return button(TW_MOUSE_RIGHT, false);
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
-            return button(lParam, TW_MOUSE_MIDDLE, true);
+            return button(TW_MOUSE_MIDDLE, true);
         case WM_MBUTTONUP:
-            return button(lParam, TW_MOUSE_MIDDLE, false);
+            return button(TW_MOUSE_MIDDLE, false);
         case WM_MOUSEWHEEL: {
             Win32Input input = mouseAt(Kind::MouseWheel, lParam);
             input.wheelDelta = GET_WHEEL_DELTA_WPARAM(wParam);
@@ -143,9 +164,20 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
                 input.modifiers |= TW_KMOD_ALT;
             }
             input.key = keyOf(wParam, input.modifiers);
+            input.virtualKey = int(wParam & 0xFF);
+            if (input.key == 0) input.character = typedByKey(wParam);
             return input;
         }
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            Win32Input input;
+            input.kind = Kind::KeyUp;
+            input.virtualKey = int(wParam & 0xFF);
+            return input;
+        }
+        // Alt held makes a character a system one; it is typed all the same.
         case WM_CHAR:
+        case WM_SYSCHAR:
             return character(wParam, modifiers, unicodeWindow);
         case WM_SIZE: {
             Win32Input input;
@@ -160,7 +192,8 @@ Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int
 }
 
 bool readsKeyboardState(UINT message) {
-    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR;
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR ||
+           message == WM_SYSCHAR;
 }
 
 int heldModifiers() {

@@ -12,12 +12,16 @@ struct Win32Input {
     enum class Kind {
         Ignored,      // not a message the engine takes
         MouseMove,    // to x, y in client pixels
-        MouseButton,  // button pressed (down) or released, at x, y in client pixels
+        MouseButton,  // button pressed (down) or released, where the last move left the pointer
         MouseWheel,   // wheelDelta, at x, y in screen pixels, as Windows sends it
-        KeyDown,  // key (a TW_KEY_* value, or a letter typed with Ctrl; 0 for none) with modifiers
+        // virtualKey went down: key (a TW_KEY_* value, or a letter typed with Ctrl; 0 for none)
+        // with modifiers, or else the letter or digit it types as character (the key's own
+        // capital), whose WM_CHAR comes next
+        KeyDown,
+        KeyUp,      // virtualKey went up
         Character,  // character (Windows-1252) with modifiers
         KeyEcho,    // a control character that TranslateMessage made of the last key down
-        Resize,     // the client area is now x by y pixels
+        Resize,     // the client area is now x by y pixels (0 x 0: minimised)
     };
     Kind kind = Kind::Ignored;
     int x = 0, y = 0;
@@ -25,12 +29,13 @@ struct Win32Input {
     bool down = false;
     int wheelDelta = 0;
     int key = 0;
+    int virtualKey = 0;
     int modifiers = 0;  // TW_KMOD_* masks, and the Caps Lock bit of the generic key input
     unsigned char character = 0;
 };
 
-// modifiers: what heldModifiers() gives for the message. unicodeWindow: whether WM_CHAR
-// carries UTF-16 (a window of a Unicode class) or a byte of the ANSI code page.
+// modifiers: what heldModifiers() gives for the message. unicodeWindow: whether WM_CHAR and
+// WM_SYSCHAR carry UTF-16 (a window of a Unicode class) or a byte of the ANSI code page.
 Win32Input translateWin32Message(UINT message, WPARAM wParam, LPARAM lParam, int modifiers,
                                  bool unicodeWindow);
 

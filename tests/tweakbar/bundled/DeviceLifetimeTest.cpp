@@ -30,7 +30,8 @@ TEST(DeviceLifetime, TheDeviceEndsWithTheReferenceCountItStartedWith) {
         TwAddVarRW(bar, "value", TW_TYPE_INT32, &value, nullptr);
         ASSERT_EQ(TwDefine(" Bar color='250 0 0' alpha=255 "), 1);
         window.clearBackBuffer(0, 0, 0);
-        EXPECT_EQ(TwDraw(), 0) << "no drawing area was given";
+        // The first run has no drawing area yet; the second starts with the last one.
+        EXPECT_EQ(TwDraw(), run) << "run " << run;
         ASSERT_EQ(TwWindowSize(320, 240), 1);
         ASSERT_EQ(TwDraw(), 1);
         int width = 0;

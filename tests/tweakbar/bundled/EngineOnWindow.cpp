@@ -6,14 +6,29 @@
 
 namespace kztest {
 
-int lastAnswer = -1;
-
 namespace {
 
+// The message send() or post() waits for the answer to: the window also handles messages of
+// the window system meanwhile (focus, activation, the characters TranslateMessage makes, the
+// WM_CONTEXTMENU that the default procedure sends inside a right button's release), whose
+// answers are not it.
+struct Awaited {
+    bool pending = false;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    int answer = -1;
+} awaited;
+
 LRESULT CALLBACK forwardToEngine(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    lastAnswer = TwEventWin(window, message, wParam, lParam);
+    const int answer = TwEventWin(window, message, wParam, lParam);
+    if (awaited.pending && message == awaited.message && wParam == awaited.wParam &&
+        lParam == awaited.lParam) {
+        awaited.pending = false;
+        awaited.answer = answer;
+    }
     // A cursor the engine set stays: the default procedure would put the class's back.
-    if (message == WM_SETCURSOR && lastAnswer == 1) return TRUE;
+    if (message == WM_SETCURSOR && answer == 1) return TRUE;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -32,16 +47,18 @@ bool EngineOnWindow::frame(int r, int g, int b) {
 }
 
 int EngineOnWindow::send(UINT message, WPARAM wParam, LPARAM lParam) {
-    lastAnswer = -1;
+    awaited = Awaited{true, message, wParam, lParam, -1};
     SendMessageA(hwnd(), message, wParam, lParam);
-    return lastAnswer;
+    awaited.pending = false;
+    return awaited.answer;
 }
 
 int EngineOnWindow::post(UINT message, WPARAM wParam, LPARAM lParam) {
-    lastAnswer = -1;
+    awaited = Awaited{true, message, wParam, lParam, -1};
     PostMessageA(hwnd(), message, wParam, lParam);
     window_.pumpMessages();
-    return lastAnswer;
+    awaited.pending = false;
+    return awaited.answer;
 }
 
 int EngineOnWindow::move(int x, int y, WPARAM buttons) {

@@ -34,10 +34,11 @@ class EngineOnWindow {
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Sends a message to the window and returns what TwEventWin answered (-1: not called).
+    // Sends a message to the window and returns what TwEventWin answered to it (-1: not
+    // called).
     int send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Posts a message and runs the queue with TranslateMessage, as a game's loop does; returns
-    // the answer to the last message the engine saw.
+    // what TwEventWin answered to that message (-1: it did not arrive).
     int post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Mouse gestures as the window receives them, in client coordinates.
     int move(int x, int y, WPARAM buttons = 0);
@@ -64,9 +65,6 @@ class EngineOnWindow {
     std::vector<std::uint8_t> pixels_;
     int width_ = 0, height_ = 0;
 };
-
-// The engine's answer to the last message the window received.
-extern int lastAnswer;
 
 inline LPARAM point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));

@@ -1,6 +1,8 @@
 // Which engine input each window message becomes.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Win32InputTranslation.h"
 
 namespace {
@@ -16,7 +18,7 @@ Win32Input translate(UINT message, WPARAM wParam, LPARAM lParam, int modifiers =
     return tw::translateWin32Message(message, wParam, lParam, modifiers, true);
 }
 
-TEST(Win32InputTranslation, MouseMessagesKeepSignedPositionsAndDoubleClicksArePresses) {
+TEST(Win32InputTranslation, MovesKeepSignedPositionsButtonsTakeNoneAndDoubleClicksArePresses) {
     // With the mouse captured, a drag past the top-left corner reports negative positions.
     Win32Input in = translate(WM_MOUSEMOVE, MK_LBUTTON, point(-5, -300));
     EXPECT_EQ(in.kind, Kind::MouseMove);
@@ -39,7 +41,7 @@ TEST(Win32InputTranslation, MouseMessagesKeepSignedPositionsAndDoubleClicksArePr
         EXPECT_EQ(in.kind, Kind::MouseButton) << c.message;
         EXPECT_EQ(in.button, c.button) << c.message;
         EXPECT_EQ(in.down, c.down) << c.message;
-        EXPECT_EQ(in.x * 100 + in.y, 709) << c.message;
+        EXPECT_EQ(in.x * 100 + in.y, 0) << "where the last move left the pointer";
     }
 
     in = translate(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), point(1500, 900));
@@ -78,9 +80,21 @@ TEST(Win32InputTranslation, VirtualKeysBecomeSpecialKeysWithTheirModifiers) {
         const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, ctrlShift);
         EXPECT_EQ(in.kind, Kind::KeyDown);
         EXPECT_EQ(in.key, key) << virtualKey;
+        EXPECT_EQ(in.virtualKey, int(virtualKey));
         EXPECT_EQ(in.modifiers, ctrlShift);
     }
-    EXPECT_EQ(translate(WM_KEYDOWN, 'A', 1, TW_KMOD_SHIFT).key, 0) << "typed: WM_CHAR brings it";
+    // Typed: WM_CHAR brings it; the key down names the letter or digit, and nothing else.
+    for (const auto& [virtualKey, typed] : {std::pair<WPARAM, int>{'A', 'A'},
+                                            {'7', '7'},
+                                            {VK_OEM_COMMA, 0},
+                                            {VK_NUMPAD5, 0},
+                                            {VK_SHIFT, 0}}) {
+        const Win32Input in = translate(WM_KEYDOWN, virtualKey, 1, TW_KMOD_SHIFT);
+        EXPECT_EQ(in.key, 0) << virtualKey;
+        EXPECT_EQ(in.character, typed) << virtualKey;
+    }
+    EXPECT_EQ(translate(WM_KEYUP, 'Q', 1).kind, Kind::KeyUp);
+    EXPECT_EQ(translate(WM_SYSKEYUP, VK_F10, 1).virtualKey, VK_F10);
     // A system key pressed with Alt says so in bit 29; F10 arrives as a system key without it.
     EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_RETURN, LPARAM(1) << 29 | 1).modifiers, TW_KMOD_ALT);
     EXPECT_EQ(translate(WM_SYSKEYDOWN, VK_F10, 1, TW_KMOD_SHIFT).modifiers, TW_KMOD_SHIFT);
@@ -89,21 +103,25 @@ TEST(Win32InputTranslation, VirtualKeysBecomeSpecialKeysWithTheirModifiers) {
 }
 
 TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesEchoTheirKey) {
-    Win32Input in = translate(WM_CHAR, 'q', 1, TW_KMOD_SHIFT);
-    EXPECT_EQ(in.kind, Kind::Character);
-    EXPECT_EQ(in.character, 'q');
-    EXPECT_EQ(in.modifiers, TW_KMOD_SHIFT);
+    for (UINT message : {UINT(WM_CHAR), UINT(WM_SYSCHAR)}) {
+        const Win32Input in = translate(message, 'q', 1, TW_KMOD_SHIFT);
+        EXPECT_EQ(in.kind, Kind::Character) << message;
+        EXPECT_EQ(in.character, 'q') << message;
+        EXPECT_EQ(in.modifiers, TW_KMOD_SHIFT) << message;
+    }
     EXPECT_EQ(translate(WM_CHAR, '@', 1, TW_KMOD_CTRL | TW_KMOD_ALT).modifiers, 0)
         << "typed with AltGr";
     EXPECT_EQ(translate(WM_CHAR, 0x00E9, 1).character, 0xE9);  // e acute
     EXPECT_EQ(translate(WM_CHAR, 0x20AC, 1).character, 0x80);  // the euro sign
-    // Outside Windows-1252 there is nothing to type.
-    EXPECT_EQ(translate(WM_CHAR, 0x4E2D, 1).kind, Kind::Ignored);
-    EXPECT_EQ(translate(WM_CHAR, 0xD83D, 1).kind, Kind::Ignored);
+    // Outside Windows-1252 the low byte is the character, in a window of either class.
+    EXPECT_EQ(translate(WM_CHAR, 0x100 + 'k', 1).character, 'k');
+    EXPECT_EQ(tw::translateWin32Message(WM_CHAR, 0x100 + 'k', 1, 0, false).character, 'k');
+    EXPECT_EQ(translate(WM_CHAR, 0x4E2D, 1).character, 0x2D);
+    EXPECT_EQ(translate(WM_CHAR, 0, 1).kind, Kind::Ignored);
     for (WPARAM c : {WPARAM('\r'), WPARAM('\b'), WPARAM('\t'), WPARAM(27), WPARAM(127)})
         EXPECT_EQ(translate(WM_CHAR, c, 1).kind, Kind::KeyEcho) << c;
     // A window of an ANSI class sends bytes of the ANSI code page.
-    in = tw::translateWin32Message(WM_CHAR, 'Z', 1, 0, false);
+    const Win32Input in = tw::translateWin32Message(WM_CHAR, 'Z', 1, 0, false);
     EXPECT_EQ(in.kind, Kind::Character);
     EXPECT_EQ(in.character, 'Z');
 }
@@ -113,8 +131,9 @@ TEST(Win32InputTranslation, SizeGivesTheClientAreaAndOtherMessagesAreIgnored) {
     EXPECT_EQ(in.kind, Kind::Resize);
     EXPECT_EQ(in.x, 1920);
     EXPECT_EQ(in.y, 1080);
-    for (UINT message : {UINT(WM_PAINT), UINT(WM_KEYUP), UINT(WM_SYSKEYUP), UINT(WM_MOUSEHWHEEL),
-                         UINT(WM_XBUTTONDOWN), UINT(WM_NULL), UINT(WM_USER + 5)})
+    EXPECT_EQ(translate(WM_SIZE, SIZE_MINIMIZED, 0).kind, Kind::Resize) << "minimised: 0 x 0";
+    for (UINT message : {UINT(WM_PAINT), UINT(WM_MOUSEHWHEEL), UINT(WM_XBUTTONDOWN), UINT(WM_NULL),
+                         UINT(WM_USER + 5)})
         EXPECT_EQ(translate(message, 1, 1).kind, Kind::Ignored) << message;
 }
 
@@ -138,7 +157,7 @@ TEST(Win32InputTranslation, OnlyKeyboardMessagesDependOnTheKeyboardState) {
                 << "message " << message;
         }
     }
-    for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_CHAR)}) {
+    for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_CHAR), UINT(WM_SYSCHAR)}) {
         EXPECT_TRUE(tw::readsKeyboardState(message)) << message;
         EXPECT_EQ(tw::translateWin32Message(message, 'a', 1, TW_KMOD_SHIFT, false).modifiers,
                   TW_KMOD_SHIFT)

@@ -65,9 +65,8 @@ TwBar* TW_CALL TwGetBarByName(const char* barName) {
     return guarded<TwBar*>(nullptr, [&]() -> TwBar* {
         Context* context = requireContext();
         if (!context) return nullptr;
-        Bar* found = context->barNamed(barName);
-        if (!found) fail(err::kBarNotFound);
-        return found;
+        // Asking whether a bar exists is no failure: a missing one is null, with no error.
+        return context->barNamed(barName);
     });
 }
 

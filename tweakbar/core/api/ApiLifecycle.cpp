@@ -2,6 +2,7 @@
 #include "api/ApiGuard.h"
 #include "base/Errors.h"
 #include "input/InputEvents.h"
+#include "model/ErrorReport.h"
 #include "params/Params.h"
 #include "TwFailingCall.h"
 #include "TwFrameStats.h"
@@ -14,6 +15,13 @@ bool isDirect3D(TwGraphAPI api) {
     return api == TW_DIRECT3D9 || api == TW_DIRECT3D10 || api == TW_DIRECT3D11;
 }
 
+// A start that failed has recorded why; its handler hears next that the engine is not
+// running, as one written for the original library expects. TwGetLastError keeps the cause.
+int notStarted() {
+    reportError(engine().errorHandler, err::kNotInitialized);
+    return 0;
+}
+
 }  // namespace
 
 int TW_CALL TwInit(TwGraphAPI graphAPI, void* device) {
@@ -21,16 +29,22 @@ int TW_CALL TwInit(TwGraphAPI graphAPI, void* device) {
         Engine& state = engine();
         if (state.context) return fail(err::kAlreadyInitialized);
         if (graphAPI < TW_OPENGL || graphAPI > TW_OPENGL_CORE) {
-            return fail(err::kUnsupportedGraphApi);
+            fail(err::kUnsupportedGraphApi);
+            return notStarted();
         }
-        if (isDirect3D(graphAPI) && !device) return fail(err::kInvalidGraphDevice);
+        if (isDirect3D(graphAPI) && !device) {
+            fail(err::kInvalidGraphDevice);
+            return notStarted();
+        }
         state.graphApi = graphAPI;
         state.device = device;
         auto context = createWindowContext();
-        if (!context) return 0;
+        if (!context) return notStarted();
         state.currentWindow = 0;
         state.context = context.get();
         state.windows[0] = std::move(context);
+        // What failed while the engine was not running is no error of the one now started.
+        state.errorPending = false;
         return 1;
     });
 }
@@ -45,8 +59,8 @@ int TW_CALL TwTerminate(void) {
         state.windows.clear();
         state.context = nullptr;
         state.device = nullptr;
-        // The next TwInit starts afresh, as the first one did.
-        state.sizeGiven = false;
+        // The last window size stays: the next TwInit's bars take shortcuts and the mouse at
+        // once, as the same window still shows them.
         state.libraryStrings.clear();
         return 1;
     });

@@ -12,19 +12,30 @@ namespace tw {
 namespace {
 
 // The value an action starts from, in the control's scratch buffer, ready to be changed and
-// written.
+// written; null when reading it removed the control.
 unsigned char* workingCopy(Context& context, Bar& bar, Control& control) {
-    std::memcpy(control.incoming.data(), actionValue(context, bar, control), control.value.size());
+    const unsigned char* current = actionValue(context, bar, control);
+    if (!current) return nullptr;
+    std::memcpy(control.incoming.data(), current, control.value.size());
     return control.incoming.data();
 }
 
 }  // namespace
 
-const unsigned char* actionValue(Context&, Bar&, Control& control) {
-    return control.value.data();
+const unsigned char* actionValue(Context& context, Bar& bar, Control& control) {
+    if (control.kind != ControlKind::Variable) return control.value.data();
+    // A member of a struct served by callbacks lives in the engine's copy of the whole struct,
+    // which only the struct's get callback brings up to date.
+    if (control.servedByStruct()) {
+        readControl(context, bar, *control.structRoot);
+        if (!stillThere(context, bar, control.structRoot)) return nullptr;
+    }
+    readControl(context, bar, control);
+    return stillThere(context, bar, &control) ? control.value.data() : nullptr;
 }
 
 void beginTextEdit(Context& context, Bar& bar, Control& control, int channel) {
+    if (!actionValue(context, bar, control)) return;
     TextEdit& edit = context.input.edit;
     if (edit.bar) context.repaintBar(*edit.bar);
     edit = TextEdit{};
@@ -47,7 +58,7 @@ void commitTextEdit(Context& context) {
     if (!edit.bar || edit.readOnly) return;
     Control& control = *edit.control;
     unsigned char* raw = workingCopy(context, *edit.bar, control);
-    if (parseValue(control, edit.text, edit.channel, raw)) {
+    if (raw && parseValue(control, edit.text, edit.channel, raw)) {
         writeControl(context, *edit.bar, control, raw);
     }
 }
@@ -59,12 +70,14 @@ void cancelTextEdit(Context& context) {
 
 void toggleBool(Context& context, Bar& bar, Control& control) {
     unsigned char* raw = workingCopy(context, bar, control);
+    if (!raw) return;
     writeNumber(control.typeInfo, raw, readNumber(control.typeInfo, raw) != 0 ? 0 : 1);
     writeControl(context, bar, control, raw);
 }
 
 void dragNumber(Context& context, Bar& bar, Control& control, int channel, double value) {
     unsigned char* raw = workingCopy(context, bar, control);
+    if (!raw) return;
     setNumber(control, raw, channel, value);
     if (std::memcmp(raw, control.value.data(), control.value.size()) != 0) {
         writeControl(context, bar, control, raw);
@@ -75,17 +88,9 @@ void pickEnumEntry(Context& context, Bar& bar, Control& control, int entry) {
     const auto* entries = control.enumEntries();
     if (!entries || entry < 0 || entry >= int(entries->size())) return;
     unsigned char* raw = workingCopy(context, bar, control);
+    if (!raw) return;
     writeNumber(control.typeInfo, raw, (*entries)[std::size_t(entry)].value);
     writeControl(context, bar, control, raw);
-}
-
-void cycleEnum(Context& context, Bar& bar, Control& control, int direction) {
-    const int count = int(control.enumEntries()->size());
-    if (count == 0) return;
-    const int current = currentEntry(control);
-    // Past either end it wraps; an unknown value goes to the first entry.
-    const int next = current < 0 ? 0 : ((current + direction) % count + count) % count;
-    pickEnumEntry(context, bar, control, next);
 }
 
 void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
@@ -98,14 +103,12 @@ void runShortcut(Context& context, Bar& bar, Control& control, int direction) {
 
 void stepControl(Context& context, Bar& bar, Control& control, int channel, int direction) {
     if (control.kind != ControlKind::Variable || control.isReadOnly()) return;
-    // The variable may have changed since the bar last read it (or the bar never showed it).
-    readControl(context, bar, control);
-    if (!stillThere(context, bar, &control)) return;
     if (control.typeInfo.kind == ValueKind::Bool && channel < 0) {
         toggleBool(context, bar, control);
         return;
     }
     unsigned char* raw = workingCopy(context, bar, control);
+    if (!raw) return;
     stepValue(control, raw, channel, direction);
     writeControl(context, bar, control, raw);
 }

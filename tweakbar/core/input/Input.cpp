@@ -306,6 +306,12 @@ void windowResized(int width, int height) {
     if (state.context) state.context->setWindowSize(width, height);
 }
 
+int wheelPosition() {
+    EngineLock lock;
+    const Context* context = engine().context;
+    return context ? context->input.wheelPos : 0;
+}
+
 bool inputWantsCapture() {
     EngineLock lock;
     const Context* context = engine().context;

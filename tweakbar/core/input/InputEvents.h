@@ -22,6 +22,11 @@ bool keyPressed(Context& context, const KeyPress& press, bool apply);
 // later (even before TwInit), and applied to the current one. Reports nothing. Takes the lock.
 void windowResized(int width, int height);
 
+// The wheel's position in notches as the current context last took it (0 without one), so
+// that a window adapter which counts turns can hand TwMouseWheel an absolute position. Takes
+// the engine lock.
+int wheelPosition();
+
 // True while a drag (a bar move or resize, a value drag) wants every mouse event even outside
 // the window; the window adapter captures the mouse meanwhile. Takes the engine lock.
 bool inputWantsCapture();

@@ -296,8 +296,9 @@ void stepValue(const Control& control, unsigned char* raw, int channelIndex, int
     const auto* entries = control.enumEntries();
     if (channelIndex < 0 && entries && !entries->empty()) {
         const int current = entryIndex(*entries, roundToInt(readNumber(control.typeInfo, raw)));
-        const int last = int(entries->size()) - 1;
-        const int next = current < 0 ? 0 : std::clamp(current + steps, 0, last);
+        // Past either end it wraps; a value that is no entry goes to the first.
+        const int count = int(entries->size());
+        const int next = current < 0 ? 0 : ((current + steps) % count + count) % count;
         writeNumber(control.typeInfo, raw, (*entries)[std::size_t(next)].value);
         return;
     }

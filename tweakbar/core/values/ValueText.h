@@ -55,7 +55,8 @@ void setNumber(const Control& control, unsigned char* raw, int channel, double v
 double numberOf(const Control& control, const unsigned char* raw, int channel);
 // What one step (a key, a pixel of drag) changes a colour channel or a component by.
 double channelStep(const Control& control);
-// Moves a number by steps within its range; enums move to the next or previous entry.
+// Moves a number by steps within its range; enums move to the next or previous entry and
+// wrap at both ends.
 void stepValue(const Control& control, unsigned char* raw, int channel, int steps);
 // The index of an enum control's current value among its entries, or -1.
 int currentEntry(const Control& control);

@@ -21,6 +21,10 @@ namespace {
 constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
+// A short list is still this many font heights tall.
+constexpr int kLeastHeightInFonts = 5;
+// Between the row and the list.
+constexpr int kGap = 1;
 constexpr int kShadow = 3;
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
@@ -38,14 +42,24 @@ struct Extent {
     bool above = false;
 };
 
-Extent extentFor(int count, int pitch, const Rect& row, int windowHeight) {
-    const int padding = pitch / 2;
-    const int below = windowHeight - row.bottom(), above = row.y;
+// Around the entries: half a row, and a pixel above and below.
+int paddingFor(int pitch) {
+    return pitch / 2 + 2;
+}
+
+// The list's height for rows entries, never less than its least height.
+int heightFor(int rows, int pitch, int leastHeight) {
+    return std::max(rows * pitch + paddingFor(pitch), leastHeight);
+}
+
+Extent extentFor(int count, int pitch, int leastHeight, const Rect& row, int windowHeight) {
+    const int below = windowHeight - row.bottom() - kGap, above = row.y - kGap;
     Extent extent{count, false};
-    if (windowHeight <= 0 || count * pitch + padding <= below) return extent;
+    if (windowHeight <= 0 || heightFor(count, pitch, leastHeight) <= below) return extent;
     extent.above = above > below;
     const int room = extent.above ? above : below;
-    extent.rows = std::clamp((room - padding) / pitch, std::min(count, kMinimumRows), count);
+    extent.rows =
+        std::clamp((room - paddingFor(pitch)) / pitch, std::min(count, kMinimumRows), count);
     return extent;
 }
 
@@ -98,12 +112,15 @@ DropDownPlace dropDownPlace(const Context& context) {
     const Bar& bar = *popup.bar;
     const BarLayout& layout = bar.layout;
     place.pitch = layout.rowHeight;
-    const Extent extent = extentFor(count, place.pitch, row->rect, context.windowHeight);
-    const int height = extent.rows * place.pitch + place.pitch / 2;
-    const int width = layout.frame.w - 2 * fontHeight(bar.fontSize, context.globals.fontScaling);
+    const int font = fontHeight(bar.fontSize, context.globals.fontScaling);
+    const int leastHeight = kLeastHeightInFonts * font;
+    const Extent extent =
+        extentFor(count, place.pitch, leastHeight, row->rect, context.windowHeight);
+    const int height = heightFor(extent.rows, place.pitch, leastHeight);
+    const int width = layout.frame.w - 2 * font;
     Rect& frame = place.frame;
-    frame = {layout.valueX, extent.above ? row->rect.y - height : row->rect.bottom(), width,
-             height};
+    frame = {layout.valueX, extent.above ? row->rect.y - kGap - height : row->rect.bottom() + kGap,
+             width, height};
     // Kept inside the window, even over its own row when the window is that small.
     if (context.windowHeight > 0) {
         frame.y = std::clamp(frame.y, 0, std::max(0, context.windowHeight - height));
@@ -113,8 +130,8 @@ DropDownPlace dropDownPlace(const Context& context) {
     }
     place.shown = extent.rows;
     place.first = std::clamp(popup.scroll, 0, count - extent.rows);
-    // Half a row of padding, split above and below the entries.
-    place.entries = {frame.x + 1, frame.y + place.pitch / 4, frame.w - 2,
+    // The padding is split above and below the entries.
+    place.entries = {frame.x + 1, frame.y + paddingFor(place.pitch) / 2, frame.w - 2,
                      extent.rows * place.pitch};
     if (extent.rows < count) placeScrollbar(place, count);
     return place;
@@ -285,7 +302,7 @@ class EnumRow final : public ValueRow {
         Control& control = *row.control;
         return valueKey(
             control, key, apply, [&] { open(context, bar, control); },
-            [&](int direction) { cycleEnum(context, bar, control, direction); });
+            [&](int direction) { stepControl(context, bar, control, -1, direction); });
     }
 
     void drag(Context& context, Drag& drag, int, int y) const override {
@@ -312,8 +329,17 @@ class EnumRow final : public ValueRow {
 
   private:
     void open(Context& context, Bar& bar, Control& control) const {
+        // The entry highlighted is the one the variable holds now.
+        if (!actionValue(context, bar, control)) return;
         context.openPopup(bar, control, currentEntry(control), *this);
         revealHighlight(context);
+        // The list's bar reports where the list is: its position and size read back.
+        const Rect frame = dropDownPlace(context).frame;
+        Bar& list = *context.popupBar;
+        list.x = frame.x;
+        list.y = frame.y;
+        list.width = frame.w;
+        list.height = frame.h;
     }
 };
 

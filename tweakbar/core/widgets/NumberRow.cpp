@@ -62,7 +62,9 @@ Drag& startDrag(Context& context, Bar& bar, const Row& row, NumberDrag state) {
 void beginTurn(Context& context, Bar& bar, const Row& row, int centreX, int centreY) {
     Control& control = *row.control;
     const NumberRange range = numberRange(control, row.channel);
-    const double start = numberOf(control, actionValue(context, bar, control), row.channel);
+    const unsigned char* current = actionValue(context, bar, control);
+    if (!current) return;
+    const double start = numberOf(control, current, row.channel);
     const NumberDrag state(NumberDrag::Mode::Turn, centreX, centreY,
                            RotoTurn(start, range.lo, range.hi, stepOf(control, row.channel)));
     startDrag(context, bar, row, state).startValue = start;
@@ -128,9 +130,11 @@ class NumberRow final : public ValueRow {
         }
         if (!inValue) return;
         Control& control = *row.control;
+        const unsigned char* current = actionValue(context, bar, control);
+        if (!current) return;
         Drag& drag = startDrag(context, bar, row, NumberDrag(NumberDrag::Mode::Slide));
         drag.startX = x;
-        drag.startValue = numberOf(control, actionValue(context, bar, control), row.channel);
+        drag.startValue = numberOf(control, current, row.channel);
     }
 
     void drag(Context& context, Drag& drag, int x, int y) const override {

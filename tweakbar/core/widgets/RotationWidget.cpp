@@ -287,6 +287,8 @@ class TrackballRow final : public Widget {
         Control& control = *row.control;
         const Rect area = rotationWidgetArea(bar.layout, row);
         if (control.isReadOnly() || !control.valueRead || !area.contains(x, y)) return;
+        const unsigned char* value = actionValue(context, bar, control);
+        if (!value) return;
         Drag& drag = context.input.drag;
         drag = Drag{};
         drag.kind = DragKind::Widget;
@@ -296,7 +298,6 @@ class TrackballRow final : public Widget {
         drag.startX = x;
         drag.startY = y;
         drag.startFrame = area;
-        const unsigned char* value = actionValue(context, bar, control);
         TurnStart start;
         for (int i = 0; i < componentCount(control.typeInfo.kind); ++i)
             start.components[i] = readComponent(control.typeInfo, value, i);
