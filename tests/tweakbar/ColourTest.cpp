@@ -144,7 +144,7 @@ TEST_F(ColourRows, OnlyAColourWithAlphaListsAnAlphaRowAboveMode) {
                                 kMode, -1, kRed, kGreen, kBlue, kAlpha, kMode}));
     typeInto(15, "255");
     EXPECT_EQ(packed, 0xFF223344u);
-    ASSERT_EQ(TwDefine(" bar/c4f coloralpha=false bar/c32 coloralpha=false "), 1);
+    ASSERT_EQ(TwDefine(" bar/c4f coloralpha=false\r\nbar/c32 coloralpha=false "), 1);
     EXPECT_EQ(channels().size(), 15u);
 }
 

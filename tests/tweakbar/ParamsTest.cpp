@@ -328,7 +328,7 @@ TEST_F(Params, EngineWideSettingsReachEveryBarWhereverTheyAreSet) {
     ASSERT_EQ(TwDefine(" GLOBAL fontstyle=default "), 1);
     EXPECT_EQ(intParam(nullptr, nullptr, "fontresizable"), 1);
     // A values width that was set follows the font in proportion (11 to 14 px).
-    ASSERT_EQ(TwDefine(" after valueswidth=60 GLOBAL fontsize=2 "), 1);
+    ASSERT_EQ(TwDefine(" after valueswidth=60\r\nGLOBAL fontsize=2 "), 1);
     EXPECT_EQ(intParam(after, nullptr, "valueswidth"), 76);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 70);
 
@@ -443,7 +443,7 @@ TEST_F(Params, ValueWritesTheVariableAtOnceEvenReadOnlyAndPastItsLimits) {
 
     ASSERT_EQ(TwDefine(" bar/s value='far too long' "), 1);
     EXPECT_STREQ(s, "far t") << "cut to the buffer";
-    ASSERT_EQ(TwDefine(" bar/f value=-1e9 bar/flag value=1 "), 1);
+    ASSERT_EQ(TwDefine(" bar/f value=-1e9\r\nbar/flag value=1 "), 1);
     EXPECT_EQ(f, -1e9f);
     EXPECT_TRUE(flag);
 }
@@ -454,7 +454,7 @@ TEST_F(Params, ReadOnlyOnAGroupReachesEveryRowInside) {
     ASSERT_EQ(TwAddVarRW(bar, "rw", TW_TYPE_INT32, &rw, " group=G "), 1);
     ASSERT_EQ(TwAddVarRO(bar, "ro", TW_TYPE_INT32, &ro, " group=G "), 1);
     EXPECT_EQ(intParam(bar, "G", "readonly"), 0);
-    ASSERT_EQ(TwDefine(" bar/G readonly "), 1);
+    ASSERT_EQ(TwDefine(" bar/G readonly= "), 1);
     EXPECT_EQ(intParam(bar, "rw", "readonly"), 1);
     EXPECT_EQ(intParam(bar, "G", "readonly"), 1);
     ASSERT_EQ(TwDefine(" bar/G readonly=false "), 1);

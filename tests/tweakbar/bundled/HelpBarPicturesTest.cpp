@@ -52,7 +52,7 @@ void defineBars() {
     TwDefine(" Sound label='Sound & Music' ");
     static int volume = 50;
     TwAddVarRW(sound, "Volume", TW_TYPE_INT32, &volume, " keydecr=CTRL+v ");
-    TwDefine(" Scene iconified=true Sound iconified=true GLOBAL iconpos=topright ");
+    TwDefine(" Scene iconified=true\r\nSound iconified=true\r\nGLOBAL iconpos=topright ");
 }
 
 TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {

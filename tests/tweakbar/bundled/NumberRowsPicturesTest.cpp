@@ -65,7 +65,7 @@ class NumberRowsOnWindow : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         bar = TwNewBar("Numbers");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false Numbers position='140 40' size='300 200' "
+        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nNumbers position='140 40' size='300 200' "
                            "valueswidth=140 refresh=0 "),
                   1)
             << TwGetLastError();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Context.h"
+#include "values/Parts.h"
 
 namespace tw {
 namespace {
@@ -63,6 +64,7 @@ void setColourComponent(const Control& control, unsigned char* raw, int componen
 
 void setColourMode(Context& context, Control& control, bool hls) {
     control.hlsMode = hls;
+    showColourParts(control);
     context.structureChanged();
 }
 
