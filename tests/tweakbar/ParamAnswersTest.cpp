@@ -1,0 +1,303 @@
+// How TwGetParam and TwSetParam answer on each kind of row: which names a kind knows, which
+// value types each name reads in, and the form and reason of every refusal; then the error
+// handler hearing a reason before the whole text.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "EngineFixture.h"
+
+namespace {
+
+struct Pair {
+    int a, b;
+};
+
+void TW_CALL setInt(const void* value, void* data) {
+    *static_cast<int*>(data) = *static_cast<const int*>(value);
+}
+void TW_CALL getInt(void* value, void* data) {
+    *static_cast<int*>(value) = *static_cast<int*>(data);
+}
+void TW_CALL pressed(void*) {}
+
+// One bar "B" with a row of every kind: value rows (numbers, bool, char, string, enum, read-only
+// and callback variants, buttons, a line of text, a separator) and group rows (colours, a
+// quaternion, a direction, a struct, a group).
+class ParamAnswers : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        bar = TwNewBar("B");
+        const TwType mode = TwDefineEnumFromString("Mode", "Off,On");
+        const TwStructMember members[] = {{"a", TW_TYPE_INT32, offsetof(Pair, a), nullptr},
+                                          {"b", TW_TYPE_INT32, offsetof(Pair, b), nullptr}};
+        const TwType pair = TwDefineStruct("Pair", members, 2, sizeof(Pair), nullptr, nullptr);
+        ASSERT_EQ(TwAddVarRW(bar, "i", TW_TYPE_INT32, &i, nullptr), 1);
+        ASSERT_EQ(TwAddVarRO(bar, "ro", TW_TYPE_INT32, &i, nullptr), 1);
+        ASSERT_EQ(TwAddVarCB(bar, "cb", TW_TYPE_INT32, setInt, getInt, &i, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "u8", TW_TYPE_UINT8, &u8, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &f, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "d", TW_TYPE_DOUBLE, &d, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_BOOLCPP, &flag, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "ch", TW_TYPE_CHAR, &ch, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "s", TW_TYPE_CSSTRING(sizeof s), s, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "e", mode, &e, nullptr), 1);
+        ASSERT_EQ(TwAddButton(bar, "btn", pressed, nullptr, nullptr), 1);
+        ASSERT_EQ(TwAddButton(bar, "txt", nullptr, nullptr, nullptr), 1);
+        ASSERT_EQ(TwAddSeparator(bar, "sep", nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "c3", TW_TYPE_COLOR3F, c3, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "c32", TW_TYPE_COLOR32, &c32, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "q", TW_TYPE_QUAT4F, q, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "dir", TW_TYPE_DIR3F, dir, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "st", pair, &pairValue, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "g1", TW_TYPE_INT32, &i, " group=G "), 1);
+    }
+
+    // "" when the call succeeded, else the error it recorded.
+    static std::string answer(int result) { return result ? std::string() : lastError(); }
+    std::string get(const char* var, const char* name, TwParamValueType type) {
+        char buffer[64];
+        double numbers[4];
+        void* out = type == TW_PARAM_CSTRING ? static_cast<void*>(buffer) : numbers;
+        const unsigned count = type == TW_PARAM_CSTRING ? sizeof buffer : 4;
+        return answer(TwGetParam(bar, var, name, type, count, out) > 0);
+    }
+    std::string set(const char* var, const char* name, const char* value) {
+        return answer(TwSetParam(bar, var, name, TW_PARAM_CSTRING, 1, value));
+    }
+    // The whole text of an expected answer: "" (success), "?" (the name is unknown on that
+    // row), "-" (refused without a reason) or the reason.
+    static std::string expected(const char* verb, const std::string& var, const char* name,
+                                const std::string& brief) {
+        const std::string quoted = "'B/" + var + " " + name + "'";
+        if (brief.empty()) return "";
+        if (brief == "?") return "Unknown param " + quoted;
+        const std::string form = std::string("Unable to ") + verb + " param " + quoted + " ";
+        return brief == "-" ? form : form + " : " + brief;
+    }
+
+    TwBar* bar = nullptr;
+    int i = 3, e = 0;
+    unsigned char u8 = 0;
+    float f = 1.5f;
+    double d = 2.5;
+    bool flag = false;
+    char ch = 'a';
+    char s[8] = "text";
+    float c3[3] = {0.1f, 0.3f, 0.9f};
+    unsigned int c32 = 0xff102030u;
+    float q[4] = {0, 0, 0, 1};
+    float dir[3] = {0, 3, 4};
+    Pair pairValue = {1, 2};
+};
+
+const char* const kValueRows[] = {"i",  "ro", "cb", "u8",  "f",   "d",  "b",
+                                  "ch", "s",  "e",  "btn", "txt", "sep"};
+const char* const kGroupRows[] = {"c3", "c32", "q", "dir", "st", "G"};
+
+constexpr TwParamValueType kText = TW_PARAM_CSTRING, kInt = TW_PARAM_INT32, kFloat = TW_PARAM_FLOAT,
+                           kDouble = TW_PARAM_DOUBLE;
+
+// Kind of row x parameter x value type -> answer. Rows list the variables they hold for; a
+// name with no row for a variable of a kind that does not know it is checked below as unknown.
+struct GetRule {
+    const char* name;
+    std::vector<TwParamValueType> types;
+    std::vector<const char*> vars;
+    const char* brief;
+};
+
+const GetRule kGetRules[] = {
+    // Known everywhere, read as text only.
+    {"label", {kText}, {"i", "btn", "sep", "c3", "G", "s"}, ""},
+    {"label", {kInt, kFloat, kDouble}, {"i", "sep", "q", "G"}, "Incompatible type"},
+    {"help", {kInt}, {"st"}, "Incompatible type"},
+    {"group", {kText}, {"g1", "i"}, ""},
+    {"group", {kDouble}, {"g1"}, "Incompatible type"},
+    {"visible", {kText, kInt, kFloat, kDouble}, {"i", "txt", "c32", "G"}, ""},
+    {"readonly", {kInt}, {"ro", "cb", "btn", "sep", "dir", "st", "G"}, ""},
+    // The legacy words and the internal names cannot be read.
+    {"show", {kInt, kText}, {"i", "c3"}, "Unknown parameter"},
+    {"hide", {kInt}, {"sep", "G"}, "Unknown parameter"},
+    {"readwrite", {kInt}, {"f"}, "Unknown parameter"},
+    {"order", {kText}, {"b", "c32"}, "Unknown parameter"},
+    {"decimal", {kInt}, {"i", "f"}, "Unknown parameter"},
+    {"open", {kInt}, {"G", "c3"}, "Unknown parameter"},
+    {"close", {kInt}, {"q"}, "Unknown parameter"},
+    {"alpha", {kInt}, {"c32", "st"}, "Unknown parameter"},
+    {"noalpha", {kInt}, {"c3"}, "Unknown parameter"},
+    {"hls", {kText}, {"c32"}, "Unknown parameter"},
+    {"rgb", {kText}, {"q"}, "Unknown parameter"},
+    {"typeid", {kText}, {"st", "c3"}, "Unknown parameter"},
+    {"valptr", {kInt}, {"st"}, "Unknown parameter"},
+    // Value rows: keys on every one, read as text.
+    {"key", {kText}, {"i", "s", "e", "btn", "txt", "sep", "b"}, ""},
+    {"keyincr", {kText}, {"ch", "ro"}, ""},
+    {"keydecr", {kText}, {"f", "btn", "sep"}, ""},
+    {"key", {kInt, kFloat, kDouble}, {"i", "btn"}, "Incompatible type"},
+    {"keydecr", {kFloat}, {"d"}, "Incompatible type"},
+    // Number parameters where the type has them, and not elsewhere.
+    {"min", {kText, kInt, kFloat, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "ch"}, ""},
+    {"max", {kInt}, {"u8", "d"}, ""},
+    {"step", {kDouble}, {"ch", "f"}, ""},
+    {"min", {kInt, kText}, {"b", "s", "e", "btn", "txt", "sep"}, "Invalid parameter"},
+    {"step", {kDouble}, {"b", "sep"}, "Invalid parameter"},
+    {"hexa", {kInt, kText}, {"i", "ro", "u8", "ch"}, ""},
+    {"hexa", {kInt}, {"f", "d", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
+    {"precision", {kInt, kDouble}, {"f", "d"}, ""},
+    {"precision", {kInt}, {"i", "ch", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
+    {"true", {kText}, {"b"}, ""},
+    {"false", {kInt}, {"b"}, "Incompatible type"},
+    {"true", {kText}, {"i", "e", "btn"}, "Invalid parameter"},
+    {"enum", {kText}, {"e"}, ""},
+    {"val", {kInt}, {"e"}, "Incompatible type"},
+    {"enum", {kText}, {"i", "b", "s", "btn"}, "Invalid parameter"},
+    {"value", {kInt, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "b", "ch", "e"}, ""},
+    {"value", {kText}, {"s", "i"}, ""},
+    {"value", {kInt, kFloat}, {"s"}, "Incompatible type"},
+    {"value", {kInt, kText}, {"btn", "txt", "sep"}, "Invalid parameter"},
+    // Group rows.
+    {"opened", {kInt, kText}, {"c3", "c32", "q", "dir", "st", "G"}, ""},
+    {"coloralpha", {kInt}, {"c3", "c32"}, ""},
+    {"colormode", {kText}, {"c3"}, ""},
+    {"colororder", {kInt}, {"c32"}, "Incompatible type"},
+    {"colormode", {kDouble}, {"c32"}, "Incompatible type"},
+    {"coloralpha", {kInt}, {"q", "dir", "st", "G"}, "Invalid parameter"},
+    {"colororder", {kText}, {"st"}, "Invalid parameter"},
+    {"arrow", {kInt, kText}, {"q", "dir"}, ""},
+    {"arrowcolor", {kInt}, {"q", "dir"}, ""},
+    {"showval", {kInt}, {"q", "dir"}, ""},
+    {"arrow", {kInt}, {"c3", "st", "G"}, "Invalid parameter"},
+    {"showval", {kText}, {"c32"}, "Invalid parameter"},
+    {"axisx", {kText, kInt}, {"q", "dir"}, "Has no value"},
+    {"axisz", {kInt}, {"c3", "G"}, "Invalid parameter"},
+};
+
+// What each kind does not know: value names on group rows, group names on value rows, and
+// words no row has.
+const char* const kValueNames[] = {"key",  "keyincr",   "keydecr", "min",    "max",
+                                   "step", "precision", "hexa",    "true",   "false",
+                                   "enum", "val",       "value",   "decimal"};
+const char* const kGroupNames[] = {"opened",     "coloralpha", "colormode", "colororder", "arrow",
+                                   "arrowcolor", "axisx",      "axisy",     "axisz",      "showval",
+                                   "open",       "close",      "alpha",     "noalpha",    "hls",
+                                   "rgb",        "typeid",     "valptr"};
+
+TEST_F(ParamAnswers, EachKindOfRowReadsWhatItKnowsInItsValueTypes) {
+    for (const GetRule& rule : kGetRules) {
+        for (const char* var : rule.vars) {
+            for (TwParamValueType type : rule.types) {
+                SCOPED_TRACE(std::string(var) + " " + rule.name + " as type " +
+                             std::to_string(int(type)));
+                EXPECT_EQ(get(var, rule.name, type), expected("get", var, rule.name, rule.brief));
+            }
+        }
+    }
+    for (const char* var : kValueRows) {
+        for (const char* name : kGroupNames) {
+            EXPECT_EQ(get(var, name, kInt), expected("get", var, name, "?"));
+            EXPECT_EQ(set(var, name, "1"), expected("set", var, name, "?"));
+        }
+    }
+    for (const char* var : kGroupRows) {
+        for (const char* name : kValueNames) {
+            EXPECT_EQ(get(var, name, kText), expected("get", var, name, "?"));
+            EXPECT_EQ(set(var, name, "1"), expected("set", var, name, "?"));
+        }
+    }
+    for (const char* var : {"i", "c3", "G"}) {
+        EXPECT_EQ(get(var, "colour", kInt), expected("get", var, "colour", "?"));
+        EXPECT_EQ(set(var, "nonsense", "1"), expected("set", var, "nonsense", "?"));
+    }
+}
+
+struct SetRule {
+    const char* name;
+    const char* value;
+    std::vector<const char*> vars;
+    const char* brief;
+};
+
+const SetRule kSetRules[] = {
+    {"label", "", {"i", "btn", "c3", "G"}, "Value required"},
+    {"help", "", {"sep", "q"}, "Value required"},
+    {"group", "i", {"f", "c3"}, "Value is not a group"},
+    {"visible", "yes", {"i", "G"}, "Bad value"},
+    {"readonly", "on", {"b", "st"}, "Bad value"},
+    {"readonly", "2", {"sep"}, "Bad value"},
+    {"opened", "maybe", {"c32", "G"}, "Bad value"},
+    {"visible", "TRUE", {"i", "c3"}, ""},
+    {"readonly", "", {"f", "q"}, ""},
+    {"min", "", {"i", "f"}, "Value required"},
+    {"max", "1", {"b", "s", "e", "btn", "txt", "sep"}, "Unknown type"},
+    {"step", "x1", {"i", "d"}, "Bad value"},
+    {"min", "5abc", {"i"}, ""},
+    {"precision", "13", {"f", "i", "btn"}, "Bad value"},
+    {"precision", "-2", {"d"}, "Bad value"},
+    {"precision", "3", {"i", "s", "b", "btn", "sep"}, ""},
+    {"enum", "1 {A}", {"i", "b", "s", "btn"}, "Value required"},
+    {"val", "1 {A", {"e"}, "Bad value"},
+    {"enum", "0 {No}, 1 {Yes}", {"e"}, ""},
+    // Refused without a reason.
+    {"hexa", "1", {"f", "d", "b", "s", "e", "btn"}, "-"},
+    {"decimal", "", {"f", "s"}, "-"},
+    {"hexa", "maybe", {"i"}, ""},
+    {"true", "Yes", {"i", "e", "btn"}, "-"},
+    {"key", "f99", {"i", "btn"}, "-"},
+    {"keydecr", "F16", {"f"}, "-"},
+    {"key", "F0", {"b"}, "-"},
+    {"key", "CTRL+k", {"s", "txt", "sep", "e"}, ""},
+    {"value", "x12", {"i", "f", "b", "ch"}, "-"},
+    {"value", "true", {"b"}, "-"},
+    {"value", "", {"s"}, "-"},
+    {"value", "1", {"btn", "txt", "sep"}, "-"},
+    {"order", "dx", {"c32"}, "-"},
+    {"order", "ogl", {"i", "q", "st"}, "-"},
+    {"typeid", "5", {"st", "c3"}, "-"},
+    {"valptr", "0", {"st"}, ""},
+    {"alpha", "", {"c3"}, "-"},
+    {"coloralpha", "true", {"c3"}, "-"},
+    {"coloralpha", "1", {"q", "st", "G"}, "-"},
+    {"colormode", "hsv", {"c32"}, "-"},
+    {"colororder", "bgra", {"c32"}, "-"},
+    {"arrow", "1 0 0", {"c3", "st"}, "-"},
+    {"showval", "yes", {"q"}, "-"},
+    {"axisx", "w", {"dir"}, "-"},
+    {"arrowcolor", "1 2 300", {"q"}, "-"},
+};
+
+TEST_F(ParamAnswers, EachSetIsTakenOrRefusedWithItsReasonOrNone) {
+    for (const SetRule& rule : kSetRules) {
+        for (const char* var : rule.vars) {
+            SCOPED_TRACE(std::string(var) + " " + rule.name + "=" + rule.value);
+            EXPECT_EQ(set(var, rule.name, rule.value), expected("set", var, rule.name, rule.brief));
+        }
+    }
+}
+
+std::vector<std::string> gHeard;
+void TW_CALL hear(const char* text) {
+    gHeard.emplace_back(text);
+}
+
+// A reason is handed to the error handler before the whole text; an error without one once.
+TEST_F(ParamAnswers, TheHandlerHearsAReasonBeforeTheWholeText) {
+    gHeard.clear();
+    TwHandleErrors(hear);
+    EXPECT_EQ(get("i", "label", kInt), "Unable to get param 'B/i label'  : Incompatible type");
+    EXPECT_EQ(TwAddVarRW(bar, "x", TW_TYPE_INT32, &i, " min=x "), 0);
+    EXPECT_EQ(set("i", "key", "f99"), "Unable to set param 'B/i key' ");
+    EXPECT_EQ(TwDefine(" B nonsense=1 "), 0);
+    TwHandleErrors(nullptr);
+    EXPECT_EQ(gHeard, (std::vector<std::string>{
+                          "Incompatible type",
+                          "Unable to get param 'B/i label'  : Incompatible type",
+                          "Bad value",
+                          "Bad value [min             ...]",
+                          "Unable to set param 'B/i key' ",
+                          "Parsing error in def string: Unknown attribute [nonsense        ...]",
+                      }));
+}
+
+}  // namespace
