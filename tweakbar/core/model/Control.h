@@ -110,6 +110,8 @@ struct Control {
 
     // Read-only by the way the caller bound it, whatever the readonly parameter says.
     bool isBoundReadOnly() const {
+        // A piece is written through its owner, whose state it follows unless it is a Mode.
+        if (owner) return false;
         // A member of a struct served by callbacks is written through the struct's setter; the
         // engine's copy of a caller's string there is bytes it cannot assign to.
         if (servedByStruct()) {

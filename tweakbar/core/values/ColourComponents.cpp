@@ -55,7 +55,10 @@ void setColourComponent(const Control& control, unsigned char* raw, int componen
         writeColor(control.typeInfo, raw, color);
         return;
     }
+    // The other two keep the whole numbers their rows show.
     Hls hls = shownHls(control, color);
+    for (int part : {kHue, kLightness, kSaturation})
+        hlsPart(hls, part) = std::round(hlsPart(hls, part));
     hlsPart(hls, component) = whole;
     setRgbFromHls(color, hls);
     writeColor(control.typeInfo, raw, color);

@@ -67,6 +67,7 @@ void makeVectorParts(Control& owner) {
             piece.kind = ControlKind::Separator;
         } else if (part == kVectorModePart) {
             makeMode(piece, {});
+            piece.followsOwnerReadOnly = true;
             piece.visible = false;
         } else {
             piece.typeInfo = builtInType(TW_TYPE_DOUBLE);
