@@ -130,11 +130,16 @@ TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLaun
     ASSERT_TRUE(ready) << log();
     EXPECT_NE(log().find("KZDemo.exe"), std::string::npos) << log();
     EXPECT_NE(log().find("plugins\\KZConsole.dll [BeforeD3D11Present]"), std::string::npos);
-    // The C plug-in's refused define: the module's line naming the call, then its own handler.
+    // The C plug-in's refused define: one line of the module naming the call, then its own
+    // handler, which hears the reason before the whole text.
     const std::string refused = log();
-    const std::size_t line = refused.find("KZConsole: TwDefine: ");
+    const std::string moduleLine = "KZConsole: TwDefine: Bad value [alpha";
+    const std::size_t line = refused.find(moduleLine);
     EXPECT_NE(line, std::string::npos) << refused;
-    EXPECT_LT(line, refused.find("cplugin: its own handler got: ")) << refused;
+    EXPECT_EQ(refused.find("KZConsole: TwDefine: Bad value\r"), std::string::npos) << refused;
+    EXPECT_EQ(line, refused.rfind("KZConsole: TwDefine: ")) << refused;
+    EXPECT_LT(line, refused.find("cplugin: its own handler got: Bad value")) << refused;
+    EXPECT_NE(refused.find("cplugin: its own handler got: Bad value [alpha"), std::string::npos);
 
     // F1 shows the bars, which take the keyboard: the game gets its key-up as WM_NULL. The
     // report is read no more often than the demo rewrites it, ten times a second.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "EveryRowFixture.h"
+#include "TwFailingCall.h"
 
 namespace {
 
@@ -196,8 +197,9 @@ TEST_F(ParamAnswers, EachSetIsTakenOrRefusedWithItsReasonOrNone) {
 }
 
 std::vector<std::string> gHeard;
+// What the handler heard, a reason marked as such.
 void TW_CALL hear(const char* text) {
-    gHeard.emplace_back(text);
+    gHeard.emplace_back(std::string(TwIsErrorReason() ? "reason: " : "") + text);
 }
 
 // A reason is handed to the error handler before the whole text; an error without one once.
@@ -210,9 +212,9 @@ TEST_F(ParamAnswers, TheHandlerHearsAReasonBeforeTheWholeText) {
     EXPECT_EQ(TwDefine(" B nonsense=1 "), 0);
     TwHandleErrors(nullptr);
     EXPECT_EQ(gHeard, (std::vector<std::string>{
-                          "Incompatible type",
+                          "reason: Incompatible type",
                           "Unable to get param 'B/i label'  : Incompatible type",
-                          "Bad value",
+                          "reason: Bad value",
                           "Bad value [min             ...]",
                           "Unable to set param 'B/i key' ",
                           "Parsing error in def string: Unknown attribute [nonsense        ...]",
