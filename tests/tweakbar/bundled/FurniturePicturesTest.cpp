@@ -63,7 +63,7 @@ TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Scrolled");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Scrolled position='20 20' size='" +
+                                   "\r\nTW_HELP visible=false\r\nScrolled position='20 20' size='" +
                                    std::to_string(200 + 40 * size) + " 250' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         int values[30] = {};

@@ -216,7 +216,7 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Numbers");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Numbers position='150 40' size='" +
+                                   "\r\nTW_HELP visible=false\r\nNumbers position='150 40' size='" +
                                    std::to_string(200 + 40 * size) + " 200' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         std::int32_t volume = 8, steps = 3;

@@ -80,7 +80,7 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
 
     for (int size = 1; size <= 3; ++size) {
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " Controls position='10 10' size='" +
+                                   "\r\nControls position='10 10' size='" +
                                    std::to_string(180 + 100 * size) + " " +
                                    std::to_string(240 + 140 * size) + "' label='Every control'";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
