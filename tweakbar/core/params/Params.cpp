@@ -62,9 +62,6 @@ const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& valu
         case ParamShape::Integer2:
             needed = most = 2;
             break;
-        case ParamShape::Integer3:
-            needed = most = 3;
-            break;
         case ParamShape::Integer3Or4:
             needed = 3;
             most = 4;

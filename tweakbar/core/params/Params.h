@@ -28,7 +28,6 @@ enum class ParamShape {
     Integer,
     Real,
     Integer2,
-    Integer3,
     Integer3Or4,  // a colour: r g b, or a r g b (more are ignored)
     WidthOrFit,
     Free,  // parsed by the parameter itself
