@@ -69,9 +69,7 @@ double effectiveMax(const Control& control) {
 }
 
 int effectivePrecision(const Control& control) {
-    if (isVector(control.typeInfo.kind)) {
-        return control.precision >= 0 ? control.precision : kVectorPrecision;
-    }
+    if (isVector(control.typeInfo.kind)) return kVectorPrecision;
     return isReal(control.typeInfo.kind) ? control.precision : 0;
 }
 
