@@ -22,7 +22,7 @@ constexpr TwParamValueType kText = TW_PARAM_CSTRING, kInt = TW_PARAM_INT32, kFlo
 // Kind of row x parameter x value type -> answer. Rows list the variables they hold for; a
 // name with no row for a variable of a kind that does not know it is checked below as unknown.
 struct GetRule {
-    const char* name;
+    std::vector<const char*> names;
     std::vector<TwParamValueType> types;
     std::vector<const char*> vars;
     const char* brief;
@@ -30,68 +30,61 @@ struct GetRule {
 
 const GetRule kGetRules[] = {
     // Known everywhere, read as text only.
-    {"label", {kText}, {"i", "btn", "sep", "c3", "G", "s"}, ""},
-    {"label", {kInt, kFloat, kDouble}, {"i", "sep", "q", "G"}, "Incompatible type"},
-    {"help", {kInt}, {"st"}, "Incompatible type"},
-    {"group", {kText}, {"g1", "i"}, ""},
-    {"group", {kDouble}, {"g1"}, "Incompatible type"},
-    {"visible", {kText, kInt, kFloat, kDouble}, {"i", "txt", "c32", "G"}, ""},
-    {"readonly", {kInt}, {"ro", "cb", "btn", "sep", "dir", "st", "G"}, ""},
+    {{"label", "help"}, {kText}, {"i", "btn", "sep", "c3", "G", "s"}, ""},
+    {{"label", "help"}, {kInt, kFloat, kDouble}, {"i", "sep", "q", "st", "G"}, "Incompatible type"},
+    {{"group"}, {kText}, {"g1", "i"}, ""},
+    {{"group"}, {kDouble}, {"g1"}, "Incompatible type"},
+    {{"visible"}, {kText, kInt, kFloat, kDouble}, {"i", "txt", "c32", "G"}, ""},
+    {{"readonly"}, {kInt}, {"ro", "cb", "btn", "sep", "dir", "st", "G"}, ""},
     // The legacy words and the internal names cannot be read.
-    {"show", {kInt, kText}, {"i", "c3"}, "Unknown parameter"},
-    {"hide", {kInt}, {"sep", "G"}, "Unknown parameter"},
-    {"readwrite", {kInt}, {"f"}, "Unknown parameter"},
-    {"order", {kText}, {"b", "c32"}, "Unknown parameter"},
-    {"decimal", {kInt}, {"i", "f"}, "Unknown parameter"},
-    {"open", {kInt}, {"G", "c3"}, "Unknown parameter"},
-    {"close", {kInt}, {"q"}, "Unknown parameter"},
-    {"alpha", {kInt}, {"c32", "st"}, "Unknown parameter"},
-    {"noalpha", {kInt}, {"c3"}, "Unknown parameter"},
-    {"hls", {kText}, {"c32"}, "Unknown parameter"},
-    {"rgb", {kText}, {"q"}, "Unknown parameter"},
-    {"typeid", {kText}, {"st", "c3"}, "Unknown parameter"},
-    {"valptr", {kInt}, {"st"}, "Unknown parameter"},
+    {{"show", "hide", "readwrite", "order"},
+     {kInt, kText},
+     {"i", "sep", "c32", "G"},
+     "Unknown parameter"},
+    {{"decimal"}, {kInt}, {"i", "f"}, "Unknown parameter"},
+    {{"open", "close", "alpha", "noalpha", "hls", "rgb", "typeid", "valptr"},
+     {kInt, kText},
+     {"c3", "q", "st", "G"},
+     "Unknown parameter"},
     // Value rows: keys on every one, read as text.
-    {"key", {kText}, {"i", "s", "e", "btn", "txt", "sep", "b"}, ""},
-    {"keyincr", {kText}, {"ch", "ro"}, ""},
-    {"keydecr", {kText}, {"f", "btn", "sep"}, ""},
-    {"key", {kInt, kFloat, kDouble}, {"i", "btn"}, "Incompatible type"},
-    {"keydecr", {kFloat}, {"d"}, "Incompatible type"},
+    {{"key", "keyincr", "keydecr"},
+     {kText},
+     {"i", "ro", "ch", "s", "e", "btn", "txt", "sep", "b"},
+     ""},
+    {{"key", "keydecr"}, {kInt, kFloat, kDouble}, {"d", "btn"}, "Incompatible type"},
     // Number parameters where the type has them, and not elsewhere.
-    {"min", {kText, kInt, kFloat, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "ch"}, ""},
-    {"max", {kInt}, {"u8", "d"}, ""},
-    {"step", {kDouble}, {"ch", "f"}, ""},
-    {"min", {kInt, kText}, {"b", "s", "e", "btn", "txt", "sep"}, "Invalid parameter"},
-    {"step", {kDouble}, {"b", "sep"}, "Invalid parameter"},
-    {"hexa", {kInt, kText}, {"i", "ro", "u8", "ch"}, ""},
-    {"hexa", {kInt}, {"f", "d", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
-    {"precision", {kInt, kDouble}, {"f", "d"}, ""},
-    {"precision", {kInt}, {"i", "ch", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
-    {"true", {kText}, {"b"}, ""},
-    {"false", {kInt}, {"b"}, "Incompatible type"},
-    {"true", {kText}, {"i", "e", "btn"}, "Invalid parameter"},
-    {"enum", {kText}, {"e"}, ""},
-    {"val", {kInt}, {"e"}, "Incompatible type"},
-    {"enum", {kText}, {"i", "b", "s", "btn"}, "Invalid parameter"},
-    {"value", {kInt, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "b", "ch", "e"}, ""},
-    {"value", {kText}, {"s", "i"}, ""},
-    {"value", {kInt, kFloat}, {"s"}, "Incompatible type"},
-    {"value", {kInt, kText}, {"btn", "txt", "sep"}, "Invalid parameter"},
+    {{"min", "max", "step"}, {kText, kInt, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "ch"}, ""},
+    {{"min", "max", "step"},
+     {kInt, kText},
+     {"b", "s", "e", "btn", "txt", "sep"},
+     "Invalid parameter"},
+    {{"hexa"}, {kInt, kText}, {"i", "ro", "u8", "ch"}, ""},
+    {{"hexa"}, {kInt}, {"f", "d", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
+    {{"precision"}, {kInt, kDouble}, {"f", "d"}, ""},
+    {{"precision"}, {kInt}, {"i", "ch", "b", "s", "e", "btn", "sep"}, "Invalid parameter"},
+    {{"true", "false"}, {kText}, {"b"}, ""},
+    {{"true", "false"}, {kInt}, {"b"}, "Incompatible type"},
+    {{"true", "false"}, {kText}, {"i", "e", "btn"}, "Invalid parameter"},
+    {{"enum", "val"}, {kText}, {"e"}, ""},
+    {{"enum", "val"}, {kInt}, {"e"}, "Incompatible type"},
+    {{"enum", "val"}, {kText}, {"i", "b", "s", "btn"}, "Invalid parameter"},
+    {{"value"}, {kInt, kDouble}, {"i", "ro", "cb", "u8", "f", "d", "b", "ch", "e"}, ""},
+    {{"value"}, {kText}, {"s", "i"}, ""},
+    {{"value"}, {kInt, kFloat}, {"s"}, "Incompatible type"},
+    {{"value"}, {kInt, kText}, {"btn", "txt", "sep"}, "Invalid parameter"},
     // Group rows.
-    {"opened", {kInt, kText}, {"c3", "c32", "q", "dir", "st", "G"}, ""},
-    {"coloralpha", {kInt}, {"c3", "c32"}, ""},
-    {"colormode", {kText}, {"c3"}, ""},
-    {"colororder", {kInt}, {"c32"}, "Incompatible type"},
-    {"colormode", {kDouble}, {"c32"}, "Incompatible type"},
-    {"coloralpha", {kInt}, {"q", "dir", "st", "G"}, "Invalid parameter"},
-    {"colororder", {kText}, {"st"}, "Invalid parameter"},
-    {"arrow", {kInt, kText}, {"q", "dir"}, ""},
-    {"arrowcolor", {kInt}, {"q", "dir"}, ""},
-    {"showval", {kInt}, {"q", "dir"}, ""},
-    {"arrow", {kInt}, {"c3", "st", "G"}, "Invalid parameter"},
-    {"showval", {kText}, {"c32"}, "Invalid parameter"},
-    {"axisx", {kText, kInt}, {"q", "dir"}, "Has no value"},
-    {"axisz", {kInt}, {"c3", "G"}, "Invalid parameter"},
+    {{"opened"}, {kInt, kText}, {"c3", "c32", "q", "dir", "st", "G"}, ""},
+    {{"coloralpha"}, {kInt}, {"c3", "c32"}, ""},
+    {{"colormode", "colororder"}, {kText}, {"c3", "c32"}, ""},
+    {{"colormode", "colororder"}, {kInt, kDouble}, {"c32"}, "Incompatible type"},
+    {{"coloralpha", "colormode", "colororder"},
+     {kInt},
+     {"q", "dir", "st", "G"},
+     "Invalid parameter"},
+    {{"arrow", "arrowcolor", "showval"}, {kInt, kText}, {"q", "dir"}, ""},
+    {{"arrow", "arrowcolor", "showval"}, {kInt}, {"c3", "st", "G"}, "Invalid parameter"},
+    {{"axisx", "axisy", "axisz"}, {kText, kInt}, {"q", "dir"}, "Has no value"},
+    {{"axisx", "axisy", "axisz"}, {kInt}, {"c32", "G"}, "Invalid parameter"},
 };
 
 // What each kind does not know: value names on group rows, group names on value rows, and
@@ -106,11 +99,13 @@ const char* const kGroupNames[] = {"opened",     "coloralpha", "colormode", "col
 
 TEST_F(ParamAnswers, EachKindOfRowReadsWhatItKnowsInItsValueTypes) {
     for (const GetRule& rule : kGetRules) {
-        for (const char* var : rule.vars) {
-            for (TwParamValueType type : rule.types) {
-                SCOPED_TRACE(std::string(var) + " " + rule.name + " as type " +
-                             std::to_string(int(type)));
-                EXPECT_EQ(get(var, rule.name, type), expected("get", var, rule.name, rule.brief));
+        for (const char* name : rule.names) {
+            for (const char* var : rule.vars) {
+                for (TwParamValueType type : rule.types) {
+                    SCOPED_TRACE(std::string(var) + " " + name + " as type " +
+                                 std::to_string(int(type)));
+                    EXPECT_EQ(get(var, name, type), expected("get", var, name, rule.brief));
+                }
             }
         }
     }
