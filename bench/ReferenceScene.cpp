@@ -72,7 +72,7 @@ ReferenceScene::ReferenceScene() {
 }
 
 void ReferenceScene::readValuesEveryFrame() {
-    TwDefine(" settings refresh=0 plugin0 refresh=0 plugin1 refresh=0 plugin2 refresh=0 ");
+    TwDefine(" settings refresh=0\r\nplugin0 refresh=0\r\nplugin1 refresh=0\r\nplugin2 refresh=0 ");
 }
 
 void ReferenceScene::changeValues() {

@@ -24,8 +24,23 @@ const char* failingCall() {
     return "engine";
 }
 
+// The bundled engine hands a failure's inner reason over before its whole text, which
+// contains it: the log writes the whole text alone.
+bool isInnerReason() {
+#ifdef KZ_BUNDLED_ENGINE
+    return TwIsErrorReason() != 0;
+#else
+    return false;
+#endif
+}
+
 // The engine calls its handler under its own lock, so one failure is handled at a time.
 void TW_CALL logEngineError(const char* text) {
+    TwErrorHandler plugin = gPluginHandler.load(std::memory_order_acquire);
+    if (isInnerReason()) {
+        if (plugin) plugin(text);
+        return;
+    }
     const std::string line = std::string("KZConsole: ") + failingCall() + ": " + text;
     if (line == gLastLine) {
         ++gRepeats;
@@ -38,7 +53,7 @@ void TW_CALL logEngineError(const char* text) {
         gLastLine = line;
         gRepeats = 0;
     }
-    if (TwErrorHandler plugin = gPluginHandler.load(std::memory_order_acquire)) plugin(text);
+    if (plugin) plugin(text);
 }
 
 }  // namespace

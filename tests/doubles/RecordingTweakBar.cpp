@@ -136,6 +136,9 @@ void TW_CALL TwHandleErrors(TwErrorHandler) {}
 const char* TW_CALL TwGetFailingCall(void) {
     return nullptr;
 }
+int TW_CALL TwIsErrorReason(void) {
+    return 0;
+}
 
 int TW_CALL TwEventWin(void* wnd, unsigned int msg, unsigned long long wParam, long long lParam) {
     record("TwEventWin",

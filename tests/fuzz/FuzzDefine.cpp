@@ -69,6 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* param : {"enum", "value", "hexa"}) {
         TwGetParam(bar, "i", param, TW_PARAM_CSTRING, sizeof readBack, readBack);
     }
+    // The pieces of a colour and a quaternion, written from the same bytes and read back.
+    for (const char* piece : {"c.Hue", "q.Axis Y"}) {
+        TwSetParam(bar, piece, "value", TW_PARAM_CSTRING, 1, text.c_str());
+        TwGetParam(bar, piece, "value", TW_PARAM_CSTRING, sizeof readBack, readBack);
+    }
     TwDefineEnumFromString("E", text.c_str());
     TwDraw();
     for (std::size_t i = 0; i + 2 < size && i < 32; i += 3) {

@@ -130,11 +130,14 @@ TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLaun
     ASSERT_TRUE(ready) << log();
     EXPECT_NE(log().find("KZDemo.exe"), std::string::npos) << log();
     EXPECT_NE(log().find("plugins\\KZConsole.dll [BeforeD3D11Present]"), std::string::npos);
-    // The C plug-in's refused define: the module's line naming the call, then its own handler.
+    // The C plug-in's refused define: its own handler hears the reason, then the module writes
+    // its one line naming the call, then the handler hears the whole text.
     const std::string refused = log();
-    const std::size_t line = refused.find("KZConsole: TwDefine: ");
+    const std::size_t line = refused.find("KZConsole: TwDefine: Bad value [alpha");
     EXPECT_NE(line, std::string::npos) << refused;
-    EXPECT_LT(line, refused.find("cplugin: its own handler got: ")) << refused;
+    EXPECT_EQ(line, refused.rfind("KZConsole: TwDefine: ")) << refused;
+    EXPECT_LT(refused.find("cplugin: its own handler got: Bad value\r"), line) << refused;
+    EXPECT_LT(line, refused.find("cplugin: its own handler got: Bad value [alpha")) << refused;
 
     // F1 shows the bars, which take the keyboard: the game gets its key-up as WM_NULL. The
     // report is read no more often than the demo rewrites it, ten times a second.

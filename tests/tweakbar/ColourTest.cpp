@@ -117,13 +117,14 @@ TEST_F(ColourRows, AnHlsEditWritesItsRgbAtOnceAndFloatColoursInWholeStepsOfAByte
     ASSERT_EQ(TwAddVarRW(bar, "c3f", TW_TYPE_COLOR3F, rgbF, "opened=true colormode=hls"), 1);
     EXPECT_EQ(shown(2), "128");
     typeInto(1, "120");
-    EXPECT_EQ(packed, 0x8000FF00u) << "green";
+    EXPECT_EQ(packed, 0x8001FF01u) << "green, at the lightness its row shows (128, not 127.5)";
     typeInto(2, "255");
     EXPECT_EQ(packed, 0x80FFFFFFu) << "white";
     typeInto(8, "255");  // the saturation it has: the same colour, in whole levels
     EXPECT_EQ(rgbF[1], 31 / 255.0f) << "0.123 is 31.4 levels";
     typeInto(6, "240");
-    EXPECT_EQ(rgbF[0] + rgbF[1], 0.0f);
+    EXPECT_EQ(rgbF[0], 1 / 255.0f) << "blue, at the whole lightness its row shows";
+    EXPECT_EQ(rgbF[1], 1 / 255.0f);
     typeInto(7, "64");  // half of full lightness at full saturation: dark blue
     EXPECT_EQ(rgbF[2], 128 / 255.0f);
     point(6, true);
@@ -144,7 +145,7 @@ TEST_F(ColourRows, OnlyAColourWithAlphaListsAnAlphaRowAboveMode) {
                                 kMode, -1, kRed, kGreen, kBlue, kAlpha, kMode}));
     typeInto(15, "255");
     EXPECT_EQ(packed, 0xFF223344u);
-    ASSERT_EQ(TwDefine(" bar/c4f coloralpha=false bar/c32 coloralpha=false "), 1);
+    ASSERT_EQ(TwDefine(" bar/c4f coloralpha=false\r\nbar/c32 coloralpha=false "), 1);
     EXPECT_EQ(channels().size(), 15u);
 }
 

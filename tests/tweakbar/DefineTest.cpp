@@ -1,4 +1,5 @@
-// Define strings: the syntax callers write, and how malformed text fails.
+// Define strings: the syntax callers write, how leniently values are read, and how malformed
+// text fails.
 #include "EngineFixture.h"
 
 namespace {
@@ -17,12 +18,13 @@ class Defines : public EngineTest {
 };
 
 TEST_F(Defines, WellFormedTextTakesEffect) {
-    // Several targets on new lines and on one line, three kinds of quotes, any case.
-    ASSERT_EQ(TwDefine("settings LABEL=\"Two words\" Alpha=10\n"
-                       "  'my bar' label=`back ticks` iconified=1\n"
-                       "settings/settings.opacity label='Op' help=\"it's fine\" visible=FALSE "
+    // Targets on lines ended by CR LF, three kinds of quotes, any case, blanks around '='.
+    ASSERT_EQ(TwDefine("settings LABEL=\"Two words\" Alpha =10\r\n"
+                       "  'my bar' label= `back ticks` iconified = 1\r\n"
+                       "settings/settings.opacity label='Op' help=\"it's fine\" visible=FALSE\r\n"
                        "'my bar' color='1 2 3'"),
-              1);
+              1)
+        << lastError();
     EXPECT_EQ(text(bar, nullptr, "label"), "Two words");
     EXPECT_EQ(intParam(bar, nullptr, "alpha"), 10);
     EXPECT_EQ(text(other, nullptr, "label"), "back ticks");
@@ -53,10 +55,10 @@ TEST_F(Defines, WellFormedTextTakesEffect) {
     EXPECT_EQ(text(bar, "x", "keyincr"), "+");
     ASSERT_EQ(TwAddButton(bar, "b", nullptr, nullptr, " label='B' group='G' "), 1);
     EXPECT_EQ(text(bar, "b", "group"), "G");
-    EXPECT_EQ(TwAddVarRW(bar, "y", TW_TYPE_INT32, &v, " label=y stray "), 0);
+    EXPECT_EQ(TwAddVarRW(bar, "y", TW_TYPE_INT32, &v, " label=y readonly "), 0);
     EXPECT_EQ(lastError(),
               "Parsing error in def string: '=' not found while reading attribute value "
-              "[stray           ...]");
+              "[readonly        ...]");
     // bar\var addresses a variable as bar/var does, and a bar named GLOBAL comes first.
     ASSERT_EQ(TwDefine(" settings\\x label=Back "), 1);
     EXPECT_EQ(text(bar, "x", "label"), "Back");
@@ -76,11 +78,11 @@ TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
     ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &f, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "e", mode, &e, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_COLOR32, &c, nullptr), 1);
-    ASSERT_EQ(TwDefine(" settings hide iconify  'my bar' iconify\n"
-                       " settings/G close  settings/i readonly hexa keyincr=x\n"
-                       " settings/f hide readonly readwrite\n"
-                       " settings/e val='3 (Three), 4 [Four]'\n"
-                       " settings/c hls alpha\n"
+    ASSERT_EQ(TwDefine(" settings hide iconify\r\n'my bar' iconify\r\n"
+                       " settings/G close\r\nsettings/i readonly=true hexa=1 keyincr=x\r\n"
+                       " settings/f hide readonly=1 readwrite\r\n"
+                       " settings/e val='3 (Three), 4 [Four]'\r\n"
+                       " settings/c hls alpha\r\n"
                        " GLOBAL iconpos=rb iconalign=horiz "),
               1)
         << lastError();
@@ -100,8 +102,8 @@ TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
     EXPECT_EQ(text(nullptr, nullptr, "iconpos"), "bottomright");
     EXPECT_EQ(text(nullptr, nullptr, "iconalign"), "horizontal");
 
-    ASSERT_EQ(TwDefine(" settings show  settings/G open  settings/i decimal  settings/f show "
-                       " settings/c rgb noalpha "),
+    ASSERT_EQ(TwDefine(" settings show\r\nsettings/G open\r\nsettings/i decimal\r\n"
+                       "settings/f show\r\nsettings/c rgb noalpha "),
               1);
     EXPECT_EQ(intParam(bar, nullptr, "visible"), 1);
     EXPECT_EQ(intParam(bar, "G", "opened"), 1);
@@ -109,9 +111,9 @@ TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
     EXPECT_EQ(intParam(bar, "f", "visible"), 1);
     EXPECT_EQ(text(bar, "c", "colormode"), "rgb");
     EXPECT_EQ(intParam(bar, "c", "coloralpha"), 0);
-    // A legacy word where it does not belong is no parameter: the word starts the next target.
-    EXPECT_EQ(TwDefine(" settings/f decimal "), 0);
-    EXPECT_EQ(lastError(), "Parsing error in def string: Bar not found [decimal         ...]");
+    // A legacy word given a value takes it as the next name.
+    EXPECT_EQ(TwDefine(" settings/f show=1 "), 0);
+    EXPECT_EQ(lastError(), "Parsing error in def string: Unknown attribute [1               ...]");
 }
 
 TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
@@ -123,9 +125,13 @@ TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
         {" settings colour='1 2 3' ",
          "Parsing error in def string: Unknown attribute [colour          ...]"},
         {" settings/nothing label=x ",
-         "Parsing error in def string: Variable not found [nothing         ...]"},
+         "Parsing error in def string: Variable not found [settings/nothing...]"},
         {" GLOBAL/x label=x ",
-         "Parsing error in def string: Variable not found [x               ...]"},
+         "Parsing error in def string: Variable not found [GLOBAL/x        ...]"},
+        {" settings alpha=62 settings/settings.opacity step=2 ",
+         "Parsing error in def string: Unknown attribute [settings/setting...]"},
+        {" settings alpha=62\nsettings/settings.opacity step=2 ",
+         "Parsing error in def string: Unknown attribute line 2 [settings/setting...]"},
         {" settings label= ", "Value required [label           ...]"},
         {" settings label=", "Value required [label           ...]"},
         {" GLOBAL fontsize=7 ", "Bad value [fontsize        ...]"},
@@ -139,18 +145,22 @@ TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
         {" settings label='open ",
          "Parsing error in def string: can't read attribute value [label           ...]"},
         {" label=x ", "Parsing error in def string: Bar not found [label           ...]"},
+        {" settings/settings.opacity readonly ",
+         "Parsing error in def string: '=' not found while reading attribute value "
+         "[readonly        ...]"},
         {" settings/settings.opacity min=x ", "Bad value [min             ...]"},
-        {" settings/settings.opacity key=f16 ", "Bad value [key             ...]"},
+        {" settings/settings.opacity key=f16 ",
+         "Parsing error in def string: wrong attribute value [key             ...]"},
         {" settings/settings.opacity true=on ",
          "Parsing error in def string: wrong attribute value [true            ...]"},
         {" settings fontscaling=2 ",
          "Parsing error in def string: Unknown attribute [fontscaling     ...]"},
-        {" GLOBAL overlap=1 GLOBAL fontscaling=2 ",
-         "Parsing error in def string: Unknown attribute [fontscaling     ...]"},
+        {" GLOBAL overlap=1\r\nGLOBAL fontscaling=2 ",
+         "Parsing error in def string: Unknown attribute line 2 [fontscaling     ...]"},
         {" a_bar_with_a_long_name x=1 ",
          "Parsing error in def string: Bar not found [a_bar_with_a_lon...]"},
         // The line is named only when the text has several.
-        {"settings alpha=1\n settings fontsize=9 ", "Bad value line 2 [fontsize        ...]"},
+        {"settings alpha=1\r\n settings fontsize=9 ", "Bad value line 2 [fontsize        ...]"},
         {"\n\nnobar x=1",
          "Parsing error in def string: Bar not found line 3 [nobar           ...]"},
     };
@@ -159,8 +169,8 @@ TEST_F(Defines, MalformedEntriesFailWithTheirMessageAndEarlierEntriesStay) {
         EXPECT_EQ(lastError(), c.error) << c.text;
     }
 
-    EXPECT_EQ(TwDefine(" settings alpha=11 label=first \n nobar alpha=12 \n settings alpha=13 "),
-              0);
+    EXPECT_EQ(
+        TwDefine(" settings alpha=11 label=first \r\n nobar alpha=12 \r\n settings alpha=13 "), 0);
     EXPECT_EQ(intParam(bar, nullptr, "alpha"), 11);
     EXPECT_EQ(text(bar, nullptr, "label"), "first");
     EXPECT_EQ(TwDefine(" settings alpha=21 fontsize=9 alpha=22 "), 0);

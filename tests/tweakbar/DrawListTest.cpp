@@ -119,7 +119,7 @@ TEST_F(DrawList, HiddenBarsAddNothingAndAnEmptyAreaDrawsNothing) {
     EXPECT_EQ(none.drawCalls, 0u);
 
     // While the graphics are released TwDraw succeeds without drawing.
-    ASSERT_EQ(TwDefine(" bar visible=true TW_HELP visible=true "), 1);
+    ASSERT_EQ(TwDefine(" bar visible=true\r\nTW_HELP visible=true "), 1);
     ASSERT_EQ(TwWindowSize(0, 0), 1);
     EXPECT_EQ(frame().vertices, 0u);
     ASSERT_EQ(TwWindowSize(640, 480), 1);
@@ -133,8 +133,8 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     int values[4] = {};
     for (int i = 0; i < 4; ++i)
         TwAddVarRW(low, ("v" + std::to_string(i)).c_str(), TW_TYPE_INT32, &values[i], nullptr);
-    ASSERT_EQ(TwDefine(" low position='100 100' size='300 200' color='10 20 30' alpha=200 "
-                       " high position='250 150' size='300 300' TW_HELP visible=false "),
+    ASSERT_EQ(TwDefine(" low position='100 100' size='300 200' color='10 20 30' alpha=200\r\n"
+                       " high position='250 150' size='300 300'\r\nTW_HELP visible=false "),
               1);
     frame();
     const tw::Rect lowFrame = low->layout.frame;
@@ -166,7 +166,7 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     EXPECT_GT(glyphsIn(lastRow), 0);
     EXPECT_TRUE(bodyDrawn());
     // An iconified bar covers nothing.
-    ASSERT_EQ(TwDefine(" GLOBAL overlap=false  high iconified=true "), 1);
+    ASSERT_EQ(TwDefine(" GLOBAL overlap=false\r\nhigh iconified=true "), 1);
     frame();
     EXPECT_GT(glyphsIn(lastRow), 0);
 }

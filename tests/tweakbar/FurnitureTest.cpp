@@ -29,7 +29,7 @@ class Furniture : public EngineTest {
         EngineTest::SetUp();
         ASSERT_EQ(TwWindowSize(800, 600), 1);
         bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false bar position='100 100' size='200 300' "), 1);
+        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nbar position='100 100' size='200 300' "), 1);
     }
 
     const tw::BarLayout& layout() {
@@ -192,7 +192,7 @@ TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
 TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
     TwBar* b = TwNewBar("b");
     TwBar* c = TwNewBar("c");
-    ASSERT_EQ(TwDefine(" bar iconified=true b iconified=true c iconified=true "), 1);
+    ASSERT_EQ(TwDefine(" bar iconified=true\r\nb iconified=true\r\nc iconified=true "), 1);
     TwDraw();
     const tw::Rect first = bar->layout.icon, second = b->layout.icon, third = c->layout.icon;
     EXPECT_EQ(first, (tw::Rect{8, 600 - 8 - 14, 14, 14}));

@@ -139,7 +139,7 @@ TEST_F(HelpBar, GroupsAppearNestedOnlyWhenTheyHaveHelpOrHoldSomethingListed) {
     ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=quiet "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=inner key=b "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_INT32, &c, " group=explained "), 1);
-    ASSERT_EQ(TwDefine(" bar/inner group=outer  bar/explained help='Said once.' "), 1);
+    ASSERT_EQ(TwDefine(" bar/inner group=outer\r\nbar/explained help='Said once.' "), 1);
     EXPECT_EQ(barRowsAt(100), (std::vector<std::string>{
                                   "0|[-] bar",
                                   "1|[-] explained",
@@ -181,7 +181,7 @@ TEST_F(HelpBar, NamedStructTypesWithHelpAreListedInAClosedGroupAndStructRowsOnly
     ASSERT_EQ(TwAddVarRW(bar, "range", spanType, &range, " help='Which part.' "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "other", unnamedType, &other, ""), 1);
     // Set on a member's row, help and label stand for the member of the type.
-    ASSERT_EQ(TwDefine(" shapes/where.y help='Down.'  shapes/where.x label=Across "), 1);
+    ASSERT_EQ(TwDefine(" shapes/where.y help='Down.'\r\nshapes/where.x label=Across "), 1);
     std::vector<std::string> rows = rowsAt(100);
     // Only the struct row with help is listed among the bar's rows.
     EXPECT_EQ(barRowsAt(100),

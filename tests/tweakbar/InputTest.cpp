@@ -43,7 +43,7 @@ TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
     TwDraw();
     EXPECT_EQ(calls, 1) << "nor does drawing fire it";
     // Marked read-only, it is inert.
-    ASSERT_EQ(TwDefine(" bar/go readonly "), 1);
+    ASSERT_EQ(TwDefine(" bar/go readonly= "), 1);
     EXPECT_TRUE(click(x, y));
     EXPECT_EQ(calls, 1);
     ASSERT_EQ(TwDefine(" bar/go readonly=false "), 1);

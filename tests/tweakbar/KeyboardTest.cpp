@@ -16,7 +16,7 @@ class Keyboard : public EngineTest {
         ASSERT_EQ(TwWindowSize(800, 600), 1);
         left = TwNewBar("left");
         right = TwNewBar("right");
-        ASSERT_EQ(TwDefine(" left position='10 10' size='200 300' "
+        ASSERT_EQ(TwDefine(" left position='10 10' size='200 300'\r\n"
                            " right position='400 10' size='200 300' "),
                   1);
         TwDraw();
@@ -156,7 +156,7 @@ TEST_F(Keyboard, AShortcutOpensItsGroupsScrollsItsRowIntoViewAndReadOnlyRowsKeep
                              " group=many "),
                   1);
     }
-    ASSERT_EQ(TwDefine(" left/v25 key=j \n left/many opened=false "), 1);
+    ASSERT_EQ(TwDefine(" left/v25 key=j \r\n left/many opened=false "), 1);
     int fixed = 4;
     ASSERT_EQ(TwAddVarRO(right, "fixed", TW_TYPE_INT32, &fixed, " key=r "), 1);
     pointAway();

@@ -92,7 +92,8 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     EXPECT_EQ(drawn(bar).rows[8].channel, 3);
     ASSERT_EQ(TwDefine(" bar/Inner opened=false "), 1);
     EXPECT_EQ(drawn(bar).rows.size(), 14u);
-    ASSERT_EQ(TwDefine(" bar/Outer opened=false bar/c32 visible=false bar/c3 opened=false "), 1);
+    ASSERT_EQ(TwDefine(" bar/Outer opened=false\r\nbar/c32 visible=false\r\nbar/c3 opened=false "),
+              1);
     EXPECT_EQ(drawn(bar).rows.size(), 2u);
 }
 
@@ -146,7 +147,7 @@ TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
     ASSERT_EQ(TwWindowSize(800, 600), 1);
     TwBar* bar = TwNewBar("bar");
     TwBar* free = TwNewBar("free");
-    ASSERT_EQ(TwDefine(" bar position='700 550' free position='700 550' "), 1);
+    ASSERT_EQ(TwDefine(" bar position='700 550'\r\nfree position='700 550' "), 1);
     ASSERT_EQ(TwDefine(" bar contained=true "), 1);
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{700, 550}));
     TwDraw();
@@ -177,7 +178,7 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     TwBar* help = TwGetBarByIndex(0);
     TwBar* a = TwNewBar("a");
     TwBar* hidden = TwNewBar("hidden");
-    ASSERT_EQ(TwDefine(" a iconified=true hidden iconified=true visible=false "), 1);
+    ASSERT_EQ(TwDefine(" a iconified=true\r\nhidden iconified=true visible=false "), 1);
     TwDraw();
     const int size = 14;  // the font's height
     EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));

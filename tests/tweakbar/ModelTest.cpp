@@ -237,7 +237,7 @@ TEST_F(Controls, GroupsAppearOnFirstUseNestAndVanishWithTheirLastMember) {
     ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=Inner "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=Inner "), 1);
     EXPECT_EQ(intParam(bar, "Inner", "opened"), 1);
-    ASSERT_EQ(TwDefine(" bar/Inner group=Outer  bar/Outer opened=false "), 1);
+    ASSERT_EQ(TwDefine(" bar/Inner group=Outer\r\nbar/Outer opened=false "), 1);
     EXPECT_EQ(text(bar, "Inner", "group"), "Outer");
     EXPECT_EQ(intParam(bar, "Outer", "opened"), 0);
     // A group cannot go inside itself, and a variable's name is not a group.

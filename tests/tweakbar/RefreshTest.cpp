@@ -165,7 +165,7 @@ TEST_F(Refresh, HowAValueIsWrittenChangesAtOnceThoughTheValueDoesNot) {
     EXPECT_EQ(shown("code"), "255");
     EXPECT_EQ(shown("level"), "High");
 
-    ASSERT_EQ(TwDefine(" bar/number precision=4 bar/code hexa=true bar/flag true=On "), 1);
+    ASSERT_EQ(TwDefine(" bar/number precision=4\r\nbar/code hexa=true\r\nbar/flag true=On "), 1);
     const TwEnumVal renamed[] = {{0, "Low"}, {1, "Top"}};
     ASSERT_NE(TwDefineEnum("Levels", renamed, 2), TW_TYPE_UNDEF);
     readsAfterDrawAt(1000.5);  // no read due: the refresh period is 2 s

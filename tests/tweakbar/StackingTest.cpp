@@ -31,7 +31,7 @@ TEST_F(Stacking, TopAndBottomKeepTheAlwaysTopAndAlwaysBottomBarsInTheirLayers) {
     ASSERT_EQ(TwSetBottomBar(c), 1);
     EXPECT_EQ(TwGetBottomBar(), c);
 
-    ASSERT_EQ(TwDefine(" b alwaystop=true \n a alwaysbottom=true "), 1);
+    ASSERT_EQ(TwDefine(" b alwaystop=true \r\n a alwaysbottom=true "), 1);
     EXPECT_EQ(TwGetTopBar(), b);
     EXPECT_EQ(TwGetBottomBar(), a);
     ASSERT_EQ(TwSetTopBar(c), 1);
@@ -61,7 +61,7 @@ TEST_F(Stacking, TheActiveBarIsTheOpenOneUnderThePointerOrTheOneBeingTypedInto) 
     TwBar* b = TwNewBar("b");
     char name[8] = "";
     ASSERT_EQ(TwAddVarRW(a, "name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
-    ASSERT_EQ(TwDefine(" a position='10 10' size='200 200' b position='300 10' size='200 200' "),
+    ASSERT_EQ(TwDefine(" a position='10 10' size='200 200'\r\nb position='300 10' size='200 200' "),
               1);
     TwDraw();
     EXPECT_EQ(TwGetActiveBar(), nullptr);

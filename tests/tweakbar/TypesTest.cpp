@@ -365,8 +365,9 @@ TEST_F(Types, Color32HoldsRedInTheLowByteUnlessTheOrderIsArgb) {
     retype(6, "255");  // Red of the second colour: the first lists no alpha row, then Mode
     EXPECT_EQ(argb, 0x80FF2030u);
 
-    // The legacy names of the two orders.
-    EXPECT_EQ(TwSetParam(bar, "rgba", "order", TW_PARAM_CSTRING, 1, "dx"), 1);
+    // The legacy name takes only the order of OpenGL, rgba.
+    ASSERT_EQ(TwSetParam(bar, "rgba", "colororder", TW_PARAM_CSTRING, 1, "argb"), 1);
+    EXPECT_EQ(TwSetParam(bar, "rgba", "order", TW_PARAM_CSTRING, 1, "dx"), 0);
     EXPECT_EQ(text(bar, "rgba", "colororder"), "argb");
     EXPECT_EQ(TwSetParam(bar, "rgba", "order", TW_PARAM_CSTRING, 1, "ogl"), 1);
     EXPECT_EQ(TwSetParam(bar, "rgba", "colororder", TW_PARAM_CSTRING, 1, "bgra"), 0);

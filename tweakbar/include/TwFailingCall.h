@@ -15,6 +15,11 @@ extern "C" {
 // function, such as on a thread that runs none.
 const char* TW_CALL TwGetFailingCall(void);
 
+// Inside an error handler: 1 when the text handed over is the inner reason of a failure
+// ("Bad value"), whose whole text ("Unable to set param 'B/v min'  : Bad value") the handler
+// is given next; 0 otherwise. A handler that writes one line per failure skips these.
+int TW_CALL TwIsErrorReason(void);
+
 #ifdef __cplusplus
 }
 #endif

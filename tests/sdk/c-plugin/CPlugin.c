@@ -1,6 +1,7 @@
 /* Every header of the SDK from C. In the overlay it builds a bar named "cplugin", installs an
-   error handler of its own and makes one define that the engine refuses; both the module's log
-   line and its own handler's must reach KZLog.txt. */
+   error handler of its own and makes one define that the engine refuses with a reason; the
+   module's one log line and its own handler's two (the reason, then the whole text) must reach
+   KZLog.txt. */
 #include <stdio.h>
 
 #include "AntTweakBar.h"
@@ -21,5 +22,5 @@ __declspec(dllexport) void OnConsoleInit(void) {
     TwHandleErrors(logOwnError);
     ConsoleAddBar("cplugin", "C plug-in");
     ConsoleAddVarRW("cplugin", "speed", TW_TYPE_INT32, &speed, "Speed", "");
-    TwDefine(" cplugin nosuchattribute=1 ");
+    TwDefine(" cplugin alpha=300 ");
 }

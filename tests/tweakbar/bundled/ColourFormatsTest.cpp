@@ -47,7 +47,7 @@ Picture drawBar(DXGI_FORMAT format, const char* name) {
     TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, nullptr);
     TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, nullptr);
     TwAddVarRW(bar, "Enabled", TW_TYPE_BOOLCPP, &on, nullptr);
-    EXPECT_EQ(TwDefine(" TW_HELP visible=false Probe position='40 30' size='240 180' "
+    EXPECT_EQ(TwDefine(" TW_HELP visible=false\r\nProbe position='40 30' size='240 180' "
                        " color='17 109 143' alpha=255 "),
               1);
     EXPECT_TRUE(engine.frame(kClearR, kClearG, kClearB));

@@ -62,7 +62,7 @@ TEST(ColourOnAWindow, MessagesOpenAColourSwitchItToHlsAndTypeAHueOverSwatchesOfT
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Paint");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Paint position='20 20' size='" +
+                                   "\r\nTW_HELP visible=false\r\nPaint position='20 20' size='" +
                                    std::to_string(180 + 50 * size) + " 300' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         float glass[4] = {0.2f, 0.4f, 1.0f, 0.5f};

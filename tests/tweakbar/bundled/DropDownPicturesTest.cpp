@@ -41,7 +41,7 @@ TEST(DropDownPictures, TheOpenListLiesOverAnotherBarWhichTheVeilDarkens) {
         TwBar* other = TwNewBar("Other");
         const std::string define = " Render position='20 20' size='" +
                                    std::to_string(200 + 20 * size) +
-                                   " 220' refresh=0 "
+                                   " 220' refresh=0\r\n"
                                    " Other position='300 60' size='190 200' color='150 60 40' ";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         const TwEnumVal modes[] = {{0, "Off"},

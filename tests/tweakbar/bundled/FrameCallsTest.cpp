@@ -31,7 +31,7 @@ void addBars() {
                        nullptr);
         }
     }
-    TwDefine(" Bar0 position='10 10' Bar1 position='250 10' ");
+    TwDefine(" Bar0 position='10 10'\r\nBar1 position='250 10' ");
 }
 
 struct SteadyFrame {
@@ -122,7 +122,7 @@ TEST(FrameCalls, OnlyAChangeIsUploadedAndNothingShownDrawsNothing) {
     ASSERT_TRUE(engine.frame(10, 20, 30));
     EXPECT_EQ(statsOfLastDraw().bytesUploaded, 0u);
 
-    ASSERT_EQ(TwDefine(" Bar0 visible=false Bar1 visible=false TW_HELP visible=false "), 1);
+    ASSERT_EQ(TwDefine(" Bar0 visible=false\r\nBar1 visible=false\r\nTW_HELP visible=false "), 1);
     ASSERT_TRUE(engine.frame(10, 20, 30));
     EXPECT_EQ(statsOfLastDraw().drawCalls, 0u);
     for (int y = 0; y < engine.height(); y += 7)

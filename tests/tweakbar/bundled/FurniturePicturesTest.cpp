@@ -40,7 +40,7 @@ TEST(FurnitureOnWindow, TheFontButtonAnswersWindowMessagesOfBothButtons) {
     EngineOnWindow engine(480, 360);
     ASSERT_TRUE(engine.started()) << TwGetLastError();
     TwBar* bar = TwNewBar("Tools");
-    ASSERT_EQ(TwDefine(" TW_HELP visible=false Tools position='40 30' size='240 200' "), 1);
+    ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nTools position='40 30' size='240 200' "), 1);
     int speed = 3;
     ASSERT_EQ(TwAddVarRW(bar, "speed", TW_TYPE_INT32, &speed, nullptr), 1);
     ASSERT_TRUE(engine.frame(0, 0, 0));
@@ -63,7 +63,7 @@ TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Scrolled");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Scrolled position='20 20' size='" +
+                                   "\r\nTW_HELP visible=false\r\nScrolled position='20 20' size='" +
                                    std::to_string(200 + 40 * size) + " 250' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         int values[30] = {};

@@ -52,7 +52,7 @@ void defineBars() {
     TwDefine(" Sound label='Sound & Music' ");
     static int volume = 50;
     TwAddVarRW(sound, "Volume", TW_TYPE_INT32, &volume, " keydecr=CTRL+v ");
-    TwDefine(" Scene iconified=true Sound iconified=true GLOBAL iconpos=topright ");
+    TwDefine(" Scene iconified=true\r\nSound iconified=true\r\nGLOBAL iconpos=topright ");
 }
 
 TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
@@ -62,7 +62,7 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         const std::string define =
             "GLOBAL fontsize=" + std::to_string(size) +
             " help='Press F1 to show or hide the bars, F2 to give them the mouse and the "
-            "keyboard.' TW_HELP iconified=false position='16 8' size='560 520' "
+            "keyboard.'\r\nTW_HELP iconified=false position='16 8' size='560 520' "
             "help='Keys of every bar.'";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         defineBars();

@@ -65,7 +65,7 @@ class NumberRowsOnWindow : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         bar = TwNewBar("Numbers");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false Numbers position='140 40' size='300 200' "
+        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nNumbers position='140 40' size='300 200' "
                            "valueswidth=140 refresh=0 "),
                   1)
             << TwGetLastError();
@@ -216,7 +216,7 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Numbers");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Numbers position='150 40' size='" +
+                                   "\r\nTW_HELP visible=false\r\nNumbers position='150 40' size='" +
                                    std::to_string(200 + 40 * size) + " 200' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         std::int32_t volume = 8, steps = 3;

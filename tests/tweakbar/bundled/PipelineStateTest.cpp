@@ -109,7 +109,7 @@ TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
         ASSERT_EQ(TwWindowSize(320, 240), 1);
     }
     TwNewBar("Bar");
-    ASSERT_EQ(TwDefine(" TW_HELP visible=false Bar position='100 100' size='120 80' "
+    ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nBar position='100 100' size='120 80' "
                        " color='255 255 255' alpha=255 "),
               1);
     ID3D11Device* device = engine.window().device();

@@ -35,7 +35,7 @@ class Pixels : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         bar = TwNewBar("Probe");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false Probe position='40 30' size='200 150' "
+        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nProbe position='40 30' size='200 150' "
                            " color='200 40 60' alpha=128 "),
                   1)
             << TwGetLastError();

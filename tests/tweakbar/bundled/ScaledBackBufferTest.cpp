@@ -24,7 +24,7 @@ TEST(ScaledBackBuffer, BarsStandAtOneAndAHalfTimesTheirPlaceOnALargerBufferAndCl
     ASSERT_TRUE(engine.started()) << TwGetLastError();
     TwBar* bar = TwNewBar("Probe");
     ASSERT_EQ(TwAddButton(bar, "Press", press, nullptr, nullptr), 1);
-    ASSERT_EQ(TwDefine(" TW_HELP visible=false Probe position='200 100' size='300 200' "
+    ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nProbe position='200 100' size='300 200' "
                        " color='255 0 0' alpha=255 "),
               1);
     ASSERT_TRUE(engine.frame(0, 0, 0));

@@ -80,7 +80,7 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
 
     for (int size = 1; size <= 3; ++size) {
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " Controls position='10 10' size='" +
+                                   "\r\nControls position='10 10' size='" +
                                    std::to_string(180 + 100 * size) + " " +
                                    std::to_string(240 + 140 * size) + "' label='Every control'";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
@@ -121,7 +121,7 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
     kztest::EngineOnWindow engine(520, 720);
     ASSERT_TRUE(engine.started()) << TwGetLastError();
     EveryControl controls;
-    ASSERT_EQ(TwDefine("GLOBAL fontsize=2 Controls position='10 10' size='380 680' "
+    ASSERT_EQ(TwDefine("GLOBAL fontsize=2\r\nControls position='10 10' size='380 680' "
                        "label='Every control'"),
               1)
         << TwGetLastError();
@@ -179,7 +179,7 @@ TEST(Screenshots, TextFieldSelection) {
     TwBar* second = TwNewBar("Dark");
     ASSERT_EQ(TwAddVarRW(first, "Name", TW_TYPE_CSSTRING(sizeof light), light, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(second, "Name", TW_TYPE_CSSTRING(sizeof dark), dark, nullptr), 1);
-    ASSERT_EQ(TwDefine("GLOBAL fontsize=2 Light position='10 10' size='190 120' "
+    ASSERT_EQ(TwDefine("GLOBAL fontsize=2\r\nLight position='10 10' size='190 120'\r\n"
                        "Dark position='210 10' size='190 120' color='230 230 230' text=dark"),
               1)
         << TwGetLastError();

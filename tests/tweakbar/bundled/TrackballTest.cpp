@@ -73,7 +73,7 @@ TEST(Trackball, PicturesShowTheAxesWhereTheOrientationPutsThem) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Scene");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Scene position='20 20' size='" +
+                                   "\r\nTW_HELP visible=false\r\nScene position='20 20' size='" +
                                    std::to_string(180 + 50 * size) + " 310' refresh=0";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         float q[4] = {0, 0, 0, 1};

@@ -5,6 +5,7 @@
 #include "api/ApiGuard.h"
 #include "base/Errors.h"
 #include "params/DefineParser.h"
+#include "values/Parts.h"
 #include "values/ValueText.h"
 
 using namespace tw;
@@ -87,8 +88,8 @@ std::unique_ptr<Control> newVariable(TwType type, const TypeInfo& info) {
 // bound by pointer points into the caller's struct; a member of a struct served by callbacks
 // reads and writes the engine's copy of the whole struct. Returns the first error of a
 // member's definition; the member stays, as with any control.
-std::string addMembers(Context& context, Bar& bar, Control& parent, Control& root) {
-    std::string firstError;
+DefineError addMembers(Context& context, Bar& bar, Control& parent, Control& root) {
+    DefineError firstError;
     for (const StructMember& member : parent.typeInfo.structType->members) {
         TypeInfo info;
         // TwDefineStruct checked it.
@@ -97,21 +98,21 @@ std::string addMembers(Context& context, Bar& bar, Control& parent, Control& roo
         control->name = parent.name + "." + member.name;
         control->label = member.name;
         control->labelSet = true;
+        makeParts(*control);
         control->structRoot = &root;
         control->memberOffset = member.offset;
         control->rootOffset = parent.rootOffset + member.offset;
         if (root.pointer) {
             control->pointer = static_cast<unsigned char*>(root.pointer) + control->rootOffset;
-            control->pointerReadOnly = root.pointerReadOnly;
         }
         Control& added = *bar.add(std::move(control));
         bar.placeIn(added, &parent);
-        std::string error;
+        DefineError error;
         if (info.kind == ValueKind::Struct) error = addMembers(context, bar, added, root);
-        if (!member.defString.empty() && error.empty()) {
+        if (!member.defString.empty() && error.text.empty()) {
             error = applyControlDefine(context, bar, added, member.defString);
         }
-        if (firstError.empty()) firstError = error;
+        if (firstError.text.empty()) firstError = error;
     }
     return firstError;
 }
@@ -121,17 +122,18 @@ std::string addMembers(Context& context, Bar& bar, Control& parent, Control& roo
 // with more attributes still gets its control.
 int addControl(AddTarget& target, std::unique_ptr<Control> control, const char* def) {
     control->name = target.name;
+    makeParts(*control);
     Context& context = *target.context;
     Bar& bar = *target.bar;
     Control& added = *bar.add(std::move(control));
     context.structureChanged();
-    std::string error;
+    DefineError error;
     if (added.typeInfo.kind == ValueKind::Struct) error = addMembers(context, bar, added, added);
     if (def) {
-        std::string defError = applyControlDefine(context, bar, added, def);
-        if (!defError.empty()) error = std::move(defError);
+        DefineError defError = applyControlDefine(context, bar, added, def);
+        if (!defError.text.empty()) error = std::move(defError);
     }
-    return error.empty() ? 1 : fail(error);
+    return error.text.empty() ? 1 : fail(error.text, error.reason);
 }
 
 int addVariable(TwBar* bar, const char* name, TwType type, const Binding& binding,
@@ -143,7 +145,7 @@ int addVariable(TwBar* bar, const char* name, TwType type, const Binding& bindin
     if (!binding.pointer && !binding.getter) return fail(err::kInvalidParameter);
     auto control = newVariable(type, info);
     control->pointer = binding.pointer;
-    control->pointerReadOnly = binding.readOnly;
+    control->readOnlyParam = binding.readOnly;
     control->setter = binding.setter;
     control->getter = binding.getter;
     control->clientData = binding.clientData;

@@ -99,6 +99,11 @@ const char* TW_CALL TwGetFailingCall(void) {
     return engine().runningCall;
 }
 
+int TW_CALL TwIsErrorReason(void) {
+    EngineLock lock;
+    return engine().reportingReason ? 1 : 0;
+}
+
 int TW_CALL TwGetFrameStats(TwFrameStats* stats) {
     return guarded(0, [&] {
         Context* context = requireContext();

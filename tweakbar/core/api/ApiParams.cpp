@@ -29,17 +29,18 @@ bool resolveTarget(Context& context, TwBar* bar, const char* varName, Addressed&
     out.path = out.target.bar ? out.target.bar->name : "GLOBAL";
     if (!varName || !*varName) return true;
     out.path += std::string("/") + varName;
-    if (out.target.bar) out.target.control = out.target.bar->find(varName);
+    if (out.target.bar) out.target.control = findVariable(*out.target.bar, varName);
     return out.target.control || fail("Unknown var '" + out.path + "'");
 }
 
-// Records the error of a parameter that could not be read or written; returns 0.
+// Records the error of a parameter that could not be read or written; returns 0. A reason
+// reaches the error handler on its own first.
 int failParam(const ParamResult& result, const Addressed& at, const char* name, const char* verb) {
     const std::string quoted = "'" + at.path + " " + (name ? name : "") + "'";
     if (result.status == ParamResult::Status::UnknownName) return fail("Unknown param " + quoted);
     std::string message = std::string("Unable to ") + verb + " param " + quoted + " ";
     if (result.reason) message += std::string(" : ") + result.reason;
-    return fail(message);
+    return fail(message, result.reason);
 }
 
 int failGet(const char* reason, const Addressed& at, const char* name) {
@@ -58,8 +59,9 @@ std::string numbersAsText(const ParamOutput& out) {
     return text;
 }
 
-// Numbers handed to TwSetParam become the text a define would hold, so that every parameter
-// parses them one way.
+// Numbers handed to TwSetParam become text, as a define would hold them, so that every
+// parameter parses them one way: integers as %d, floating numbers as %g (six digits, so an
+// integer parameter given 1e6 reads "1e+06" and takes 1).
 template <typename T>
 void appendNumbers(std::string& text, const void* values, unsigned count, const char* format) {
     for (unsigned i = 0; i < count; ++i) {
@@ -96,8 +98,8 @@ int TW_CALL TwDefine(const char* def) {
     return guarded(0, [&] {
         Context* context = engine().context;
         if (!def) return context ? fail(err::kNullDefine) : fail(err::kNotInitialized);
-        const std::string error = applyDefine(context, def);
-        return error.empty() ? 1 : fail(error);
+        const DefineError error = applyDefine(context, def);
+        return error.text.empty() ? 1 : fail(error.text, error.reason);
     });
 }
 
@@ -150,7 +152,7 @@ int TW_CALL TwGetParam(TwBar* bar, const char* varName, const char* paramName,
         for (int i = 0; i < count; ++i) {
             switch (paramValueType) {
                 case TW_PARAM_INT32:
-                    static_cast<std::int32_t*>(outValues)[i] = roundToInt(out.numbers[i]);
+                    static_cast<std::int32_t*>(outValues)[i] = truncateToInt(out.numbers[i]);
                     break;
                 case TW_PARAM_FLOAT:
                     static_cast<float*>(outValues)[i] = float(out.numbers[i]);
@@ -187,7 +189,7 @@ int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
                 // The words that take no value take any count.
                 if (inValueCount == 1) {
                     text = static_cast<const char*>(inValues);
-                } else if (!paramName || !takesNoValue(at.target, paramName)) {
+                } else if (!paramName || paramArity(at.target, paramName) != ParamArity::NoValue) {
                     return refuse(err::kTextCountMustBeOne);
                 }
                 break;
@@ -195,10 +197,10 @@ int TW_CALL TwSetParam(TwBar* bar, const char* varName, const char* paramName,
                 appendNumbers<std::int32_t>(text, inValues, count, "%d");
                 break;
             case TW_PARAM_FLOAT:
-                appendNumbers<float>(text, inValues, count, "%.9g");
+                appendNumbers<float>(text, inValues, count, "%g");
                 break;
             case TW_PARAM_DOUBLE:
-                appendNumbers<double>(text, inValues, count, "%.17g");
+                appendNumbers<double>(text, inValues, count, "%g");
                 break;
             default:
                 return refuse(err::kIncompatibleType);

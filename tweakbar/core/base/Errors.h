@@ -19,6 +19,8 @@ inline constexpr const char* kNotAGroup = "Value is not a group";
 inline constexpr const char* kUnknownType = "Unknown type";
 inline constexpr const char* kHasNoValue = "Has no value";
 inline constexpr const char* kTextCountMustBeOne = "Value count for TW_PARAM_CSTRING must be 1";
+// A parameter that refuses without saying why: the error text ends after the quoted name.
+inline constexpr const char* kNoReason = "";
 
 inline constexpr const char* kNotFound = "Not found";
 inline constexpr const char* kBadSize = "Bad size";

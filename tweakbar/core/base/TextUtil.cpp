@@ -1,5 +1,6 @@
 #include "base/TextUtil.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -63,6 +64,36 @@ bool parseNumbers(std::string_view text, double* out, int count) {
     return found == count;
 }
 
+bool leadingNumber(std::string_view text, double& out) {
+    // strtod needs a terminated copy; a number longer than any the engine writes is none.
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    char buffer[kMaxNumberText + 1];
+    const std::size_t length = std::min(text.size(), kMaxNumberText);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    char* end = nullptr;
+    const double value = std::strtod(buffer, &end);
+    if (end == buffer || !std::isfinite(value)) return false;
+    out = value;
+    return true;
+}
+
+int leadingIntegers(std::string_view text, double* out, int most) {
+    const std::string copy(text);
+    const char* at = copy.c_str();
+    int count = 0;
+    while (count < most) {
+        char* end = nullptr;
+        const long long value = std::strtoll(at, &end, 10);
+        if (end == at) break;
+        out[count++] = double(value);
+        at = end;
+        if (count < most && *at != '\0' && !isBlank(*at)) return -1;
+    }
+    return count;
+}
+
 bool parseBool(std::string_view text, bool& out) {
     text = trim(text);
     if (equalsNoCase(text, "true") || text == "1") {
@@ -81,6 +112,11 @@ int roundToInt(double value) {
     if (value >= 2147483647.0) return 2147483647;
     if (value <= -2147483648.0) return -2147483647 - 1;
     return int(std::lround(value));
+}
+
+int truncateToInt(double value) {
+    if (!(value > -2147483649.0 && value < 2147483648.0)) return -2147483647 - 1;
+    return int(value);
 }
 
 void copyText(std::string_view text, char* buffer, std::size_t capacity) {

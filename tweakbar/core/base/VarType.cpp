@@ -39,10 +39,16 @@ void store(void* raw, T value) {
     std::memcpy(raw, &value, sizeof value);
 }
 
+// 256 bands of equal width over 0..1, so that 0.5 is 128 and 1 is 255; a byte goes back as
+// byte / 255.
 std::uint8_t unitToByte(float value) {
     if (!(value > 0)) return 0;  // also NaN
-    if (value >= 1) return 255;
-    return std::uint8_t(std::lround(value * 255.0f));
+    return std::uint8_t(std::min(255.0f, std::trunc(value * 256.0f)));
+}
+
+template <typename Narrow>
+double wrapped(std::int64_t value) {
+    return double(static_cast<Narrow>(value));
 }
 
 }  // namespace
@@ -278,6 +284,29 @@ void writeNumber(const TypeInfo& type, void* raw, double value) {
                 store<std::uint32_t>(raw, std::uint32_t(rounded));
             }
             return;
+    }
+}
+
+double castToType(const TypeInfo& type, double value) {
+    switch (type.kind) {
+        case ValueKind::Bool:
+            return value != 0 ? 1 : 0;
+        case ValueKind::Float:
+            return double(float(value));
+        case ValueKind::Double:
+            return value;
+        default:
+            break;
+    }
+    if (std::isnan(value)) return 0;
+    const auto whole = std::int64_t(std::clamp(std::trunc(value), -9.0e18, 9.0e18));
+    switch (type.size) {
+        case 1:
+            return type.isSigned ? wrapped<std::int8_t>(whole) : wrapped<std::uint8_t>(whole);
+        case 2:
+            return type.isSigned ? wrapped<std::int16_t>(whole) : wrapped<std::uint16_t>(whole);
+        default:
+            return type.isSigned ? wrapped<std::int32_t>(whole) : wrapped<std::uint32_t>(whole);
     }
 }
 

@@ -110,6 +110,9 @@ int componentCount(ValueKind kind);   // colour channels or vector components
 // 32-bit integer exactly. Writing clamps to the type's range and rounds integers.
 double readNumber(const TypeInfo& type, const void* raw);
 void writeNumber(const TypeInfo& type, void* raw, double value);
+// The number as a C cast to the variable's type holds it: integers truncated toward zero and
+// wrapped to their width (-1 in a byte is 255), floats to float precision, bools 0 or 1.
+double castToType(const TypeInfo& type, double value);
 
 struct Rgba {
     std::uint8_t r = 0, g = 0, b = 0, a = 255;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,16 +48,26 @@ struct Control {
     TwType type = TW_TYPE_UNDEF;
     TypeInfo typeInfo;
     void* pointer = nullptr;
-    bool pointerReadOnly = false;
     TwSetVarCallback setter = nullptr;
     TwGetVarCallback getter = nullptr;
     void* clientData = nullptr;
+    // The readonly parameter; TwAddVarRO sets it at first, and readonly=false makes even such a
+    // variable writable.
     bool readOnlyParam = false;
 
     // Members of a struct variable: the outermost struct and where the member lies in it, and
     // in the struct that holds it directly (for the summary).
     Control* structRoot = nullptr;
     std::size_t rootOffset = 0, memberOffset = 0;
+
+    // The pieces of a colour, quaternion or direction (its red, its "Quat X", its Mode...) as
+    // variables of their own, which parameters reach by name ("c.Red") with their own
+    // visibility, limits and read-only mark. They are in no bar's list: the row they belong to,
+    // their owner, holds them and the value; `part` says which piece of it each one is.
+    std::vector<std::unique_ptr<Control>> parts;
+    Control* owner = nullptr;
+    int part = -1;
+    bool followsOwnerReadOnly = true;  // read-only whenever the owner is (all but a Mode)
 
     // Buttons; a button without callback is a line of text.
     TwButtonCallback button = nullptr;
@@ -99,7 +110,8 @@ struct Control {
 
     // Read-only by the way the caller bound it, whatever the readonly parameter says.
     bool isBoundReadOnly() const {
-        if (pointerReadOnly) return true;
+        // A piece is written through its owner, whose state it follows unless it is a Mode.
+        if (owner) return false;
         // A member of a struct served by callbacks is written through the struct's setter; the
         // engine's copy of a caller's string there is bytes it cannot assign to.
         if (servedByStruct()) {
@@ -111,6 +123,7 @@ struct Control {
         if (kind == ControlKind::Button) return readOnlyParam && button;
         if (kind != ControlKind::Variable) return false;
         if (readOnlyParam || isBoundReadOnly()) return true;
+        if (owner && followsOwnerReadOnly && owner->isReadOnly()) return true;
         if (structRoot && structRoot->isReadOnly()) return true;
         return pointer && isClientString(typeInfo.kind) && !canCopyToClient(typeInfo.kind);
     }

@@ -49,6 +49,16 @@ int fail(const std::string& message) {
     return fail(message.c_str());
 }
 
+int fail(const std::string& message, const char* reason) {
+    if (reason && *reason) {
+        Engine& state = engine();
+        state.reportingReason = true;
+        reportError(state.errorHandler, reason);
+        state.reportingReason = false;
+    }
+    return fail(message.c_str());
+}
+
 Context* requireContext() {
     Context* context = engine().context;
     if (!context) fail(err::kNotInitialized);

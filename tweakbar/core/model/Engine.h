@@ -44,6 +44,7 @@ struct Engine {
 
     TwErrorHandler errorHandler = nullptr;
     const char* runningCall = nullptr;  // the innermost entry point on the lock's owner thread
+    bool reportingReason = false;       // the handler is being given a failure's inner reason
 
     std::string pendingError;
     bool errorPending = false;
@@ -71,6 +72,9 @@ class EngineLock {
 // debugger); returns 0 so that entry points can `return fail(...)`.
 int fail(const char* message);
 int fail(const std::string& message);
+// A failure with an inner reason (a parameter's "Bad value" inside the text that names it): the
+// handler hears the reason first, then the whole text, which is what TwGetLastError gives.
+int fail(const std::string& message, const char* reason);
 
 // The running context, or null after recording "Not initialized".
 Context* requireContext();

@@ -261,8 +261,9 @@ ParamResult getBarParam(Context& context, const Bar& bar, std::string_view name,
     return getFromTable({rowsOf(kBarParams)}, context, bar, name, out);
 }
 
-bool barTakesNoValue(const Bar& bar, std::string_view name) {
-    return takesNoValueIn({rowsOf(kBarParams)}, bar, name);
+ParamArity barParamArity(std::string_view name) {
+    if (namesMatch(kGlobalOnBar, name)) return globalParamArity(name);
+    return arityIn<Bar>({rowsOf(kBarParams)}, name);
 }
 
 }  // namespace tw

@@ -1,8 +1,10 @@
-// The parameters every row has (variables, buttons, separators, groups), and the lookup over
-// all the control tables.
+// The parameters every row has (variables, buttons, separators, groups), and the kind table:
+// which parameter tables each kind of row reads, so that a name none of them holds is unknown
+// on that row, for reading and writing alike.
 #include "params/ControlParams.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/Context.h"
 #include "model/Engine.h"
@@ -10,30 +12,6 @@
 
 namespace tw {
 namespace {
-
-bool isGroup(const ControlRef& ref) {
-    return ref.control.kind == ControlKind::Group;
-}
-
-bool isFoldable(const ControlRef& ref) {
-    return isGroup(ref) || ref.control.isFoldable();
-}
-
-// Buttons press, bools toggle, numbers and enums step.
-bool hasShortcut(const ControlRef& ref) {
-    if (ref.control.kind == ControlKind::Button) return true;
-    const ValueKind kind = kindOf(ref);
-    return isNumberVariable(ref) ||
-           (isVariable(ref) && (kind == ValueKind::Bool || kind == ValueKind::Enum));
-}
-
-bool hasDecrement(const ControlRef& ref) {
-    return hasShortcut(ref) && ref.control.kind != ControlKind::Button;
-}
-
-bool isBoolVariable(const ControlRef& ref) {
-    return isVariable(ref) && kindOf(ref) == ValueKind::Bool;
-}
 
 // The help and label set on a struct member's row stand for that member of its struct type,
 // which the help bar lists with the type.
@@ -149,6 +127,8 @@ void markReadOnly(Context& context, Control& control, bool readOnly) {
     if (control.isReadOnly()) context.input.forget(&control);
     for (Control* member : control.members)
         markReadOnly(context, *member, readOnly);
+    for (auto& part : control.parts)
+        markReadOnly(context, *part, readOnly);
 }
 
 const char* setReadOnly(Context& context, ControlRef& ref, const ParamValue& value) {
@@ -163,77 +143,38 @@ const char* setReadWrite(Context& context, ControlRef& ref, const ParamValue&) {
     return nullptr;
 }
 
-// A group reads read-only only when every row inside is.
+// A group, and a row made of pieces, reads read-only only when every row inside is. A
+// colour's Mode never follows the colour's own state, so a colour added read-only reads 0
+// while its components read 1.
 bool readOnly(const Control& control) {
-    if (control.kind != ControlKind::Group) return control.isReadOnly() || control.readOnlyParam;
-    for (const Control* member : control.members) {
-        if (!readOnly(*member)) return false;
+    if (control.kind == ControlKind::Group) {
+        return !control.members.empty() &&
+               std::all_of(control.members.begin(), control.members.end(),
+                           [](const Control* member) { return readOnly(*member); });
     }
-    return !control.members.empty();
+    if (!control.parts.empty()) {
+        return std::all_of(control.parts.begin(), control.parts.end(),
+                           [](const auto& part) { return readOnly(*part); });
+    }
+    const bool followsOwner =
+        control.owner && control.followsOwnerReadOnly && control.owner->isReadOnly();
+    return control.isReadOnly() || control.readOnlyParam || followsOwner;
 }
 
 const char* getReadOnly(Context&, const ControlRef& ref, ParamOutput& out) {
     return outBool(out, readOnly(ref.control));
 }
 
-template <Shortcut Control::*Member>
-const char* setKey(Context& context, ControlRef& ref, const ParamValue& value) {
-    Shortcut parsed;
-    if (!parseShortcut(value.text, parsed)) return err::kBadValue;
-    ref.control.*Member = parsed;
-    context.structureChanged();
-    return nullptr;
-}
-
-template <Shortcut Control::*Member>
-const char* getKey(Context&, const ControlRef& ref, ParamOutput& out) {
-    return outText(out, shortcutText(ref.control.*Member));
-}
-
-template <std::string Control::*Member>
-const char* setBoolLabel(Context& context, ControlRef& ref, const ParamValue& value) {
-    ref.control.*Member = std::string(value.text);
+// The legacy name of colororder, after the graphics APIs: only "ogl" (rgba) is taken.
+const char* setOrder(Context& context, ControlRef& ref, const ParamValue& value) {
+    if (wordIndex(value.text, {"ogl"}) != 0) return err::kNoReason;
+    ref.control.typeInfo.argbOrder = false;
     updateValueText(ref.control);
-    context.structureChanged();
-    return nullptr;
-}
-
-template <std::string Control::*Member>
-const char* getBoolLabel(Context&, const ControlRef& ref, ParamOutput& out) {
-    return outText(out, ref.control.*Member);
-}
-
-void setOpenedTo(Context& context, ControlRef& ref, bool opened) {
-    ref.control.opened = opened;
     context.changed();
-}
-
-const char* setOpened(Context& context, ControlRef& ref, const ParamValue& value) {
-    setOpenedTo(context, ref, value.flag);
     return nullptr;
 }
 
-const char* setOpen(Context& context, ControlRef& ref, const ParamValue&) {
-    setOpenedTo(context, ref, true);
-    return nullptr;
-}
-
-const char* setClose(Context& context, ControlRef& ref, const ParamValue&) {
-    setOpenedTo(context, ref, false);
-    return nullptr;
-}
-
-const char* getOpened(Context&, const ControlRef& ref, ParamOutput& out) {
-    return outBool(out, ref.control.opened);
-}
-
-// Written by engines onto the rows of structures; callers may hand them on as they got them,
-// so they are taken and mean nothing here.
-const char* acceptInternal(Context&, ControlRef&, const ParamValue&) {
-    return nullptr;
-}
-
-const ParamDef<ControlRef> kCommonParams[] = {
+const ParamDef<ControlRef> kEveryRowParams[] = {
     {"label", ParamShape::Text, setLabel, getLabel},
     {"help", ParamShape::Text, setHelp, getHelp},
     {"group", ParamShape::TextOrEmpty, setGroup, getGroup},
@@ -242,42 +183,51 @@ const ParamDef<ControlRef> kCommonParams[] = {
     {"hide", ParamShape::NoValue, setHide, nullptr},
     {"readonly", ParamShape::OptionalBool, setReadOnly, getReadOnly},
     {"readwrite", ParamShape::NoValue, setReadWrite, nullptr},
-    {"key|keyincr", ParamShape::TextOrEmpty, setKey<&Control::key>, getKey<&Control::key>,
-     hasShortcut},
-    {"keydecr", ParamShape::TextOrEmpty, setKey<&Control::keyDecr>, getKey<&Control::keyDecr>,
-     hasDecrement},
-    {"true", ParamShape::TextOrEmpty, setBoolLabel<&Control::trueLabel>,
-     getBoolLabel<&Control::trueLabel>, isBoolVariable},
-    {"false", ParamShape::TextOrEmpty, setBoolLabel<&Control::falseLabel>,
-     getBoolLabel<&Control::falseLabel>, isBoolVariable},
-    {"opened", ParamShape::Bool, setOpened, getOpened, isFoldable},
-    {"open", ParamShape::NoValue, setOpen, nullptr, isFoldable},
-    {"close", ParamShape::NoValue, setClose, nullptr, isFoldable},
-    {"typeid|valptr", ParamShape::TextOrEmpty, acceptInternal, nullptr},
+    {"order", ParamShape::Free, setOrder, nullptr, isColorVariable},
 };
+
+// The kinds of row, and the tables each reads, first match first: value rows (bools, numbers,
+// characters, strings, enums, buttons, separators), group rows (groups, and the colour,
+// quaternion, direction and struct rows that hold rows), and the pieces of colours and vectors,
+// which are value rows with answers of their own.
+enum class RowKind { Value, Group, Part };
+
+using KindTables = std::array<ParamRows<ControlRef>, 4>;
+
+const KindTables& tablesOf(RowKind kind) {
+    static const ParamRows<ControlRef> none{nullptr, 0};
+    static const KindTables kinds[] = {
+        {rowsOf(kEveryRowParams), valueRowParams(), numberParams(), none},
+        {rowsOf(kEveryRowParams), groupRowParams(), none, none},
+        {partParams(), rowsOf(kEveryRowParams), valueRowParams(), numberParams()},
+    };
+    return kinds[int(kind)];
+}
+
+RowKind rowKind(const Control& control) {
+    if (control.owner) return RowKind::Part;
+    if (control.kind == ControlKind::Group) return RowKind::Group;
+    const ValueKind kind = control.typeInfo.kind;
+    const bool holdsRows = isColor(kind) || isVector(kind) || kind == ValueKind::Struct;
+    return control.kind == ControlKind::Variable && holdsRows ? RowKind::Group : RowKind::Value;
+}
 
 }  // namespace
 
 ParamResult setControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
                             std::string_view text) {
     ControlRef ref{bar, control};
-    return setFromTable(
-        {rowsOf(kCommonParams), numberParamRows(), valueParamRows(), widgetParamRows()}, context,
-        ref, name, text);
+    return setFromTable(tablesOf(rowKind(control)), context, ref, name, text);
 }
 
 ParamResult getControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
                             ParamOutput& out) {
     const ControlRef ref{bar, control};
-    return getFromTable(
-        {rowsOf(kCommonParams), numberParamRows(), valueParamRows(), widgetParamRows()}, context,
-        ref, name, out);
+    return getFromTable(tablesOf(rowKind(control)), context, ref, name, out);
 }
 
-bool controlTakesNoValue(Bar& bar, Control& control, std::string_view name) {
-    const ControlRef ref{bar, control};
-    return takesNoValueIn(
-        {rowsOf(kCommonParams), numberParamRows(), valueParamRows(), widgetParamRows()}, ref, name);
+ParamArity controlParamArity(const Control& control, std::string_view name) {
+    return arityIn<ControlRef>(tablesOf(rowKind(control)), name);
 }
 
 }  // namespace tw

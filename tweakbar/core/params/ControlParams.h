@@ -1,6 +1,7 @@
 // What the control parameter tables share: the owner their rows work on, and which kinds of
-// control each parameter applies to. The rows themselves live in one file per concern
-// (common rows, number formats, values and enums, colour and vector widgets).
+// control each parameter applies to. The rows themselves live in one file per concern (every
+// row's, value rows', numbers', group rows', and the pieces of colours and vectors); which
+// tables a kind of row reads is the kind table of ControlParams.cpp.
 #pragma once
 
 #include "model/Bar.h"
@@ -27,6 +28,10 @@ inline bool isNumberVariable(const ControlRef& ref) {
                                kind == ValueKind::Float || kind == ValueKind::Double);
 }
 
+inline bool isIntegerVariable(const ControlRef& ref) {
+    return isVariable(ref) && (kindOf(ref) == ValueKind::Integer || kindOf(ref) == ValueKind::Char);
+}
+
 inline bool isRealVariable(const ControlRef& ref) {
     return isVariable(ref) && (kindOf(ref) == ValueKind::Float || kindOf(ref) == ValueKind::Double);
 }
@@ -39,14 +44,10 @@ inline bool isVectorVariable(const ControlRef& ref) {
     return isVariable(ref) && isVector(kindOf(ref));
 }
 
-// Rows that show one value: not buttons, groups, or the colour and vector rows that hold
-// component rows.
-inline bool hasSingleValue(const ControlRef& ref) {
-    return isVariable(ref) && !isColor(kindOf(ref)) && !isVector(kindOf(ref));
-}
-
-ParamRows<ControlRef> numberParamRows();
-ParamRows<ControlRef> valueParamRows();
-ParamRows<ControlRef> widgetParamRows();
+// The tables, by the rows that read them.
+ParamRows<ControlRef> valueRowParams();  // key, true/false, enum, value
+ParamRows<ControlRef> numberParams();    // min, max, step, precision, hexa
+ParamRows<ControlRef> groupRowParams();  // opened, the colour and vector widgets' own
+ParamRows<ControlRef> partParams();      // what a piece of a colour or vector answers its own way
 
 }  // namespace tw

@@ -1,6 +1,6 @@
 // Define strings: "target param=value ..." entries, where the target is GLOBAL, a bar, or
-// bar/control, names and values may be quoted with ' " or `, and entries follow each other
-// separated by blanks or new lines.
+// bar/variable, names and values may be quoted with ' " or ` (also in part: ab'c d'ef), and
+// only CR LF ends one target's entries and starts the next.
 #pragma once
 
 #include <string>
@@ -12,12 +12,19 @@ namespace tw {
 
 class Context;
 
+// Why a define failed: the text to report (empty when it went through) and, when a parameter
+// gave one, that inner reason, which the error handler hears first.
+struct DefineError {
+    std::string text;
+    const char* reason = nullptr;
+};
+
 // Applies the entries in order and stops at the first that fails; the ones before it keep
-// their effect. Returns an empty text on success, else the error to report. Without a context
-// (before TwInit) only the GLOBAL parameters that exist before it are accepted.
-std::string applyDefine(Context* context, std::string_view text);
+// their effect. Without a context (before TwInit) only the GLOBAL parameters that exist before
+// it are accepted.
+DefineError applyDefine(Context* context, std::string_view text);
 
 // Applies "param=value ..." pairs to one control: the definition string of TwAdd*.
-std::string applyControlDefine(Context& context, Bar& bar, Control& control, std::string_view text);
+DefineError applyControlDefine(Context& context, Bar& bar, Control& control, std::string_view text);
 
 }  // namespace tw

@@ -57,13 +57,13 @@ const char* getFontSize(Context& context, const Context&, ParamOutput& out) {
     return outNumbers(out, {double(context.globals.fontSize)});
 }
 
-// The atlas holds one typeface, so the styles draw alike; what they change besides is whether
-// the font size may be cycled from a bar's title.
+// The atlas holds one typeface, so the styles draw alike; what they change besides is that a
+// fixed font cannot be cycled from a bar's title. Going back to the default font leaves that
+// as it is: fontresizable turns it on again.
 const char* setFontStyle(Context& context, Context&, const ParamValue& value) {
     const int style = wordIndex(value.text, {"default", "fixed", "fixedru"});
     if (style < 0) return err::kBadValue;
-    const bool wasFixed = context.globals.fontStyle != FontStyle::Default;
-    if ((style != 0) != wasFixed) context.globals.fontResizable = style == 0;
+    if (style != 0) context.globals.fontResizable = false;
     context.globals.fontStyle = FontStyle(style);
     context.changed();
     return nullptr;
@@ -186,6 +186,14 @@ ParamResult setGlobalParam(Context& context, std::string_view name, std::string_
 
 ParamResult getGlobalParam(Context& context, std::string_view name, ParamOutput& out) {
     return getFromTable({rowsOf(kGlobalParams)}, context, context, name, out);
+}
+
+ParamArity globalParamArity(std::string_view name) {
+    return arityIn<Context>({rowsOf(kGlobalParams)}, name);
+}
+
+ParamArity engineParamArity(std::string_view name) {
+    return equalsNoCase(name, "fontscaling") ? ParamArity::Value : ParamArity::Unknown;
 }
 
 // Font heights are fixed when the atlas is made at TwInit, so the scale is taken only before.

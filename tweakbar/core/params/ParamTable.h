@@ -1,7 +1,8 @@
 // The shape every parameter table has: one row per parameter with its name and aliases, how
-// its value is written, which owners have it, and the functions that set and read it. Each
+// its value is written, which owners it serves, and the functions that set and read it. Each
 // table (engine, bar, control) lives in files of its own; defines, TwSetParam and TwGetParam
-// all look parameters up here.
+// all look parameters up here, so a name's answer (unknown, refused with or without a reason,
+// readable as text or numbers) comes from its row alone.
 #pragma once
 
 #include <cstddef>
@@ -19,11 +20,12 @@ template <typename Owner>
 struct ParamDef {
     const char* names;  // the name, then its aliases: "enum|val"
     ParamShape shape;
-    // Both return null on success, else the reason of the failure.
+    // Both return null on success, else the reason of the failure (err::kNoReason: none).
     const char* (*set)(Context& context, Owner& owner, const ParamValue& value);
-    // Reading may run a get callback, so it may change the context. Null: write-only.
+    // Reading may run a get callback, so it may change the context. Null: a name that cannot
+    // be read ("Unknown parameter"): the legacy words and the engine's internal ones.
     const char* (*get)(Context& context, const Owner& owner, ParamOutput& out);
-    bool (*applies)(const Owner& owner) = nullptr;  // null: every owner has it
+    bool (*applies)(const Owner& owner) = nullptr;  // null: every owner of the table has it
     // Where it does not apply: the reason setting gives (null: none) and the one reading gives.
     const char* refusedSet = nullptr;
     const char* refusedGet = err::kInvalidParameter;
@@ -43,9 +45,10 @@ constexpr ParamRows<Owner> rowsOf(const ParamDef<Owner> (&table)[N]) {
 
 bool namesMatch(const char* names, std::string_view name);
 
-template <typename Owner>
-const ParamDef<Owner>* findParam(std::initializer_list<ParamRows<Owner>> tables,
-                                 std::string_view name) {
+// The first row of the tables that has the name; tables are searched in order, so an earlier
+// table may answer a name differently for its owners.
+template <typename Owner, typename Tables>
+const ParamDef<Owner>* findParam(const Tables& tables, std::string_view name) {
     for (const auto& table : tables) {
         for (std::size_t i = 0; i < table.count; ++i) {
             if (namesMatch(table.rows[i].names, name)) return &table.rows[i];
@@ -55,13 +58,16 @@ const ParamDef<Owner>* findParam(std::initializer_list<ParamRows<Owner>> tables,
 }
 
 inline ParamResult failed(const char* reason) {
-    return {ParamResult::Status::Failed, reason};
+    return {ParamResult::Status::Failed, reason && *reason ? reason : nullptr};
 }
 
 template <typename Owner>
-ParamResult setFromTable(std::initializer_list<ParamRows<Owner>> tables, Context& context,
-                         Owner& owner, std::string_view name, std::string_view text) {
-    const ParamDef<Owner>* def = findParam(tables, name);
+using ParamTables = std::initializer_list<ParamRows<Owner>>;
+
+template <typename Owner, typename Tables = ParamTables<Owner>>
+ParamResult setFromTable(const Tables& tables, Context& context, Owner& owner,
+                         std::string_view name, std::string_view text) {
+    const ParamDef<Owner>* def = findParam<Owner>(tables, name);
     if (!def) return {ParamResult::Status::UnknownName, nullptr};
     if (def->applies && !def->applies(owner)) return failed(def->refusedSet);
     ParamValue value;
@@ -70,10 +76,10 @@ ParamResult setFromTable(std::initializer_list<ParamRows<Owner>> tables, Context
     return {};
 }
 
-template <typename Owner>
-ParamResult getFromTable(std::initializer_list<ParamRows<Owner>> tables, Context& context,
-                         const Owner& owner, std::string_view name, ParamOutput& out) {
-    const ParamDef<Owner>* def = findParam(tables, name);
+template <typename Owner, typename Tables = ParamTables<Owner>>
+ParamResult getFromTable(const Tables& tables, Context& context, const Owner& owner,
+                         std::string_view name, ParamOutput& out) {
+    const ParamDef<Owner>* def = findParam<Owner>(tables, name);
     if (!def) return {ParamResult::Status::UnknownName, nullptr};
     if (!def->get) return failed(err::kUnknownParameter);
     if (def->applies && !def->applies(owner)) return failed(def->refusedGet);
@@ -82,12 +88,11 @@ ParamResult getFromTable(std::initializer_list<ParamRows<Owner>> tables, Context
     return {};
 }
 
-template <typename Owner>
-bool takesNoValueIn(std::initializer_list<ParamRows<Owner>> tables, const Owner& owner,
-                    std::string_view name) {
-    const ParamDef<Owner>* def = findParam(tables, name);
-    return def && (def->shape == ParamShape::NoValue || def->shape == ParamShape::OptionalBool) &&
-           (!def->applies || def->applies(owner));
+template <typename Owner, typename Tables = ParamTables<Owner>>
+ParamArity arityIn(const Tables& tables, std::string_view name) {
+    const ParamDef<Owner>* def = findParam<Owner>(tables, name);
+    if (!def) return ParamArity::Unknown;
+    return def->shape == ParamShape::NoValue ? ParamArity::NoValue : ParamArity::Value;
 }
 
 inline bool inRange(double value, double lo, double hi) {
@@ -117,13 +122,14 @@ inline const char* outBool(ParamOutput& out, bool value) {
 // The tables, one per kind of target.
 ParamResult setGlobalParam(Context& context, std::string_view name, std::string_view text);
 ParamResult getGlobalParam(Context& context, std::string_view name, ParamOutput& out);
+ParamArity globalParamArity(std::string_view name);
 ParamResult setBarParam(Context& context, Bar& bar, std::string_view name, std::string_view text);
 ParamResult getBarParam(Context& context, const Bar& bar, std::string_view name, ParamOutput& out);
-bool barTakesNoValue(const Bar& bar, std::string_view name);
+ParamArity barParamArity(std::string_view name);
 ParamResult setControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
                             std::string_view text);
 ParamResult getControlParam(Context& context, Bar& bar, Control& control, std::string_view name,
                             ParamOutput& out);
-bool controlTakesNoValue(Bar& bar, Control& control, std::string_view name);
+ParamArity controlParamArity(const Control& control, std::string_view name);
 
 }  // namespace tw

@@ -2,7 +2,9 @@
 
 #include "base/Errors.h"
 #include "base/TextUtil.h"
+#include "model/Bar.h"
 #include "params/ParamTable.h"
+#include "values/Parts.h"
 
 namespace tw {
 
@@ -30,7 +32,7 @@ int wordIndex(std::string_view text, std::initializer_list<const char*> words) {
 const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& value) {
     value = ParamValue{};
     value.text = text;
-    int needed = 1;
+    int needed = 1, most = 1;
     switch (shape) {
         case ParamShape::Text:
             return text.empty() ? err::kValueRequired : nullptr;
@@ -46,6 +48,11 @@ const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& valu
             [[fallthrough]];
         case ParamShape::Bool:
             return parseBool(text, value.flag) ? nullptr : err::kBadValue;
+        case ParamShape::Real:
+            if (trim(text).empty()) return err::kValueRequired;
+            if (!leadingNumber(text, value.numbers[0])) return err::kBadValue;
+            value.count = 1;
+            return nullptr;
         case ParamShape::WidthOrFit:
             if (equalsNoCase(trim(text), "fit")) {
                 value.flag = true;
@@ -53,26 +60,18 @@ const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& valu
             }
             break;
         case ParamShape::Integer2:
-            needed = 2;
-            break;
-        case ParamShape::Integer3:
-            needed = 3;
+            needed = most = 2;
             break;
         case ParamShape::Integer3Or4:
-            needed = parseNumbers(text, value.numbers, 4) ? 4 : 3;
+            needed = 3;
+            most = 4;
             break;
         case ParamShape::Integer:
-        case ParamShape::Real:
             break;
     }
     if (trim(text).empty()) return err::kValueRequired;
-    if (!parseNumbers(text, value.numbers, needed)) return err::kBadValue;
-    value.count = needed;
-    if (shape != ParamShape::Real) {
-        for (int i = 0; i < needed; ++i)
-            value.numbers[i] = roundToInt(value.numbers[i]);
-    }
-    return nullptr;
+    value.count = leadingIntegers(text, value.numbers, most);
+    return value.count >= needed ? nullptr : err::kBadValue;
 }
 
 ParamResult setParam(Context& context, const ParamTarget& target, std::string_view name,
@@ -89,10 +88,15 @@ ParamResult getParam(Context& context, const ParamTarget& target, std::string_vi
     return getControlParam(context, *target.bar, *target.control, name, output);
 }
 
-bool takesNoValue(const ParamTarget& target, std::string_view name) {
-    if (!target.bar) return false;
-    if (!target.control) return barTakesNoValue(*target.bar, name);
-    return controlTakesNoValue(*target.bar, *target.control, name);
+ParamArity paramArity(const ParamTarget& target, std::string_view name) {
+    if (!target.bar) return globalParamArity(name);
+    if (!target.control) return barParamArity(name);
+    return controlParamArity(*target.control, name);
+}
+
+Control* findVariable(const Bar& bar, std::string_view name) {
+    if (Control* control = bar.find(std::string(name).c_str())) return control;
+    return findPart(bar, name);
 }
 
 }  // namespace tw

@@ -21,13 +21,14 @@ enum class ParamShape {
     Text,          // non-empty text
     TextOrEmpty,   // text that may be empty (a group back to the root, no key)
     Bool,          // true/false/1/0
-    OptionalBool,  // a bool, or no value for true
+    OptionalBool,  // a bool, or an empty value for true
     NoValue,       // a legacy word that takes no value; any value given is ignored
+    // Numbers are read from the start of the text, and what follows the last one needed is
+    // ignored ("12x" is 12, "12.7" is 12 for an integer).
     Integer,
     Real,
     Integer2,
-    Integer3,
-    Integer3Or4,  // a colour: r g b, or a r g b
+    Integer3Or4,  // a colour: r g b, or a r g b (more are ignored)
     WidthOrFit,
     Free,  // parsed by the parameter itself
 };
@@ -60,6 +61,10 @@ struct ParamResult {
 
 using Bar = ::CTwBar;
 
+// What a name is to a target: none of its parameters, a word that takes no value, or a
+// parameter written "name=value".
+enum class ParamArity { Unknown, NoValue, Value };
+
 struct ParamTarget {
     Bar* bar = nullptr;          // null: GLOBAL
     Control* control = nullptr;  // null: the bar itself
@@ -69,11 +74,15 @@ ParamResult setParam(Context& context, const ParamTarget& target, std::string_vi
                      std::string_view text);
 ParamResult getParam(Context& context, const ParamTarget& target, std::string_view name,
                      ParamOutput& output);
-// Whether name is a parameter of the target that may be written without "=value".
-bool takesNoValue(const ParamTarget& target, std::string_view name);
+ParamArity paramArity(const ParamTarget& target, std::string_view name);
+
+// The variable of a bar that a name stands for: one of its rows, or a piece of a colour,
+// quaternion or direction ("c.Red"); null when there is none.
+Control* findVariable(const Bar& bar, std::string_view name);
 
 // The parameters that exist only before TwInit (GLOBAL fontscaling).
 ParamResult setEngineParam(std::string_view name, std::string_view text);
+ParamArity engineParamArity(std::string_view name);
 
 // Turns text into the value of a shape; null on success, else the reason.
 const char* shapeValue(ParamShape shape, std::string_view text, ParamValue& value);

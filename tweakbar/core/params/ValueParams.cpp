@@ -1,4 +1,5 @@
-// The parameters that reach a variable's value: "value" itself, and the entries of enums.
+// The parameters of value rows (variables that show one value, buttons, separators): their
+// shortcuts, a bool's labels, an enum's entries, and "value" itself.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -14,12 +15,45 @@
 namespace tw {
 namespace {
 
-bool hasEnumEntries(const ControlRef& ref) {
-    return isVariable(ref) && (kindOf(ref) == ValueKind::Enum || kindOf(ref) == ValueKind::Integer);
+bool isBoolVariable(const ControlRef& ref) {
+    return isVariable(ref) && kindOf(ref) == ValueKind::Bool;
 }
 
-// Entries given to an enum type replace those of every variable of that type; an integer
-// variable keeps a list of its own.
+bool isEnumVariable(const ControlRef& ref) {
+    return isVariable(ref) && kindOf(ref) == ValueKind::Enum;
+}
+
+// Every value row takes shortcuts and reads them back; numbers step, bools toggle, enums
+// cycle and buttons press with them. A key text that names no key is refused.
+template <Shortcut Control::*Member>
+const char* setKey(Context& context, ControlRef& ref, const ParamValue& value) {
+    Shortcut parsed;
+    if (!parseShortcut(value.text, parsed)) return err::kNoReason;
+    ref.control.*Member = parsed;
+    context.structureChanged();
+    return nullptr;
+}
+
+template <Shortcut Control::*Member>
+const char* getKey(Context&, const ControlRef& ref, ParamOutput& out) {
+    return outText(out, shortcutText(ref.control.*Member));
+}
+
+template <std::string Control::*Member>
+const char* setBoolLabel(Context& context, ControlRef& ref, const ParamValue& value) {
+    ref.control.*Member = std::string(value.text);
+    updateValueText(ref.control);
+    context.structureChanged();
+    return nullptr;
+}
+
+template <std::string Control::*Member>
+const char* getBoolLabel(Context&, const ControlRef& ref, ParamOutput& out) {
+    return outText(out, ref.control.*Member);
+}
+
+// Entries given to an enum type replace those of every variable of that type; a list of a
+// variable's own (a colour's Mode) is its own.
 const char* setEnum(Context& context, ControlRef& ref, const ParamValue& value) {
     std::vector<EnumEntry> entries;
     if (!parseEnumText(value.text, entries)) return err::kBadValue;
@@ -44,61 +78,38 @@ const char* getEnum(Context&, const ControlRef& ref, ParamOutput& out) {
     return outText(out, entries ? enumText(*entries) : std::string());
 }
 
-// The bytes of a value from its text; false when the text is none. Text is cut to the bytes
-// there are: the fixed string's size, or the room the engine keeps for a caller's string.
+// The bytes of a value from its text; false when the text holds none. A number is read from
+// the start of the text as strtod reads it ("12abc" is 12, "0x10" 16, "1e2" 100) and stored
+// as a C cast would (300 in a byte is 44, -1 is 255, any non-zero is a true bool). A string
+// takes non-empty text, cut to the bytes there are: the fixed string's size, or the room the
+// engine keeps for a caller's string.
 bool valueFromText(const Control& control, std::string_view text, std::vector<unsigned char>& raw) {
     const TypeInfo& type = control.typeInfo;
-    const std::string_view trimmed = trim(text);
-    double number = 0;
-    switch (type.kind) {
-        case ValueKind::FixedString:
-        case ValueKind::DynamicString:
-        case ValueKind::StdString:
-            std::fill(raw.begin(), raw.end(), 0);
-            std::memcpy(raw.data(), text.data(), std::min(text.size(), raw.size() - 1));
-            return true;
-        case ValueKind::Bool: {
-            bool flag = false;
-            if (parseBool(trimmed, flag)) {
-                number = flag ? 1 : 0;
-            } else if (!parseNumber(trimmed, number)) {
-                return false;
-            }
-            writeNumber(type, raw.data(), number != 0 ? 1 : 0);
-            return true;
-        }
-        case ValueKind::Char:
-            // A number is the character's code; anything else, its first character.
-            if (!parseNumber(trimmed, number)) {
-                if (trimmed.empty()) return false;
-                number = static_cast<unsigned char>(trimmed[0]);
-            }
-            break;
-        case ValueKind::Integer:
-        case ValueKind::Enum:
-        case ValueKind::Float:
-        case ValueKind::Double:
-            if (!parseNumber(trimmed, number)) return false;
-            break;
-        default:
-            return false;
+    if (isText(type.kind)) {
+        if (text.empty()) return false;
+        std::fill(raw.begin(), raw.end(), 0);
+        std::memcpy(raw.data(), text.data(), std::min(text.size(), raw.size() - 1));
+        return true;
     }
-    writeNumber(type, raw.data(), number);
+    double number = 0;
+    if (!isNumber(type.kind) && type.kind != ValueKind::Bool) return false;
+    if (!leadingNumber(text, number)) return false;
+    writeNumber(type, raw.data(), castToType(type, number));
     return true;
 }
 
 // Written at once, through the set callback if there is one, outside min/max and even on a
-// read-only row: the caller's own program sets it.
+// read-only row: the caller's own program sets it. A caller's std::string without a copy
+// function is left as it is; its char* cannot be written.
 const char* setValue(Context& context, ControlRef& ref, const ParamValue& value) {
     Control& control = ref.control;
-    // A caller's string is written through its copy function only.
     const ValueKind kind = control.typeInfo.kind;
     if (control.pointer && isClientString(kind) && !canCopyToClient(kind)) {
-        return err::kInvalidParameter;
+        return kind == ValueKind::StdString ? nullptr : err::kNoReason;
     }
     std::vector<unsigned char> raw(control.value);
-    if (!valueFromText(control, value.text, raw)) return err::kBadValue;
-    if (!storeControl(context, ref.bar, control, raw.data())) return err::kInvalidParameter;
+    if (!valueFromText(control, value.text, raw)) return err::kNoReason;
+    if (!storeControl(context, ref.bar, control, raw.data())) return err::kNoReason;
     return nullptr;
 }
 
@@ -116,15 +127,21 @@ const char* getValue(Context& context, const ControlRef& ref, ParamOutput& out) 
     return outNumbers(out, {readNumber(control.typeInfo, raw)});
 }
 
-const ParamDef<ControlRef> kValueParams[] = {
-    {"enum|val", ParamShape::Free, setEnum, getEnum, hasEnumEntries},
-    {"value", ParamShape::Free, setValue, getValue, hasSingleValue},
+const ParamDef<ControlRef> kValueRowParams[] = {
+    {"key|keyincr", ParamShape::TextOrEmpty, setKey<&Control::key>, getKey<&Control::key>},
+    {"keydecr", ParamShape::TextOrEmpty, setKey<&Control::keyDecr>, getKey<&Control::keyDecr>},
+    {"true", ParamShape::TextOrEmpty, setBoolLabel<&Control::trueLabel>,
+     getBoolLabel<&Control::trueLabel>, isBoolVariable},
+    {"false", ParamShape::TextOrEmpty, setBoolLabel<&Control::falseLabel>,
+     getBoolLabel<&Control::falseLabel>, isBoolVariable},
+    {"enum|val", ParamShape::Free, setEnum, getEnum, isEnumVariable, err::kValueRequired},
+    {"value", ParamShape::Free, setValue, getValue, isVariable},
 };
 
 }  // namespace
 
-ParamRows<ControlRef> valueParamRows() {
-    return rowsOf(kValueParams);
+ParamRows<ControlRef> valueRowParams() {
+    return rowsOf(kValueRowParams);
 }
 
 }  // namespace tw

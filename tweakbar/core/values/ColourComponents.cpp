@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Context.h"
+#include "values/Parts.h"
 
 namespace tw {
 namespace {
@@ -54,7 +55,10 @@ void setColourComponent(const Control& control, unsigned char* raw, int componen
         writeColor(control.typeInfo, raw, color);
         return;
     }
+    // The other two keep the whole numbers their rows show.
     Hls hls = shownHls(control, color);
+    for (int part : {kHue, kLightness, kSaturation})
+        hlsPart(hls, part) = std::round(hlsPart(hls, part));
     hlsPart(hls, component) = whole;
     setRgbFromHls(color, hls);
     writeColor(control.typeInfo, raw, color);
@@ -63,6 +67,7 @@ void setColourComponent(const Control& control, unsigned char* raw, int componen
 
 void setColourMode(Context& context, Control& control, bool hls) {
     control.hlsMode = hls;
+    showColourParts(control);
     context.structureChanged();
 }
 

@@ -57,20 +57,19 @@ void formatChar(const Control& control, double value, char* buffer, std::size_t 
 
 }  // namespace
 
+// In the variable's own type: a float's limits have float precision.
 double effectiveMin(const Control& control) {
     const double lowest = control.typeInfo.lowest;
-    return control.minSet ? std::max(control.min, lowest) : lowest;
+    return castToType(control.typeInfo, control.minSet ? std::max(control.min, lowest) : lowest);
 }
 
 double effectiveMax(const Control& control) {
     const double highest = control.typeInfo.highest;
-    return control.maxSet ? std::min(control.max, highest) : highest;
+    return castToType(control.typeInfo, control.maxSet ? std::min(control.max, highest) : highest);
 }
 
 int effectivePrecision(const Control& control) {
-    if (isVector(control.typeInfo.kind)) {
-        return control.precision >= 0 ? control.precision : kVectorPrecision;
-    }
+    if (isVector(control.typeInfo.kind)) return kVectorPrecision;
     return isReal(control.typeInfo.kind) ? control.precision : 0;
 }
 
@@ -225,8 +224,9 @@ NumberRange numberRange(const Control& control, int channelIndex) {
         return channelIndex == 3 ? NumberRange{-1, 1} : NumberRange{-none, none};
     }
     if (channelIndex >= 0) return {0, colourComponentMax(channelIndex)};
+    // A minimum above the maximum leaves the maximum: the maximum is applied last.
     const double lo = effectiveMin(control), hi = effectiveMax(control);
-    return {lo, lo <= hi ? hi : lo};
+    return {std::min(lo, hi), hi};
 }
 
 bool atBound(const Control& control, int channelIndex) {
