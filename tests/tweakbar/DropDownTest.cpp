@@ -91,7 +91,7 @@ TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
     ASSERT_EQ(TwAddVarRW(bar, "n", TW_TYPE_INT32, &other, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(20), &value, nullptr), 1);
     ASSERT_EQ(TwWindowSize(350, 90), 1);
-    ASSERT_EQ(TwDefine(" bar position='100 0' size='300 80' "), 1);
+    ASSERT_EQ(TwDefine(" bar position='100 5' size='300 80' "), 1);
     list = openAt(1);
     EXPECT_EQ(list.shown, 3);
     EXPECT_EQ(list.frame.y, 0);

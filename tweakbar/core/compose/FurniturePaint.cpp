@@ -19,7 +19,7 @@ bool isHovered(const Context& context, const Bar& bar) {
 }
 
 void paintButtonBox(Painter& painter, const Rect& box, bool hot, const Palette& palette) {
-    if (hot) painter.fill(box, palette.pressed);
+    if (hot) painter.fill(box, withAlpha(palette.titleText, 70));
     painter.outline(box, withAlpha(palette.titleText, 150));
 }
 
@@ -92,8 +92,8 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
                     const Palette& palette) {
     const BarLayout& layout = bar.layout;
     painter.setClip(layout.frame);
-    if (layout.scrollable) paintScrollArrows(painter, layout, palette);
     if (!isHovered(context, bar)) return;
+    if (layout.scrollable) paintScrollArrows(painter, layout, palette);
     const Hover& hover = context.input.hover;
     if (!layout.fontButton.empty()) {
         paintFontButton(painter, layout.fontButton, hover.fontButton, palette);

@@ -8,6 +8,7 @@
 #include "edit/ValueEdit.h"
 #include "look/Metrics.h"
 #include "look/Palette.h"
+#include "look/Shadow.h"
 #include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
-constexpr int kShadow = 3;
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
 constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
@@ -148,9 +148,8 @@ void paintList(Painter& painter, const Context& context) {
     const FontFace& face = context.face(bar);
     const Palette palette = paletteFor(bar);
     const Rect& frame = place.frame;
-    painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
-    painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
-    painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
+    painter.setClip({frame.x, frame.y, frame.w + 3, frame.h + 3});
+    paintShadow(painter, frame);
 
     // The bar's own colour, opaque: the list is read over other bars' text. The current
     // entry's band is the group colour toned toward the body, so that its green stands out.
@@ -266,7 +265,7 @@ class EnumRow final : public ValueRow {
         p.valueLabel(row, p.palette.label, false);
         Rect field;
         if (!p.valueField(row, field)) return;
-        const PackedColor ink = p.valueInk(row);
+        const PackedColor ink = p.choiceInk(row);
         const bool list = !row.control->isReadOnly();
         const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
         p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);
