@@ -92,19 +92,20 @@ bool outlineBitmap(HDC dc, wchar_t character, double across, GLYPHMETRICS& gm,
                             &transform) != GDI_ERROR;
 }
 
-// The glyph's ink placed in a cell of the given advance: at most one column narrower than it, so
-// that neighbours never touch, and one column in from the pen when it leaves room for that.
+// The glyph's ink centred in a cell of the given advance, narrowed when it is wider than the
+// cell so that it never reaches into its neighbours'.
 void rasteriseGlyph(HDC dc, wchar_t character, const TextCell& cell, int advance,
                     RasterGlyph& glyph) {
     glyph.metrics.advance = advance;
     GLYPHMETRICS gm{};
     std::vector<BYTE> bitmap;
-    const int widest = std::max(1, advance - 1);
+    // Narrowed by the ratio of the widths; the box may still come out a column too wide, and
+    // is then narrowed again.
     double across = 1;
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (!outlineBitmap(dc, character, across, gm, bitmap)) return;
-        if (int(gm.gmBlackBoxX) <= widest) break;
-        across *= (widest - 0.25) / double(gm.gmBlackBoxX);
+        if (int(gm.gmBlackBoxX) <= advance) break;
+        across *= (advance - 0.25) / double(gm.gmBlackBoxX);
     }
     const int width = static_cast<int>(gm.gmBlackBoxX);
     const int pitch = (width + 3) & ~3;  // GDI pads bitmap rows to 32 bits
@@ -113,7 +114,7 @@ void rasteriseGlyph(HDC dc, wchar_t character, const TextCell& cell, int advance
     const int from = std::max(0, -top);
     const int to = std::min(static_cast<int>(gm.gmBlackBoxY), cell.height - top);
     if (to <= from) return;
-    glyph.metrics.left = std::clamp(advance - 1 - width, 0, 1);
+    glyph.metrics.left = std::max(0, (advance - width) / 2);
     glyph.metrics.top = top + from;
     glyph.metrics.width = width;
     glyph.metrics.height = to - from;
