@@ -14,13 +14,13 @@ constexpr int kTrackInset = 3;
 
 void placeTitleButtons(BarLayout& layout, bool iconifiable, bool fontButton) {
     const Rect& title = layout.title;
-    const int size = std::max(3, title.h - 6);
+    const int size = std::max(3, title.h - 4);
     // The iconify button leaves the top right corner's resize handle one row clear of it.
     layout.iconifyButton =
-        iconifiable ? Rect{title.right() - layout.rowHeight - size, title.y + 3, size, size}
+        iconifiable ? Rect{title.right() - layout.rowHeight - size, title.y + 2, size, size}
                     : Rect{};
     layout.fontButton =
-        fontButton ? Rect{title.x + kCornerClearance, title.y + 3, size, size} : Rect{};
+        fontButton ? Rect{title.x + kCornerClearance, title.y + 2, size, size} : Rect{};
 }
 
 void placeColumnStrip(BarLayout& layout, const BarMetrics& metrics) {

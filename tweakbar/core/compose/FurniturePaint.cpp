@@ -26,7 +26,7 @@ void paintButtonBox(Painter& painter, const Rect& box, bool hot, const Palette& 
 // A capital F of bars, so that it stays crisp at every size.
 void paintFontButton(Painter& painter, const Rect& b, bool hot, const Palette& palette) {
     paintButtonBox(painter, b, hot, palette);
-    const Rect inner = b.inset(3, 3);
+    const Rect inner = b.inset(2, 2);
     const int stroke = std::max(1, b.w / 8), x = inner.x + 1;
     painter.fill({x, inner.y, stroke, inner.h}, palette.titleText);
     painter.fill({x, inner.y, inner.w - 1, stroke}, palette.titleText);
@@ -101,7 +101,7 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
     if (!layout.iconifyButton.empty()) {
         const Rect& b = layout.iconifyButton;
         paintButtonBox(painter, b, hover.iconifyButton, palette);
-        paintArrowGlyph(painter, b.inset(3, 3), false, palette.titleText);
+        paintArrowGlyph(painter, b.inset(2, 2), false, palette.titleText);
     }
     if (bar.resizable) paintCornerHandles(painter, layout.frame, withAlpha(palette.label, 150));
     paintValuesGrip(painter, layout.valuesGrip, withAlpha(palette.label, 140));
