@@ -49,27 +49,33 @@ class DropDown : public OneBarTest {
 TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
     int value = 0, other = 0;
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(5), &value, nullptr), 1);
-    // From the values column, the bar's width less two font heights, five rows and a half.
+    // From the values column a pixel below the row, the bar's width less two font heights, five
+    // rows and 9 px (at least five font heights).
     const struct { int fontHeight, rowHeight; } sizes[] = {{11, 12}, {14, 15}, {16, 17}};
     for (int size = 1; size <= 3; ++size) {
         ASSERT_EQ(TwDefine((" bar fontsize=" + std::to_string(size)).c_str()), 1);
         const tw::DropDownPlace list = openAt(0);
         const int pitch = sizes[size - 1].rowHeight;
         EXPECT_EQ(list.frame.x, bar->layout.valueX) << size;
-        EXPECT_EQ(list.frame.y, row(0).bottom()) << size;
+        EXPECT_EQ(list.frame.y, row(0).bottom() + 1) << size;
         EXPECT_EQ(list.frame.w, bar->layout.frame.w - 2 * sizes[size - 1].fontHeight) << size;
-        EXPECT_EQ(list.frame.h, 5 * pitch + pitch / 2) << size;
+        EXPECT_EQ(list.frame.h, 5 * pitch + 9) << size;
         EXPECT_TRUE(list.track.empty()) << "all entries fit: no scrollbar " << size;
         ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
     }
     ASSERT_EQ(TwDefine(" bar fontsize=2 "), 1);
+    // A short list is five font heights tall.
+    ASSERT_EQ(TwRemoveVar(bar, "e"), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "e", entries(2), &value, nullptr), 1);
+    EXPECT_EQ(openAt(0).frame.h, 5 * 14);
+    ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
     ASSERT_EQ(TwRemoveVar(bar, "e"), 1);
     ASSERT_EQ(TwAddVarRW(bar, "e", entries(20), &value, nullptr), 1);
 
     // Near the bottom: the whole list fits above the row only.
     ASSERT_EQ(TwDefine(" bar position='100 380' size='300 200' "), 1);
     tw::DropDownPlace list = openAt(0);
-    EXPECT_EQ(list.frame.bottom(), row(0).y);
+    EXPECT_EQ(list.frame.bottom(), row(0).y - 1);
     EXPECT_EQ(list.shown, 20);
     ASSERT_EQ(TwKeyPressed(TW_KEY_ESCAPE, 0), 1);
 
@@ -77,7 +83,7 @@ TEST_F(DropDown, ItHangsFromItsRowAndTheWindowLimitsItOpensAboveOrMovesIt) {
     ASSERT_EQ(TwWindowSize(800, 300), 1);
     ASSERT_EQ(TwDefine(" bar position='100 100' size='300 180' "), 1);
     list = openAt(0);
-    EXPECT_EQ(list.frame.y, row(0).bottom());
+    EXPECT_EQ(list.frame.y, row(0).bottom() + 1);
     EXPECT_EQ(list.shown, 10);
     EXPECT_LE(list.frame.bottom(), 300);
     EXPECT_GT(list.frame.bottom() + 15, 300) << "no room left for one more entry";

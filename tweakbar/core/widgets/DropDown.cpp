@@ -22,6 +22,9 @@ namespace {
 constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
+// Around the entries, above and below them together; a list that shows all its entries is at
+// least five font heights tall. It lies a pixel clear of its row.
+constexpr int kListPadding = 9, kLeastHeightInFonts = 5, kRowGap = 1;
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
 constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
@@ -39,13 +42,12 @@ struct Extent {
 };
 
 Extent extentFor(int count, int pitch, const Rect& row, int windowHeight) {
-    const int padding = pitch / 2;
-    const int below = windowHeight - row.bottom(), above = row.y;
+    const int below = windowHeight - row.bottom() - kRowGap, above = row.y - kRowGap;
     Extent extent{count, false};
-    if (windowHeight <= 0 || count * pitch + padding <= below) return extent;
+    if (windowHeight <= 0 || count * pitch + kListPadding <= below) return extent;
     extent.above = above > below;
     const int room = extent.above ? above : below;
-    extent.rows = std::clamp((room - padding) / pitch, std::min(count, kMinimumRows), count);
+    extent.rows = std::clamp((room - kListPadding) / pitch, std::min(count, kMinimumRows), count);
     return extent;
 }
 
@@ -99,10 +101,13 @@ DropDownPlace dropDownPlace(const Context& context) {
     const BarLayout& layout = bar.layout;
     place.pitch = layout.rowHeight;
     const Extent extent = extentFor(count, place.pitch, row->rect, context.windowHeight);
-    const int height = extent.rows * place.pitch + place.pitch / 2;
-    const int width = layout.frame.w - 2 * fontHeight(bar.fontSize, context.globals.fontScaling);
+    const int font = fontHeight(bar.fontSize, context.globals.fontScaling);
+    const int least = extent.rows == count ? kLeastHeightInFonts * font : 0;
+    const int height = std::max(extent.rows * place.pitch + kListPadding, least);
+    const int width = layout.frame.w - 2 * font;
     Rect& frame = place.frame;
-    frame = {layout.valueX, extent.above ? row->rect.y - height : row->rect.bottom(), width,
+    frame = {layout.valueX,
+             extent.above ? row->rect.y - kRowGap - height : row->rect.bottom() + kRowGap, width,
              height};
     // Kept inside the window, even over its own row when the window is that small.
     if (context.windowHeight > 0) {
@@ -113,8 +118,7 @@ DropDownPlace dropDownPlace(const Context& context) {
     }
     place.shown = extent.rows;
     place.first = std::clamp(popup.scroll, 0, count - extent.rows);
-    // Half a row of padding, split above and below the entries.
-    place.entries = {frame.x + 1, frame.y + place.pitch / 4, frame.w - 2,
+    place.entries = {frame.x + 1, frame.y + kListPadding / 2, frame.w - 2,
                      extent.rows * place.pitch};
     if (extent.rows < count) placeScrollbar(place, count);
     return place;
