@@ -58,7 +58,7 @@ TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
     ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, " precision=2 "), 1);
     frame();
     const std::uint64_t version = list().version;
-    value = 20;  // one more glyph: the headless font draws every character alike
+    value = 20;  // one more glyph
     now += 1;    // refresh is 2 s: not due yet
     EXPECT_EQ(frame().rebuilt, 0u);
     now += 1;

@@ -1,7 +1,7 @@
 // The help bar's rows as the user reads them once it is opened: the engine's help, each bar's
 // help and shortcuts, the struct types and the rotoslider's explanation; how often they are
-// made again; and its bottom line with the last key pressed. The headless font is fixed-width
-// (advance 6/8/9, line height 12/15/17 for font sizes 1/2/3).
+// made again; and its bottom line with the last key pressed. Texts are wrapped with the text
+// metrics every backend follows (look/FontMetrics.h).
 #include <string>
 #include <vector>
 
