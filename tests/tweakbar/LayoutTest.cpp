@@ -5,6 +5,8 @@
 
 #include "EngineFixture.h"
 #include "look/Metrics.h"
+#include "look/TextFit.h"
+#include "model/Engine.h"
 #include "model/Bar.h"
 
 namespace {
@@ -154,6 +156,26 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     std::strcpy(longText, "a rather longer text value than before");
     ASSERT_EQ(TwRefreshBar(bar), 1);
     EXPECT_EQ(drawn(bar).valueWidth, fitted);
+}
+
+// The measured cuts at font size 2, where a column keeps 17 px of room: "WWWWW" (60 px) is whole
+// from a 53 px column on, 17 l (51 px) need 62, six W in 60 px keep four and "..".
+TEST_F(Layout, TextStaysWholeWhileAllButItsLastCharacterStartWithinTheColumnLessTheCutRoom) {
+    TwBar* bar = TwNewBar("bar");
+    const tw::FontFace& face = tw::engine().context->face(*bar);
+    const int room = tw::barMetrics(2, 1).cutRoom;
+    const auto fits = [&](const char* text, int column) {
+        const tw::FittedText fitted = tw::fitColumn(face, text, column, room);
+        return fitted.cut ? std::string(text, fitted.kept) + ".." : std::string(text);
+    };
+    EXPECT_EQ(fits("WWWWW", 53), "WWWWW");
+    EXPECT_EQ(fits("WWWWW", 52), "WWW..");
+    EXPECT_EQ(fits("lllllllllllllllll", 62), "lllllllllllllllll");
+    EXPECT_EQ(fits("lllllllllllllllll", 61), "lllllllllllllll..");
+    EXPECT_EQ(fits("WWWWWW", 60), "WWWW..");
+    EXPECT_EQ(fits("MediumM", 60), "MediumM");
+    EXPECT_EQ(fits("MediumMe", 60), "Medium..");
+    EXPECT_EQ(fits("W", 0), "W") << "a single character is never cut";
 }
 
 TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
