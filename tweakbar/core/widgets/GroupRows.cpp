@@ -1,4 +1,4 @@
-// Headings whose members follow them while they are opened: a group (a fold marker and its
+// Headings whose members follow them while they are opened: a group (an expander and its
 // label in the group colour, across the row) and a struct variable (its label in the struct
 // colour, and the summary of its members as its value). A press folds and unfolds them; Left,
 // Right and Return fold a group, and step a struct as they step a number.
