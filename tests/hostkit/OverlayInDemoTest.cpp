@@ -34,20 +34,19 @@ Box alignedBar(int column, int clientWidth, int clientHeight) {
     return {25 + column * (width + 10), 25, width, clientHeight - 50};
 }
 
-// At font size 3 a row is one 17 px line, a separator half of one; the first row starts below
-// the 22 px title and an 8 px strip (half a line). Rows are given by their offset from the first
-// one.
-constexpr int kLine = 17, kSeparator = 9, kRowsTop = 22 + 8;
+// At font size 3 every row, a separator too, is 17 px; the first starts 24 px below the bar's
+// top. Rows are given by their offset from the first one.
+constexpr int kLine = 17, kRowsTop = 24;
 // The settings bar: Opacity, Auto align windows, a separator, Load Settings, Save Settings.
-constexpr int kAutoAlignRow = kLine, kSaveRow = 3 * kLine + kSeparator;
+constexpr int kAutoAlignRow = kLine, kSaveRow = 4 * kLine;
 // The sample's bar: Paused, Exposure, a separator, the group Simulation (its heading, three rows
 // and a separator), the group Look (its heading and two rows), Player name, Reset to defaults.
-constexpr int kExposureRow = kLine, kResetRow = 10 * kLine + 2 * kSeparator;
+constexpr int kExposureRow = kLine, kResetRow = 12 * kLine;
 
-// A point on a row's label, or in its value field: the values column is 60 px wide and ends
-// 4 px inside the bar's right edge.
+// A point on a row's label, or in its value box: the box is 62 px wide and ends 20 px inside
+// the bar's right edge.
 POINT pointOf(const Box& bar, int row, bool value = false) {
-    return {value ? bar.x + bar.w - 34 : bar.x + 60, bar.y + kRowsTop + row + kLine / 2};
+    return {value ? bar.x + bar.w - 51 : bar.x + 60, bar.y + kRowsTop + row + kLine / 2};
 }
 
 using kztest::Counts;
@@ -159,8 +158,9 @@ class OverlayInDemo : public ::testing::Test {
 
     // Frame `shown` has the overlay drawn in each box, changing nearly every pixel there (body,
     // title and text blend into the game's picture), and is `hidden` everywhere else but in the
-    // bars' shadows (3 px beyond their right and bottom edges) and in the bottom-left corner,
-    // where the demo's counts and the overlay's help icon are.
+    // bars' lines just above and left of them, their shadows (3 px beyond their right and bottom
+    // edges) and in the bottom-left corner, where the demo's counts and the overlay's help icon
+    // are.
     void expectOverlayOnlyIn(const Frame& shown, const Frame& hidden,
                              const std::vector<Box>& boxes) {
         ASSERT_FALSE(shown.rgba.empty());
@@ -178,7 +178,7 @@ class OverlayInDemo : public ::testing::Test {
                     const Box& b = boxes[i];
                     areaOf[i] += b.contains(x, y);
                     changedIn[i] += b.contains(x, y) && changed;
-                    excused = excused || Box{b.x, b.y, b.w + 3, b.h + 3}.contains(x, y);
+                    excused = excused || Box{b.x - 1, b.y - 1, b.w + 4, b.h + 4}.contains(x, y);
                 }
                 changedElsewhere += !excused && changed;
             }

@@ -58,7 +58,7 @@ TEST_F(DrawList, AChangedValueRebuildsOnceItIsRead) {
     ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &hidden, " precision=2 "), 1);
     frame();
     const std::uint64_t version = list().version;
-    value = 20;  // one more glyph: the headless font draws every character alike
+    value = 20;  // one more glyph
     now += 1;    // refresh is 2 s: not due yet
     EXPECT_EQ(frame().rebuilt, 0u);
     now += 1;
@@ -92,9 +92,10 @@ TEST_F(DrawList, EveryQuadStaysInsideItsBar) {
     ASSERT_FALSE(drawn.empty());
     for (const auto& triangle : drawn) {
         for (const auto& v : triangle) {
-            // The 3 px shadow falls outside on the right and the bottom.
-            EXPECT_GE(v.x, float(f.x));
-            EXPECT_GE(v.y, float(f.y));
+            // A light line lies just outside the top and left edges; the 3 px shadow falls
+            // outside on the right and the bottom.
+            EXPECT_GE(v.x, float(f.x - 1));
+            EXPECT_GE(v.y, float(f.y - 1));
             EXPECT_LE(v.x, float(f.right() + 3));
             EXPECT_LE(v.y, float(f.bottom() + 3));
         }
@@ -153,7 +154,9 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     };
     const auto bodyDrawn = [&] {
         for (const auto& v : list().vertices) {
-            if (v.color == tw::packColor(10, 20, 30, 200) && v.x == float(lowFrame.x)) return true;
+            // The body shades toward the bar's own colour at its bottom right corner.
+            if (v.color == tw::packColor(10, 20, 30, 200) && v.x == float(lowFrame.right()))
+                return true;
         }
         return false;
     };

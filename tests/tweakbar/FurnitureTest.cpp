@@ -113,15 +113,15 @@ TEST_F(Furniture, APressOnAStripAboveAColumnFitsThatColumnToItsContent) {
     ASSERT_EQ(TwAddButton(bar, "a button whose label is longest of all", nullptr, nullptr, nullptr),
               1);
     const tw::BarLayout& l = layout();
-    // Labels start 3 px into the rows' area and end two pixels before the values column; the
-    // text row spans the whole bar and does not count. 8 px a character.
-    const int labelsEnd = l.labelX + 14 * 8;
+    // The value boxes start where the longest label ("a longer label", 81 px at font size 2)
+    // stays whole: 17 px past its start; the text row spans the whole bar and does not count.
+    const int labelsEnd = l.labelX + 81 + 17;
     EXPECT_TRUE(clickAt(middle(l.fitLabels)));
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), l.content.right() - labelsEnd - 2);
-    EXPECT_EQ(layout().valueX, labelsEnd + 2);
-    // The values' strip: the widest value with its padding and room for the list arrow.
+    EXPECT_EQ(layout().valueX, labelsEnd);
+    // The values' strip: the widest value (12345678, 58 px) stays whole too.
     EXPECT_TRUE(clickAt(middle(layout().fitValues)));
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 8 * 8 + 2 * 3 + 15);
+    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 58 + 17);
     // Hovering either strip names what a press does in the shortcut line; a row without a key
     // shows nothing there.
     const Point strip = middle(bar->layout.fitLabels);
@@ -135,9 +135,9 @@ TEST_F(Furniture, APressOnAStripAboveAColumnFitsThatColumnToItsContent) {
 TEST_F(Furniture, ArrowEndsTrackPressesAndTheWheelScrollOneRowEach) {
     addNumbers(30);
     ASSERT_TRUE(layout().scrollable);
-    // The arrows are the scrollbar's square ends; the thumb moves between them.
+    // The arrows are the strip's ends above and below the track; the thumb moves between them.
     const tw::BarLayout& l = bar->layout;
-    EXPECT_EQ(l.scrollUp.h, l.scrollUp.w);
+    EXPECT_EQ(l.scrollUp.bottom(), l.scrollTrack.y);
     EXPECT_EQ(l.scrollDown.y, l.scrollTrack.bottom());
     const auto firstAfter = [&](Point p) {
         clickAt(p);
@@ -157,8 +157,8 @@ TEST_F(Furniture, ArrowEndsTrackPressesAndTheWheelScrollOneRowEach) {
 
 TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
     using tw::IconCorner;
-    // 100 x 80 with margins 8 and 6: 14 px icons 18 px apart; a column holds (68 + 4) / 18 = 4,
-    // a row (84 + 4) / 18 = 4.
+    // 100 x 80 with margins 8 and 6: 14 px slots side by side; a column holds 68 / 14 = 4, a
+    // row 84 / 14 = 6.
     tw::IconArea area{IconCorner::BottomLeft, true, 8, 6, 100, 80, 14};
     struct Case {
         IconCorner corner;
@@ -168,15 +168,15 @@ TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
     };
     const Case cases[] = {
         {IconCorner::BottomLeft, true, 0, {8, 80 - 6 - 14, 14, 14}},
-        {IconCorner::BottomLeft, true, 1, {8, 80 - 6 - 14 - 18, 14, 14}},
-        {IconCorner::BottomLeft, true, 4, {8 + 18, 80 - 6 - 14, 14, 14}},
+        {IconCorner::BottomLeft, true, 1, {8, 80 - 6 - 2 * 14, 14, 14}},
+        {IconCorner::BottomLeft, true, 4, {8 + 14, 80 - 6 - 14, 14, 14}},
         {IconCorner::BottomRight, true, 0, {100 - 8 - 14, 80 - 6 - 14, 14, 14}},
-        {IconCorner::BottomRight, true, 5, {100 - 8 - 14 - 18, 80 - 6 - 14 - 18, 14, 14}},
-        {IconCorner::TopLeft, true, 3, {8, 6 + 3 * 18, 14, 14}},
-        {IconCorner::TopLeft, false, 3, {8 + 3 * 18, 6, 14, 14}},
-        {IconCorner::TopLeft, false, 4, {8, 6 + 18, 14, 14}},
+        {IconCorner::BottomRight, true, 5, {100 - 8 - 2 * 14, 80 - 6 - 2 * 14, 14, 14}},
+        {IconCorner::TopLeft, true, 3, {8, 6 + 3 * 14, 14, 14}},
+        {IconCorner::TopLeft, false, 5, {8 + 5 * 14, 6, 14, 14}},
+        {IconCorner::TopLeft, false, 6, {8, 6 + 14, 14, 14}},
         {IconCorner::TopRight, false, 0, {100 - 8 - 14, 6, 14, 14}},
-        {IconCorner::TopRight, false, 6, {100 - 8 - 14 - 2 * 18, 6 + 18, 14, 14}},
+        {IconCorner::TopRight, false, 8, {100 - 8 - 3 * 14, 6 + 14, 14, 14}},
     };
     for (const Case& c : cases) {
         area.corner = c.corner;
@@ -186,7 +186,7 @@ TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
     }
     // No room for even one: each slot starts a column of its own rather than none at all.
     area = {IconCorner::BottomLeft, true, 8, 6, 100, 20, 14};
-    EXPECT_EQ(tw::iconSlotRect(area, 1), (tw::Rect{8 + 18, 20 - 6 - 14, 14, 14}));
+    EXPECT_EQ(tw::iconSlotRect(area, 1), (tw::Rect{8 + 14, 20 - 6 - 14, 14, 14}));
 }
 
 TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
@@ -196,8 +196,8 @@ TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
     TwDraw();
     const tw::Rect first = bar->layout.icon, second = b->layout.icon, third = c->layout.icon;
     EXPECT_EQ(first, (tw::Rect{8, 600 - 8 - 14, 14, 14}));
-    EXPECT_EQ(second.y, first.y - 18);
-    EXPECT_EQ(third.y, second.y - 18);
+    EXPECT_EQ(second.y, first.y - 14);
+    EXPECT_EQ(third.y, second.y - 14);
     // Restored by a click, the first leaves a gap; the others stay where they are.
     EXPECT_TRUE(clickAt(middle(first)));
     EXPECT_EQ(intParam(bar, nullptr, "iconified"), 0);

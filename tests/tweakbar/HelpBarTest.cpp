@@ -1,7 +1,7 @@
 // The help bar's rows as the user reads them once it is opened: the engine's help, each bar's
 // help and shortcuts, the struct types and the rotoslider's explanation; how often they are
-// made again; and its bottom line with the last key pressed. The headless font is fixed-width
-// (advance 6/8/9, line height 12/15/17 for font sizes 1/2/3).
+// made again; and its bottom line with the last key pressed. Texts are wrapped with the text
+// metrics every backend follows (look/FontMetrics.h).
 #include <string>
 #include <vector>
 
@@ -112,25 +112,25 @@ TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarWithItsKeysInTheValueC
 }
 
 TEST_F(HelpBar, StartsWithTheWrappedEngineHelpAndItsOwnHelpThenTheShortcutsHeading) {
-    // 400 px wide at 8 px per character: rows of 383 px, less 2 x 3 px of padding, hold 47.
+    // 400 px wide at font size 2: 370 px from the labels to the end of the value boxes.
     const std::string words =
         "Every bar lists its help here and each shortcut key beside the row it acts on, "
         "so that nobody has to remember them.";
     ASSERT_EQ(TwSetParam(nullptr, nullptr, "help", TW_PARAM_CSTRING, 1, words.c_str()), 1);
     ASSERT_EQ(TwDefine(" TW_HELP help='Bar help.' "), 1);
     const std::vector<std::string> rows = rowsAt(100);
-    ASSERT_GE(rows.size(), 6u);
-    EXPECT_EQ(rows[0], "0|Every bar lists its help here and each shortcut");
-    EXPECT_EQ(rows[1], "0|key beside the row it acts on, so that nobody");
-    EXPECT_EQ(rows[2], "0|has to remember them.");
-    EXPECT_EQ(rows[3], "0|Bar help.");
-    EXPECT_EQ(rows[4], "0||SHORTCUTS");
+    ASSERT_GE(rows.size(), 5u);
+    EXPECT_EQ(rows[0], "0|Every bar lists its help here and each shortcut key beside the");
+    EXPECT_EQ(rows[1], "0|row it acts on, so that nobody has to remember them.");
+    EXPECT_EQ(rows[2], "0|Bar help.");
+    EXPECT_EQ(rows[3], "0||SHORTCUTS");
     EXPECT_EQ(rows.back(), "0|[+] RotoSlider");
 
     // A narrower bar wraps the text again, at the next rebuild.
     ASSERT_EQ(TwDefine(" TW_HELP size='300 1000' "), 1);
-    EXPECT_EQ(rowsAt(101).at(0), "0|Every bar lists its help here and each shortcut");
-    EXPECT_EQ(rowsAt(102).at(0), "0|Every bar lists its help here and");
+    EXPECT_EQ(rowsAt(101).at(0),
+              "0|Every bar lists its help here and each shortcut key beside the");
+    EXPECT_EQ(rowsAt(102).at(0), "0|Every bar lists its help here and each");
 }
 
 TEST_F(HelpBar, GroupsAppearNestedOnlyWhenTheyHaveHelpOrHoldSomethingListed) {

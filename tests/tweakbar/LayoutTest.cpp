@@ -1,9 +1,12 @@
-// Geometry of bars with the headless font (advance 6/8/9, line height 12/15/17 for font sizes
-// 1/2/3): rows, the value column, groups, scrolling, icons, minimum sizes and containment.
+// Geometry of bars, in the figures of the bars that callers' layouts were tuned for (font height
+// fh 11/14/16 for font sizes 1/2/3, rows fh + 1 apart): rows, the value column, groups,
+// scrolling, icons, minimum sizes and containment.
 #include <cstring>
 
 #include "EngineFixture.h"
 #include "look/Metrics.h"
+#include "look/TextFit.h"
+#include "model/Engine.h"
 #include "model/Bar.h"
 
 namespace {
@@ -28,35 +31,43 @@ TEST_F(Layout, RowsStackBelowTheTitleWithTheValueColumnOnTheRight) {
     ASSERT_EQ(TwAddSeparator(bar, nullptr, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, nullptr), 1);
     const tw::BarLayout& layout = drawn(bar);
-    // Bar at (16, 16), 200 x 320; title 15 + 5 high; 4 px side padding, a strip of half a line
-    // (7 px) below the title.
-    EXPECT_EQ(layout.title, (tw::Rect{16, 16, 200, 20}));
+    // Bar at (16, 16), 200 x 320, font size 2: a title fh + 1 high, the first row 7 px below
+    // it, rows fh + 1 apart (a separator too), up to the value boxes' right end at x + w - fh - 4.
+    EXPECT_EQ(layout.title, (tw::Rect{16, 16, 200, 15}));
     ASSERT_EQ(layout.rows.size(), 3u);
-    EXPECT_EQ(layout.rows[0].rect, (tw::Rect{20, 43, 192, 15}));
-    EXPECT_EQ(layout.rows[1].rect, (tw::Rect{20, 58, 192, 8}));
-    EXPECT_EQ(layout.rows[2].rect, (tw::Rect{20, 66, 192, 15}));
+    EXPECT_EQ(layout.rows[0].rect, (tw::Rect{16, 38, 199 - 16, 15}));
+    EXPECT_EQ(layout.rows[1].rect, (tw::Rect{16, 53, 199 - 16, 15}));
+    EXPECT_EQ(layout.rows[2].rect, (tw::Rect{16, 68, 199 - 16, 15}));
+    EXPECT_EQ(layout.labelX, 16 + 13);
+    // A value box is the column's width and 2, ending where the rows do.
     EXPECT_EQ(layout.valueWidth, 70);
-    EXPECT_EQ(layout.valueX, 20 + 192 - 70);
+    EXPECT_EQ(layout.valueX, 198 - 70 - 1);
+    EXPECT_EQ(tw::valueField(layout, layout.rows[2]), (tw::Rect{127, 68, 72, 14}));
+    // The scrollbar's strip is there with or without rows to scroll.
     EXPECT_FALSE(layout.scrollable);
+    EXPECT_EQ(layout.strip, (tw::Rect{216 - 1 - 14, 31, 14, 320 - 15 - 1}));
 
     ASSERT_EQ(TwDefine(" bar valueswidth=100 "), 1);
-    EXPECT_EQ(drawn(bar).valueX, 20 + 192 - 100);
-    // A column wider than the bar leaves room for the labels.
+    EXPECT_EQ(drawn(bar).valueX, 198 - 100 - 1);
+    // A column wider than the bar leaves the labels two font heights.
     ASSERT_EQ(TwDefine(" bar valueswidth=5000 "), 1);
-    EXPECT_EQ(drawn(bar).valueWidth, 192 - 2 * 15);
+    EXPECT_EQ(drawn(bar).valueX, 16 + 13 + 2 * 14);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), 5000);
 
-    // Each font size sets the heights of rows and title and raises a small bar to its minimum.
-    const int heights[] = {12, 15, 17};
+    // Each font size sets the title, where the first row starts, the pitch of rows, the first
+    // label's place, and raises a small bar to its minimum.
+    const int pitches[] = {12, 15, 17}, firstRows[] = {19, 22, 24}, labels[] = {10, 13, 15};
     const int minimum[3][2] = {{88, 55}, {112, 70}, {128, 80}};
     const int tiny[] = {10, 10};
     for (int size = 1; size <= 3; ++size) {
         ASSERT_EQ(TwSetParam(bar, nullptr, "fontsize", TW_PARAM_INT32, 1, &size), 1);
         ASSERT_EQ(TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, tiny), 1);
         const tw::BarLayout& small = drawn(bar);
-        EXPECT_EQ(small.rows[0].rect.h, heights[size - 1]);
-        EXPECT_EQ(small.rowHeight, heights[size - 1]);
-        EXPECT_EQ(small.title.h, heights[size - 1] + 5);
+        EXPECT_EQ(small.rows[0].rect.h, pitches[size - 1]);
+        EXPECT_EQ(small.rows[0].rect.y, 16 + firstRows[size - 1]);
+        EXPECT_EQ(small.rowHeight, pitches[size - 1]);
+        EXPECT_EQ(small.title.h, pitches[size - 1]);
+        EXPECT_EQ(small.labelX, 16 + labels[size - 1]);
         EXPECT_EQ(ints(bar, nullptr, "size"),
                   (std::vector<int>{minimum[size - 1][0], minimum[size - 1][1]}));
     }
@@ -80,7 +91,9 @@ TEST_F(Layout, GroupsIndentTheirMembersAndColoursShowTheirChannelsWhenOpened) {
     EXPECT_EQ(open.rows[2].kind, tw::RowKind::Group);
     EXPECT_EQ(open.rows[3].depth, 2);
     EXPECT_EQ(open.rows[4].depth, 0);
-    EXPECT_EQ(open.indent, 15 * 3 / 4);
+    // Labels move right by uneven steps per level.
+    EXPECT_EQ(tw::labelLeft(open, 1) - open.frame.x, 23);
+    EXPECT_EQ(tw::labelLeft(open, 2) - open.frame.x, 33);
     EXPECT_EQ(open.rows[6].kind, tw::RowKind::Channel);
     EXPECT_EQ(open.rows[8].channel, 2);
 
@@ -105,12 +118,13 @@ TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
     }
     ASSERT_EQ(TwDefine(" bar size='200 170' "), 1);
     const tw::BarLayout& layout = drawn(bar);
-    // 170 - 20 (title) - 7 (strip) - 18 (shortcut line) = 125 px of rows: 8 rows of 15.
+    // 170 - 22 (to the first row) - 18 (shortcut line) = 130 px of rows: 8 rows of 15.
     EXPECT_TRUE(layout.scrollable);
-    EXPECT_EQ(layout.content.h, 125);
+    EXPECT_EQ(layout.content.h, 130);
     EXPECT_EQ(layout.shownCount, 8);
-    EXPECT_EQ(layout.content.w, 192 - 7 - 2);
-    EXPECT_EQ(layout.scrollTrack.x, layout.content.right() + 2);
+    // The track lies in the strip, which was there already: the rows keep their width.
+    EXPECT_EQ(layout.content.w, 199 - 16);
+    EXPECT_EQ(layout.scrollTrack, (tw::Rect{layout.strip.x + 3, 38 + 11, 7, 186 - 30 - 49}));
     EXPECT_EQ(layout.scrollThumb.y, layout.scrollTrack.y);
 
     bar->scroll = 1000;
@@ -133,7 +147,9 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), -5555);
     EXPECT_EQ(text(bar, nullptr, "valueswidth"), "-5555");
     const tw::BarLayout& layout = drawn(bar);
-    const int fitted = 24 * 8 + 2 * tw::kValuePadding + 15;
+    // The text is 142 px wide at font size 2; its last character may start up to 17 px before
+    // the column's end.
+    const int fitted = 142 + 17;
     EXPECT_EQ(layout.valueWidth, fitted);
     EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), fitted);
     EXPECT_EQ(text(bar, nullptr, "valueswidth"), std::to_string(fitted));
@@ -141,6 +157,26 @@ TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
     std::strcpy(longText, "a rather longer text value than before");
     ASSERT_EQ(TwRefreshBar(bar), 1);
     EXPECT_EQ(drawn(bar).valueWidth, fitted);
+}
+
+// The measured cuts at font size 2, where a column keeps 17 px of room: "WWWWW" (60 px) is whole
+// from a 53 px column on, 17 l (51 px) need 62, six W in 60 px keep four and "..".
+TEST_F(Layout, TextStaysWholeWhileAllButItsLastCharacterStartWithinTheColumnLessTheCutRoom) {
+    TwBar* bar = TwNewBar("bar");
+    const tw::FontFace& face = tw::engine().context->face(*bar);
+    const int room = tw::barMetrics(2, 1).cutRoom;
+    const auto fits = [&](const char* text, int column) {
+        const tw::FittedText fitted = tw::fitColumn(face, text, column, room);
+        return fitted.cut ? std::string(text, fitted.kept) + ".." : std::string(text);
+    };
+    EXPECT_EQ(fits("WWWWW", 53), "WWWWW");
+    EXPECT_EQ(fits("WWWWW", 52), "WWW..");
+    EXPECT_EQ(fits("lllllllllllllllll", 62), "lllllllllllllllll");
+    EXPECT_EQ(fits("lllllllllllllllll", 61), "lllllllllllllll..");
+    EXPECT_EQ(fits("WWWWWW", 60), "WWWW..");
+    EXPECT_EQ(fits("MediumM", 60), "MediumM");
+    EXPECT_EQ(fits("MediumMe", 60), "Medium..");
+    EXPECT_EQ(fits("W", 0), "W") << "a single character is never cut";
 }
 
 TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
@@ -180,16 +216,16 @@ TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
     TwBar* hidden = TwNewBar("hidden");
     ASSERT_EQ(TwDefine(" a iconified=true\r\nhidden iconified=true visible=false "), 1);
     TwDraw();
-    const int size = 14;  // the font's height
+    const int size = 14;  // a slot is the font's height square, and the next slot follows it
     EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size - 4, size, size}));
+    EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size, size, size}));
     EXPECT_TRUE(hidden->layout.icon.empty());
     EXPECT_TRUE(a->layout.rows.empty());
 
     ASSERT_EQ(TwDefine(" GLOBAL iconpos=topright iconalign=horizontal iconmargin='2 3' "), 1);
     TwDraw();
     EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size - 4, 3, size, size}));
+    EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size, 3, size, size}));
     // A margin is held to a third of the area, and reads back as it was set.
     ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
     ASSERT_EQ(TwDraw(), 1);

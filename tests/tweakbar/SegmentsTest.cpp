@@ -13,6 +13,7 @@
 #include "model/Bar.h"
 #include "model/Engine.h"
 #include "TwFrameStats.h"
+#include "compose/Feedback.h"
 #include "widgets/RowButtons.h"
 
 namespace {
@@ -180,17 +181,23 @@ TEST_F(Segments, TheMouseMovingOverRowsPaintsNothingAndUploadsTheHighlightAndRow
         EXPECT_EQ(stats.segmentsPainted, 0u) << n;
         EXPECT_EQ(stats.drawCalls, 1u);
         EXPECT_GT(stats.bytesUploaded, 0u) << "the highlight moved";
-        // The hover quad and the number row's [-][+][o] follow the pointer.
-        EXPECT_LE(stats.bytesUploaded, (1 + tw::kRowButtonQuads) * 4 * sizeof(tw::Vertex)) << n;
+        // The hover quads and the number row's [-][+][o] follow the pointer.
+        EXPECT_LE(stats.bytesUploaded,
+                  (tw::kHoverQuads + tw::kRowButtonQuads) * 4 * sizeof(tw::Vertex))
+            << n;
     }
-    // The highlight is the hovered row's rectangle, in this bar's segment, under the row's text.
+    // The highlight is a band over the hovered row's text, from its label to the end of the value
+    // boxes, and a line under it; in this bar's segment, under the row's text.
     const tw::Segment& segment = segmentOf(2);
     const tw::Vertex* slot = &list().vertices[segment.hoverSlot];
-    const tw::Rect& r = layout(2).rows[5].rect;
-    EXPECT_EQ(slot[0].x, float(r.x));
-    EXPECT_EQ(slot[0].y, float(r.y));
+    const tw::BarLayout& l = layout(2);
+    const tw::Rect& r = l.rows[5].rect;
+    EXPECT_EQ(slot[0].x, float(l.labelX));
+    EXPECT_EQ(slot[0].y, float(r.y + 1));
     EXPECT_EQ(slot[2].x, float(r.right()));
-    EXPECT_EQ(slot[2].y, float(r.bottom()));
+    EXPECT_EQ(slot[2].y, float(r.y + l.lineHeight));
+    EXPECT_EQ(slot[4].y, float(r.y + l.lineHeight));
+    EXPECT_EQ(slot[6].y, float(r.y + l.lineHeight + 1));
     EXPECT_GT(segment.hoverSlot, segment.firstVertex);
     EXPECT_LT(segment.hoverSlot, segment.caretSlot);
     const tw::PackedColor hover = slot[0].color;

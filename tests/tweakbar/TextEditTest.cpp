@@ -52,9 +52,9 @@ class TextEdit : public EngineTest {
         const tw::Rect& r = bar->layout.rows.at(row).rect;
         return r.y + r.h / 2;
     }
-    // Where the text of a field starts, unscrolled, and the width of one character.
+    // Where the text of a field starts, unscrolled, and how wide a text is.
     int textX() const { return bar->layout.valueX + tw::kValuePadding; }
-    int advance() const { return tw::engine().context->face(*bar).glyphs['a'].advance; }
+    int width(const char* what) const { return tw::engine().context->face(*bar).measure(what); }
     void open(std::size_t row) {
         const int y = rowY(row);  // drawn first: the layout is known from then on
         EXPECT_TRUE(click(bar->layout.valueX + 10, y));
@@ -185,11 +185,11 @@ TEST_F(TextEdit, AReadOnlyTextOpensUnselectedAndCanBeCopiedButNotChanged) {
 TEST_F(TextEdit, APressPlacesTheCaretAndADragSelects) {
     open(0);
     const int y = rowY(0);
-    press(textX() + 2 * advance() + 1, y);
+    press(textX() + width("he"), y);
     EXPECT_EQ(edit().caret, 2u);
     EXPECT_EQ(selected(), "") << "a press drops the selection";
-    TwMouseMotion(textX() + 7 * advance() + 1, y);
-    release(textX() + 7 * advance() + 1, y);
+    TwMouseMotion(textX() + width("hello w"), y);
+    release(textX() + width("hello w"), y);
     EXPECT_EQ(selected(), "llo w");
     TwMouseMotion(textX(), y);
     EXPECT_EQ(selected(), "llo w") << "after the release the pointer selects nothing";
@@ -200,14 +200,14 @@ TEST_F(TextEdit, APressPlacesTheCaretAndADragSelects) {
 TEST_F(TextEdit, TheFieldScrollsToKeepTheCaretInViewAndBackAtHome) {
     ASSERT_EQ(TwDefine(" bar valueswidth=40 "), 1);
     open(0);
-    const int visible = bar->layout.valueWidth - 2 * tw::kValuePadding;
-    ASSERT_LT(visible, 11 * advance()) << "the text must be wider than its field";
-    EXPECT_EQ(edit().scrollX, 11 * advance() - visible) << "opened with the caret at the end";
+    const int visible = bar->layout.valueWidth, whole = width("hello world");
+    ASSERT_LT(visible, whole) << "the text must be wider than its field";
+    EXPECT_EQ(edit().scrollX, whole - visible) << "opened with the caret at the end";
     key(TW_KEY_HOME);
     EXPECT_EQ(edit().scrollX, 0);
     for (int i = 0; i < 11; ++i)
         key(TW_KEY_RIGHT);
-    EXPECT_EQ(edit().scrollX, 11 * advance() - visible);
+    EXPECT_EQ(edit().scrollX, whole - visible);
     key(TW_KEY_HOME, TW_KMOD_SHIFT);
     EXPECT_EQ(edit().scrollX, 0) << "the caret end of a selection is kept in view";
     type("x");

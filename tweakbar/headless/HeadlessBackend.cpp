@@ -1,16 +1,15 @@
 // A backend that draws nothing: for native builds and engine tests. It accepts TW_DIRECT3D11
-// with any device pointer, supplies a fixed-width font whose metrics tests can compute with,
-// and records what a real backend would have drawn and uploaded.
-#include <cmath>
+// with any device pointer, supplies a font with the text metrics every backend follows (its
+// glyphs all one box of the atlas), and records what a real backend would have drawn and
+// uploaded.
 #include <cstring>
 
 #include "draw/GraphBackend.h"
+#include "look/FontMetrics.h"
 
 namespace tw {
 namespace {
 
-constexpr int kAdvances[3] = {6, 8, 9};
-constexpr int kLineHeights[3] = {12, 15, 17};
 constexpr int kAtlasSize = 32;
 
 class HeadlessBackend final : public GraphBackend {
@@ -26,13 +25,15 @@ class HeadlessBackend final : public GraphBackend {
         atlas_.whiteU = atlas_.whiteV = 1.5f / kAtlasSize;
         for (int size = 0; size < 3; ++size) {
             FontFace& face = atlas_.faces[size];
-            const int advance = int(std::lround(kAdvances[size] * fontScaling));
-            face.lineHeight = int(std::lround(kLineHeights[size] * fontScaling));
-            face.ascent = face.lineHeight - 3;
+            const TextCell cell = textCell(size + 1, fontScaling);
+            face.lineHeight = cell.height;
+            face.ascent = cell.baseline;
             for (int c = 0; c < 256; ++c) {
                 Glyph& glyph = face.glyphs[c];
+                const int advance =
+                    glyphAdvance(size + 1, fontScaling, static_cast<unsigned char>(c));
                 glyph.advance = advance;
-                const bool visible = (c > 32 && c < 127) || c > 160;
+                const bool visible = advance > 0 && c != ' ' && c != 0xA0;
                 if (!visible) continue;
                 glyph.left = 0;
                 glyph.top = 2;

@@ -8,14 +8,17 @@
 #include <cstring>
 #include <vector>
 
+#include "look/FontMetrics.h"
+
 namespace tw {
 
 namespace {
 
-// Tahoma ships with every Windows since 95; Wine substitutes a metric-compatible sans face.
+// Tahoma ships with every Windows since 95; Wine substitutes a metric-compatible sans face. Its
+// em sizes for fontsize 1, 2 and 3 give capitals as tall as the text metrics' cells expect;
+// glyphs wider than the cell's advance leaves room for are narrowed to fit it.
 const char* const kFaceName = "Tahoma";
-// Character cell heights for fontsize 1, 2 and 3: one line of text per row of a bar.
-constexpr int kCellHeights[3] = {12, 15, 17};
+constexpr int kEmHeights[3] = {10, 12, 14};
 constexpr int kAtlasWidth = 512;
 // Empty texels between neighbours, so that no glyph box ever picks up its neighbour's ink.
 constexpr int kGap = 1;
@@ -30,8 +33,7 @@ struct RasterGlyph {
 };
 
 struct RasterFace {
-    int lineHeight = 0;
-    int ascent = 0;
+    TextCell cell;
     std::vector<RasterGlyph> glyphs = std::vector<RasterGlyph>(256);
     RasterGlyph checkMark;
 };
@@ -49,9 +51,9 @@ wchar_t printableUnicodeOf(int code) {
 // A memory DC with one font selected; both are deleted whichever way the caller returns.
 class FontContext {
   public:
-    explicit FontContext(int cellHeight)
+    explicit FontContext(int emHeight)
         : dc_(CreateCompatibleDC(nullptr)),
-          font_(CreateFontA(cellHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+          font_(CreateFontA(-emHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                             DEFAULT_PITCH | FF_SWISS, kFaceName)) {
         if (dc_ && font_) previous_ = SelectObject(dc_, font_);
@@ -73,32 +75,54 @@ class FontContext {
     HGDIOBJ previous_ = nullptr;
 };
 
-void rasteriseGlyph(HDC dc, wchar_t character, int ascent, RasterGlyph& glyph) {
-    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    GLYPHMETRICS gm{};
+// The glyph's outline, scaled across by a factor, as coverage; false when it has none.
+bool outlineBitmap(HDC dc, wchar_t character, double across, GLYPHMETRICS& gm,
+                   std::vector<BYTE>& bitmap) {
+    const LONG fixed = LONG(std::lround(across * 65536));
+    MAT2 transform{};
+    transform.eM11.value = SHORT(fixed >> 16);
+    transform.eM11.fract = WORD(fixed & 0xFFFF);
+    transform.eM22.value = 1;
     const DWORD size =
-        GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, 0, nullptr, &identity);
-    if (size == GDI_ERROR) return;
-    glyph.metrics.advance = gm.gmCellIncX;
+        GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, 0, nullptr, &transform);
     // Blanks report a 1x1 box but no bitmap; they only move the pen.
-    if (size == 0) return;
+    if (size == GDI_ERROR || size == 0) return false;
+    bitmap.resize(size);
+    return GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, size, bitmap.data(),
+                            &transform) != GDI_ERROR;
+}
 
-    std::vector<BYTE> bitmap(size);
-    if (GetGlyphOutlineW(dc, character, GGO_GRAY8_BITMAP, &gm, size, bitmap.data(), &identity) ==
-        GDI_ERROR)
-        return;
+// The glyph's ink centred in a cell of the given advance, narrowed when it is wider than the
+// cell so that it never reaches into its neighbours'.
+void rasteriseGlyph(HDC dc, wchar_t character, const TextCell& cell, int advance,
+                    RasterGlyph& glyph) {
+    glyph.metrics.advance = advance;
+    GLYPHMETRICS gm{};
+    std::vector<BYTE> bitmap;
+    // Narrowed by the ratio of the widths; the box may still come out a column too wide, and
+    // is then narrowed again.
+    double across = 1;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!outlineBitmap(dc, character, across, gm, bitmap)) return;
+        if (int(gm.gmBlackBoxX) <= advance) break;
+        across *= (advance - 0.25) / double(gm.gmBlackBoxX);
+    }
     const int width = static_cast<int>(gm.gmBlackBoxX);
-    const int height = static_cast<int>(gm.gmBlackBoxY);
     const int pitch = (width + 3) & ~3;  // GDI pads bitmap rows to 32 bits
-    glyph.metrics.left = gm.gmptGlyphOrigin.x;
-    glyph.metrics.top = ascent - gm.gmptGlyphOrigin.y;
+    // Rows outside the cell (accents over capitals at the smallest size) are left out.
+    const int top = cell.baseline - gm.gmptGlyphOrigin.y;
+    const int from = std::max(0, -top);
+    const int to = std::min(static_cast<int>(gm.gmBlackBoxY), cell.height - top);
+    if (to <= from) return;
+    glyph.metrics.left = std::max(0, (advance - width) / 2);
+    glyph.metrics.top = top + from;
     glyph.metrics.width = width;
-    glyph.metrics.height = height;
-    glyph.ink.resize(std::size_t(width) * std::size_t(height));
-    for (int y = 0; y < height; ++y)
+    glyph.metrics.height = to - from;
+    glyph.ink.resize(std::size_t(width) * std::size_t(to - from));
+    for (int y = from; y < to; ++y)
         for (int x = 0; x < width; ++x) {
             const int level = bitmap[std::size_t(y * pitch + x)];
-            glyph.ink[std::size_t(y * width + x)] = static_cast<std::uint8_t>(
+            glyph.ink[std::size_t((y - from) * width + x)] = static_cast<std::uint8_t>(
                 level >= kGdiFullCoverage ? 255 : level * 255 / kGdiFullCoverage);
         }
 }
@@ -138,23 +162,21 @@ void rasteriseCheckMark(int lineHeight, RasterGlyph& glyph) {
     glyph.metrics.width = glyph.metrics.height = size;
 }
 
-bool rasteriseFace(int cellHeight, RasterFace& face, std::string& error) {
-    FontContext context(cellHeight);
+bool rasteriseFace(int fontSize, double fontScaling, RasterFace& face, std::string& error) {
+    FontContext context(int(std::lround(kEmHeights[fontSize - 1] * fontScaling)));
     if (!context.valid()) {
         error = "Cannot create the font";
         return false;
     }
-    TEXTMETRICW metrics{};
-    if (!GetTextMetricsW(context.dc(), &metrics)) {
-        error = "Cannot read the font metrics";
-        return false;
+    face.cell = textCell(fontSize, fontScaling);
+    for (int code = 0; code < 256; ++code) {
+        const auto narrow = static_cast<unsigned char>(code);
+        const int advance = glyphAdvance(fontSize, fontScaling, narrow);
+        if (const wchar_t character = printableUnicodeOf(code); character && advance > 0)
+            rasteriseGlyph(context.dc(), character, face.cell, advance,
+                           face.glyphs[std::size_t(code)]);
     }
-    face.lineHeight = metrics.tmHeight;
-    face.ascent = metrics.tmAscent;
-    for (int code = 0; code < 256; ++code)
-        if (const wchar_t character = printableUnicodeOf(code))
-            rasteriseGlyph(context.dc(), character, face.ascent, face.glyphs[std::size_t(code)]);
-    rasteriseCheckMark(face.lineHeight, face.checkMark);
+    rasteriseCheckMark(face.cell.height, face.checkMark);
     return true;
 }
 
@@ -202,8 +224,7 @@ Glyph placed(const RasterGlyph& glyph, FontAtlas& atlas) {
 bool buildGdiFontAtlas(FontAtlas& atlas, double fontScaling, std::string& error) {
     std::vector<RasterFace> faces(3);
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        const int cellHeight = int(std::lround(kCellHeights[i] * fontScaling));
-        if (!rasteriseFace(cellHeight, faces[i], error)) return false;
+        if (!rasteriseFace(int(i) + 1, fontScaling, faces[i], error)) return false;
     }
 
     atlas.width = kAtlasWidth;
@@ -217,8 +238,8 @@ bool buildGdiFontAtlas(FontAtlas& atlas, double fontScaling, std::string& error)
     for (std::size_t i = 0; i < faces.size(); ++i) {
         const RasterFace& raster = faces[i];
         FontFace& face = atlas.faces[i];
-        face.lineHeight = raster.lineHeight;
-        face.ascent = raster.ascent;
+        face.lineHeight = raster.cell.height;
+        face.ascent = raster.cell.baseline;
         for (std::size_t code = 0; code < 256; ++code)
             face.glyphs[code] = placed(raster.glyphs[code], atlas);
         face.checkMark = placed(raster.checkMark, atlas);

@@ -94,7 +94,7 @@ TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
         EXPECT_TRUE(anyPixelNear(engine, layout.shortcutLine, 0xFF, 0xB0, 0x60, 40))
             << "the keys in the shortcut colour " << size;
         const tw::Rect& b = layout.fontButton;
-        EXPECT_TRUE(closeTo(engine.pixel(b.x + 4, b.y + b.h - 4), 255, 255, 255, 40))
+        EXPECT_TRUE(closeTo(engine.pixel(b.x + 3, b.y + b.h - 3), 255, 255, 255, 40))
             << "the font button's F " << size;
         const tw::Rect& up = layout.scrollUp;
         const Rgba tip = engine.pixel(up.x + up.w / 2, up.y + up.h / 2);
@@ -107,7 +107,7 @@ TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
 
 TEST(FurnitureOnWindow, PicturesOfIconsWrappingIntoASecondColumnWithOneTitleShown) {
     for (int size = 1; size <= 3; ++size) {
-        EngineOnWindow engine(360, 200);
+        EngineOnWindow engine(360, 150);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         ASSERT_EQ(TwDefine(("GLOBAL fontsize=" + std::to_string(size)).c_str()), 1);
         TwBar* bars[14] = {};

@@ -17,15 +17,21 @@ struct Point {
     float x, y;
 };
 
-bool orange(Rgba p) {
-    return p.r > 150 && p.g > 90 && p.b + 60 < p.g && p.r > p.g + 30;
+// The light blue of values, in which the keys are written.
+bool valueInk(Rgba p) {
+    return p.b > 200 && p.b > p.r + 30 && p.g > p.r;
 }
 
-int orangePixels(const EngineOnWindow& engine, const tw::Rect& area) {
+// The version line's and the last key's grey.
+bool greyInk(Rgba p) {
+    return p.r > 100 && p.r == p.g && p.g == p.b;
+}
+
+int pixelsOf(bool (*ink)(Rgba), const EngineOnWindow& engine, const tw::Rect& area) {
     int count = 0;
     for (int y = area.y; y < area.bottom(); ++y) {
         for (int x = area.x; x < area.right(); ++x)
-            count += orange(engine.pixel(x, y)) ? 1 : 0;
+            count += ink(engine.pixel(x, y)) ? 1 : 0;
     }
     return count;
 }
@@ -71,14 +77,15 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         const tw::BarLayout& layout = help->layout;
         ASSERT_FALSE(layout.rows.empty()) << size;
 
-        // The body between the title and the first row: grey 95 at alpha 160 over grey 40.
-        const int expected = (95 * 160 + 40 * (255 - 160)) / 255;
+        // The body between the title and the first row, at its top left: grey 70 at alpha 160
+        // over grey 40.
+        const int expected = (70 * 160 + 40 * (255 - 160)) / 255;
         const Rgba body = engine.pixel(layout.frame.x + 2, layout.title.bottom() + 1);
         EXPECT_NEAR(body.r, expected, 3) << size;
         EXPECT_NEAR(body.g, expected, 3) << size;
         EXPECT_NEAR(body.b, expected, 3) << size;
 
-        // The keys column of the heading and of Speed's row in the shortcut colour; a heading
+        // The keys column of the heading and of Speed's row in the values' colour; a heading
         // wider than the column moves into the empty label, a short key stays in the column.
         int shortcutsRow = -1, speedRow = -1;
         for (std::size_t i = 0; i < layout.rows.size(); ++i) {
@@ -91,10 +98,11 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         for (const int i : {shortcutsRow, speedRow}) {
             const tw::Rect& row = layout.rows[std::size_t(i)].rect;
             const tw::Rect column{layout.valueX, row.y, row.right() - layout.valueX, row.h};
-            EXPECT_GT(orangePixels(engine, column), 5) << size << " row " << i;
+            EXPECT_GT(pixelsOf(valueInk, engine, column), 5) << size << " row " << i;
         }
         const tw::Rect& speed = layout.rows[std::size_t(speedRow)].rect;
-        EXPECT_EQ(orangePixels(engine, {speed.x, speed.y, layout.valueX - speed.x, speed.h}), 0)
+        EXPECT_EQ(pixelsOf(valueInk, engine, {speed.x, speed.y, layout.valueX - speed.x, speed.h}),
+                  0)
             << size;
 
         // Pressed on, the closed groups open.
@@ -112,11 +120,11 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         ASSERT_TRUE(engine.frame(40, 40, 40));
 
         // The bottom line says more once a key was pressed.
-        const int version = orangePixels(engine, layout.bottomLine);
+        const int version = pixelsOf(greyInk, engine, layout.bottomLine);
         EXPECT_GT(version, 5) << size;
         engine.key(VK_F5);
         ASSERT_TRUE(engine.frame(40, 40, 40));
-        EXPECT_GT(orangePixels(engine, layout.bottomLine), version + 20) << size;
+        EXPECT_GT(pixelsOf(greyInk, engine, layout.bottomLine), version + 20) << size;
 
         EXPECT_TRUE(kztest::writePng("helpbar-fontsize" + std::to_string(size) + ".png",
                                      engine.pixels(), engine.width(), engine.height()));

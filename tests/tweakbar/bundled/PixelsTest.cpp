@@ -1,9 +1,12 @@
 // What TwDraw puts into the game's back buffer: the bar's colour blended at its alpha over
-// whatever was there, its title in readable ink, and nothing at all outside the bars or the
-// drawing area.
+// whatever was there, with its frame's lines and shadow just outside it and nothing at all
+// elsewhere; and, at each font size, the title, the rows and the text where the figures of the
+// bars that callers tuned their layouts for put them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "EngineOnWindow.h"
 #include "model/Bar.h"
@@ -24,8 +27,12 @@ void expectColour(Rgba p, int r, int g, int b, int tolerance, const char* where)
     EXPECT_NEAR(p.b, b, tolerance) << where;
 }
 
-void expectClear(Rgba p, const char* where) {
-    expectColour(p, kClearR, kClearG, kClearB, 0, where);
+bool isClear(Rgba p) {
+    return p.r == kClearR && p.g == kClearG && p.b == kClearB;
+}
+
+int sum(Rgba p) {
+    return p.r + p.g + p.b;
 }
 
 // A bar of one known colour at (40, 30), 200 x 150, with no rows, so that its body is one
@@ -41,45 +48,56 @@ class Pixels : public testing::Test {
             << TwGetLastError();
     }
 
+    // The body at its bottom right corner, where it has the bar's own colour.
     Rgba bodyAfterFrame() {
         EXPECT_TRUE(engine.frame(kClearR, kClearG, kClearB));
-        return engine.pixel(140, 130);
+        return engine.pixel(224, 177);
     }
 
     kztest::EngineOnWindow engine{320, 240};
     TwBar* bar = nullptr;
 };
 
-TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaAndTheRestIsUntouched) {
+TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaWithItsLinesAndShadowJustOutside) {
     expectColour(bodyAfterFrame(), blend(200, kClearR, 128), blend(40, kClearG, 128),
-                 blend(60, kClearB, 128), 2, "body");
-    // The frame's edges: the pixel just outside each side keeps the clear colour (the shadow
-    // falls beyond the right and bottom edges, a few pixels down and right), the edge is drawn.
-    expectClear(engine.pixel(39, 100), "left of the bar");
-    expectClear(engine.pixel(140, 29), "above the bar");
-    expectClear(engine.pixel(241, 31), "right of the bar, above its shadow");
-    expectClear(engine.pixel(41, 181), "below the bar, left of its shadow");
-    for (const auto& [x, y] : {std::pair{40, 100}, {239, 100}, {140, 30}, {140, 179}}) {
-        const Rgba edge = engine.pixel(x, y);
-        EXPECT_FALSE(edge.r == kClearR && edge.g == kClearG && edge.b == kClearB) << x << "," << y;
+                 blend(60, kClearB, 128), 4, "body");
+    // Darker toward the top left: about three quarters of the colour.
+    const Rgba topLeft = engine.pixel(42, 50);
+    EXPECT_NEAR(topLeft.r, blend(200 * 3 / 4, kClearR, 128), 8);
+    // A light line above the top edge and left of the left edge; nothing beyond them.
+    EXPECT_TRUE(isClear(engine.pixel(38, 100))) << "left of the bar";
+    EXPECT_TRUE(isClear(engine.pixel(140, 28))) << "above the bar";
+    EXPECT_GT(sum(engine.pixel(39, 100)), sum(engine.pixel(38, 100)) + 60) << "left line";
+    EXPECT_GT(sum(engine.pixel(140, 29)), sum(engine.pixel(140, 28)) + 60) << "top line";
+    // The shadow: three pixels beyond the right and bottom edges, fading outwards, from two
+    // pixels in from the top and left ends.
+    int previous = 0;
+    for (int i = 0; i < 3; ++i) {
+        const Rgba right = engine.pixel(240 + i, 100), below = engine.pixel(140, 180 + i);
+        EXPECT_LT(right.b, kClearB - 8) << "the shadow darkens the background " << i;
+        EXPECT_GT(right.b, previous) << "less further out " << i;
+        EXPECT_EQ(right.b, below.b) << i;
+        previous = right.b;
     }
-    const Rgba shadow = engine.pixel(241, 100);
-    EXPECT_LT(shadow.b, kClearB - 10) << "the shadow darkens the background";
-    EXPECT_GT(shadow.b, kClearB / 3) << "and lets it show through";
-    expectClear(engine.pixel(250, 100), "beyond the shadow");
+    EXPECT_TRUE(isClear(engine.pixel(243, 100))) << "beyond the shadow";
+    EXPECT_TRUE(isClear(engine.pixel(140, 183)));
+    EXPECT_TRUE(isClear(engine.pixel(240, 31))) << "the shadow starts two pixels down";
+    EXPECT_FALSE(isClear(engine.pixel(240, 32)));
+    EXPECT_TRUE(isClear(engine.pixel(41, 180))) << "and two pixels in";
+    EXPECT_FALSE(isClear(engine.pixel(42, 180)));
     for (const auto& [x, y] : {std::pair{0, 0}, {319, 0}, {0, 239}, {319, 239}, {300, 200}})
-        expectClear(engine.pixel(x, y), "far from the bar");
+        EXPECT_TRUE(isClear(engine.pixel(x, y))) << "far from the bar";
 
     // Other alphas and colours, read at each frame.
     ASSERT_EQ(TwDefine("Probe alpha=255"), 1);
-    expectColour(bodyAfterFrame(), 200, 40, 60, 1, "opaque");
+    expectColour(bodyAfterFrame(), 200, 40, 60, 4, "opaque");
     ASSERT_EQ(TwDefine("Probe alpha=0"), 1);
-    expectClear(bodyAfterFrame(), "transparent");
+    expectColour(bodyAfterFrame(), kClearR, kClearG, kClearB, 0, "transparent");
     const int alpha = 40, colour[3] = {0, 250, 0};
     ASSERT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_INT32, 1, &alpha), 1);
     ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, colour), 1);
     expectColour(bodyAfterFrame(), blend(0, kClearR, 40), blend(250, kClearG, 40),
-                 blend(0, kClearB, 40), 2, "green at alpha 40");
+                 blend(0, kClearB, 40), 3, "green at alpha 40");
 }
 
 TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
@@ -89,7 +107,7 @@ TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
     // Ink: pixels much lighter than the title's own gradient, left of the iconify button.
     const int end = bar->layout.iconifyButton.x - 1;
     int left = title.right(), right = title.x, top = title.bottom(), bottom = title.y, ink = 0;
-    for (int y = title.y; y < title.bottom(); ++y)
+    for (int y = title.y + 1; y < title.bottom(); ++y)
         for (int x = title.x + 1; x < end; ++x) {
             const Rgba p = engine.pixel(x, y);
             if (p.r + p.g + p.b < 600) continue;
@@ -106,9 +124,111 @@ TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
     EXPECT_NEAR(left + right, 2 * (title.x + title.w / 2), 6) << "centred";
     EXPECT_GT(top, title.y);
     EXPECT_LT(bottom, title.bottom() - 1);
-    // Between the title and the body, only the body's colour.
-    const Rgba below = engine.pixel(left + width / 2, title.bottom() + 20);
-    EXPECT_LT(below.r + below.g + below.b, 400);
+}
+
+// Columns of a picture that hold ink lighter than a threshold, between two rows.
+struct InkSpan {
+    int left = -1, right = -1;
+};
+
+InkSpan inkBetween(const kztest::EngineOnWindow& engine, int x0, int x1, int y0, int y1,
+                   int threshold) {
+    InkSpan span;
+    for (int x = x0; x < x1; ++x)
+        for (int y = y0; y < y1; ++y) {
+            if (sum(engine.pixel(x, y)) < threshold) continue;
+            if (span.left < 0) span.left = x;
+            span.right = x;
+        }
+    return span;
+}
+
+// An opaque grey bar over black at each font size (font height fh 11/14/16): the title is
+// fh + 1 rows, the first value box starts 7 rows below it, boxes are fh high and fh + 1 apart,
+// labels start 10/13/15 px in and values 1 px into their box; a 60 px values column holds
+// "Medium" whole, and cuts "WWWWWW" to "WWWW.." at font size 2.
+TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
+    for (int size = 1; size <= 3; ++size) {
+        kztest::EngineOnWindow engine(320, 240);
+        ASSERT_TRUE(engine.started()) << TwGetLastError();
+        TwBar* bar = TwNewBar("Grey");
+        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
+                                   " TW_HELP visible=false Grey position='20 20' "
+                                   "size='240 200' color='128 128 128' alpha=255 valueswidth=60";
+        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        const TwEnumVal levels[] = {{0, "Low"}, {1, "Medium"}, {2, "High"}};
+        int level = 1, count = 1;
+        char cut[16] = "WWWWWW";
+        ASSERT_EQ(TwAddVarRW(bar, "W", TW_TYPE_INT32, &count, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "Level", TwDefineEnum("Levels", levels, 3), &level, nullptr), 1);
+        ASSERT_EQ(TwAddVarRW(bar, "Cut", TW_TYPE_CSSTRING(sizeof cut), cut, nullptr), 1);
+        engine.move(310, 230);
+        ASSERT_TRUE(engine.frame(0, 0, 0));
+        const int fh = size == 1 ? 11 : size == 2 ? 14 : 16;
+        const std::string at = " at font size " + std::to_string(size);
+
+        // The title's lighter first line; its last row fh below, just above where the
+        // scrollbar's strip starts. Down a column of the first value box, right of its text:
+        // the gap below the title is plain body, then boxes and the body line between them.
+        const tw::BarLayout& layout = bar->layout;
+        EXPECT_GT(sum(engine.pixel(22, 20)), sum(engine.pixel(22, 21)) + 30) << at;
+        const int stripX = 20 + 240 - 2 - fh / 2;
+        EXPECT_GT(sum(engine.pixel(stripX, 20 + fh)), sum(engine.pixel(stripX, 20 + fh + 1)) + 20)
+            << at;
+        EXPECT_NEAR(sum(engine.pixel(stripX, 20 + fh + 1)), sum(engine.pixel(stripX, 20 + fh + 9)),
+                    6)
+            << at;
+        // Right of "Medium" in the second box, left of its list's arrow.
+        const int boxX = layout.valueX + 52;
+        const int gap = sum(engine.pixel(boxX, 20 + fh + 1));
+        for (int y = 20 + fh + 1; y < 20 + fh + 8; ++y)
+            EXPECT_NEAR(sum(engine.pixel(boxX, y)), gap, 12) << "the gap, row " << y << at;
+        for (int row = 0; row < 2; ++row) {
+            const int top = 20 + fh + 8 + row * (fh + 1);
+            for (int y = top; y < top + fh; ++y)
+                EXPECT_LT(sum(engine.pixel(boxX, y)), gap - 30) << "a box, row " << y << at;
+            EXPECT_NEAR(sum(engine.pixel(boxX, top + fh)), gap, 12) << "below a box" << at;
+        }
+        // The box ends fh + 4 px from the bar's right edge and is the column and two wide.
+        const int boxTop = 20 + fh + 8, right = 20 + 240 - fh - 4;
+        EXPECT_LT(sum(engine.pixel(right, boxTop + 2)), gap - 30) << at;
+        EXPECT_NEAR(sum(engine.pixel(right + 1, boxTop + 2)), gap, 12) << at;
+        EXPECT_LT(sum(engine.pixel(right - 61, boxTop + 2)), gap - 30) << at;
+        EXPECT_NEAR(sum(engine.pixel(right - 62, boxTop + 2)), gap, 12) << at;
+
+        // Where text starts: a W's ink from its pen.
+        const int labelStart = size == 1 ? 10 : size == 2 ? 13 : 15;
+        EXPECT_NEAR(inkBetween(engine, 21, layout.valueX, boxTop, boxTop + fh, 600).left,
+                    20 + labelStart, 1)
+            << at;
+        const int cutTop = boxTop + 2 * (fh + 1);
+        EXPECT_NEAR(inkBetween(engine, right - 61, right, cutTop, cutTop + fh, 450).left,
+                    right - 61 + 1, 1)
+            << at;
+
+        // "Medium" (33, 45, 50 px) whole: its ink ends with its last letter, and nothing
+        // follows it before the list's arrow.
+        const int medium[] = {33, 45, 50};
+        const int levelTop = boxTop + fh + 1, pen = right - 61 + 1;
+        const InkSpan word =
+            inkBetween(engine, pen, pen + medium[size - 1] + 2, levelTop, levelTop + fh, 450);
+        EXPECT_NEAR(word.right, pen + medium[size - 1] - 1, 2) << at;
+        EXPECT_EQ(
+            inkBetween(engine, pen + medium[size - 1] + 1, right - 8, levelTop, levelTop + fh, 450)
+                .left,
+            -1)
+            << "no ellipsis" << at;
+
+        if (size == 2) {
+            // Four W (48 px) and two dots low in the line, reaching past the column's end.
+            const InkSpan all = inkBetween(engine, pen, 320, cutTop, cutTop + fh, 600);
+            EXPECT_NEAR(all.right, pen + 48 + 8 - 2, 2);
+            EXPECT_EQ(inkBetween(engine, pen + 48, 320, cutTop, cutTop + 9, 450).left, -1)
+                << "only the dots after the fourth W";
+        }
+        EXPECT_TRUE(kztest::writePng("rows-fontsize" + std::to_string(size) + ".png",
+                                     engine.pixels(), engine.width(), engine.height()));
+    }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(ScaledBackBuffer, BarsStandAtOneAndAHalfTimesTheirPlaceOnALargerBufferAndCl
     TwBar* bar = TwNewBar("Probe");
     ASSERT_EQ(TwAddButton(bar, "Press", press, nullptr, nullptr), 1);
     ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nProbe position='200 100' size='300 200' "
-                       " color='255 0 0' alpha=255 "),
+                       " color='255 0 0' alpha=255 buttonalign=left "),
               1);
     ASSERT_TRUE(engine.frame(0, 0, 0));
     ASSERT_EQ(engine.width(), 1920);
@@ -49,10 +49,11 @@ TEST(ScaledBackBuffer, BarsStandAtOneAndAHalfTimesTheirPlaceOnALargerBufferAndCl
     presses = 0;
     engine.click(button.labelX, button.y);
     EXPECT_EQ(presses, 1);
-    // And the row is where the screen shows it: its label's text is drawn at 1.5 times its place.
+    // And the row is where the screen shows it: its label's text, right of the button's marker,
+    // is drawn at 1.5 times its place.
     int ink = 0;
     for (int y = button.y * 3 / 2 - 8; y < button.y * 3 / 2 + 8; ++y)
-        for (int x = button.labelX * 3 / 2; x < button.labelX * 3 / 2 + 60; ++x)
+        for (int x = (button.labelX + 6) * 3 / 2; x < (button.labelX + 6) * 3 / 2 + 60; ++x)
             ink += engine.pixel(x, y).g > 150;
     EXPECT_GT(ink, 20) << "the button's label";
 }

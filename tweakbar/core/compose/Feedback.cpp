@@ -20,9 +20,16 @@ struct Shown {
     Vertex quad[4] = {};
 };
 
-Shown hoverHighlight(Context& context) {
+// The hovered row's band, from its label to the end of the value boxes and shading downwards
+// over its text's cell, and a line under it.
+struct HoverShown {
+    std::uint32_t slot = kNoSlot;
+    Vertex quads[kHoverQuads * 4] = {};
+};
+
+HoverShown hoverHighlight(Context& context) {
     const Hover& hover = context.input.hover;
-    Shown shown;
+    HoverShown shown;
     if (!hover.bar || !hover.control || !hover.bar->shown()) return shown;
     const Segment* segment = context.segments.find(hover.bar);
     const Row* row = shownRow(*hover.bar, hover.control, hover.channel);
@@ -31,9 +38,19 @@ Shown hoverHighlight(Context& context) {
     const bool pressed =
         drag.kind == DragKind::Widget && drag.pressedLook && drag.control == hover.control;
     const Palette palette = paletteFor(*hover.bar);
-    if (solidQuad(row->rect, pressed ? palette.pressed : palette.hover, hover.bar->layout.frame,
-                  context.backend->atlas(), shown.quad))
-        shown.slot = segment->hoverSlot;
+    const BarLayout& layout = hover.bar->layout;
+    const Rect& r = row->rect;
+    const int left = labelLeft(layout, row->depth);
+    const Rect band{left, r.y + 1, r.right() - left, layout.lineHeight - 1};
+    const Rect line{left, r.y + layout.lineHeight, r.right() - left, 1};
+    const FontAtlas& atlas = context.backend->atlas();
+    Vertex* out = shown.quads;
+    if (gradientQuad(band, pressed ? palette.pressedTop : palette.hoverTop,
+                     pressed ? palette.pressedBottom : palette.hoverBottom, layout.frame, atlas,
+                     out))
+        out += 4;
+    if (solidQuad(line, palette.hoverLine, layout.frame, atlas, out)) out += 4;
+    if (out != shown.quads) shown.slot = segment->hoverSlot;
     return shown;
 }
 
@@ -129,7 +146,8 @@ void show(DisplayList& list, std::uint32_t& shownAt, const Shown& wanted) {
 
 void writeFeedback(Context& context) {
     SegmentTable& table = context.segments;
-    show(context.displayList, table.hoverShownAt, hoverHighlight(context));
+    const HoverShown hover = hoverHighlight(context);
+    show(context.displayList, table.hoverShownAt, hover.slot, hover.quads, kHoverQuads * 4);
     show(context.displayList, table.selectionShownAt, selectionBand(context));
     show(context.displayList, table.caretShownAt, caret(context));
     RowButtonQuads buttons;

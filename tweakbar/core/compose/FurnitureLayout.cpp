@@ -2,52 +2,62 @@
 
 #include <algorithm>
 
-#include "look/Metrics.h"
-
 namespace tw {
 namespace {
 
 // Corners of this size resize the bar; the font button sits just inside the top left one.
 constexpr int kCornerClearance = 8;
+// The track lies this far inside the strip's left edge.
+constexpr int kTrackInset = 3;
 
 }  // namespace
 
 void placeTitleButtons(BarLayout& layout, bool iconifiable, bool fontButton) {
     const Rect& title = layout.title;
-    const int size = title.h - 6;
+    const int size = std::max(3, title.h - 4);
     // The iconify button leaves the top right corner's resize handle one row clear of it.
     layout.iconifyButton =
-        iconifiable ? Rect{title.right() - layout.rowHeight - size, title.y + 3, size, size}
+        iconifiable ? Rect{title.right() - layout.rowHeight - size, title.y + 2, size, size}
                     : Rect{};
     layout.fontButton =
-        fontButton ? Rect{title.x + kCornerClearance, title.y + 3, size, size} : Rect{};
+        fontButton ? Rect{title.x + kCornerClearance, title.y + 2, size, size} : Rect{};
 }
 
-void placeColumnStrip(BarLayout& layout, const FontFace& face) {
+void placeColumnStrip(BarLayout& layout, const BarMetrics& metrics) {
     const Rect& content = layout.content;
-    const int height = fitStripHeight(face);
-    const int y = content.y - height;
-    const int grip = std::max(5, face.lineHeight / 2) | 1;
+    const int y = layout.title.bottom();
+    const int height = metrics.rowsTop - metrics.titleHeight;
+    const int grip = std::max(5, metrics.fontHeight / 2) | 1;
     layout.valuesGrip = {layout.valueX - grip / 2, y, grip, height};
     layout.fitLabels = {content.x, y, std::max(0, layout.valuesGrip.x - content.x), height};
     const int valuesFrom = layout.valuesGrip.right();
     layout.fitValues = {valuesFrom, y, std::max(0, content.right() - valuesFrom), height};
 }
 
-void placeScrollArrows(BarLayout& layout) {
-    Rect& track = layout.scrollTrack;
-    // Arrow ends are square; the thumb keeps at least the track's width between them.
-    const int end = std::min(track.w, std::max(0, (track.h - track.w) / 2));
-    layout.scrollUp = {track.x, track.y, track.w, end};
-    layout.scrollDown = {track.x, track.bottom() - end, track.w, end};
-    track = {track.x, track.y + end, track.w, track.h - 2 * end};
+void placeScrollbar(BarLayout& layout, const BarMetrics& metrics) {
+    const Rect& frame = layout.frame;
+    const int top = layout.title.bottom();
+    // From the title down to the line above the bottom edge.
+    layout.strip = {frame.right() - 1 - metrics.stripWidth, top, metrics.stripWidth,
+                    std::max(0, frame.bottom() - 1 - top)};
+    if (!layout.scrollable) {
+        layout.scrollTrack = layout.scrollUp = layout.scrollDown = Rect{};
+        return;
+    }
+    const Rect& strip = layout.strip;
+    const int trackTop = layout.content.y + metrics.trackTop;
+    const int trackBottom = std::max(trackTop, frame.bottom() - metrics.trackBottom);
+    layout.scrollTrack = {strip.x + kTrackInset, trackTop, metrics.trackWidth,
+                          trackBottom - trackTop};
+    layout.scrollUp = {strip.x, layout.content.y, strip.w, metrics.trackTop};
+    layout.scrollDown = {strip.x, trackBottom, strip.w, metrics.trackTop};
 }
 
-void placeShortcutLine(BarLayout& layout, const FontFace& face) {
+void placeShortcutLine(BarLayout& layout, const BarMetrics& metrics) {
     const Rect& frame = layout.frame;
-    layout.shortcutLine = {layout.content.x, frame.bottom() - belowRowsHeight(face),
-                           frame.right() - layout.content.x - (layout.content.x - frame.x),
-                           face.lineHeight};
+    const int x = layout.labelX - 1;
+    layout.shortcutLine = {x, frame.bottom() - metrics.belowRows,
+                           std::max(0, layout.content.right() - x), metrics.rowPitch};
 }
 
 }  // namespace tw

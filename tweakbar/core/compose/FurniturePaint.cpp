@@ -19,14 +19,14 @@ bool isHovered(const Context& context, const Bar& bar) {
 }
 
 void paintButtonBox(Painter& painter, const Rect& box, bool hot, const Palette& palette) {
-    if (hot) painter.fill(box, palette.pressed);
+    if (hot) painter.fill(box, withAlpha(palette.titleText, 70));
     painter.outline(box, withAlpha(palette.titleText, 150));
 }
 
 // A capital F of bars, so that it stays crisp at every size.
 void paintFontButton(Painter& painter, const Rect& b, bool hot, const Palette& palette) {
     paintButtonBox(painter, b, hot, palette);
-    const Rect inner = b.inset(3, 3);
+    const Rect inner = b.inset(2, 2);
     const int stroke = std::max(1, b.w / 8), x = inner.x + 1;
     painter.fill({x, inner.y, stroke, inner.h}, palette.titleText);
     painter.fill({x, inner.y, inner.w - 1, stroke}, palette.titleText);
@@ -92,8 +92,8 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
                     const Palette& palette) {
     const BarLayout& layout = bar.layout;
     painter.setClip(layout.frame);
-    if (layout.scrollable) paintScrollArrows(painter, layout, palette);
     if (!isHovered(context, bar)) return;
+    if (layout.scrollable) paintScrollArrows(painter, layout, palette);
     const Hover& hover = context.input.hover;
     if (!layout.fontButton.empty()) {
         paintFontButton(painter, layout.fontButton, hover.fontButton, palette);
@@ -101,7 +101,7 @@ void paintFurniture(Painter& painter, const Context& context, const Bar& bar, co
     if (!layout.iconifyButton.empty()) {
         const Rect& b = layout.iconifyButton;
         paintButtonBox(painter, b, hover.iconifyButton, palette);
-        paintArrowGlyph(painter, b.inset(3, 3), false, palette.titleText);
+        paintArrowGlyph(painter, b.inset(2, 2), false, palette.titleText);
     }
     if (bar.resizable) paintCornerHandles(painter, layout.frame, withAlpha(palette.label, 150));
     paintValuesGrip(painter, layout.valuesGrip, withAlpha(palette.label, 140));

@@ -15,11 +15,11 @@ namespace {
 
 constexpr const char* kVersionLine = "atb  1.16";
 
-// The width help text has on the help bar's rows, reckoning with the scrollbar (the help
-// mostly outgrows the bar) so that showing it does not change the wrapping.
+// The width help text has on the help bar's rows at level 0: from the labels to the end of the
+// value boxes.
 int wrapWidth(const Context& context, const Bar& help) {
-    const FontFace& face = context.face(help);
-    return scrolledRowsWidth(constrainedFrame(help, context).w, face) - 2 * kValuePadding;
+    const BarMetrics metrics = barMetrics(help, context);
+    return constrainedFrame(help, context).w - metrics.valuesInset - metrics.labelIndents[0];
 }
 
 // A generated group is known across rebuilds by the titles of the groups that lead to it, so
@@ -82,7 +82,8 @@ void updateHelpBar(Context& context) {
     state.built = true;
     state.builtAt = now;
     state.wrapWidth = width;
-    const HelpWrap wrap{context.face(*help), width, rowIndent(context.face(*help))};
+    const BarMetrics metrics = barMetrics(*help, context);
+    const HelpWrap wrap{context.face(*help), width, metrics.labelIndents};
     std::vector<HelpLine> lines = helpContents(context, wrap);
     if (lines == state.lines) return;
     replaceRows(context, *help, lines);

@@ -47,7 +47,8 @@ class Builder {
         lines_.push_back(std::move(line));
     }
     void text(const std::string& text, int level, int indent) {
-        const int width = wrap_.width - (level + indent) * wrap_.step;
+        const int width =
+            wrap_.width - (indentAt(wrap_.indents, level + indent) - wrap_.indents[0]);
         for (std::string& line : wrapText(wrap_.face, text, width))
             add(HelpLine::Kind::Text, std::move(line), "", level, indent);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "draw/FontAtlas.h"
+#include "model/BarLayout.h"
 #include "model/HelpBarState.h"
 
 namespace tw {
@@ -15,12 +16,12 @@ namespace tw {
 class Context;
 struct Control;
 
-// Help texts are wrapped to the rows' width: width at level 0, one step less per level and
-// indent.
+// Help texts are wrapped to the rows' width: width at level 0, less at each level and indent by
+// how much further right its labels start.
 struct HelpWrap {
     const FontFace& face;
     int width = 0;
-    int step = 0;
+    const int (&indents)[kIndentLevels];
 };
 
 std::vector<HelpLine> helpContents(const Context& context, const HelpWrap& wrap);

@@ -12,11 +12,11 @@ Rect iconSlotRect(const IconArea& area, int slot) {
         area.corner == IconCorner::BottomRight || area.corner == IconCorner::TopRight;
     const bool bottom =
         area.corner == IconCorner::BottomLeft || area.corner == IconCorner::BottomRight;
-    const int step = area.size + kIconSpacing;
+    const int step = area.size;
     const int extent =
         area.vertical ? area.height - 2 * area.marginY : area.width - 2 * area.marginX;
     const bool known = area.width > 0 && area.height > 0;
-    const int perLine = known ? std::max(1, (extent + kIconSpacing) / step) : INT_MAX;
+    const int perLine = known ? std::max(1, extent / std::max(1, step)) : INT_MAX;
     const int along = slot % perLine, across = slot / perLine;
     const int column = area.vertical ? across : along, row = area.vertical ? along : across;
     const int x = right ? area.width - area.marginX - area.size - column * step

@@ -1,5 +1,6 @@
-// Where iconified bars sit: squares gathered at one corner of the drawing area, stacked along
-// one direction and wrapping to a new column (or row) at the far edge.
+// Where iconified bars sit: slots one font height square, side by side from one corner of the
+// drawing area along one direction and wrapping to a new column (or row) at the far edge. An
+// icon's square is drawn inside its slot (IconLayout keeps the slot, which the pointer hits).
 #pragma once
 
 #include "model/Context.h"
@@ -11,10 +12,8 @@ struct IconArea {
     bool vertical = true;
     int marginX = 0, marginY = 0;
     int width = 0, height = 0;  // the drawing area; 0 while unknown, and then no wrapping
-    int size = 0;               // an icon's side
+    int size = 0;               // a slot's side
 };
-
-inline constexpr int kIconSpacing = 4;
 
 // The square of the n-th slot, counted from the corner.
 Rect iconSlotRect(const IconArea& area, int slot);

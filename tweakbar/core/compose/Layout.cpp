@@ -1,6 +1,7 @@
 #include "compose/Layout.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "compose/FurnitureLayout.h"
 #include "compose/IconLayout.h"
@@ -11,7 +12,8 @@
 namespace tw {
 namespace {
 
-int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) {
+int valuesWidthWanted(const Bar& bar, const FontFace& face, const BarMetrics& metrics,
+                      double fontScaling) {
     switch (bar.valuesWidthMode) {
         case ValuesWidthMode::Fixed:
             return bar.valuesWidth;
@@ -20,11 +22,12 @@ int valuesWidthWanted(const Bar& bar, const FontFace& face, double fontScaling) 
         case ValuesWidthMode::Fit:
             break;
     }
-    // Wide enough for the widest value shown, with its padding.
-    int widest = 2 * face.lineHeight;
+    // Wide enough for the widest value shown to stay whole (its last character may start as
+    // far as the cut room before the column's end).
+    int widest = 2 * metrics.fontHeight;
     for (const Row& row : bar.layout.rows) {
         const int value = row.widget->valueWidth(row, face);
-        if (value >= 0) widest = std::max(widest, value + 2 * kValuePadding + face.lineHeight);
+        if (value >= 0) widest = std::max(widest, value + metrics.cutRoom);
     }
     return widest;
 }
@@ -60,39 +63,35 @@ void addRows(std::vector<Row>& rows, const std::vector<Control*>& controls, int 
     }
 }
 
-void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
+void layoutRows(Bar& bar, const FontFace& face, const BarMetrics& metrics, const Globals& globals) {
     BarLayout& layout = bar.layout;
     const Rect frame = layout.frame;
-    const int title = titleHeight(face);
-    layout.title = {frame.x, frame.y, frame.w, title};
-    layout.lineHeight = face.lineHeight;
-    layout.rowHeight = face.lineHeight;
+    layout.title = {frame.x, frame.y, frame.w, metrics.titleHeight};
+    layout.lineHeight = metrics.fontHeight;
+    layout.rowHeight = metrics.rowPitch;
+    std::copy(std::begin(metrics.labelIndents), std::end(metrics.labelIndents),
+              std::begin(layout.labelIndents));
+    layout.labelX = labelLeft(layout, 0);
     placeTitleButtons(layout, bar.iconifiable, globals.fontResizable);
-    const int above = title + fitStripHeight(face), below = belowRowsHeight(face);
-    layout.content = {frame.x + kSidePadding, frame.y + above, frame.w - 2 * kSidePadding,
-                      std::max(0, frame.h - above - below)};
-    layout.indent = rowIndent(face);
+    const int valuesRight = frame.right() - metrics.valuesInset;
+    layout.content = {frame.x, frame.y + metrics.rowsTop, std::max(0, valuesRight - frame.x),
+                      std::max(0, frame.h - metrics.rowsTop - metrics.belowRows)};
 
     layout.rows.clear();
     addRows(layout.rows, bar.topLevel, 0);
 
+    const int pitch = metrics.rowPitch;
     int total = 0;
     for (const Row& row : layout.rows)
-        total += row.widget->height(face);
+        total += row.widget->height(pitch);
     layout.scrollable = total > layout.content.h;
-    if (layout.scrollable) {
-        const int width = scrollbarWidth(face);
-        layout.content.w -= width + kScrollbarGap;
-        layout.scrollTrack = {layout.content.right() + kScrollbarGap, layout.content.y, width,
-                              layout.content.h};
-        placeScrollArrows(layout);
-    }
+    placeScrollbar(layout, metrics);
 
     // The first row shown: what the bar was scrolled to, no further than needed to show the
     // last row.
     int lastFirst = int(layout.rows.size());
     for (int fits = 0; lastFirst > 0;) {
-        fits += layout.rows[std::size_t(lastFirst - 1)].widget->height(face);
+        fits += layout.rows[std::size_t(lastFirst - 1)].widget->height(pitch);
         if (fits > layout.content.h) break;
         --lastFirst;
     }
@@ -102,13 +101,13 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
 
     int scrolledAway = 0;
     for (int i = 0; i < layout.firstShown; ++i) {
-        scrolledAway += layout.rows[std::size_t(i)].widget->height(face);
+        scrolledAway += layout.rows[std::size_t(i)].widget->height(pitch);
     }
     int y = layout.content.y;
     layout.shownCount = 0;
     for (std::size_t i = std::size_t(layout.firstShown); i < layout.rows.size(); ++i) {
         Row& row = layout.rows[i];
-        const int height = row.widget->height(face);
+        const int height = row.widget->height(pitch);
         if (y + height > layout.content.bottom()) break;
         row.rect = {layout.content.x, y, layout.content.w, height};
         y += height;
@@ -120,20 +119,21 @@ void layoutRows(Bar& bar, const FontFace& face, const Globals& globals) {
         const int offset = (track.h - thumb) * scrolledAway / std::max(1, total - layout.content.h);
         layout.scrollThumb = {track.x, track.y + std::min(offset, track.h - thumb), track.w, thumb};
     } else {
-        layout.scrollTrack = layout.scrollThumb = layout.scrollUp = layout.scrollDown = Rect{};
+        layout.scrollThumb = Rect{};
     }
 
-    layout.labelX = layout.content.x + kValuePadding;
-    const int wanted = valuesWidthWanted(bar, face, globals.fontScaling);
+    const int wanted = valuesWidthWanted(bar, face, metrics, globals.fontScaling);
     // Fitting is done once; from then on the column keeps the width it found.
     if (bar.valuesWidthMode == ValuesWidthMode::Fit) {
         bar.valuesWidthMode = ValuesWidthMode::Fixed;
         bar.valuesWidth = wanted;
     }
-    layout.valueWidth = std::clamp(wanted, 0, std::max(0, layout.content.w - 2 * face.lineHeight));
-    layout.valueX = layout.content.right() - layout.valueWidth;
-    placeColumnStrip(layout, face);
-    placeShortcutLine(layout, face);
+    // A column wider than the bar leaves the labels two font heights.
+    const int widest = valuesRight - 2 - layout.labelX - 2 * metrics.fontHeight;
+    layout.valueWidth = std::clamp(wanted, 0, std::max(0, widest));
+    layout.valueX = valuesRight - 2 - layout.valueWidth;
+    placeColumnStrip(layout, metrics);
+    placeShortcutLine(layout, metrics);
     layout.bottomLine = bar.isHelp ? layout.shortcutLine : Rect{};
 }
 
@@ -159,7 +159,7 @@ void layoutAll(Context& context) {
         Bar& bar = *owned;
         bar.layout.frame = constrainedFrame(bar, context);
         if (bar.shown()) {
-            layoutRows(bar, context.face(bar), context.globals);
+            layoutRows(bar, context.face(bar), barMetrics(bar, context), context.globals);
         } else {
             bar.layout.rows.clear();
             bar.layout.shownCount = 0;

@@ -22,8 +22,8 @@ struct Glyph {
 inline constexpr char kCheckMarkCode = '\x7f';
 
 struct FontFace {
-    int lineHeight = 0;  // pixels from one text line to the next
-    int ascent = 0;
+    int lineHeight = 0;             // the cell a line of text takes, top to bottom
+    int ascent = 0;                 // from the cell's top to the baseline
     std::array<Glyph, 256> glyphs;  // indexed by the 8-bit character code
     // A tick for booleans that are on, antialiased like the text and sized to its line; the
     // code page has no such character.

@@ -56,10 +56,15 @@ PackedColor mix(PackedColor color, PackedColor toward, float t) {
 
 bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const FontAtlas& atlas,
                Vertex out[4]) {
+    return gradientQuad(rect, color, color, clip, atlas, out);
+}
+
+bool gradientQuad(const Rect& rect, PackedColor top, PackedColor bottom, const Rect& clip,
+                  const FontAtlas& atlas, Vertex out[4]) {
     if (rect.empty()) return false;
     return clippedQuad(clip, float(rect.x), float(rect.y), float(rect.right()),
                        float(rect.bottom()), atlas.whiteU, atlas.whiteV, atlas.whiteU, atlas.whiteV,
-                       color, color, out);
+                       top, bottom, out);
 }
 
 bool glyphQuad(const Glyph& glyph, int x, int y, PackedColor color, const Rect& clip,
@@ -107,6 +112,25 @@ void Painter::fill(const Rect& rect, PackedColor top, PackedColor bottom) {
     if (rect.empty()) return;
     quad(float(rect.x), float(rect.y), float(rect.right()), float(rect.bottom()), atlas_.whiteU,
          atlas_.whiteV, atlas_.whiteU, atlas_.whiteV, top, bottom);
+}
+
+void Painter::fill(const Rect& rect, const CornerColors& c) {
+    const Rect cut = intersect(rect, clip_);
+    if (rect.empty() || cut.empty()) return;
+    const float w = float(rect.w), h = float(rect.h);
+    const auto at = [&](int x, int y) {
+        const float tx = float(x - rect.x) / w, ty = float(y - rect.y) / h;
+        return lerpColor(lerpColor(c.topLeft, c.topRight, tx),
+                         lerpColor(c.bottomLeft, c.bottomRight, tx), ty);
+    };
+    const float u = atlas_.whiteU, v = atlas_.whiteV;
+    const float x0 = float(cut.x), y0 = float(cut.y), x1 = float(cut.right()),
+                y1 = float(cut.bottom());
+    const Vertex corners[4] = {{x0, y0, u, v, at(cut.x, cut.y)},
+                               {x1, y0, u, v, at(cut.right(), cut.y)},
+                               {x1, y1, u, v, at(cut.right(), cut.bottom())},
+                               {x0, y1, u, v, at(cut.x, cut.bottom())}};
+    append(corners);
 }
 
 void Painter::outline(const Rect& rect, PackedColor color) {

@@ -15,6 +15,11 @@ struct ShadedPoint {
     PackedColor color;
 };
 
+// The colours at a rectangle's four corners, blended across it.
+struct CornerColors {
+    PackedColor topLeft, topRight, bottomLeft, bottomRight;
+};
+
 class Painter {
   public:
     Painter(DisplayList& list, const FontAtlas& atlas) : list_(list), atlas_(atlas) {}
@@ -25,6 +30,7 @@ class Painter {
     void fill(const Rect& rect, PackedColor color) { fill(rect, color, color); }
     // A vertical gradient.
     void fill(const Rect& rect, PackedColor top, PackedColor bottom);
+    void fill(const Rect& rect, const CornerColors& corners);
     void outline(const Rect& rect, PackedColor color);
     // One glyph of the atlas with the pen at x and the top of its line at y.
     void glyph(const Glyph& glyph, int x, int y, PackedColor color);
@@ -52,6 +58,9 @@ class Painter {
 // them; false, with out left alone, when nothing of it is inside.
 bool solidQuad(const Rect& rect, PackedColor color, const Rect& clip, const FontAtlas& atlas,
                Vertex out[4]);
+// The same for a rectangle shading from top to bottom.
+bool gradientQuad(const Rect& rect, PackedColor top, PackedColor bottom, const Rect& clip,
+                  const FontAtlas& atlas, Vertex out[4]);
 
 // The four vertices of a glyph with the pen at x and the top of its line at y, clipped to clip;
 // false when nothing of it is inside.

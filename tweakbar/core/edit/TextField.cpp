@@ -86,7 +86,8 @@ bool isCtrlLetter(const KeyPress& press, char letter) {
 void scrollToCaret(Context& context) {
     TextEdit& edit = context.input.edit;
     const FontFace& face = context.face(*edit.bar);
-    const int width = std::max(1, edit.bar->layout.valueWidth - 2 * kValuePadding);
+    // The box is the column and a pixel either side of the text.
+    const int width = std::max(1, edit.bar->layout.valueWidth);
     const int caret = face.measure(std::string_view(edit.text).substr(0, edit.caret));
     const int scrolled = edit.scrollX;
     if (caret - edit.scrollX > width) edit.scrollX = caret - width;

@@ -37,15 +37,17 @@ void dragValuesGrip(Context& context, const Drag& drag, int x) {
 void fitLabelsColumn(Context& context, Bar& bar) {
     const BarLayout& layout = bar.layout;
     const FontFace& face = context.face(bar);
+    // A label stays whole while its last character starts within the cut room of the column.
+    const int cutRoom = barMetrics(bar, context).cutRoom;
     int labelsEnd = layout.labelX;
     for (const Row& row : layout.rows) {
         // Groups, buttons and text span the whole row; only values share it with a label.
         const int label = row.widget->labelWidth(row, face);
         if (label >= 0) {
-            labelsEnd = std::max(labelsEnd, layout.labelX + row.depth * layout.indent + label);
+            labelsEnd = std::max(labelsEnd, labelLeft(layout, row.depth) + label + cutRoom);
         }
     }
-    // Labels are clipped two pixels before the values column.
+    // The value boxes start where the labels end; a box is two pixels wider than its column.
     setValuesWidth(context, bar, layout.content.right() - labelsEnd - 2);
 }
 

@@ -1,32 +1,44 @@
-// The figures a bar is laid out and drawn with, beside the colours of its palette: heights of
-// the title and of the strips around the rows, paddings, indents, and the sizes that follow the
-// font size. All of them come from the font's metrics, the bar's font size and the font scaling.
+// The figures a bar is laid out and drawn with, beside the colours of its palette: one table per
+// font size, scaled by the font scaling, read by the layout, the painting, the hit tests and the
+// help bar alike. The figures are those of the bars that callers' layouts were tuned for, so
+// that a values column of a given width holds the same text here.
 #pragma once
 
-#include "draw/FontAtlas.h"
+#include "model/BarLayout.h"
 
 struct CTwBar;
 
 namespace tw {
 
-inline constexpr int kValuePadding = 3;  // between a field's edge and its text
-inline constexpr int kSidePadding = 4;   // between the frame and the rows, left and right
-inline constexpr int kScrollbarGap = 2;  // between the rows and the scrollbar
+class Context;
 
-int titleHeight(const FontFace& face);
-// Heights of the strip above the rows and of the line below them; both are kept in every bar
-// so that hovering never moves a row.
-int fitStripHeight(const FontFace& face);
-int belowRowsHeight(const FontFace& face);
-int scrollbarWidth(const FontFace& face);
-// How far a row moves right per group level.
-inline int rowIndent(const FontFace& face) {
-    return face.lineHeight * 3 / 4;
-}
-// The box before a foldable row's label, with the gap after it.
-int foldMarkerWidth(const FontFace& face);
-// The width of a bar's rows while it shows a scrollbar.
-int scrolledRowsWidth(int frameWidth, const FontFace& face);
+struct BarMetrics {
+    int fontHeight = 0;   // the text's cell, and a value box's height
+    int rowPitch = 0;     // a value box and the line of body under it
+    int titleHeight = 0;  // the title band; its first line is lighter
+    int rowsTop = 0;      // from the bar's top to its first row (the gap holds the column strip)
+    int belowRows = 0;    // from the rows' end to the bar's bottom: the shortcut line
+    // From the bar's left edge to a label, by nesting level (groups and values alike).
+    int labelIndents[kIndentLevels] = {};
+    // From the bar's right edge to just past the value box: the scrollbar strip and its gap.
+    int valuesInset = 0;
+    int stripWidth = 0;  // the scrollbar strip along the right edge, always drawn
+    // The scroll track inside the strip while rows overflow: its width, how far it starts
+    // below the first row and how far it ends above the bar's bottom (the arrows take the
+    // ends).
+    int trackWidth = 0, trackTop = 0, trackBottom = 0;
+    // Text keeps whole while every character but the last starts within the column less this.
+    int cutRoom = 0;
+    // A group's expander: its side, how far right it moves per level, its top in the row.
+    int expanderSize = 0, expanderStep = 0, expanderTop = 0;
+    int iconSize = 0;  // an iconified bar's square, inside a slot one font height wide
+};
+
+BarMetrics barMetrics(int fontSize, double fontScaling);
+BarMetrics barMetrics(const CTwBar& bar, const Context& context);
+
+// Where a value's text starts in its box, after the box's left edge.
+inline constexpr int kValuePadding = 1;
 
 // The nominal font height of a font size, from which a bar's fixed figures follow.
 int fontHeight(int fontSize, double fontScaling);

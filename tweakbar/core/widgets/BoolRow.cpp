@@ -23,9 +23,9 @@ class BoolRow final : public ValueRow {
         p.valueLabel(row, p.palette.label, false);
         Rect field;
         if (!p.valueField(row, field)) return;
-        const PackedColor ink = p.valueInk(row);
+        const PackedColor ink = p.choiceInk(row);
         if (!control.valueText.empty()) {
-            p.valueText(row, control.valueText, ink, kValuePadding);
+            p.valueText(row, control.valueText, ink, 0);
             return;
         }
         p.painter.setClip(intersect(p.layout.frame, field));

@@ -99,7 +99,7 @@ class ColourRow final : public Folding<ValueRow> {
     }
 
     void paint(RowPainter& p, const Row& row) const override {
-        p.valueLabel(row, p.palette.label, true);
+        p.valueLabel(row, p.palette.structLabel, true);
         Rect field;
         if (!p.valueField(row, field)) return;
         paintSwatch(p.painter, field, p.layout.frame, *row.control);

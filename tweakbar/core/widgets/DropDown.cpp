@@ -8,6 +8,7 @@
 #include "edit/ValueEdit.h"
 #include "look/Metrics.h"
 #include "look/Palette.h"
+#include "look/Shadow.h"
 #include "model/BarLayout.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
@@ -21,11 +22,9 @@ namespace {
 constexpr int kButtonRoom = 2;
 // However little room the window leaves, a list shows this many entries (or all it has).
 constexpr int kMinimumRows = 3;
-// A short list is still this many font heights tall.
-constexpr int kLeastHeightInFonts = 5;
-// Between the row and the list.
-constexpr int kGap = 1;
-constexpr int kShadow = 3;
+// Around the entries, above and below them together; a list that shows all its entries is at
+// least five font heights tall. It lies a pixel clear of its row.
+constexpr int kListPadding = 9, kLeastHeightInFonts = 5, kRowGap = 1;
 // The current entry is written in the colour of values that are picked rather than typed.
 constexpr PackedColor kCurrentLight = packColor(0x97, 0xF7, 0x97, 255);
 constexpr PackedColor kCurrentDark = packColor(0x00, 0x40, 0x00, 255);
@@ -42,24 +41,13 @@ struct Extent {
     bool above = false;
 };
 
-// Around the entries: half a row, and a pixel above and below.
-int paddingFor(int pitch) {
-    return pitch / 2 + 2;
-}
-
-// The list's height for rows entries, never less than its least height.
-int heightFor(int rows, int pitch, int leastHeight) {
-    return std::max(rows * pitch + paddingFor(pitch), leastHeight);
-}
-
-Extent extentFor(int count, int pitch, int leastHeight, const Rect& row, int windowHeight) {
-    const int below = windowHeight - row.bottom() - kGap, above = row.y - kGap;
+Extent extentFor(int count, int pitch, const Rect& row, int windowHeight) {
+    const int below = windowHeight - row.bottom() - kRowGap, above = row.y - kRowGap;
     Extent extent{count, false};
-    if (windowHeight <= 0 || heightFor(count, pitch, leastHeight) <= below) return extent;
+    if (windowHeight <= 0 || count * pitch + kListPadding <= below) return extent;
     extent.above = above > below;
     const int room = extent.above ? above : below;
-    extent.rows =
-        std::clamp((room - paddingFor(pitch)) / pitch, std::min(count, kMinimumRows), count);
+    extent.rows = std::clamp((room - kListPadding) / pitch, std::min(count, kMinimumRows), count);
     return extent;
 }
 
@@ -112,15 +100,15 @@ DropDownPlace dropDownPlace(const Context& context) {
     const Bar& bar = *popup.bar;
     const BarLayout& layout = bar.layout;
     place.pitch = layout.rowHeight;
+    const Extent extent = extentFor(count, place.pitch, row->rect, context.windowHeight);
     const int font = fontHeight(bar.fontSize, context.globals.fontScaling);
-    const int leastHeight = kLeastHeightInFonts * font;
-    const Extent extent =
-        extentFor(count, place.pitch, leastHeight, row->rect, context.windowHeight);
-    const int height = heightFor(extent.rows, place.pitch, leastHeight);
+    const int least = extent.rows == count ? kLeastHeightInFonts * font : 0;
+    const int height = std::max(extent.rows * place.pitch + kListPadding, least);
     const int width = layout.frame.w - 2 * font;
     Rect& frame = place.frame;
-    frame = {layout.valueX, extent.above ? row->rect.y - kGap - height : row->rect.bottom() + kGap,
-             width, height};
+    frame = {layout.valueX,
+             extent.above ? row->rect.y - kRowGap - height : row->rect.bottom() + kRowGap, width,
+             height};
     // Kept inside the window, even over its own row when the window is that small.
     if (context.windowHeight > 0) {
         frame.y = std::clamp(frame.y, 0, std::max(0, context.windowHeight - height));
@@ -130,8 +118,7 @@ DropDownPlace dropDownPlace(const Context& context) {
     }
     place.shown = extent.rows;
     place.first = std::clamp(popup.scroll, 0, count - extent.rows);
-    // The padding is split above and below the entries.
-    place.entries = {frame.x + 1, frame.y + paddingFor(place.pitch) / 2, frame.w - 2,
+    place.entries = {frame.x + 1, frame.y + kListPadding / 2, frame.w - 2,
                      extent.rows * place.pitch};
     if (extent.rows < count) placeScrollbar(place, count);
     return place;
@@ -165,9 +152,8 @@ void paintList(Painter& painter, const Context& context) {
     const FontFace& face = context.face(bar);
     const Palette palette = paletteFor(bar);
     const Rect& frame = place.frame;
-    painter.setClip({frame.x, frame.y, frame.w + kShadow, frame.h + kShadow});
-    painter.fill({frame.right(), frame.y + kShadow, kShadow, frame.h}, palette.shadow);
-    painter.fill({frame.x + kShadow, frame.bottom(), frame.w - kShadow, kShadow}, palette.shadow);
+    painter.setClip({frame.x, frame.y, frame.w + 3, frame.h + 3});
+    paintShadow(painter, frame);
 
     // The bar's own colour, opaque: the list is read over other bars' text. The current
     // entry's band is the group colour toned toward the body, so that its green stands out.
@@ -283,7 +269,7 @@ class EnumRow final : public ValueRow {
         p.valueLabel(row, p.palette.label, false);
         Rect field;
         if (!p.valueField(row, field)) return;
-        const PackedColor ink = p.valueInk(row);
+        const PackedColor ink = p.choiceInk(row);
         const bool list = !row.control->isReadOnly();
         const int arrow = list ? p.face.lineHeight / 2 + 2 : 0;
         p.valueText(row, row.control->valueText, ink, kValuePadding + arrow);

@@ -93,7 +93,7 @@ class NumberRow final : public ValueRow {
     }
 
     void paint(RowPainter& p, const Row& row) const override {
-        if (row.channel < 0) return p.textRow(row, p.palette.label, false);
+        if (row.channel < 0) return p.textRow(row, p.palette.label, p.valueInk(row), false);
         const Control& control = *row.control;
         p.valueLabel(row, p.palette.label, false);
         Rect field;

@@ -83,27 +83,27 @@ class TextLine final : public Widget {
         const Control& control = *row.control;
         const std::string& label = control.shownLabel();
         if (control.valueText.empty()) {
-            p.clippedText(r, left, top, label, p.palette.label);
+            p.clippedText(r, left, top, label, p.palette.textLine);
             return;
         }
         const int labelRight = left + p.face.measure(label) + p.face.lineHeight / 2;
         const int wanted = r.right() - p.face.measure(control.valueText) - 2 * kValuePadding;
         const int valueX = p.layout.valueX;
         const int start = std::max(std::min(valueX, wanted), std::min(labelRight, valueX));
-        p.clippedText({r.x, r.y, start - 2 - r.x, r.h}, left, top, label, p.palette.label);
+        p.clippedText({r.x, r.y, start - 2 - r.x, r.h}, left, top, label, p.palette.textLine);
         p.clippedText({start, r.y, r.right() - start, r.h}, start + kValuePadding, top,
-                      control.valueText, p.palette.shortcut);
+                      control.valueText, p.palette.value);
     }
 };
 
+// A line across the middle of a row, from just after the label's start to just before the end
+// of the value boxes.
 class SeparatorRow final : public Widget {
   public:
-    int height(const FontFace& face) const override { return (face.lineHeight + 1) / 2; }
-
     void paint(RowPainter& p, const Row& row) const override {
         const Rect& r = row.rect;
-        const int left = p.labelLeft(row);
-        p.painter.fill({left, r.y + r.h / 2, r.right() - left, 1}, p.palette.separator);
+        const int left = p.labelLeft(row) + 1;
+        p.painter.fill({left, r.y + r.h / 2, r.right() - 1 - left, 1}, p.palette.separator);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "widgets/RowPaint.h"
 
-#include "look/Metrics.h"
+#include "look/TextFit.h"
 #include "model/Context.h"
 #include "values/ValueText.h"
 
@@ -11,6 +11,7 @@ RowPainter::RowPainter(Painter& into, const Context& in, const Bar& of)
       context(in),
       bar(of),
       layout(of.layout),
+      metrics(barMetrics(of, in)),
       face(in.face(of)),
       palette(paletteFor(of)) {}
 
@@ -25,26 +26,41 @@ void RowPainter::clippedText(const Rect& area, int x, int y, std::string_view te
     painter.setClip(layout.frame);
 }
 
-int RowPainter::labelLeft(const Row& row) const {
-    return layout.labelX + row.depth * layout.indent;
+void RowPainter::columnText(int x, int y, int columnWidth, std::string_view text,
+                            PackedColor color) {
+    const FittedText fitted = fitColumn(face, text, columnWidth, metrics.cutRoom);
+    const int end = painter.text(face, x, y, text.substr(0, fitted.kept), color);
+    if (fitted.cut) painter.text(face, end, y, kEllipsis, color);
 }
 
-int RowPainter::foldMarker(int x, const Rect& row, bool opened, PackedColor color) {
-    const int size = foldMarkerWidth(face) - 4;
-    const Rect box{x, row.y + (row.h - size) / 2, size, size};
-    painter.outline(box, color);
-    const int mid = size / 2;
-    painter.fill({box.x + 2, box.y + mid, size - 4, 1}, color);
-    if (!opened) painter.fill({box.x + mid, box.y + 2, 1, size - 4}, color);
-    return x + foldMarkerWidth(face);
+int RowPainter::labelLeft(const Row& row) const {
+    return tw::labelLeft(layout, row.depth);
+}
+
+Rect RowPainter::expander(const Row& row, bool opened) {
+    const int size = metrics.expanderSize;
+    const Rect box{layout.frame.x + 2 + row.depth * metrics.expanderStep,
+                   row.rect.y + metrics.expanderTop, size, size};
+    painter.fill(box, palette.expander);
+    const Hover& hover = context.input.hover;
+    if (hover.bar == &bar && !hover.icon) {
+        painter.outline(box, palette.expanderOutline);
+        painter.fill({box.x + 1, box.bottom(), size, 1}, palette.expanderShadow);
+        painter.fill({box.right(), box.y + 1, 1, size}, palette.expanderShadow);
+    }
+    // A mark of one pixel's stroke, two pixels in from the box's sides: one dot in the
+    // smallest box.
+    const int arm = size - 4, mid = size / 2;
+    painter.fill({box.x + 2, box.y + mid, arm, 1}, palette.expanderMark);
+    if (!opened) painter.fill({box.x + mid, box.y + 2, 1, arm}, palette.expanderMark);
+    return box;
 }
 
 void RowPainter::valueLabel(const Row& row, PackedColor ink, bool folds) {
-    const Rect& r = row.rect;
-    int x = labelLeft(row);
-    if (folds) x = foldMarker(x, r, row.control->opened, ink);
-    clippedText({r.x, r.y, layout.valueX - 2 - r.x, r.h}, x, textTop(r),
-                row.label ? row.label : row.control->shownLabel(), ink);
+    if (folds) expander(row, row.control->opened);
+    const int x = labelLeft(row);
+    columnText(x, textTop(row.rect), layout.valueX - x,
+               row.label ? row.label : row.control->shownLabel(), ink);
 }
 
 bool RowPainter::valueField(const Row& row, Rect& field) {
@@ -64,17 +80,20 @@ PackedColor RowPainter::valueInk(const Row& row, bool greyedWhenReadOnly) const 
     return atBound(control, row.channel) ? palette.atBound : palette.value;
 }
 
-void RowPainter::valueText(const Row& row, std::string_view text, PackedColor ink, int keepRight) {
-    const Rect field = tw::valueField(layout, row);
-    clippedText({field.x, field.y, field.w - keepRight, field.h}, field.x + kValuePadding,
-                textTop(row.rect), text, ink);
+PackedColor RowPainter::choiceInk(const Row& row) const {
+    return row.control->isReadOnly() ? palette.readOnly : palette.choice;
 }
 
-void RowPainter::textRow(const Row& row, PackedColor labelInk, bool folds) {
+void RowPainter::valueText(const Row& row, std::string_view text, PackedColor ink, int keepRight) {
+    const Rect field = tw::valueField(layout, row);
+    columnText(field.x + kValuePadding, textTop(row.rect), layout.valueWidth - keepRight, text,
+               ink);
+}
+
+void RowPainter::textRow(const Row& row, PackedColor labelInk, PackedColor ink, bool folds) {
     valueLabel(row, labelInk, folds);
     Rect field;
-    if (valueField(row, field))
-        valueText(row, row.control->valueText, valueInk(row), kValuePadding);
+    if (valueField(row, field)) valueText(row, row.control->valueText, ink, 0);
 }
 
 // The selection and the caret are feedback, drawn into the bar's slots.

@@ -11,7 +11,7 @@ namespace {
 class TextRow final : public ValueRow {
   public:
     void paint(RowPainter& p, const Row& row) const override {
-        p.textRow(row, p.palette.label, false);
+        p.textRow(row, p.palette.label, p.valueInk(row), false);
     }
 
     void press(Context& context, Bar& bar, const Row& row, int, int, bool inValue) const override {

@@ -1,14 +1,13 @@
 #include "widgets/ValueRow.h"
 
-#include "look/Metrics.h"
+#include "draw/FontAtlas.h"
 #include "model/Control.h"
 
 namespace tw {
 
 int ValueRow::labelWidth(const Row& row, const FontFace& face) const {
     if (row.label) return face.measure(row.label);
-    const Control& control = *row.control;
-    return (control.isFoldable() ? foldMarkerWidth(face) : 0) + face.measure(control.shownLabel());
+    return face.measure(row.control->shownLabel());
 }
 
 int ValueRow::valueWidth(const Row& row, const FontFace& face) const {

@@ -1,12 +1,11 @@
 #include "widgets/Widget.h"
 
-#include "draw/FontAtlas.h"
 #include "model/Context.h"
 
 namespace tw {
 
-int Widget::height(const FontFace& face) const {
-    return face.lineHeight;
+int Widget::height(int rowPitch) const {
+    return rowPitch;
 }
 
 void Widget::addParts(std::vector<Row>&, const Row&) const {}

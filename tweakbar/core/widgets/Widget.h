@@ -54,9 +54,10 @@ class Widget {
   public:
     virtual ~Widget() = default;
 
-    // The rows it takes: its own row's height, and the part rows shown below it while its
-    // control is opened (appended after the heading; a struct's or group's members follow them).
-    virtual int height(const FontFace& face) const;
+    // The rows it takes: its own row's height (one row pitch unless it is taller), and the part
+    // rows shown below it while its control is opened (appended after the heading; a struct's or
+    // group's members follow them).
+    virtual int height(int rowPitch) const;
     virtual void addParts(std::vector<Row>& rows, const Row& heading) const;
     // For a column fitted to its content: how wide the row's label and its value are (the
     // label from the row's indent); -1 when the row has none of them beside the other column.
