@@ -153,7 +153,7 @@ TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
         ASSERT_TRUE(engine.started()) << TwGetLastError();
         TwBar* bar = TwNewBar("Grey");
         const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   " TW_HELP visible=false Grey position='20 20' "
+                                   "\r\nTW_HELP visible=false\r\nGrey position='20 20' "
                                    "size='240 200' color='128 128 128' alpha=255 valueswidth=60";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         const TwEnumVal levels[] = {{0, "Low"}, {1, "Medium"}, {2, "High"}};
