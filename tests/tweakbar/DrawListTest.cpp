@@ -174,4 +174,24 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     EXPECT_GT(glyphsIn(lastRow), 0);
 }
 
+// A segment that loses its last quads keeps their vertices and turns their indices into triangles
+// of no area: the backend must be sent that frame although no vertex changed.
+TEST(DisplayListUploads, AFrameThatChangesIndicesAloneReachesTheBackend) {
+    tw::DisplayList list;
+    list.beginChanges();
+    for (float x : {0.f, 10.f, 0.f, 10.f})
+        list.vertices.push_back({x, x > 0 ? 0.f : 10.f, 0, 0, 0xffffffffu});
+    list.indices = {0, 1, 2, 1, 3, 2};
+    list.changedWhole();
+    list.endChanges();
+    GpuCopy gpu;
+    gpu.follow(list);
+    list.beginChanges();
+    list.indices[3] = list.indices[4] = list.indices[5] = 0;
+    list.changedIndices(3, 3);
+    list.endChanges();
+    gpu.follow(list);
+    EXPECT_TRUE(gpu.holdsExactly(list));
+}
+
 }  // namespace

@@ -98,6 +98,8 @@ const ParamCase kParams[] = {
     {"flag", "visible", "0", "0", {0}},
     {"flag", "value", "1", "1", {0}},
     {"i", "hexa", "1", "1", {1}},
+    {"i", "key", "a", "a", {}},
+    {"i", "keydecr", "SHIFT+a", "SHIFT+a", {}},
     {"e", "enum", "1 {One}, 4 <Fo}ur>", "1 {One},4 <Fo}ur>", {}},
     {"e", "enum", "Zero, One", "0 {Zero},1 {One}", {}},
     {"i", "value", "-7", "-7", {12}},
@@ -172,9 +174,10 @@ TEST_F(Params, ValuesOutsideTheirFormAreRefusedAndNumbersAreWrittenAsText) {
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_FLOAT, 2, notANumber), 0);
     EXPECT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_FLOAT, 1, notANumber), 0);
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{3000, 3000}));
-    const int badColor[] = {1, 2, 256}, badAlpha[] = {300, 1, 2, 3};
+    const int badColor[] = {1, 2, 256}, badAlpha[] = {300, 1, 2, 3}, badBlue[] = {9, 1, 2, 256};
     EXPECT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, badColor), 0);
     EXPECT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 4, badAlpha), 0);
+    EXPECT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 4, badBlue), 0);
     // Integer parameters keep the whole number the %g text of a fraction starts with.
     const double alpha = 127.6;
     ASSERT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_DOUBLE, 1, &alpha), 1);
