@@ -209,30 +209,6 @@ TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
     EXPECT_EQ(TwWindowSize(1000000, 10), 0);
 }
 
-TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
-    ASSERT_EQ(TwWindowSize(800, 600), 1);
-    TwBar* help = TwGetBarByIndex(0);
-    TwBar* a = TwNewBar("a");
-    TwBar* hidden = TwNewBar("hidden");
-    ASSERT_EQ(TwDefine(" a iconified=true\r\nhidden iconified=true visible=false "), 1);
-    TwDraw();
-    const int size = 14;  // a slot is the font's height square, and the next slot follows it
-    EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size, size, size}));
-    EXPECT_TRUE(hidden->layout.icon.empty());
-    EXPECT_TRUE(a->layout.rows.empty());
-
-    ASSERT_EQ(TwDefine(" GLOBAL iconpos=topright iconalign=horizontal iconmargin='2 3' "), 1);
-    TwDraw();
-    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size, 3, size, size}));
-    // A margin is held to a third of the area, and reads back as it was set.
-    ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
-    ASSERT_EQ(TwDraw(), 1);
-    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 800 / 3 - size, 600 / 3, size, size}));
-    EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
-}
-
 // The scale is taken before TwInit, through a define only, and stays for the whole run.
 TEST_F(Layout, FontScalingBeforeInitMultipliesTheFontAndTheFiguresMadeFromIt) {
     ASSERT_EQ(TwTerminate(), 1);
