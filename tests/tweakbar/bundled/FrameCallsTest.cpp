@@ -45,10 +45,10 @@ SteadyFrame countSteadyFrame(kztest::EngineOnWindow& engine, kztest::FrameCallCo
         EXPECT_TRUE(engine.frame(10, 20, 30));
     engine.window().clearBackBuffer(0.1f, 0.1f, 0.1f);
     calls.reset();
-    const long allocationsBefore = kzbench::allocationCount();
+    const long allocationsBefore = kztest::allocationCount();
     EXPECT_EQ(TwDraw(), 1);
     SteadyFrame frame;
-    frame.allocations = kzbench::allocationCount() - allocationsBefore;
+    frame.allocations = kztest::allocationCount() - allocationsBefore;
     frame.calls = calls.calls();
     frame.swaps = calls.contextCallsOf(kztest::kDeviceContext1SwapDeviceContextState);
     frame.draws = calls.contextCallsOf(kztest::kDeviceContextDrawIndexed);

@@ -109,9 +109,9 @@ TEST(StatePath, TheWayNotSlowedIsChosenAndTheTrialDrawsAlikeWithoutTouchingTheGa
         // nothing.
         for (int i = 0; i < 3; ++i) {
             engine.window().clearBackBuffer(0, 0, 0);
-            const long allocationsBefore = kzbench::allocationCount();
+            const long allocationsBefore = kztest::allocationCount();
             ASSERT_EQ(TwDraw(), 1);
-            EXPECT_EQ(kzbench::allocationCount(), allocationsBefore);
+            EXPECT_EQ(kztest::allocationCount(), allocationsBefore);
             const TwFrameStats stats = statsOfLastDraw();
             EXPECT_EQ(stats.swappedState, std::string(way.chosen) == "swap" ? 1u : 0u);
             EXPECT_EQ(stats.drawCalls, 1u);
