@@ -3,8 +3,8 @@
 // game's put back (on the benchmark's game, which binds nothing but its target, so the game's
 // pieces are empty and the stages between the shaders are only read). The depth-stencil state is
 // read and replaced only when the game binds a depth buffer. Beside them the calls the renderer
-// no longer makes, with objects of the kinds it used to bind: the two shaders' constant buffers,
-// a sampler, the scissor rectangles. Printed as "runtime.call.<piece>.<read|set|restore>".
+// no longer makes, with objects of the kinds it used to bind: the two shaders' constant buffers
+// and the scissor rectangles. Printed as "runtime.call.<piece>.<read|set|restore>".
 #include <d3d11.h>
 
 #include <functional>
@@ -85,15 +85,12 @@ void measureCallCosts(kztest::D3DTestWindow& window, const RendererPipeline& ren
     UINT stencilRef = 0;
     // Of the kinds the renderer used to bind.
     ID3D11Buffer* constants = nullptr;
-    ID3D11SamplerState* sampler = nullptr;
     ID3D11Buffer* gameConstants[2] = {};
     ID3D11SamplerState* gameSampler = nullptr;
     D3D11_RECT scissors[16] = {};
     UINT scissorCount = 0;
     const CD3D11_BUFFER_DESC constantDesc(32, D3D11_BIND_CONSTANT_BUFFER);
     window.device()->CreateBuffer(&constantDesc, nullptr, &constants);
-    const CD3D11_SAMPLER_DESC samplerDesc(D3D11_DEFAULT);
-    window.device()->CreateSamplerState(&samplerDesc, &sampler);
 
     const FLOAT zero[4] = {};
     const std::vector<Piece> pieces = {
@@ -135,6 +132,9 @@ void measureCallCosts(kztest::D3DTestWindow& window, const RendererPipeline& ren
         {"PSShaderResources", [&] { c->PSGetShaderResources(0, 1, &atlas); },
          [&] { c->PSSetShaderResources(0, 1, &p.atlas); },
          [&] { c->PSSetShaderResources(0, 1, &atlas); }},
+        {"PSSamplers", [&] { c->PSGetSamplers(0, 1, &gameSampler); },
+         [&] { c->PSSetSamplers(0, 1, &p.sampler); },
+         [&] { c->PSSetSamplers(0, 1, &gameSampler); }},
         {"GSShader",
          [&] {
              otherInstances = 256;
@@ -184,8 +184,6 @@ void measureCallCosts(kztest::D3DTestWindow& window, const RendererPipeline& ren
              c->VSSetConstantBuffers(0, 1, &gameConstants[0]);
              c->PSSetConstantBuffers(0, 1, &gameConstants[1]);
          }},
-        {"PSSamplers", [&] { c->PSGetSamplers(0, 1, &gameSampler); },
-         [&] { c->PSSetSamplers(0, 1, &sampler); }, [&] { c->PSSetSamplers(0, 1, &gameSampler); }},
         {"RSScissorRects",
          [&] {
              scissorCount = 16;
@@ -225,7 +223,6 @@ void measureCallCosts(kztest::D3DTestWindow& window, const RendererPipeline& ren
     printSpread("runtime.call.DrawIndexed.draw", draws);
     view->Release();
     constants->Release();
-    sampler->Release();
 }
 
 }  // namespace kzbench

@@ -66,6 +66,7 @@ RendererPipeline::RendererPipeline(kztest::D3DTestWindow& window) {
     context->VSGetShader(&p.vertexShader, nullptr, nullptr);
     context->PSGetShader(&p.pixelShader, nullptr, nullptr);
     context->PSGetShaderResources(0, 1, &p.atlas);
+    context->PSGetSamplers(0, 1, &p.sampler);
     context->RSGetState(&p.rasterizer);
     UINT viewports = 1;
     context->RSGetViewports(&viewports, &p.viewport);
@@ -82,7 +83,7 @@ RendererPipeline::~RendererPipeline() {
     tw::D3D11Pipeline& p = pipeline_;
     for (IUnknown* object : std::initializer_list<IUnknown*>{
              p.inputLayout, p.buffers[0], p.buffers[1], p.indices, p.vertexShader, p.pixelShader,
-             p.atlas, p.rasterizer, p.blend, p.depthStencil})
+             p.atlas, p.sampler, p.rasterizer, p.blend, p.depthStencil})
         if (object) object->Release();
     state_->Release();
 }

@@ -66,6 +66,8 @@ class D3D11Backend final : public GraphBackend {
     ID3D11PixelShader* pixelShader_ = nullptr;
     ID3D11InputLayout* inputLayout_ = nullptr;
     ID3D11Buffer* frameBuffer_ = nullptr;  // one D3D11FrameData
+    ID3D11SamplerState* pointSampler_ = nullptr;
+    ID3D11SamplerState* linearSampler_ = nullptr;
     ID3D11BlendState* blendState_ = nullptr;
     ID3D11RasterizerState* rasterizerState_ = nullptr;
     ID3D11DepthStencilState* depthStencilState_ = nullptr;
@@ -147,6 +149,19 @@ bool D3D11Backend::createDeviceObjects(std::string& error) {
     if (failed(device_->CreateBuffer(&frame, nullptr, &frameBuffer_), "frame buffer")) return false;
     holdsFrameData_ = false;
 
+    // Glyphs sit on whole pixels with texel-sized boxes, so at scale 1 point sampling gives crisp
+    // text and the exact white of the solid-fill block. Scaled onto a target of another size,
+    // glyphs fall between texels and are filtered instead (the white block is wider than one
+    // texel, so fills stay exact).
+    D3D11_SAMPLER_DESC sampler{};
+    sampler.Filter = D3D11_FILTER_MIN_MAG_MIP_POINT;
+    sampler.AddressU = sampler.AddressV = sampler.AddressW = D3D11_TEXTURE_ADDRESS_CLAMP;
+    sampler.ComparisonFunc = D3D11_COMPARISON_ALWAYS;
+    sampler.MaxLOD = D3D11_FLOAT32_MAX;
+    if (failed(device_->CreateSamplerState(&sampler, &pointSampler_), "sampler")) return false;
+    sampler.Filter = D3D11_FILTER_MIN_MAG_MIP_LINEAR;
+    if (failed(device_->CreateSamplerState(&sampler, &linearSampler_), "sampler")) return false;
+
     D3D11_BLEND_DESC blend{};
     D3D11_RENDER_TARGET_BLEND_DESC& target = blend.RenderTarget[0];
     target.BlendEnable = TRUE;
@@ -206,6 +221,8 @@ void D3D11Backend::releaseDeviceObjects() {
     releaseCom(pixelShader_);
     releaseCom(inputLayout_);
     releaseCom(frameBuffer_);
+    releaseCom(pointSampler_);
+    releaseCom(linearSampler_);
     releaseCom(blendState_);
     releaseCom(rasterizerState_);
     releaseCom(depthStencilState_);
@@ -297,21 +314,18 @@ void D3D11Backend::uploadRanges(ID3D11Buffer* buffer, const void* elements, std:
 
 // The drawing area (the window's client area) is stretched over the whole target, so that when
 // Present scales a back buffer of another size onto the client area, the bars land where the
-// mouse finds them. Before the first TwWindowSize the area is the target itself. Glyphs sit on
-// whole pixels with texel-sized boxes, so at scale 1 the shader reads the texel under each pixel
-// (crisp text and the exact white of the solid-fill block); stretched, glyphs fall between texels
-// and are filtered instead (the white block is wider than one texel, so fills stay exact).
+// mouse finds them. Before the first TwWindowSize the area is the target itself.
 D3D11Pipeline D3D11Backend::pipelineFor(const D3D11BoundTarget& target) {
     const int areaWidth = width_ > 0 ? width_ : target.width;
     const int areaHeight = height_ > 0 ? height_ : target.height;
     const D3D11FrameData frame =
-        frameDataFor(areaWidth, areaHeight, target.width, target.height, atlas_.width,
-                     atlas_.height, storesLinearLight(target.format));
+        frameDataFor(areaWidth, areaHeight, storesLinearLight(target.format));
     if (!holdsFrameData_ || !(frame == heldFrameData_)) {
         context_->UpdateSubresource(frameBuffer_, 0, nullptr, &frame, 0, 0);
         heldFrameData_ = frame;
         holdsFrameData_ = true;
     }
+    const bool scaled = areaWidth != target.width || areaHeight != target.height;
 
     D3D11Pipeline pipeline;
     pipeline.inputLayout = inputLayout_;
@@ -321,6 +335,7 @@ D3D11Pipeline D3D11Backend::pipelineFor(const D3D11BoundTarget& target) {
     pipeline.vertexShader = vertexShader_;
     pipeline.pixelShader = pixelShader_;
     pipeline.atlas = atlasView_;
+    pipeline.sampler = scaled ? linearSampler_ : pointSampler_;
     pipeline.rasterizer = rasterizerState_;
     pipeline.viewport = {0.0f, 0.0f, float(target.width), float(target.height), 0.0f, 1.0f};
     pipeline.blend = blendState_;

@@ -17,7 +17,7 @@ bool D3D11Pipeline::operator==(const D3D11Pipeline& other) const {
     return inputLayout == other.inputLayout && buffers[0] == other.buffers[0] &&
            buffers[1] == other.buffers[1] && indices == other.indices &&
            vertexShader == other.vertexShader && pixelShader == other.pixelShader &&
-           atlas == other.atlas && rasterizer == other.rasterizer &&
+           atlas == other.atlas && sampler == other.sampler && rasterizer == other.rasterizer &&
            sameViewport(viewport, other.viewport) && blend == other.blend &&
            depthStencil == other.depthStencil;
 }
@@ -30,6 +30,7 @@ void bindPipeline(ID3D11DeviceContext* context, const D3D11Pipeline& pipeline) {
     context->VSSetShader(pipeline.vertexShader, nullptr, 0);
     context->PSSetShader(pipeline.pixelShader, nullptr, 0);
     context->PSSetShaderResources(0, 1, &pipeline.atlas);
+    context->PSSetSamplers(0, 1, &pipeline.sampler);
     context->RSSetViewports(1, &pipeline.viewport);
     context->RSSetState(pipeline.rasterizer);
     context->OMSetBlendState(pipeline.blend, kPipelineBlendFactor, kPipelineSampleMask);

@@ -14,6 +14,7 @@ struct D3D11Pipeline {
     ID3D11VertexShader* vertexShader = nullptr;
     ID3D11PixelShader* pixelShader = nullptr;
     ID3D11ShaderResourceView* atlas = nullptr;
+    ID3D11SamplerState* sampler = nullptr;
     ID3D11RasterizerState* rasterizer = nullptr;
     D3D11_VIEWPORT viewport{};
     ID3D11BlendState* blend = nullptr;

@@ -19,30 +19,27 @@ struct Input {
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
     float4 placement : FRAME0;
-    float4 sampling : FRAME1;
+    float4 target : FRAME1;
 };
 struct Output {
     float4 position : SV_Position;
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
-    nointerpolation float4 sampling : TEXCOORD1;
+    nointerpolation float linearTarget : TEXCOORD1;
 };
 Output main(Input input) {
     Output output;
     output.position = float4(input.position * input.placement.xy + input.placement.zw, 0.0, 1.0);
     output.uv = input.uv;
     output.color = input.color;
-    output.sampling = input.sampling;
+    output.linearTarget = input.target.x;
     return output;
 }
 )";
 
 // The atlas holds coverage only: solid fills sample its white block, glyphs their ink, and the
 // vertex colour carries the colour and opacity of both. (Written without functions of its own,
-// ?:, step or frac, which Wine's HLSL compiler does not take: a steep saturate picks a side
-// instead.) The atlas is read texel by texel, so that no sampler of the game's is replaced: the
-// texel under the pixel when the drawing area maps onto the target pixel for pixel, and the four
-// around it weighed as a linear filter with clamped edges when it is stretched.
+// ?: or step, which Wine's HLSL compiler does not take: a steep saturate picks a side instead.)
 // Colours are sRGB-encoded bytes; a view that stores linear light (sRGB and floating-point formats)
 // gets them decoded, and its blending, which happens in linear light, gets an opacity that lands
 // where blending the encoded values would: exactly over black or white (whichever contrasts with
@@ -50,30 +47,15 @@ Output main(Input input) {
 // fields as dark.
 const char kPixelShader[] = R"(
 Texture2D atlas : register(t0);
+SamplerState atlasSampler : register(s0);
 struct Input {
     float4 position : SV_Position;
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
-    nointerpolation float4 sampling : TEXCOORD1;
+    nointerpolation float linearTarget : TEXCOORD1;
 };
 float4 main(Input input) : SV_Target {
-    float2 size = input.sampling.xy;
-    float2 texel = input.uv * size;
-    int2 under = int2(clamp(texel, 0.0, size - 1.0));
-    float coverage = atlas.Load(int3(under, 0)).r;
-    if (input.sampling.w > 0.5) {
-        float2 corner = texel - 0.5;
-        float2 low = floor(corner);
-        float2 weight = corner - low;
-        int2 a = int2(clamp(low, 0.0, size - 1.0));
-        int2 b = int2(clamp(low + 1.0, 0.0, size - 1.0));
-        coverage = lerp(lerp(atlas.Load(int3(a.x, a.y, 0)).r, atlas.Load(int3(b.x, a.y, 0)).r,
-                             weight.x),
-                        lerp(atlas.Load(int3(a.x, b.y, 0)).r, atlas.Load(int3(b.x, b.y, 0)).r,
-                             weight.x),
-                        weight.y);
-    }
-    float alpha = input.color.a * coverage;
+    float alpha = input.color.a * atlas.Sample(atlasSampler, input.uv).r;
     float3 c = input.color.rgb;
     float3 decoded =
         lerp(c / 12.92, pow((c + 0.055) / 1.055, 2.4), saturate((c - 0.04045) * 1e6));
@@ -83,7 +65,7 @@ float4 main(Input input) : SV_Target {
     float3 endsDecoded =
         lerp(ends / 12.92, pow((ends + 0.055) / 1.055, 2.4), saturate((ends - 0.04045) * 1e6));
     float linearAlpha = saturate((endsDecoded.x - endsDecoded.y) / (endsDecoded.z - endsDecoded.y));
-    return lerp(float4(c, alpha), float4(decoded, linearAlpha), input.sampling.z);
+    return lerp(float4(c, alpha), float4(decoded, linearAlpha), input.linearTarget);
 }
 )";
 
@@ -113,7 +95,7 @@ const D3D11_INPUT_ELEMENT_DESC kVertexLayout[kVertexLayoutElements] = {
      D3D11_INPUT_PER_VERTEX_DATA, 0},
     {"FRAME", 0, DXGI_FORMAT_R32G32B32A32_FLOAT, 1, offsetof(D3D11FrameData, scale),
      D3D11_INPUT_PER_INSTANCE_DATA, 1},
-    {"FRAME", 1, DXGI_FORMAT_R32G32B32A32_FLOAT, 1, offsetof(D3D11FrameData, atlasSize),
+    {"FRAME", 1, DXGI_FORMAT_R32G32B32A32_FLOAT, 1, offsetof(D3D11FrameData, linearTarget),
      D3D11_INPUT_PER_INSTANCE_DATA, 1},
 };
 
@@ -132,14 +114,11 @@ bool compileShaders(D3D11ShaderCode& code, std::string& error) {
 // Pixel (0, 0) is the top-left corner of the drawing area; clip space runs from -1 to 1 with y
 // pointing up. The viewport covers the whole render target, so a target of another size than
 // the drawing area shows the area stretched over all of it.
-D3D11FrameData frameDataFor(int areaWidth, int areaHeight, int targetWidth, int targetHeight,
-                            int atlasWidth, int atlasHeight, bool linearTarget) {
-    const bool stretched = areaWidth != targetWidth || areaHeight != targetHeight;
+D3D11FrameData frameDataFor(int areaWidth, int areaHeight, bool linearTarget) {
     return {{2.0f / float(areaWidth), -2.0f / float(areaHeight)},
             {-1.0f, 1.0f},
-            {float(atlasWidth), float(atlasHeight)},
             linearTarget ? 1.0f : 0.0f,
-            stretched ? 1.0f : 0.0f};
+            {}};
 }
 
 }  // namespace tw

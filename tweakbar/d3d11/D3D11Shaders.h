@@ -22,26 +22,22 @@ struct D3D11ShaderCode {
 bool compileShaders(D3D11ShaderCode& code, std::string& error);
 
 // What the vertex shader reads besides the vertices, once per draw: pixels of the drawing area
-// to clip space as a scale and an offset; the atlas's size in texels; whether the bound view
-// stores linear light (1) or encoded colours (0); whether the area is stretched over a target
-// of another size (1), which filters the atlas.
+// to clip space as a scale and an offset, and whether the bound view stores linear light (1) or
+// encoded colours (0).
 struct D3D11FrameData {
     float scale[2];
     float offset[2];
-    float atlasSize[2];
     float linearTarget;
-    float stretched;
+    float padding[3];  // the second element of the layout reads four floats
 
     bool operator==(const D3D11FrameData& other) const {
         return scale[0] == other.scale[0] && scale[1] == other.scale[1] &&
                offset[0] == other.offset[0] && offset[1] == other.offset[1] &&
-               atlasSize[0] == other.atlasSize[0] && atlasSize[1] == other.atlasSize[1] &&
-               linearTarget == other.linearTarget && stretched == other.stretched;
+               linearTarget == other.linearTarget;
     }
 };
 
-D3D11FrameData frameDataFor(int areaWidth, int areaHeight, int targetWidth, int targetHeight,
-                            int atlasWidth, int atlasHeight, bool linearTarget);
+D3D11FrameData frameDataFor(int areaWidth, int areaHeight, bool linearTarget);
 
 // The input layout: tw::Vertex from slot 0, and D3D11FrameData as one instance from slot 1.
 constexpr UINT kVertexLayoutElements = 5;

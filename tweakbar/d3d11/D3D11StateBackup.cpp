@@ -47,6 +47,9 @@ void D3D11StateBackup::bindOver(ID3D11DeviceContext* context, const D3D11Pipelin
     context->PSGetShaderResources(0, 1, &atlasSlot_);
     replaceIf(atlasSlot_ != pipeline.atlas, kAtlas,
               [&] { context->PSSetShaderResources(0, 1, &pipeline.atlas); });
+    context->PSGetSamplers(0, 1, &samplerSlot_);
+    replaceIf(samplerSlot_ != pipeline.sampler, kSampler,
+              [&] { context->PSSetSamplers(0, 1, &pipeline.sampler); });
     geometryStage_.instanceCount = 256;
     context->GSGetShader(&geometryStage_.shader, geometryStage_.instances,
                          &geometryStage_.instanceCount);
@@ -101,6 +104,7 @@ void D3D11StateBackup::restore(ID3D11DeviceContext* context) {
         context->PSSetShader(pixelStage_.shader, pixelStage_.instances, pixelStage_.instanceCount);
     });
     put(kAtlas, [&] { context->PSSetShaderResources(0, 1, &atlasSlot_); });
+    put(kSampler, [&] { context->PSSetSamplers(0, 1, &samplerSlot_); });
     put(kGeometryStage, [&] {
         context->GSSetShader(geometryStage_.shader, geometryStage_.instances,
                              geometryStage_.instanceCount);
@@ -126,6 +130,7 @@ void D3D11StateBackup::releaseAll() {
     releaseCom(buffers_[1]);
     releaseCom(indexBuffer_);
     releaseCom(atlasSlot_);
+    releaseCom(samplerSlot_);
     auto releaseStage = [](auto& stage) {
         releaseCom(stage.shader);
         for (UINT i = 0; i < stage.instanceCount; ++i)

@@ -46,13 +46,14 @@ class D3D11StateBackup {
         kVertexStage = 1u << 4,
         kPixelStage = 1u << 5,
         kAtlas = 1u << 6,
-        kGeometryStage = 1u << 7,
-        kHullStage = 1u << 8,
-        kDomainStage = 1u << 9,
-        kRasterizer = 1u << 10,
-        kViewports = 1u << 11,
-        kBlend = 1u << 12,
-        kDepthStencil = 1u << 13,
+        kSampler = 1u << 7,
+        kGeometryStage = 1u << 8,
+        kHullStage = 1u << 9,
+        kDomainStage = 1u << 10,
+        kRasterizer = 1u << 11,
+        kViewports = 1u << 12,
+        kBlend = 1u << 13,
+        kDepthStencil = 1u << 14,
     };
 
     void releaseAll();
@@ -68,12 +69,13 @@ class D3D11StateBackup {
     DXGI_FORMAT indexFormat_ = DXGI_FORMAT_UNKNOWN;
     UINT indexOffset_ = 0;
 
-    // Shader stages: the two the renderer uses, the atlas's slot, and the three between them that
-    // must be empty so they cannot reshape its triangles. The compute stage takes no part in a
+    // Shader stages: the two the renderer uses, the atlas's slots, and the three between them
+    // that must be empty so they cannot reshape its triangles. The compute stage takes no part in a
     // draw, so the renderer leaves it alone.
     Stage<ID3D11VertexShader> vertexStage_;
     Stage<ID3D11PixelShader> pixelStage_;
     ID3D11ShaderResourceView* atlasSlot_ = nullptr;
+    ID3D11SamplerState* samplerSlot_ = nullptr;
     Stage<ID3D11GeometryShader> geometryStage_;
     Stage<ID3D11HullShader> hullStage_;
     Stage<ID3D11DomainShader> domainStage_;

@@ -70,14 +70,14 @@ TEST(FrameCalls, ASteadyFrameTakesAtMostTenCallsSwappedAndOnlyWhatItChangesSaved
     EXPECT_EQ(swapped.swaps, 2) << swapped.summary;
 
     // The game has bound its target and nothing else. Saved: the target and its size (2 calls),
-    // one read of each of the 13 pieces the draw uses (no depth-stencil state, as no depth buffer
-    // is bound), a set and a restore of the 10 that differ from the game's (the three stages
+    // one read of each of the 14 pieces the draw uses (no depth-stencil state, as no depth buffer
+    // is bound), a set and a restore of the 11 that differ from the game's (the three stages
     // between the shaders are empty already), and the draw.
     ASSERT_EQ(TwDefine(" GLOBAL statepath=saved "), 1);
     const SteadyFrame saved = countSteadyFrame(engine, calls);
     EXPECT_EQ(saved.stats.swappedState, 0u);
     EXPECT_EQ(saved.swaps, 0) << saved.summary;
-    EXPECT_LE(saved.calls, 2 + 13 + 2 * 10 + 1) << saved.summary;
+    EXPECT_LE(saved.calls, 2 + 14 + 2 * 11 + 1) << saved.summary;
 
     for (const SteadyFrame* frame : {&swapped, &saved}) {
         EXPECT_EQ(frame->draws, 1) << frame->summary;
