@@ -1,7 +1,6 @@
 // Geometry of bars, in the figures of the bars that callers' layouts were tuned for (font height
 // fh 11/14/16 for font sizes 1/2/3, rows fh + 1 apart): rows, the value column, groups,
 // scrolling, icons, minimum sizes and containment.
-#include <cstring>
 
 #include "EngineFixture.h"
 #include "look/Metrics.h"
@@ -133,30 +132,6 @@ TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
     EXPECT_EQ(end.firstShown, 30 - 8);
     EXPECT_EQ(end.scrollThumb.bottom(), end.scrollTrack.bottom());
     EXPECT_EQ(end.rows[29].rect.bottom(), end.content.y + 8 * 15);
-}
-
-TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
-    TwBar* bar = TwNewBar("bar");
-    char longText[64] = "a rather long text value";
-    int small = 1;
-    TwAddVarRW(bar, "t", TW_TYPE_CSSTRING(sizeof longText), longText, nullptr);
-    TwAddVarRW(bar, "i", TW_TYPE_INT32, &small, nullptr);
-    ASSERT_EQ(TwDraw(), 1);  // reads the values
-    ASSERT_EQ(TwDefine(" bar valueswidth=fit size='400 200' "), 1);
-    // Until a draw has fitted it, the column reports that it is waiting.
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), -5555);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "-5555");
-    const tw::BarLayout& layout = drawn(bar);
-    // The text is 142 px wide at font size 2; its last character may start up to 17 px before
-    // the column's end.
-    const int fitted = 142 + 17;
-    EXPECT_EQ(layout.valueWidth, fitted);
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), fitted);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), std::to_string(fitted));
-    // Fitting happens once: a longer value later keeps the width.
-    std::strcpy(longText, "a rather longer text value than before");
-    ASSERT_EQ(TwRefreshBar(bar), 1);
-    EXPECT_EQ(drawn(bar).valueWidth, fitted);
 }
 
 // The measured cuts at font size 2, where a column keeps 17 px of room: "WWWWW" (60 px) is whole

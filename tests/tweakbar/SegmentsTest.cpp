@@ -221,6 +221,7 @@ TEST_F(Segments, AChangedValueRepaintsItsBarAloneAndUploadsWithinItsRange) {
     // Fitting the column lays out and paints everything once; the column then keeps its
     // width, so a later value repaints its bar alone.
     ASSERT_EQ(TwDefine(" bar2 valueswidth=fit "), 1);
+    EXPECT_EQ(intParam(bars[2], nullptr, "valueswidth"), -5555) << "until a draw has fitted it";
     EXPECT_EQ(frame().segmentsPainted, context().segments.segments.size());
     numbers[2][1] = 4242424;
     EXPECT_EQ(frame().segmentsPainted, 1u);
