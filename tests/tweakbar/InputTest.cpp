@@ -25,7 +25,7 @@ void TW_CALL count(void* calls) {
 
 TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
     int calls = 0;
-    ASSERT_EQ(TwAddButton(bar, "go", count, &calls, nullptr), 1);
+    ASSERT_EQ(TwAddButton(bar, "go", count, &calls, " key=g "), 1);
     const auto [x, y] = labelPoint(0);
     EXPECT_TRUE(press(x, y));
     EXPECT_EQ(calls, 0);
@@ -38,9 +38,10 @@ TEST_F(Input, AButtonFiresInsideTheReleaseOverItAndTheEventIsHandled) {
     EXPECT_TRUE(release(5, 5));
     TwDraw();
     EXPECT_EQ(calls, 1) << "nor does drawing fire it";
-    // Marked read-only, it is inert.
+    // Marked read-only, it is inert, to its shortcut too, which is still consumed.
     ASSERT_EQ(TwDefine(" bar/go readonly= "), 1);
     EXPECT_TRUE(click(x, y));
+    EXPECT_TRUE(TwKeyPressed('g', 0));
     EXPECT_EQ(calls, 1);
     ASSERT_EQ(TwDefine(" bar/go readonly=false "), 1);
     // A hidden bar takes no input.
