@@ -153,6 +153,10 @@ TEST_F(Furniture, ArrowEndsTrackPressesAndTheWheelScrollOneRowEach) {
     TwMouseMotion(row.x, row.y);
     EXPECT_TRUE(TwMouseWheel(-3));
     EXPECT_EQ(layout().firstShown, 2);
+    // The position is absolute: a jump of four notches is a glitch, skipped but remembered.
+    EXPECT_FALSE(TwMouseWheel(1));
+    EXPECT_TRUE(TwMouseWheel(0));
+    EXPECT_EQ(layout().firstShown, 3);
 }
 
 TEST(IconSlots, StartAtEachCornerStackAlongTheAlignmentAndWrapAtTheEdge) {
@@ -214,6 +218,11 @@ TEST_F(Furniture, IconsReuseTheFirstFreeSlotAndRestoreOnlyIconifiableBars) {
     TwDraw();
     EXPECT_TRUE(clickAt(middle(third)));
     EXPECT_EQ(intParam(c, nullptr, "iconified"), 1);
+    // A margin is held to a third of the area, and reads back as it was set.
+    ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
+    TwDraw();
+    EXPECT_EQ(b->layout.icon.x, 800 / 3);
+    EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
 }
 
 // Pixels of the shortcut line's ink: how far they reach to the right of the line's start.

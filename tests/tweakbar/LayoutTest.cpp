@@ -1,7 +1,6 @@
 // Geometry of bars, in the figures of the bars that callers' layouts were tuned for (font height
 // fh 11/14/16 for font sizes 1/2/3, rows fh + 1 apart): rows, the value column, groups,
 // scrolling, icons, minimum sizes and containment.
-#include <cstring>
 
 #include "EngineFixture.h"
 #include "look/Metrics.h"
@@ -135,30 +134,6 @@ TEST_F(Layout, RowsBeyondTheHeightScrollAndTheScrollStopsAtTheLastRow) {
     EXPECT_EQ(end.rows[29].rect.bottom(), end.content.y + 8 * 15);
 }
 
-TEST_F(Layout, FittedValuesColumnIsAsWideAsTheWidestValue) {
-    TwBar* bar = TwNewBar("bar");
-    char longText[64] = "a rather long text value";
-    int small = 1;
-    TwAddVarRW(bar, "t", TW_TYPE_CSSTRING(sizeof longText), longText, nullptr);
-    TwAddVarRW(bar, "i", TW_TYPE_INT32, &small, nullptr);
-    ASSERT_EQ(TwDraw(), 1);  // reads the values
-    ASSERT_EQ(TwDefine(" bar valueswidth=fit size='400 200' "), 1);
-    // Until a draw has fitted it, the column reports that it is waiting.
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), -5555);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), "-5555");
-    const tw::BarLayout& layout = drawn(bar);
-    // The text is 142 px wide at font size 2; its last character may start up to 17 px before
-    // the column's end.
-    const int fitted = 142 + 17;
-    EXPECT_EQ(layout.valueWidth, fitted);
-    EXPECT_EQ(intParam(bar, nullptr, "valueswidth"), fitted);
-    EXPECT_EQ(text(bar, nullptr, "valueswidth"), std::to_string(fitted));
-    // Fitting happens once: a longer value later keeps the width.
-    std::strcpy(longText, "a rather longer text value than before");
-    ASSERT_EQ(TwRefreshBar(bar), 1);
-    EXPECT_EQ(drawn(bar).valueWidth, fitted);
-}
-
 // The measured cuts at font size 2, where a column keeps 17 px of room: "WWWWW" (60 px) is whole
 // from a 53 px column on, 17 l (51 px) need 62, six W in 60 px keep four and "..".
 TEST_F(Layout, TextStaysWholeWhileAllButItsLastCharacterStartWithinTheColumnLessTheCutRoom) {
@@ -207,30 +182,6 @@ TEST_F(Layout, ContainedBarsComeBackInsideAtTheNextDraw) {
     EXPECT_EQ(ints(bar, nullptr, "position"), (std::vector<int>{440, 180}));
     EXPECT_EQ(TwWindowSize(-1, 10), 0);
     EXPECT_EQ(TwWindowSize(1000000, 10), 0);
-}
-
-TEST_F(Layout, IconsLineUpFromTheChosenCorner) {
-    ASSERT_EQ(TwWindowSize(800, 600), 1);
-    TwBar* help = TwGetBarByIndex(0);
-    TwBar* a = TwNewBar("a");
-    TwBar* hidden = TwNewBar("hidden");
-    ASSERT_EQ(TwDefine(" a iconified=true\r\nhidden iconified=true visible=false "), 1);
-    TwDraw();
-    const int size = 14;  // a slot is the font's height square, and the next slot follows it
-    EXPECT_EQ(help->layout.icon, (tw::Rect{8, 600 - 8 - size, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{8, 600 - 8 - 2 * size, size, size}));
-    EXPECT_TRUE(hidden->layout.icon.empty());
-    EXPECT_TRUE(a->layout.rows.empty());
-
-    ASSERT_EQ(TwDefine(" GLOBAL iconpos=topright iconalign=horizontal iconmargin='2 3' "), 1);
-    TwDraw();
-    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 2 - size, 3, size, size}));
-    EXPECT_EQ(a->layout.icon, (tw::Rect{800 - 2 - 2 * size, 3, size, size}));
-    // A margin is held to a third of the area, and reads back as it was set.
-    ASSERT_EQ(TwDefine(" GLOBAL iconmargin='5000 5000' "), 1);
-    ASSERT_EQ(TwDraw(), 1);
-    EXPECT_EQ(help->layout.icon, (tw::Rect{800 - 800 / 3 - size, 600 / 3, size, size}));
-    EXPECT_EQ(ints(nullptr, nullptr, "iconmargin"), (std::vector<int>{5000, 5000}));
 }
 
 // The scale is taken before TwInit, through a define only, and stays for the whole run.

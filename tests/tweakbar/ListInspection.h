@@ -1,8 +1,10 @@
 // What a display list draws, seen as the GPU sees it: the triangles in index order, without the
-// ones of no area that fill the room segments keep for growing and the empty feedback slots.
+// ones of no area that fill the room segments keep for growing and the empty feedback slots;
+// and the buffers a backend holds after following the list's uploads.
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "draw/DisplayList.h"
@@ -34,3 +36,44 @@ inline bool sameTriangles(const std::vector<Triangle>& a, const std::vector<Tria
     }
     return true;
 }
+
+// The buffers a backend keeps, brought up to date the way a backend does: nothing, the
+// patches, or everything.
+struct GpuCopy {
+    std::vector<tw::Vertex> vertices;
+    std::vector<std::uint32_t> indices;
+    bool holds = false;
+    std::uint64_t version = 0;
+
+    void follow(const tw::DisplayList& list) {
+        switch (tw::uploadNeeded(list, holds, version)) {
+            case tw::Upload::Nothing:
+                break;
+            case tw::Upload::Whole:
+                vertices = list.vertices;
+                indices = list.indices;
+                break;
+            case tw::Upload::Patches:
+                for (const tw::ListRange& r : list.vertexPatches)
+                    std::memcpy(&vertices[r.first], &list.vertices[r.first],
+                                r.count * sizeof(tw::Vertex));
+                for (const tw::ListRange& r : list.indexPatches)
+                    std::memcpy(&indices[r.first], &list.indices[r.first],
+                                r.count * sizeof(std::uint32_t));
+                break;
+        }
+        holds = true;
+        version = list.version;
+    }
+    bool holdsExactly(const tw::DisplayList& list) const {
+        return vertices.size() == list.vertices.size() && indices == list.indices &&
+               std::memcmp(vertices.data(), list.vertices.data(),
+                           vertices.size() * sizeof(tw::Vertex)) == 0;
+    }
+    tw::DisplayList asList() const {
+        tw::DisplayList list;
+        list.vertices = vertices;
+        list.indices = indices;
+        return list;
+    }
+};

@@ -255,25 +255,4 @@ TEST_F(Controls, GroupsAppearOnFirstUseNestAndVanishWithTheirLastMember) {
     EXPECT_EQ(TwRemoveVar(bar, "b"), 0);
 }
 
-TEST_F(Controls, EnumTypesGetNewValuesAndRedefiningKeepsTheType) {
-    const TwEnumVal modes[] = {{0, "Off"}, {2, "Fast"}, {5, "Best"}};
-    const TwType mode = TwDefineEnum("Mode", modes, 3);
-    const TwType level = TwDefineEnumFromString("Level", "Low, Medium ,High");
-    EXPECT_GT(int(mode), int(TW_TYPE_DIR3D));
-    EXPECT_GT(int(level), int(TW_TYPE_DIR3D));
-    EXPECT_NE(mode, level);
-    EXPECT_LT(unsigned(mode), 0x30000000u);
-    EXPECT_EQ(TwDefineEnum("Mode", modes, 2), mode);
-    EXPECT_EQ(TwDefineEnum(nullptr, modes, 3), TW_TYPE_UNDEF);
-    EXPECT_EQ(TwDefineEnum("Bad", nullptr, 3), TW_TYPE_UNDEF);
-    EXPECT_EQ(TwDefineEnumFromString("Bad", nullptr), TW_TYPE_UNDEF);
-
-    TwBar* bar = TwNewBar("bar");
-    int m = 2, l = 1;
-    ASSERT_EQ(TwAddVarRW(bar, "m", mode, &m, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "l", level, &l, nullptr), 1);
-    EXPECT_EQ(text(bar, "m", "enum"), "0 {Off},2 {Fast}");
-    EXPECT_EQ(text(bar, "l", "enum"), "0 {Low},1 {Medium},2 {High}");
-}
-
 }  // namespace

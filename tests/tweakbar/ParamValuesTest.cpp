@@ -181,6 +181,9 @@ TEST_F(ParamValues, WritingAPieceWritesTheCallersVariableAtOnce) {
     EXPECT_EQ(c32, 0xff102001u);
     ASSERT_EQ(TwDefine(" B/c32.Green value=300 "), 1);
     EXPECT_EQ(c32, 0xff10ff01u) << "clamped to 255";
+    ASSERT_EQ(TwDefine(" B/c32 colororder=argb\r\nB/c32.Red value=2 "), 1);
+    EXPECT_EQ(c32, 0xff02ff01u) << "red in the third byte";
+    ASSERT_EQ(TwDefine(" B/c32 colororder=rgba "), 1);
     ASSERT_EQ(TwDefine(" B/c3.Blue value=128 "), 1);
     EXPECT_NEAR(c3[2], 128 / 255.0, 1e-6);
     ASSERT_EQ(TwDefine(" B/c3.Blue value=230 \r\n B/c3.Hue value=0 "), 1);

@@ -96,41 +96,6 @@ TEST_F(Refresh, AChangeThroughTheBarIsReadBackAtTheNextDraw) {
     EXPECT_EQ(readsAfterDrawAt(1000.2), readsByTheEdit + 1);
 }
 
-void TW_CALL getFlag(void* value, void* data) {
-    *static_cast<bool*>(value) = *static_cast<bool*>(data);
-}
-void TW_CALL setFlag(const void* value, void* data) {
-    *static_cast<bool*>(data) = *static_cast<const bool*>(value);
-}
-
-// Between two draws the program changes what its get callback answers; a click, a key, a drag
-// and a field start from that answer, asked for at the moment of the action.
-TEST_F(Refresh, AnActionAsksTheGetCallbackForTheValueItStartsFrom) {
-    bool flag = false;
-    ASSERT_EQ(TwAddVarCB(bar, "flag", TW_TYPE_BOOLCPP, setFlag, getFlag, &flag, nullptr), 1);
-    ASSERT_EQ(TwDefine(" bar/v keyincr=u "), 1);
-    readsAfterDrawAt(1000);
-    const tw::Rect number = bar->layout.rows.at(0).rect, toggle = bar->layout.rows.at(1).rect;
-    const int x = bar->layout.valueX + 5, y = number.y + number.h / 2;
-
-    flag = true;
-    EXPECT_TRUE(click(x, toggle.y + toggle.h / 2));
-    EXPECT_FALSE(flag);
-    source.value = 20;
-    EXPECT_TRUE(TwKeyPressed('u', 0));
-    EXPECT_EQ(source.value, 21);
-    source.value = 40;
-    ASSERT_TRUE(press(x, y));
-    TwMouseMotion(x + 6, y);
-    release(x + 6, y);
-    EXPECT_EQ(source.value, 46);
-    source.value = 10;
-    EXPECT_TRUE(click(x, y));
-    for (const int key : {TW_KEY_END, TW_KEY_BACKSPACE, TW_KEY_RETURN})
-        EXPECT_TRUE(TwKeyPressed(key, 0));
-    EXPECT_EQ(source.value, 1);
-}
-
 void TW_CALL getAndDraw(void* value, void* data) {
     getValue(value, data);
     EXPECT_EQ(TwDraw(), 1);

@@ -111,6 +111,10 @@ TEST_F(TextEdit, AFieldOpensAllSelectedAndShiftWithArrowsOrHomeEndSelectsWhatTyp
     EXPECT_EQ(number, 7);
     TwMouseWheel(3);
     EXPECT_EQ(number, 42) << "the wheel commits";
+    open(1);
+    type("5");
+    click(700, 500);
+    EXPECT_EQ(number, 5) << "so does a press elsewhere";
 }
 
 TEST_F(TextEdit, CopyTakesTheSelectionAndPasteReplacesItWithTheClipboardsFirstLine) {
