@@ -22,22 +22,14 @@ namespace {
 // Wheel positions further apart than this are a glitch of the device, not a turn.
 constexpr int kWheelJumpIgnored = 4;
 
-// Whether the hovered row looks different under the pointer (a trackball turns opaque).
-bool looksHovered(const Hover& hover) {
-    const Row* row = hover.bar ? shownRow(*hover.bar, hover.control, hover.channel) : nullptr;
-    return row && row->widget->repaintsOnHover();
-}
-
-// The row highlight follows the hover state by itself; the icon and the iconify button under
-// the mouse are painted with their segment.
+// The row highlight follows the hover state by itself, and no row looks different under the
+// pointer; the icon and the iconify button under the mouse are painted with their segment.
 void setHover(Context& context, const Hover& hover) {
     const Hover was = context.input.hover;
     if (was == hover) return;
     context.input.hover = hover;
     if (was.icon || hover.icon) context.repaintIcons();
     repaintFurnitureOnHover(context, was, hover);
-    if (looksHovered(was)) context.repaintBar(*was.bar);
-    if (looksHovered(hover)) context.repaintBar(*hover.bar);
 }
 
 void moveBar(Context& context, Drag& drag, int x, int y) {

@@ -22,10 +22,6 @@ bool Widget::highlighted(const Row&) const {
     return false;
 }
 
-bool Widget::repaintsOnHover() const {
-    return false;
-}
-
 RowButtonSet Widget::buttons(const Context&, const Bar&, const Row&) const {
     return {};
 }

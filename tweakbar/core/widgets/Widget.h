@@ -68,9 +68,6 @@ class Widget {
     virtual void paint(RowPainter& painter, const Row& row) const = 0;
     // Whether the row reacts to the pointer, and so shows the hover highlight.
     virtual bool highlighted(const Row& row) const;
-    // Whether the row looks different under the pointer, so that it is repainted as the
-    // pointer comes and goes.
-    virtual bool repaintsOnHover() const;
     // The small buttons at the right end of its value field while it is hovered.
     virtual RowButtonSet buttons(const Context& context, const CTwBar& bar, const Row& row) const;
 
