@@ -29,11 +29,11 @@ struct FrameTotals {
     // One TwDraw, counted; returns its duration in seconds.
     double draw() {
         using Clock = std::chrono::steady_clock;
-        const long allocationsBefore = allocationCount();
+        const long allocationsBefore = kztest::allocationCount();
         const Clock::time_point start = Clock::now();
         benchmark::DoNotOptimize(TwDraw());
         const Clock::time_point end = Clock::now();
-        allocations += double(allocationCount() - allocationsBefore);
+        allocations += double(kztest::allocationCount() - allocationsBefore);
         ++frames;
         TwFrameStats stats{};
         TwGetFrameStats(&stats);

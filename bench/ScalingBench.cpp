@@ -15,7 +15,7 @@ using kzbench::FrameTotals;
 
 // The engine with a drawing area the size of the scene.
 struct Engine : kzbench::Engine {
-    Engine() : kzbench::Engine(kzbench::kSceneWidth, kzbench::kSceneHeight) {}
+    Engine() : kzbench::Engine(kztest::kSceneWidth, kztest::kSceneHeight) {}
 };
 
 // Every state is timed frame by frame with the same clock, so that the states compare.
@@ -42,7 +42,7 @@ void MouseMoving(benchmark::State& state) {
     ScalingScene scene(int(state.range(0)));
     TwDraw();
     run(state, [](long frame) {
-        const kzbench::Point mouse = ScalingScene::mouseOnFrame(frame);
+        const kztest::Point mouse = ScalingScene::mouseOnFrame(frame);
         TwMouseMotion(mouse.x, mouse.y);
     });
 }

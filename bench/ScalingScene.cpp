@@ -55,7 +55,7 @@ ScalingScene::ScalingScene(int bars) : barCount_(bars) {
         for (int i = 0; i < 5; ++i)
             TwAddButton(handle, name("Action ", i).c_str(), doNothing, nullptr, "");
     }
-    kz::arrangeBars(0, 0, kSceneWidth, kSceneHeight);
+    kz::arrangeBars(0, 0, kztest::kSceneWidth, kztest::kSceneHeight);
 }
 
 void ScalingScene::readFirstBarEveryFrame() {
@@ -82,8 +82,8 @@ void ScalingScene::changeAllValues() {
     }
 }
 
-Point ScalingScene::mouseOnFrame(long frame) {
-    return sweepOverRows(frame, kSweepX, kFirstRowCentre, kRowHeight, kSweptRows);
+kztest::Point ScalingScene::mouseOnFrame(long frame) {
+    return kztest::sweepOverRows(frame, kSweepX, kFirstRowCentre, kRowHeight, kSweptRows);
 }
 
 }  // namespace kzbench

@@ -27,7 +27,7 @@ class ScalingScene {
     void changeAllValues();
     // Where the mouse is on frame n of a sweep down and up over the rows of the first bar, one
     // row per frame.
-    static Point mouseOnFrame(long frame);
+    static kztest::Point mouseOnFrame(long frame);
 
   private:
     struct BarValues {

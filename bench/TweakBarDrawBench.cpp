@@ -10,13 +10,13 @@
 
 namespace {
 
-using kzbench::ReferenceScene;
+using kztest::ReferenceScene;
 
 using kzbench::FrameTotals;
 
 // The engine with a drawing area the size of the scene.
 struct Engine : kzbench::Engine {
-    Engine() : kzbench::Engine(kzbench::kSceneWidth, kzbench::kSceneHeight) {}
+    Engine() : kzbench::Engine(kztest::kSceneWidth, kztest::kSceneHeight) {}
 };
 
 // Frames with nothing to prepare are timed by the library, without a clock read of our own
@@ -77,7 +77,7 @@ void MouseMovingFrame(benchmark::State& state) {
     FrameTotals totals;
     long frame = 0;
     for (auto _ : state) {
-        const kzbench::Point mouse = ReferenceScene::mouseOnFrame(frame++);
+        const kztest::Point mouse = ReferenceScene::mouseOnFrame(frame++);
         TwMouseMotion(mouse.x, mouse.y);
         state.SetIterationTime(totals.draw());
     }

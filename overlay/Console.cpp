@@ -63,6 +63,7 @@ void Console::drawFrame() {
     // A missing view binds as a single null view, so nothing is drawn into a stale target.
     context->OMSetRenderTargets(1, &renderTargetView, nullptr);
     TwDraw();
+    logStatePath();
 }
 
 void Console::releaseRenderTarget() {

@@ -25,6 +25,9 @@ struct Console {
     bool visible = false;
     bool interactive = false;
     bool cursorShown = false;  // this module raised the cursor display count by one
+    // The engine's way of keeping the game's pipeline state is in the host's log, or the engine
+    // cannot say.
+    bool statePathLogged = false;
 
     // False when the device, its context, the window or the engine could not be had; such a
     // Console is never published and the overlay stays out of the game's way.
@@ -43,6 +46,7 @@ struct Console {
     void initialize();
     void createRenderTarget();
     void drawFrame();
+    void logStatePath();
 
     // Window hook side.
     void releaseRenderTarget();

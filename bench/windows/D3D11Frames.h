@@ -60,11 +60,11 @@ D3D11Frames timeFrames(kztest::D3DTestWindow& window, int warmUpFrames, int time
         gameFrame(
             window, [&] { prepare(frame + warmUpFrames); },
             [&] {
-                const long allocationsBefore = allocationCount();
+                const long allocationsBefore = kztest::allocationCount();
                 const LARGE_INTEGER start = counterNow();
                 const int drawn = TwDraw();
                 const LARGE_INTEGER end = counterNow();
-                const long allocated = allocationCount() - allocationsBefore;
+                const long allocated = kztest::allocationCount() - allocationsBefore;
                 if (!drawn)
                     throw std::runtime_error(std::string("TwDraw failed: ") + TwGetLastError());
                 if (frame < 0) return;

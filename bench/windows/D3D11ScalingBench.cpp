@@ -33,16 +33,16 @@ void measure(const std::string& name, kztest::D3DTestWindow& window, Prepare&& p
 void measureScene(kztest::D3DTestWindow& window, int bars) {
     if (!TwInit(TW_DIRECT3D11, window.device()))
         throw std::runtime_error(std::string("TwInit failed: ") + TwGetLastError());
-    TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight);
+    TwWindowSize(kztest::kSceneWidth, kztest::kSceneHeight);
     ScalingScene scene(bars);
     const std::string prefix = "scaling." + std::to_string(bars) + ".";
     measure(prefix + "steady", window, [](long) {});
     measure(prefix + "mousemoving", window, [&](long frame) {
-        const kzbench::Point mouse = ScalingScene::mouseOnFrame(frame);
+        const kztest::Point mouse = ScalingScene::mouseOnFrame(frame);
         TwEventWin(window.window(), WM_MOUSEMOVE, 0, LPARAM(mouse.y) << 16 | mouse.x);
     });
     // Away from the bars again, so that no highlight stays.
-    TwEventWin(window.window(), WM_MOUSEMOVE, 0, LPARAM(kzbench::kSceneHeight - 2) << 16 | 2);
+    TwEventWin(window.window(), WM_MOUSEMOVE, 0, LPARAM(kztest::kSceneHeight - 2) << 16 | 2);
     ScalingScene::readFirstBarEveryFrame();
     measure(prefix + "onevalue", window, [&](long) { scene.changeOneValue(); });
     scene.readAllBarsEveryFrame();
@@ -51,7 +51,7 @@ void measureScene(kztest::D3DTestWindow& window, int bars) {
 }
 
 int run() {
-    kztest::D3DTestWindow window(kzbench::kSceneWidth, kzbench::kSceneHeight);
+    kztest::D3DTestWindow window(kztest::kSceneWidth, kztest::kSceneHeight);
     std::printf("# nanoseconds per TwDraw, median and 90th percentile; figures per frame\n");
     for (int bars : {1, 4, 16, 32})
         measureScene(window, bars);

@@ -21,6 +21,7 @@ struct State {
     bool initialized = false;
     int initResult = 1;
     int eventResult = 0;
+    std::map<std::string, std::string> globalTexts;
 };
 
 State& state() {
@@ -91,6 +92,9 @@ void setInitResult(int result) {
 }
 void setEventResult(int result) {
     state().eventResult = result;
+}
+void setGlobalText(const std::string& param, const std::string& text) {
+    state().globalTexts[param] = text;
 }
 
 std::vector<int> barParam(const std::string& barName, const std::string& param) {
@@ -207,6 +211,12 @@ int TW_CALL TwDefine(const char* def) {
 int TW_CALL TwGetParam(TwBar* b, const char* varName, const char* param, TwParamValueType type,
                        unsigned int maxCount, void* out) {
     record("TwGetParam", {bar(b), text(varName), text(param), number(type), number(maxCount)});
+    if (!b && param && type == TW_PARAM_CSTRING && maxCount > 0) {
+        const auto it = state().globalTexts.find(param);
+        if (it == state().globalTexts.end()) return 0;
+        std::snprintf(static_cast<char*>(out), maxCount, "%s", it->second.c_str());
+        return 1;
+    }
     if (!b || !param || type != TW_PARAM_INT32) return 0;
     const auto it = b->params.find(param);
     if (it == b->params.end()) return 0;

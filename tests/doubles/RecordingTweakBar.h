@@ -30,6 +30,9 @@ void recordEvent(const std::string& what, const std::string& detail = "");
 void setInitResult(int result);
 void setEventResult(int result);
 
+// What TwGetParam reads for a GLOBAL parameter as a C string; unset, the read fails.
+void setGlobalText(const std::string& param, const std::string& text);
+
 // The integer parameters of a bar, as TwSetParam left them ("alpha", "position"...).
 std::vector<int> barParam(const std::string& barName, const std::string& param);
 

@@ -258,6 +258,8 @@ TEST_F(OverlayInDemo, F1ShowsTheBarsThatTakeTheInputUntilF2HandsItBackToTheGame)
 
     expectEscapeEndsTheDemo();
     EXPECT_EQ(occurrences(log(), "Initializing GUI..."), 1) << log();
+    // The engine chose its way of keeping the game's state over the first shown frames.
+    EXPECT_EQ(occurrences(log(), "GUI state path: "), 1) << log();
 }
 
 TEST_F(OverlayInDemo, AfterAResizeTheGameAndTheBarsDrawAtTheNewSize) {

@@ -85,9 +85,28 @@ TEST_F(OverlayTest, ALaterSwapChainIsIgnoredAndTheFirstOnesViewIsDrawnInto) {
     keyUp(VK_F1);
     twdouble::clearCalls();
     BeforeD3D11Present(other.swapChain());
-    EXPECT_EQ(twdouble::callNames(), Args{"TwDraw"});
+    EXPECT_EQ(twdouble::callNames(), (Args{"TwDraw", "TwGetParam"}));
     EXPECT_EQ(boundView(), console().renderTargetView);
     EXPECT_EQ(console().swapChain, &chain);
+}
+
+// The engine chooses its way of keeping the game's pipeline state over its first shown frames;
+// the host's log says which once it has, and the engine is asked no more.
+TEST_F(OverlayTest, TheEnginesWayOfKeepingTheGamesStateIsLoggedOnceChosen) {
+    twdouble::setGlobalText("statepath", "auto (timing both ways)");
+    present();
+    keyUp(VK_F1);
+    present();
+    present();
+    EXPECT_EQ(twdouble::count("TwGetParam"), 2);
+    const std::string chosen = "saved (timed, medians of 24 frames: saved 30.1 us, swap 80.2 us)";
+    twdouble::setGlobalText("statepath", chosen);
+    for (int i = 0; i < 3; ++i)
+        present();
+    EXPECT_EQ(twdouble::count("TwGetParam"), 3);
+    EXPECT_EQ(twdouble::calls()[twdouble::indexOf("TwGetParam")].args,
+              (Args{"<null bar>", "<null>", "statepath", "3", "256"}));
+    EXPECT_EQ(hoststub::logLines(), (Args{"Initializing GUI...", "GUI state path: " + chosen}));
 }
 
 TEST_F(OverlayTest, HiddenFramesMakeNoDirect3DOrEngineCall) {

@@ -46,6 +46,7 @@ class VtableCallCounter {
 constexpr int kDeviceContext1Methods = 134;
 constexpr int kDeviceContext1SwapDeviceContextState = 131;
 constexpr int kDeviceContextDrawIndexed = 12;
+constexpr int kDeviceContextIAGetInputLayout = 78;
 constexpr int kRenderTargetViewMethods = 9;
 constexpr int kTexture2DMethods = 11;
 constexpr int kDeviceMethods = 43;

@@ -27,13 +27,13 @@ class DrawList : public EngineTest {
 };
 
 TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
-    ASSERT_EQ(TwWindowSize(kzbench::kSceneWidth, kzbench::kSceneHeight), 1);
-    kzbench::ReferenceScene scene;
+    ASSERT_EQ(TwWindowSize(kztest::kSceneWidth, kztest::kSceneHeight), 1);
+    kztest::ReferenceScene scene;
     // Values read every frame: the reading itself must not allocate either.
-    kzbench::ReferenceScene::readValuesEveryFrame();
-    const long atStart = kzbench::allocationCount();
+    kztest::ReferenceScene::readValuesEveryFrame();
+    const long atStart = kztest::allocationCount();
     const TwFrameStats first = frame();
-    EXPECT_GT(kzbench::allocationCount() - atStart, 0);  // the count works: the first list grows
+    EXPECT_GT(kztest::allocationCount() - atStart, 0);  // the count works: the first list grows
     EXPECT_EQ(first.drawCalls, 1u);
     EXPECT_EQ(first.rebuilt, 1u);
     EXPECT_GT(first.bytesUploaded, 0u);
@@ -41,9 +41,9 @@ TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
 
     frame();
     now += 1;
-    const long before = kzbench::allocationCount();
+    const long before = kztest::allocationCount();
     const TwFrameStats steady = frame();
-    EXPECT_EQ(kzbench::allocationCount() - before, 0);
+    EXPECT_EQ(kztest::allocationCount() - before, 0);
     EXPECT_EQ(steady.drawCalls, 1u);
     EXPECT_EQ(steady.rebuilt, 0u);
     EXPECT_EQ(steady.bytesUploaded, 0u);

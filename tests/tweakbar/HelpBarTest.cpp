@@ -262,9 +262,9 @@ TEST_F(HelpBar, WhileOpenASteadyFrameCostsNothingAndAKeyRepaintsItAlone) {
     frameAt(100);
     frameAt(101);
     // Past the rebuild interval with nothing changed.
-    const long before = kzbench::allocationCount();
+    const long before = kztest::allocationCount();
     const TwFrameStats steady = frameAt(103);
-    EXPECT_EQ(kzbench::allocationCount() - before, 0);
+    EXPECT_EQ(kztest::allocationCount() - before, 0);
     EXPECT_EQ(steady.rebuilt, 0u);
     EXPECT_EQ(steady.bytesUploaded, 0u);
 

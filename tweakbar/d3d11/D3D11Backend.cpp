@@ -8,7 +8,7 @@
 #include "D3D11BoundTarget.h"
 #include "D3D11ColourSpace.h"
 #include "D3D11Shaders.h"
-#include "D3D11StateSwitch.h"
+#include "D3D11StatePaths.h"
 #include "draw/GraphBackend.h"
 #include "GdiFontAtlas.h"
 
@@ -35,6 +35,10 @@ class D3D11Backend final : public GraphBackend {
     void resize(int width, int height) override;
     bool render(const DisplayList& list) override;
     FrameStats lastFrame() const override { return stats_; }
+    bool setStatePath(StatePathSetting setting) override {
+        return statePaths_.choice().set(setting);
+    }
+    std::string statePath() const override { return statePaths_.choice().describe(); }
 
   private:
     explicit D3D11Backend(ID3D11Device* device);
@@ -61,7 +65,7 @@ class D3D11Backend final : public GraphBackend {
     ID3D11VertexShader* vertexShader_ = nullptr;
     ID3D11PixelShader* pixelShader_ = nullptr;
     ID3D11InputLayout* inputLayout_ = nullptr;
-    ID3D11Buffer* constantBuffer_ = nullptr;
+    ID3D11Buffer* frameBuffer_ = nullptr;  // one D3D11FrameData
     ID3D11SamplerState* pointSampler_ = nullptr;
     ID3D11SamplerState* linearSampler_ = nullptr;
     ID3D11BlendState* blendState_ = nullptr;
@@ -71,7 +75,7 @@ class D3D11Backend final : public GraphBackend {
     ID3D11ShaderResourceView* atlasView_ = nullptr;
     ID3D11Buffer* vertexBuffer_ = nullptr;
     ID3D11Buffer* indexBuffer_ = nullptr;
-    std::unique_ptr<D3D11StateSwitch> stateSwitch_;
+    D3D11StatePaths statePaths_;
     // Sizes the buffers are made with; they only grow, and survive a release so that the
     // buffers come back at the size the lists needed.
     UINT vertexCapacity_ = kFirstVertexCapacity;
@@ -81,8 +85,8 @@ class D3D11Backend final : public GraphBackend {
     bool holdsList_ = false;
     std::uint64_t heldVersion_ = 0;
     UINT heldIndexCount_ = 0;
-    bool holdsConstants_ = false;
-    D3D11FrameConstants heldConstants_{};
+    bool holdsFrameData_ = false;
+    D3D11FrameData heldFrameData_{};
 
     // The drawing area given by resize; 0 until then, and the bound target's size is used.
     int width_ = 0, height_ = 0;
@@ -132,18 +136,18 @@ bool D3D11Backend::createDeviceObjects(std::string& error) {
             device_->CreatePixelShader(shaderCode_.pixel->GetBufferPointer(),
                                        shaderCode_.pixel->GetBufferSize(), nullptr, &pixelShader_),
             "pixel shader") ||
-        failed(device_->CreateInputLayout(kVertexLayout, 3, shaderCode_.vertex->GetBufferPointer(),
+        failed(device_->CreateInputLayout(kVertexLayout, kVertexLayoutElements,
+                                          shaderCode_.vertex->GetBufferPointer(),
                                           shaderCode_.vertex->GetBufferSize(), &inputLayout_),
                "input layout"))
         return false;
 
-    D3D11_BUFFER_DESC constants{};
-    constants.ByteWidth = sizeof(D3D11FrameConstants);
-    constants.Usage = D3D11_USAGE_DEFAULT;
-    constants.BindFlags = D3D11_BIND_CONSTANT_BUFFER;
-    if (failed(device_->CreateBuffer(&constants, nullptr, &constantBuffer_), "constant buffer"))
-        return false;
-    holdsConstants_ = false;
+    D3D11_BUFFER_DESC frame{};
+    frame.ByteWidth = sizeof(D3D11FrameData);
+    frame.Usage = D3D11_USAGE_DEFAULT;
+    frame.BindFlags = D3D11_BIND_VERTEX_BUFFER;
+    if (failed(device_->CreateBuffer(&frame, nullptr, &frameBuffer_), "frame buffer")) return false;
+    holdsFrameData_ = false;
 
     // Glyphs sit on whole pixels with texel-sized boxes, so at scale 1 point sampling gives crisp
     // text and the exact white of the solid-fill block. Scaled onto a target of another size,
@@ -207,16 +211,16 @@ bool D3D11Backend::createDeviceObjects(std::string& error) {
         failed(device_->CreateShaderResourceView(atlasTexture_, nullptr, &atlasView_),
                "atlas view"))
         return false;
-    stateSwitch_ = makeStateSwitch(device_, context_);
+    statePaths_.create(device_, context_);
     return true;
 }
 
 void D3D11Backend::releaseDeviceObjects() {
-    stateSwitch_.reset();
+    statePaths_.release();
     releaseCom(vertexShader_);
     releaseCom(pixelShader_);
     releaseCom(inputLayout_);
-    releaseCom(constantBuffer_);
+    releaseCom(frameBuffer_);
     releaseCom(pointSampler_);
     releaseCom(linearSampler_);
     releaseCom(blendState_);
@@ -314,24 +318,24 @@ void D3D11Backend::uploadRanges(ID3D11Buffer* buffer, const void* elements, std:
 D3D11Pipeline D3D11Backend::pipelineFor(const D3D11BoundTarget& target) {
     const int areaWidth = width_ > 0 ? width_ : target.width;
     const int areaHeight = height_ > 0 ? height_ : target.height;
-    const D3D11FrameConstants constants =
-        frameConstantsFor(areaWidth, areaHeight, storesLinearLight(target.format));
-    if (!holdsConstants_ || !(constants == heldConstants_)) {
-        context_->UpdateSubresource(constantBuffer_, 0, nullptr, &constants, 0, 0);
-        heldConstants_ = constants;
-        holdsConstants_ = true;
+    const D3D11FrameData frame =
+        frameDataFor(areaWidth, areaHeight, storesLinearLight(target.format));
+    if (!holdsFrameData_ || !(frame == heldFrameData_)) {
+        context_->UpdateSubresource(frameBuffer_, 0, nullptr, &frame, 0, 0);
+        heldFrameData_ = frame;
+        holdsFrameData_ = true;
     }
     const bool scaled = areaWidth != target.width || areaHeight != target.height;
 
     D3D11Pipeline pipeline;
     pipeline.inputLayout = inputLayout_;
-    pipeline.vertices = vertexBuffer_;
+    pipeline.buffers[0] = vertexBuffer_;
+    pipeline.buffers[1] = frameBuffer_;
     pipeline.indices = indexBuffer_;
     pipeline.vertexShader = vertexShader_;
     pipeline.pixelShader = pixelShader_;
-    pipeline.constants = constantBuffer_;
-    pipeline.sampler = scaled ? linearSampler_ : pointSampler_;
     pipeline.atlas = atlasView_;
+    pipeline.sampler = scaled ? linearSampler_ : pointSampler_;
     pipeline.rasterizer = rasterizerState_;
     pipeline.viewport = {0.0f, 0.0f, float(target.width), float(target.height), 0.0f, 1.0f};
     pipeline.blend = blendState_;
@@ -363,9 +367,9 @@ bool D3D11Backend::render(const DisplayList& list) {
     D3D11BoundTarget target;
     if (!readBoundTarget(context_, target)) return true;
 
-    stateSwitch_->draw(pipelineFor(target), target.view, heldIndexCount_);
+    const StatePath path = statePaths_.draw(pipelineFor(target), target, heldIndexCount_);
     stats_.drawCalls = 1;
-    stats_.swappedState = stateSwitch_->swapsContextState() ? 1 : 0;
+    stats_.swappedState = path == StatePath::Swap ? 1 : 0;
     return true;
 }
 

@@ -62,7 +62,10 @@ D3D11BoundTarget::~D3D11BoundTarget() {
 
 bool readBoundTarget(ID3D11DeviceContext* context, D3D11BoundTarget& target) {
     releaseCom(target.view);
-    context->OMGetRenderTargets(1, &target.view, nullptr);
+    ID3D11DepthStencilView* depth = nullptr;
+    context->OMGetRenderTargets(1, &target.view, &depth);
+    target.depthBound = depth != nullptr;
+    releaseCom(depth);
     if (!target.view) return false;
     TargetFacts facts{};
     UINT size = sizeof facts;

@@ -1,5 +1,6 @@
 // The render target that the caller bound before TwDraw, as the renderer draws into it: the view,
-// the size of the mip level it shows, and the view's format.
+// the size of the mip level it shows, the view's format, and whether a depth buffer is bound
+// with it.
 #pragma once
 
 #include <d3d11.h>
@@ -10,6 +11,7 @@ struct D3D11BoundTarget {
     ID3D11RenderTargetView* view = nullptr;  // holds a reference while the frame is drawn
     int width = 0, height = 0;
     DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
+    bool depthBound = false;
 
     D3D11BoundTarget() = default;
     ~D3D11BoundTarget();

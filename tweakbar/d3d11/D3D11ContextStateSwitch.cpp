@@ -4,7 +4,7 @@
 #include <d3d11_1.h>
 
 #include "ComRelease.h"
-#include "D3D11ExplicitStateSwitch.h"
+#include "D3D11StateSwitch.h"
 
 namespace tw {
 
@@ -22,7 +22,7 @@ class ContextStateSwitch final : public D3D11StateSwitch {
     ContextStateSwitch(const ContextStateSwitch&) = delete;
     ContextStateSwitch& operator=(const ContextStateSwitch&) = delete;
 
-    void draw(const D3D11Pipeline& pipeline, ID3D11RenderTargetView* target,
+    void draw(const D3D11Pipeline& pipeline, const D3D11BoundTarget& target,
               UINT indexCount) override {
         ID3DDeviceContextState* game = nullptr;
         context_->SwapDeviceContextState(state_, &game);
@@ -32,7 +32,8 @@ class ContextStateSwitch final : public D3D11StateSwitch {
             bound_ = pipeline;
             bindsAnything_ = true;
         }
-        context_->OMSetRenderTargets(1, &target, nullptr);
+        // Without the game's depth buffer: the renderer's state tests no depth.
+        context_->OMSetRenderTargets(1, &target.view, nullptr);
         context_->DrawIndexed(indexCount, 0, 0);
         // The renderer's state must not hold the game's view: it would keep the back buffer
         // referenced and make the game's next ResizeBuffers fail.
@@ -40,8 +41,6 @@ class ContextStateSwitch final : public D3D11StateSwitch {
         context_->SwapDeviceContextState(game, nullptr);
         releaseCom(game);
     }
-
-    bool swapsContextState() const override { return true; }
 
   private:
     ID3D11DeviceContext1* context_;
@@ -96,18 +95,18 @@ ID3DDeviceContextState* createRendererState(ID3D11Device* device) {
 
 }  // namespace
 
-std::unique_ptr<D3D11StateSwitch> makeStateSwitch(ID3D11Device* device,
-                                                  ID3D11DeviceContext* context) {
+std::unique_ptr<D3D11StateSwitch> makeContextStateSwitch(ID3D11Device* device,
+                                                         ID3D11DeviceContext* context) {
     ID3D11DeviceContext1* context1 = nullptr;
     if (FAILED(context->QueryInterface(__uuidof(ID3D11DeviceContext1),
                                        reinterpret_cast<void**>(&context1))))
-        return makeExplicitStateSwitch(context);
+        return nullptr;
     ID3DDeviceContextState* state = createRendererState(device);
     if (state && swapKeepsStatesApart(context1, state))
         return std::make_unique<ContextStateSwitch>(context1, state);
     releaseCom(state);
     releaseCom(context1);
-    return makeExplicitStateSwitch(context);
+    return nullptr;
 }
 
 }  // namespace tw

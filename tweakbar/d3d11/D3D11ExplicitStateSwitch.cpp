@@ -1,8 +1,7 @@
-// The fallback: the game's pipeline state is captured piece by piece, the renderer's bound, and
-// the game's put back after the draw.
-#include "D3D11ExplicitStateSwitch.h"
-
+// The game's pipeline state is read piece by piece, the renderer's bound where it differs, and the
+// game's put back after the draw.
 #include "D3D11StateBackup.h"
+#include "D3D11StateSwitch.h"
 
 namespace tw {
 
@@ -12,14 +11,12 @@ class ExplicitStateSwitch final : public D3D11StateSwitch {
   public:
     explicit ExplicitStateSwitch(ID3D11DeviceContext* context) : context_(context) {}
 
-    void draw(const D3D11Pipeline& pipeline, ID3D11RenderTargetView*, UINT indexCount) override {
-        backup_.capture(context_);
-        bindPipeline(context_, pipeline);
+    void draw(const D3D11Pipeline& pipeline, const D3D11BoundTarget& target,
+              UINT indexCount) override {
+        backup_.bindOver(context_, pipeline, target.depthBound);
         context_->DrawIndexed(indexCount, 0, 0);
         backup_.restore(context_);
     }
-
-    bool swapsContextState() const override { return false; }
 
   private:
     ID3D11DeviceContext* context_;  // the renderer's, which holds the reference

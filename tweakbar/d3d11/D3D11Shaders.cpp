@@ -10,27 +10,29 @@ namespace tw {
 
 namespace {
 
+// The frame's data comes as a second vertex buffer of one instance rather than as a constant
+// buffer: the call that binds the vertices binds it too, so the game's constant buffers are
+// neither read nor replaced.
 const char kVertexShader[] = R"(
-cbuffer Frame : register(b0) {
-    float2 scale;
-    float2 offset;
-    float linearTarget;
-};
 struct Input {
     float2 position : POSITION;
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
+    float4 placement : FRAME0;
+    float4 target : FRAME1;
 };
 struct Output {
     float4 position : SV_Position;
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
+    nointerpolation float linearTarget : TEXCOORD1;
 };
 Output main(Input input) {
     Output output;
-    output.position = float4(input.position * scale + offset, 0.0, 1.0);
+    output.position = float4(input.position * input.placement.xy + input.placement.zw, 0.0, 1.0);
     output.uv = input.uv;
     output.color = input.color;
+    output.linearTarget = input.target.x;
     return output;
 }
 )";
@@ -44,17 +46,13 @@ Output main(Input input) {
 // the colour), close in between. That keeps antialiased text as thick as on an 8-bit view, and dark
 // fields as dark.
 const char kPixelShader[] = R"(
-cbuffer Frame : register(b0) {
-    float2 scale;
-    float2 offset;
-    float linearTarget;
-};
 Texture2D atlas : register(t0);
 SamplerState atlasSampler : register(s0);
 struct Input {
     float4 position : SV_Position;
     float2 uv : TEXCOORD0;
     float4 color : COLOR0;
+    nointerpolation float linearTarget : TEXCOORD1;
 };
 float4 main(Input input) : SV_Target {
     float alpha = input.color.a * atlas.Sample(atlasSampler, input.uv).r;
@@ -67,7 +65,7 @@ float4 main(Input input) : SV_Target {
     float3 endsDecoded =
         lerp(ends / 12.92, pow((ends + 0.055) / 1.055, 2.4), saturate((ends - 0.04045) * 1e6));
     float linearAlpha = saturate((endsDecoded.x - endsDecoded.y) / (endsDecoded.z - endsDecoded.y));
-    return lerp(float4(c, alpha), float4(decoded, linearAlpha), linearTarget);
+    return lerp(float4(c, alpha), float4(decoded, linearAlpha), input.linearTarget);
 }
 )";
 
@@ -88,13 +86,17 @@ bool compile(const char* source, std::size_t length, const char* name, const cha
 
 }  // namespace
 
-const D3D11_INPUT_ELEMENT_DESC kVertexLayout[3] = {
+const D3D11_INPUT_ELEMENT_DESC kVertexLayout[kVertexLayoutElements] = {
     {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, offsetof(Vertex, x), D3D11_INPUT_PER_VERTEX_DATA,
      0},
     {"TEXCOORD", 0, DXGI_FORMAT_R32G32_FLOAT, 0, offsetof(Vertex, u), D3D11_INPUT_PER_VERTEX_DATA,
      0},
     {"COLOR", 0, DXGI_FORMAT_R8G8B8A8_UNORM, 0, offsetof(Vertex, color),
      D3D11_INPUT_PER_VERTEX_DATA, 0},
+    {"FRAME", 0, DXGI_FORMAT_R32G32B32A32_FLOAT, 1, offsetof(D3D11FrameData, scale),
+     D3D11_INPUT_PER_INSTANCE_DATA, 1},
+    {"FRAME", 1, DXGI_FORMAT_R32G32B32A32_FLOAT, 1, offsetof(D3D11FrameData, linearTarget),
+     D3D11_INPUT_PER_INSTANCE_DATA, 1},
 };
 
 D3D11ShaderCode::~D3D11ShaderCode() {
@@ -112,7 +114,7 @@ bool compileShaders(D3D11ShaderCode& code, std::string& error) {
 // Pixel (0, 0) is the top-left corner of the drawing area; clip space runs from -1 to 1 with y
 // pointing up. The viewport covers the whole render target, so a target of another size than
 // the drawing area shows the area stretched over all of it.
-D3D11FrameConstants frameConstantsFor(int areaWidth, int areaHeight, bool linearTarget) {
+D3D11FrameData frameDataFor(int areaWidth, int areaHeight, bool linearTarget) {
     return {{2.0f / float(areaWidth), -2.0f / float(areaHeight)},
             {-1.0f, 1.0f},
             linearTarget ? 1.0f : 0.0f,

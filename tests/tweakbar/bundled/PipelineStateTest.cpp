@@ -1,6 +1,6 @@
-// TwDraw draws correctly whatever state the game left bound, and leaves every piece of that
-// state as it was, holding no reference to any of it afterwards: on a device that lets the
-// renderer swap a context state of its own in, and on one that does not.
+// TwDraw draws correctly whatever state the game left bound, with a depth buffer and without,
+// and leaves every piece of that state as it was, holding no reference to any of it afterwards:
+// on each way of keeping the game's state, and on a device that offers only one.
 #include <gtest/gtest.h>
 
 #include <d3dcompiler.h>
@@ -9,85 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "BoundState.h"
 #include "EngineOnWindow.h"
 #include "HiddenDevice1.h"
 #include "TwFrameStats.h"
 
 namespace {
 
+using kztest::boundState;
 using kztest::refCount;
-using State = std::vector<std::uintptr_t>;
-
-// Records a bound object by its address and drops the reference the Get call took.
-void add(State& state, IUnknown* object) {
-    state.push_back(reinterpret_cast<std::uintptr_t>(object));
-    if (object) object->Release();
-}
-void add(State& state, const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    state.insert(state.end(), bytes, bytes + size);
-}
-
-// Every piece of state the renderer may change, as one list of numbers.
-State boundState(ID3D11DeviceContext* c) {
-    State state;
-    ID3D11InputLayout* layout;
-    ID3D11Buffer* buffers[4];
-    UINT stride, offsets[2], count, mask, stencilRef;
-    D3D11_PRIMITIVE_TOPOLOGY topology;
-    DXGI_FORMAT format;
-    c->IAGetInputLayout(&layout);
-    c->IAGetPrimitiveTopology(&topology);
-    c->IAGetVertexBuffers(0, 1, &buffers[0], &stride, &offsets[0]);
-    c->IAGetIndexBuffer(&buffers[1], &format, &offsets[1]);
-    c->VSGetConstantBuffers(0, 1, &buffers[2]);
-    c->PSGetConstantBuffers(0, 1, &buffers[3]);
-    add(state, layout);
-    for (ID3D11Buffer* buffer : buffers)
-        add(state, buffer);
-    for (const auto& [data, size] :
-         {std::pair<const void*, std::size_t>{&topology, sizeof topology},
-          {&stride, sizeof stride},
-          {offsets, sizeof offsets},
-          {&format, sizeof format}})
-        add(state, data, size);
-    ID3D11VertexShader* vs;
-    ID3D11PixelShader* ps;
-    ID3D11GeometryShader* gs;
-    ID3D11SamplerState* sampler;
-    ID3D11ShaderResourceView* view;
-    c->VSGetShader(&vs, nullptr, nullptr);
-    c->PSGetShader(&ps, nullptr, nullptr);
-    c->GSGetShader(&gs, nullptr, nullptr);
-    c->PSGetSamplers(0, 1, &sampler);
-    c->PSGetShaderResources(0, 1, &view);
-    for (IUnknown* object : std::initializer_list<IUnknown*>{vs, ps, gs, sampler, view})
-        add(state, object);
-    ID3D11RasterizerState* rasterizer;
-    D3D11_VIEWPORT viewports[D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE];
-    D3D11_RECT scissors[D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE];
-    c->RSGetState(&rasterizer);
-    add(state, rasterizer);
-    count = D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE;
-    c->RSGetViewports(&count, viewports);
-    add(state, viewports, count * sizeof viewports[0]);
-    count = D3D11_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE;
-    c->RSGetScissorRects(&count, scissors);
-    add(state, scissors, count * sizeof scissors[0]);
-    ID3D11BlendState* blend;
-    ID3D11DepthStencilState* depth;
-    ID3D11RenderTargetView* target;
-    ID3D11DepthStencilView* depthView;
-    FLOAT factor[4];
-    c->OMGetBlendState(&blend, factor, &mask);
-    c->OMGetDepthStencilState(&depth, &stencilRef);
-    c->OMGetRenderTargets(1, &target, &depthView);
-    for (IUnknown* object : std::initializer_list<IUnknown*>{blend, depth, target, depthView})
-        add(state, object);
-    add(state, factor, sizeof factor);
-    state.insert(state.end(), {mask, stencilRef});
-    return state;
-}
 
 ID3DBlob* compile(const char* source, const char* target) {
     ID3DBlob* code = nullptr;
@@ -96,17 +26,22 @@ ID3DBlob* compile(const char* source, const char* target) {
     return code;
 }
 
-// The parameter: whether the device hides ID3D11Device1 while the engine starts.
-class PipelineState : public testing::TestWithParam<bool> {};
+enum class Way { Swapped, Saved, OnlyOneWithoutDevice1 };
+
+class PipelineState : public testing::TestWithParam<Way> {};
 
 TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     kztest::EngineOnWindow engine(320, 240);
     ASSERT_TRUE(engine.started()) << TwGetLastError();
-    if (GetParam()) {
+    if (GetParam() == Way::OnlyOneWithoutDevice1) {
         ASSERT_EQ(TwTerminate(), 1);
         kztest::HiddenDevice1 hidden(engine.window().device());
         ASSERT_EQ(TwInit(TW_DIRECT3D11, engine.window().device()), 1) << TwGetLastError();
         ASSERT_EQ(TwWindowSize(320, 240), 1);
+    } else {
+        ASSERT_EQ(TwDefine(GetParam() == Way::Swapped ? " GLOBAL statepath=swap "
+                                                      : " GLOBAL statepath=saved "),
+                  1);
     }
     TwNewBar("Bar");
     ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nBar position='100 100' size='120 80' "
@@ -118,7 +53,8 @@ TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     // State a game might leave bound, chosen so that a renderer that forgot to replace any piece
     // of it would draw nothing: a depth test that always fails, a blend state that writes no
     // colour, a scissor rectangle far from the bar, front-face culling, a tiny viewport, a line
-    // strip, and shaders, buffers and a texture of the game's own.
+    // strip, and shaders, buffers and a texture of the game's own; then the same without the
+    // depth buffer, whose state then tests nothing.
     ID3DBlob* vsCode =
         compile("float4 main(float3 p : POSITION) : SV_Position { return p.xyzz; }", "vs_4_0");
     ID3DBlob* psCode =
@@ -184,63 +120,72 @@ TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
     for (IUnknown* object : game)
         ASSERT_NE(object, nullptr) << "sentinel not created";
 
-    engine.window().clearBackBuffer(0, 0, 0);
-    ID3D11RenderTargetView* target = nullptr;
-    context->OMGetRenderTargets(1, &target, nullptr);
-    ASSERT_TRUE(target);
-    context->ClearDepthStencilView(depthView, D3D11_CLEAR_DEPTH | D3D11_CLEAR_STENCIL, 0.0f, 0);
-    context->OMSetRenderTargets(1, &target, depthView);
-    target->Release();
-    const UINT stride = 12, offset = 24;
-    const D3D11_VIEWPORT viewports[2] = {{1, 2, 3, 4, 0.25f, 0.75f}, {5, 6, 70, 80, 0.0f, 0.5f}};
-    const D3D11_RECT scissors[2] = {{300, 200, 310, 210}, {1, 2, 3, 4}};
-    const FLOAT blendFactor[4] = {0.1f, 0.2f, 0.3f, 0.4f};
-    context->IASetInputLayout(layout);
-    context->IASetPrimitiveTopology(D3D11_PRIMITIVE_TOPOLOGY_LINESTRIP);
-    context->IASetVertexBuffers(0, 1, &vertices, &stride, &offset);
-    context->IASetIndexBuffer(vertices, DXGI_FORMAT_R16_UINT, 6);
-    context->VSSetShader(vs, nullptr, 0);
-    context->VSSetConstantBuffers(0, 1, &constants);
-    context->PSSetShader(ps, nullptr, 0);
-    context->PSSetConstantBuffers(0, 1, &constants);
-    context->PSSetSamplers(0, 1, &sampler);
-    context->PSSetShaderResources(0, 1, &view);
-    context->GSSetShader(gs, nullptr, 0);
-    context->RSSetState(rasterizer);
-    context->RSSetViewports(2, viewports);
-    context->RSSetScissorRects(2, scissors);
-    context->OMSetBlendState(blend, blendFactor, 0x0F0F0F0Fu);
-    context->OMSetDepthStencilState(depthStencil, 7);
+    for (const bool depthBound : {true, false}) {
+        SCOPED_TRACE(depthBound ? "with the game's depth buffer" : "without a depth buffer");
+        engine.window().clearBackBuffer(0, 0, 0);
+        ID3D11RenderTargetView* target = nullptr;
+        context->OMGetRenderTargets(1, &target, nullptr);
+        ASSERT_TRUE(target);
+        context->ClearDepthStencilView(depthView, D3D11_CLEAR_DEPTH | D3D11_CLEAR_STENCIL, 0.0f, 0);
+        context->OMSetRenderTargets(1, &target, depthBound ? depthView : nullptr);
+        target->Release();
+        ID3D11Buffer* const vertexBuffers[2] = {vertices, vertices};
+        const UINT strides[2] = {12, 8}, offsets[2] = {24, 48};
+        const D3D11_VIEWPORT viewports[2] = {{1, 2, 3, 4, 0.25f, 0.75f},
+                                             {5, 6, 70, 80, 0.0f, 0.5f}};
+        const D3D11_RECT scissors[2] = {{300, 200, 310, 210}, {1, 2, 3, 4}};
+        const FLOAT blendFactor[4] = {0.1f, 0.2f, 0.3f, 0.4f};
+        context->IASetInputLayout(layout);
+        context->IASetPrimitiveTopology(D3D11_PRIMITIVE_TOPOLOGY_LINESTRIP);
+        context->IASetVertexBuffers(0, 2, vertexBuffers, strides, offsets);
+        context->IASetIndexBuffer(vertices, DXGI_FORMAT_R16_UINT, 6);
+        context->VSSetShader(vs, nullptr, 0);
+        context->VSSetConstantBuffers(0, 1, &constants);
+        context->PSSetShader(ps, nullptr, 0);
+        context->PSSetConstantBuffers(0, 1, &constants);
+        context->PSSetSamplers(0, 1, &sampler);
+        context->PSSetShaderResources(0, 1, &view);
+        context->GSSetShader(gs, nullptr, 0);
+        context->RSSetState(rasterizer);
+        context->RSSetViewports(2, viewports);
+        context->RSSetScissorRects(2, scissors);
+        context->OMSetBlendState(blend, blendFactor, 0x0F0F0F0Fu);
+        context->OMSetDepthStencilState(depthStencil, 7);
 
-    std::vector<ULONG> countsBefore;
-    for (IUnknown* object : game)
-        countsBefore.push_back(refCount(object));
-    const State before = boundState(context);
-    ASSERT_EQ(TwDraw(), 1);
-    TwFrameStats stats{};
-    ASSERT_EQ(TwGetFrameStats(&stats), 1);
-    EXPECT_EQ(stats.drawCalls, 1u);
-    EXPECT_EQ(stats.swappedState, GetParam() ? 0u : 1u) << "the path the device allows";
-    EXPECT_EQ(boundState(context), before);
-    for (std::size_t i = 0; i < game.size(); ++i)
-        EXPECT_EQ(refCount(game[i]), countsBefore[i]) << "no reference kept to object " << i;
+        std::vector<ULONG> countsBefore;
+        for (IUnknown* object : game)
+            countsBefore.push_back(refCount(object));
+        const kztest::BoundState before = boundState(context);
+        ASSERT_EQ(TwDraw(), 1);
+        TwFrameStats stats{};
+        ASSERT_EQ(TwGetFrameStats(&stats), 1);
+        EXPECT_EQ(stats.drawCalls, 1u);
+        EXPECT_EQ(stats.swappedState, GetParam() == Way::Swapped ? 1u : 0u);
+        EXPECT_EQ(boundState(context), before);
+        for (std::size_t i = 0; i < game.size(); ++i)
+            EXPECT_EQ(refCount(game[i]), countsBefore[i]) << "no reference kept to object " << i;
 
-    // And the bar's opaque white body (shaded grey toward its top left) was drawn despite all
-    // of it.
-    context->ClearState();
+        // And the bar's opaque white body (shaded grey toward its top left) was drawn despite
+        // all of it.
+        context->ClearState();
+        int width = 0;
+        const auto pixels = engine.window().readBackBuffer(&width);
+        const kztest::Rgba p = kztest::pixelAt(pixels, width, 160, 150);
+        EXPECT_TRUE(p.r == p.g && p.g == p.b) << int(p.r) << " " << int(p.g) << " " << int(p.b);
+        EXPECT_GT(p.r, 200);
+    }
     for (IUnknown* object : game)
         object->Release();
-    int width = 0;
-    const auto pixels = engine.window().readBackBuffer(&width);
-    const kztest::Rgba p = kztest::pixelAt(pixels, width, 160, 150);
-    EXPECT_TRUE(p.r == p.g && p.g == p.b) << int(p.r) << " " << int(p.g) << " " << int(p.b);
-    EXPECT_GT(p.r, 200);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPaths, PipelineState, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& path) {
-                             return path.param ? std::string("SavedAndRestored")
-                                               : std::string("SwappedContextState");
-                         });
+std::string nameOf(const testing::TestParamInfo<Way>& way) {
+    const char* const names[] = {"SwappedContextState", "SavedAndRestored",
+                                 "OnlyOneWithoutDevice1"};
+    return names[int(way.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, PipelineState,
+                         testing::Values(Way::Swapped, Way::Saved, Way::OnlyOneWithoutDevice1),
+                         nameOf);
 
 }  // namespace

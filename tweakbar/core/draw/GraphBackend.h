@@ -12,6 +12,10 @@
 
 namespace tw {
 
+// GLOBAL statepath: how a backend keeps the caller's pipeline state around its draw, where it
+// has more than one way. Auto lets the backend choose; the others force one.
+enum class StatePathSetting { Auto, Swap, Saved };
+
 class GraphBackend {
   public:
     virtual ~GraphBackend() = default;
@@ -28,6 +32,14 @@ class GraphBackend {
 
     // Figures of the last render call.
     virtual FrameStats lastFrame() const = 0;
+
+    // False for a way the backend does not have; one with a single way takes only Auto.
+    virtual bool setStatePath(StatePathSetting setting) {
+        return setting == StatePathSetting::Auto;
+    }
+    // The way in use and what the choice rests on, as GLOBAL statepath reads: "auto" first
+    // while the backend is still choosing.
+    virtual std::string statePath() const { return "auto"; }
 };
 
 // The font scales a backend supports.

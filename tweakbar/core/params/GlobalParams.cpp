@@ -163,6 +163,18 @@ const char* getColorScheme(Context& context, const Context&, ParamOutput& out) {
     return outNumbers(out, {double(context.globals.colorScheme)});
 }
 
+// The word's index is the setting: auto, then the ways a backend may be forced to take.
+const char* setStatePath(Context& context, Context&, const ParamValue& value) {
+    const int setting = wordIndex(value.text, {"auto", "swap", "saved"});
+    if (setting < 0 || !context.backend->setStatePath(StatePathSetting(setting)))
+        return err::kBadValue;
+    return nullptr;
+}
+
+const char* getStatePath(Context& context, const Context&, ParamOutput& out) {
+    return outText(out, context.backend->statePath());
+}
+
 const ParamDef<Context> kGlobalParams[] = {
     {"help", ParamShape::Text, setHelp, getHelp},
     {"fontsize", ParamShape::Integer, setFontSize, getFontSize},
@@ -176,6 +188,7 @@ const ParamDef<Context> kGlobalParams[] = {
     {"contained", ParamShape::Bool, setContained, getFlag<&Globals::contained>},
     {"buttonalign", ParamShape::Text, setButtonAlign, getButtonAlign},
     {"overlap", ParamShape::Bool, setFlag<&Globals::overlap>, getFlag<&Globals::overlap>},
+    {"statepath", ParamShape::Text, setStatePath, getStatePath},
 };
 
 }  // namespace

@@ -37,13 +37,13 @@ void releaseAligned(void* p) noexcept {
 
 }  // namespace
 
-namespace kzbench {
+namespace kztest {
 
 long allocationCount() {
     return gAllocations.load(std::memory_order_relaxed);
 }
 
-}  // namespace kzbench
+}  // namespace kztest
 
 // operator new goes through malloc, which counts; aligned forms count here.
 void* operator new(std::size_t size) {

@@ -7,7 +7,7 @@
 #include "ConsoleApi.h"
 #include "Opacity.h"
 
-namespace kzbench {
+namespace kztest {
 
 namespace {
 
@@ -88,4 +88,4 @@ Point ReferenceScene::mouseOnFrame(long frame) {
     return sweepOverRows(frame, kSweepX, kFirstRowCentre, kRowHeight, kSweptRows);
 }
 
-}  // namespace kzbench
+}  // namespace kztest

@@ -5,7 +5,7 @@
 // functions, the way the overlay and its plug-ins build their bars.
 #pragma once
 
-namespace kzbench {
+namespace kztest {
 
 constexpr int kSceneWidth = 1920, kSceneHeight = 1080;
 
@@ -50,4 +50,4 @@ class ReferenceScene {
     PluginValues values_[kPluginBars];
 };
 
-}  // namespace kzbench
+}  // namespace kztest

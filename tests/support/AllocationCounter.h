@@ -4,9 +4,9 @@
 // a piece of work makes; it does not change what the allocations do.
 #pragma once
 
-namespace kzbench {
+namespace kztest {
 
 // Allocations made by the program so far.
 long allocationCount();
 
-}  // namespace kzbench
+}  // namespace kztest
