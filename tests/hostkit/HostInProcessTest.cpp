@@ -58,7 +58,7 @@ class HostInProcess : public ::testing::Test {
         ASSERT_NE(
             LoadLibraryExA(run_.file("KZBase.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH),
             nullptr);
-        ASSERT_EQ(WaitForMultipleObjects(2, events, FALSE, 20000), WAIT_OBJECT_0) << log();
+        ASSERT_EQ(WaitForMultipleObjects(2, events, FALSE, 60000), WAIT_OBJECT_0) << log();
     }
 
     static const ProbeCounters& probe(const char* fileName = "probe.dll") {

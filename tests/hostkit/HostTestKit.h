@@ -50,9 +50,13 @@ Launch startProgramIn(const std::string& folder, const std::string& program,
 void finish(Launch& launch);  // waits up to a minute
 Launch runLauncher(const RunFolder& run, const std::string& arguments);
 
+// Polls until the condition holds. The bound only ends a wait for something that never comes:
+// it is generous because another program's start under Wine takes seconds on a loaded machine.
+// A condition that reads a file another process rewrites is polled no more often than that
+// process writes it (pollMs), so that the reads do not keep it from replacing the file.
 template <typename Condition>
-bool waitFor(Condition condition, DWORD timeoutMs = 20000) {
-    for (const DWORD start = GetTickCount(); !condition(); Sleep(20))
+bool waitFor(Condition condition, DWORD pollMs = 20, DWORD timeoutMs = 60000) {
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(pollMs))
         if (GetTickCount() - start > timeoutMs) return false;
     return true;
 }

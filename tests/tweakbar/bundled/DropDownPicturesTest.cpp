@@ -1,6 +1,6 @@
 // Pictures of an open enum list on a real device, kept for a person to judge: the list over a
 // second bar, which the veil darkens with the icons, at each font size; and a list too long for the
-// window, scrolled by the keyboard.
+// window, opened by a click and scrolled by posted keys, which are the engine's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -108,6 +108,9 @@ TEST(DropDownPictures, AListLongerThanTheWindowScrollsToKeepTheHighlightShown) {
     const auto row = EngineOnWindow::rowOf(bar, "Stage");
     ASSERT_TRUE(row.found);
     engine.click(row.valueX, row.y);
+    ASSERT_TRUE(engine.frame(60, 90, 120));
+    ASSERT_FALSE(shownList().frame.empty()) << "the click opens the list";
+    // Posted, the keys come through the game's loop with the characters TranslateMessage makes.
     for (int i = 0; i < 24; ++i)
         EXPECT_EQ(engine.post(WM_KEYDOWN, VK_DOWN, 1), 1);
     ASSERT_TRUE(engine.frame(60, 90, 120));

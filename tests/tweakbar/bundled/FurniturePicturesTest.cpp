@@ -1,6 +1,6 @@
-// A bar's furniture on a real window: the font button answers window messages, and pictures (kept
-// for a person to judge) show a scrolled bar under the pointer with its title buttons, scrollbar
-// and shortcut line, and a set of icons with one title shown.
+// A bar's furniture on a real window: pictures (kept for a person to judge) show a scrolled bar
+// under the pointer with its title buttons, scrollbar and shortcut line, and a set of icons with
+// one title shown.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,12 +13,6 @@ namespace {
 
 using kztest::EngineOnWindow;
 using kztest::Rgba;
-
-int globalFontSize() {
-    int size = 0;
-    TwGetParam(nullptr, nullptr, "fontsize", TW_PARAM_INT32, 1, &size);
-    return size;
-}
 
 bool closeTo(Rgba p, int r, int g, int b, int tolerance) {
     return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance &&
@@ -34,27 +28,6 @@ bool anyPixelNear(const EngineOnWindow& engine, const tw::Rect& area, int r, int
         }
     }
     return false;
-}
-
-TEST(FurnitureOnWindow, TheFontButtonAnswersWindowMessagesOfBothButtons) {
-    EngineOnWindow engine(480, 360);
-    ASSERT_TRUE(engine.started()) << TwGetLastError();
-    TwBar* bar = TwNewBar("Tools");
-    ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nTools position='40 30' size='240 200' "), 1);
-    int speed = 3;
-    ASSERT_EQ(TwAddVarRW(bar, "speed", TW_TYPE_INT32, &speed, nullptr), 1);
-    ASSERT_TRUE(engine.frame(0, 0, 0));
-    const tw::Rect button = bar->layout.fontButton;
-    ASSERT_FALSE(button.empty());
-    const int bx = button.x + button.w / 2, by = button.y + button.h / 2;
-    engine.click(bx, by);
-    EXPECT_EQ(globalFontSize(), 3);
-    // The right button steps back down.
-    ASSERT_TRUE(engine.frame(0, 0, 0));
-    engine.move(bx, by);
-    engine.send(WM_RBUTTONDOWN, MK_RBUTTON, kztest::point(bx, by));
-    engine.send(WM_RBUTTONUP, 0, kztest::point(bx, by));
-    EXPECT_EQ(globalFontSize(), 2);
 }
 
 TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {

@@ -1,6 +1,5 @@
 // The opened help bar on a real window, at each font size, with a few bars defined: pictures
-// for a person to judge, and the pixels that say its body, its key column and its bottom line
-// are drawn.
+// for a person to judge, and the pixels that say its key column and its bottom line are drawn.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -77,14 +76,6 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         const tw::BarLayout& layout = help->layout;
         ASSERT_FALSE(layout.rows.empty()) << size;
 
-        // The body between the title and the first row, at its top left: grey 70 at alpha 160
-        // over grey 40.
-        const int expected = (70 * 160 + 40 * (255 - 160)) / 255;
-        const Rgba body = engine.pixel(layout.frame.x + 2, layout.title.bottom() + 1);
-        EXPECT_NEAR(body.r, expected, 3) << size;
-        EXPECT_NEAR(body.g, expected, 3) << size;
-        EXPECT_NEAR(body.b, expected, 3) << size;
-
         // The keys column of the heading and of Speed's row in the values' colour; a heading
         // wider than the column moves into the empty label, a short key stays in the column.
         int shortcutsRow = -1, speedRow = -1;
@@ -119,13 +110,8 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         engine.move(700, 500);
         ASSERT_TRUE(engine.frame(40, 40, 40));
 
-        // The bottom line says more once a key was pressed.
-        const int version = pixelsOf(greyInk, engine, layout.bottomLine);
-        EXPECT_GT(version, 5) << size;
-        engine.key(VK_F5);
-        ASSERT_TRUE(engine.frame(40, 40, 40));
-        EXPECT_GT(pixelsOf(greyInk, engine, layout.bottomLine), version + 20) << size;
-
+        // The version on the bottom line.
+        EXPECT_GT(pixelsOf(greyInk, engine, layout.bottomLine), 5) << size;
         EXPECT_TRUE(kztest::writePng("helpbar-fontsize" + std::to_string(size) + ".png",
                                      engine.pixels(), engine.width(), engine.height()));
     }

@@ -3,6 +3,7 @@
 // which messages were its own.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -262,32 +263,58 @@ TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemCl
     EXPECT_EQ(speed, 2.5f);
 }
 
-TEST_F(WindowInput, TheTextCursorShowsOverTheValuesOfWritableNumbersAndStrings) {
+// Which shape each place calls for is the core's; here, that each shape reaches the window as
+// its system cursor through WM_SETCURSOR, and that away from the bars the game keeps its own.
+TEST_F(WindowInput, EachPlaceOfABarShowsItsSystemCursorAndTheRotoArrowTurnsWithThePointer) {
     int count = 3, fixed = 4;
     char name[8] = "n";
-    bool on = true;
     ASSERT_EQ(TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "Name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
     ASSERT_EQ(TwAddVarRO(bar, "Fixed", TW_TYPE_INT32, &fixed, nullptr), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "On", TW_TYPE_BOOLCPP, &on, nullptr), 1);
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW), ibeam = LoadCursor(nullptr, IDC_IBEAM);
-    auto cursorAt = [&](int x, int y) {
-        engine.move(x, y);
+    // The cursor the engine set at a point, or null when it left the cursor to the game.
+    auto cursorAt = [&](int x, int y, WPARAM buttons = 0) -> HCURSOR {
+        engine.move(x, y, buttons);
         SetCursor(arrow);
         const int answer =
             engine.send(WM_SETCURSOR, WPARAM(engine.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return answer == 1 && GetCursor() == ibeam;
+        return answer == 1 ? GetCursor() : nullptr;
     };
-    for (const char* control : {"Count", "Name"}) {
-        const auto points = row(control);
-        EXPECT_TRUE(cursorAt(points.valueX, points.y)) << control;
-        EXPECT_FALSE(cursorAt(points.labelX, points.y)) << control << "'s label";
+    const auto counter = row("Count"), text = row("Name"), readOnly = row("Fixed");
+    const tw::Rect& frame = bar->layout.frame;
+    const struct {
+        int x, y;
+        HCURSOR expected;
+        const char* where;
+    } places[] = {
+        {counter.valueX, counter.y, ibeam, "a number's value"},
+        {text.valueX, text.y, ibeam, "a string's value"},
+        {readOnly.labelX, readOnly.y, LoadCursor(nullptr, IDC_NO), "a read-only row"},
+        {frame.x + 150, frame.y + 4, LoadCursor(nullptr, IDC_SIZEALL), "the title"},
+        {frame.right() - 2, frame.bottom() - 2, LoadCursor(nullptr, IDC_SIZENWSE), "a corner"},
+        {420, 320, nullptr, "away from the bar"},
+    };
+    for (const auto& place : places)
+        EXPECT_EQ(cursorAt(place.x, place.y), place.expected) << place.where;
+
+    // The rotoslider's arrow is drawn by the engine: over a number's label, and while turning
+    // it points another way a quarter turn on.
+    const HCURSOR roto = cursorAt(counter.labelX, counter.y);
+    EXPECT_NE(roto, nullptr);
+    EXPECT_NE(roto, arrow);
+    EXPECT_NE(roto, ibeam);
+    engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(counter.labelX, counter.y));
+    const HCURSOR atStart = cursorAt(counter.labelX + 50, counter.y, MK_LBUTTON);
+    for (int step = 1; step <= 9; ++step) {
+        const double angle = step * 3.14159265358979 / 18;
+        engine.move(counter.labelX + int(50 * std::cos(angle)),
+                    counter.y - int(50 * std::sin(angle)), MK_LBUTTON);
     }
-    for (const char* control : {"Fixed", "On"}) {
-        const auto points = row(control);
-        EXPECT_FALSE(cursorAt(points.valueX, points.y)) << control;
-    }
-    EXPECT_FALSE(cursorAt(420, 320)) << "away from the bar the game sets the cursor";
+    const HCURSOR atQuarter = cursorAt(counter.labelX, counter.y - 50, MK_LBUTTON);
+    engine.send(WM_LBUTTONUP, 0, point(counter.labelX, counter.y - 50));
+    EXPECT_NE(atStart, nullptr);
+    EXPECT_NE(atQuarter, nullptr);
+    EXPECT_NE(atStart, atQuarter);
 }
 
 TEST_F(WindowInput, ModifiersAndWheelPositionsAreReadFromTheWindowSystem) {

@@ -1,6 +1,6 @@
-// Number rows on a real window, driven by window messages: the rotoslider turned by a hand's
-// moves, a held [+] repeating, the cursors the engine sets; and pictures of the rotoslider
-// while it turns and of a hovered row's buttons, at the three font sizes.
+// Number rows on a real window: the rotoslider's twelve system cursors, and pictures of the
+// rotoslider turned by a hand's window messages and of a hovered row's buttons, at the three
+// font sizes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "base/Clock.h"
 #include "EngineOnWindow.h"
 #include "model/Bar.h"
 #include "model/Engine.h"
@@ -58,98 +57,6 @@ Point pressAndTurn(EngineOnWindow& engine, int x, int y, int radius, double degr
 
 void releaseAt(EngineOnWindow& engine, Point at) {
     engine.send(WM_LBUTTONUP, 0, kztest::point(at.x, at.y));
-}
-
-class NumberRowsOnWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(engine.started()) << TwGetLastError();
-        bar = TwNewBar("Numbers");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nNumbers position='140 40' size='300 200' "
-                           "valueswidth=140 refresh=0 "),
-                  1)
-            << TwGetLastError();
-        ASSERT_EQ(TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, nullptr), 1);
-        ASSERT_EQ(TwAddVarRW(bar, "Level", TW_TYPE_INT8, &level, nullptr), 1);
-        ASSERT_EQ(TwAddVarRO(bar, "Fixed", TW_TYPE_INT32, &count, nullptr), 1);
-        ASSERT_TRUE(engine.frame(30, 30, 30));
-    }
-    void TearDown() override { tw::setClock(nullptr); }
-
-    EngineOnWindow engine{480, 360};
-    TwBar* bar = nullptr;
-    std::int32_t count = 500;
-    std::int8_t level = 100;
-};
-
-TEST_F(NumberRowsOnWindow, AQuarterTurnIs64StepsAndALongTurnStopsAtTheBound) {
-    const auto row = EngineOnWindow::rowOf(bar, "Count");
-    releaseAt(engine, pressAndTurn(engine, row.labelX, row.y, 60, 90));
-    EXPECT_EQ(count, 500 + 64);
-    releaseAt(engine, pressAndTurn(engine, row.labelX, row.y, 60, -180));
-    EXPECT_EQ(count, 500 + 64 - 128);
-
-    const auto signedByte = EngineOnWindow::rowOf(bar, "Level");
-    releaseAt(engine, pressAndTurn(engine, signedByte.labelX, signedByte.y, 60, 720));
-    EXPECT_EQ(level, 127);
-}
-
-double fakeNow = 0;
-
-TEST_F(NumberRowsOnWindow, AHeldPlusRepeatsInsideTheFramesUntilReleased) {
-    tw::setClock([] { return fakeNow; });
-    fakeNow = 10;
-    const Point plus = buttonOf(bar, "Count", tw::RowButton::Increment);
-    ASSERT_GT(plus.x, 0);
-    engine.move(plus.x, plus.y);
-    engine.send(WM_LBUTTONDOWN, MK_LBUTTON, kztest::point(plus.x, plus.y));
-    EXPECT_EQ(count, 501);
-    // Frames every 0.1 s, the last one at 10.95: repeats at 10.5, 10.6, 10.7, 10.8 and 10.9.
-    for (int frame = 1; frame <= 10; ++frame) {
-        fakeNow = 10 + frame * 0.1 - (frame == 10 ? 0.05 : 0);
-        ASSERT_TRUE(engine.frame(30, 30, 30));
-    }
-    EXPECT_EQ(count, 506);
-    engine.send(WM_LBUTTONUP, 0, kztest::point(plus.x, plus.y));
-    fakeNow = 12;
-    ASSERT_TRUE(engine.frame(30, 30, 30));
-    EXPECT_EQ(count, 506);
-}
-
-TEST_F(NumberRowsOnWindow,
-       TheCursorIsTheRotoArrowOverALabelNoEntryOverReadOnlyAndMoveOverTheTitle) {
-    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-    auto cursorAt = [&](int x, int y, WPARAM buttons = 0) -> HCURSOR {
-        engine.move(x, y, buttons);
-        SetCursor(arrow);
-        const int answer =
-            engine.send(WM_SETCURSOR, WPARAM(engine.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return answer == 1 ? GetCursor() : nullptr;
-    };
-    const auto row = EngineOnWindow::rowOf(bar, "Count");
-    const HCURSOR roto = cursorAt(row.labelX, row.y);
-    ASSERT_NE(roto, nullptr);
-    EXPECT_NE(roto, arrow);
-    EXPECT_NE(roto, LoadCursor(nullptr, IDC_IBEAM));
-    const Point rotoButton = buttonOf(bar, "Count", tw::RowButton::Roto);
-    EXPECT_EQ(cursorAt(rotoButton.x, rotoButton.y), roto);
-    EXPECT_EQ(cursorAt(row.valueX, row.y), LoadCursor(nullptr, IDC_IBEAM));
-    const auto fixed = EngineOnWindow::rowOf(bar, "Fixed");
-    EXPECT_EQ(cursorAt(fixed.labelX, fixed.y), LoadCursor(nullptr, IDC_NO));
-    EXPECT_EQ(cursorAt(bar->layout.frame.x + 150, bar->layout.frame.y + 4),
-              LoadCursor(nullptr, IDC_SIZEALL));
-    EXPECT_EQ(cursorAt(bar->layout.frame.right() - 2, bar->layout.frame.bottom() - 2),
-              LoadCursor(nullptr, IDC_SIZENWSE));
-
-    // While turning, the arrow turns with the pointer: a quarter turn on, another cursor.
-    const Point start = pressAndTurn(engine, row.labelX, row.y, 50, 0);
-    const HCURSOR atStart = cursorAt(start.x, start.y, MK_LBUTTON);
-    const Point quarter{row.labelX, row.y - 50};
-    const HCURSOR atQuarter = cursorAt(quarter.x, quarter.y, MK_LBUTTON);
-    EXPECT_NE(atStart, nullptr);
-    EXPECT_NE(atQuarter, nullptr);
-    EXPECT_NE(atStart, atQuarter);
-    releaseAt(engine, quarter);
 }
 
 // The twelve rotating cursors as the system draws them, side by side over mid-grey: white

@@ -1,6 +1,5 @@
-// Quaternion and direction widgets on a real window: a drag made of window messages turns the
-// variable, and pictures of the widget (kept for a person to judge) show its octants, axes and
-// arrow where the orientation puts them.
+// Quaternion and direction widgets on a real window: pictures of the widget (kept for a person
+// to judge) show its octants, axes and arrow where the orientation puts them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,8 +14,6 @@ namespace {
 
 using kztest::EngineOnWindow;
 using kztest::Rgba;
-
-constexpr double kPi = 3.14159265358979323846;
 
 // The widget of a row opened in the last frame: its middle and half-size.
 struct WidgetPlace {
@@ -54,28 +51,6 @@ int colouredPixels(const EngineOnWindow& engine, const WidgetPlace& w) {
         for (int x = w.cx - 2 * w.half; x < w.cx + 2 * w.half; ++x)
             count += saturated(engine.pixel(x, y)) ? 1 : 0;
     return count;
-}
-
-TEST(Trackball, ADragOfWindowMessagesTurnsTheQuaternionAboutTheVertical) {
-    EngineOnWindow engine(480, 360);
-    ASSERT_TRUE(engine.started()) << TwGetLastError();
-    TwBar* bar = TwNewBar("Scene");
-    ASSERT_EQ(TwDefine(" Scene position='40 30' size='260 260' "), 1) << TwGetLastError();
-    float q[4] = {0, 0, 0, 1};
-    ASSERT_EQ(TwAddVarRW(bar, "Rotation", TW_TYPE_QUAT4F, q, "opened=true"), 1);
-    ASSERT_TRUE(engine.frame(0, 0, 0));
-    const WidgetPlace w = widgetOf(bar, "Rotation");
-    ASSERT_GT(w.half, 0);
-    engine.drag(w.cx, w.cy, w.cx + w.half, w.cy);
-    EXPECT_NEAR(q[0], 0, 1e-6);
-    EXPECT_NEAR(q[1], std::sin(kPi / 8), 0.01) << "an eighth turn about y";
-    EXPECT_NEAR(q[2], 0, 1e-6);
-    EXPECT_NEAR(q[3], std::cos(kPi / 8), 0.01);
-    // Upward afterwards turns about -x on top of it: x keeps pointing along the display's
-    // horizontal plane, and the length stays one.
-    engine.drag(w.cx, w.cy, w.cx, w.cy - w.half / 2);
-    EXPECT_LT(q[0], -0.1);
-    EXPECT_NEAR(q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3], 1, 1e-5);
 }
 
 // On an opaque grey bar, as the widget is compared with the bars callers know. At rest the

@@ -102,7 +102,8 @@ TEST(Win32InputTranslation, VirtualKeysBecomeSpecialKeysWithTheirModifiers) {
         << "Ctrl with Alt is AltGr: its characters come as characters";
 }
 
-TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesEchoTheirKey) {
+TEST(Win32InputTranslation,
+     CharactersKeepTheirModifiersUnlessTypedWithAltGrAndControlCodesEchoTheirKey) {
     for (UINT message : {UINT(WM_CHAR), UINT(WM_SYSCHAR)}) {
         const Win32Input in = translate(message, 'q', 1, TW_KMOD_SHIFT);
         EXPECT_EQ(in.kind, Kind::Character) << message;
@@ -111,30 +112,10 @@ TEST(Win32InputTranslation, CharactersArriveInTheEnginesCodePageAndControlCodesE
     }
     EXPECT_EQ(translate(WM_CHAR, '@', 1, TW_KMOD_CTRL | TW_KMOD_ALT).modifiers, 0)
         << "typed with AltGr";
-    EXPECT_EQ(translate(WM_CHAR, 0x00E9, 1).character, 0xE9);  // e acute
-    EXPECT_EQ(translate(WM_CHAR, 0x20AC, 1).character, 0x80);  // the euro sign
-    // Outside Windows-1252 the low byte is the character, in a window of either class.
-    EXPECT_EQ(translate(WM_CHAR, 0x100 + 'k', 1).character, 'k');
-    EXPECT_EQ(tw::translateWin32Message(WM_CHAR, 0x100 + 'k', 1, 0, false).character, 'k');
-    EXPECT_EQ(translate(WM_CHAR, 0x4E2D, 1).character, 0x2D);
-    EXPECT_EQ(translate(WM_CHAR, 0, 1).kind, Kind::Ignored);
+    // The code page's bytes from either class of window are typed through real windows in the
+    // bundled engine's input tests; here the control codes, which echo their key.
     for (WPARAM c : {WPARAM('\r'), WPARAM('\b'), WPARAM('\t'), WPARAM(27), WPARAM(127)})
         EXPECT_EQ(translate(WM_CHAR, c, 1).kind, Kind::KeyEcho) << c;
-    // A window of an ANSI class sends bytes of the ANSI code page.
-    const Win32Input in = tw::translateWin32Message(WM_CHAR, 'Z', 1, 0, false);
-    EXPECT_EQ(in.kind, Kind::Character);
-    EXPECT_EQ(in.character, 'Z');
-}
-
-TEST(Win32InputTranslation, SizeGivesTheClientAreaAndOtherMessagesAreIgnored) {
-    const Win32Input in = translate(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1920, 1080));
-    EXPECT_EQ(in.kind, Kind::Resize);
-    EXPECT_EQ(in.x, 1920);
-    EXPECT_EQ(in.y, 1080);
-    EXPECT_EQ(translate(WM_SIZE, SIZE_MINIMIZED, 0).kind, Kind::Resize) << "minimised: 0 x 0";
-    for (UINT message : {UINT(WM_PAINT), UINT(WM_MOUSEHWHEEL), UINT(WM_XBUTTONDOWN), UINT(WM_NULL),
-                         UINT(WM_USER + 5)})
-        EXPECT_EQ(translate(message, 1, 1).kind, Kind::Ignored) << message;
 }
 
 bool sameInput(const Win32Input& a, const Win32Input& b) {
