@@ -1,5 +1,7 @@
 #include "EngineOnWindow.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 #include "model/Bar.h"
@@ -108,6 +110,12 @@ EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control)
     points.labelX = bar->layout.labelX + 2;
     points.valueX = bar->layout.valueX + bar->layout.valueWidth / 2;
     return points;
+}
+
+TwFrameStats statsOfLastDraw() {
+    TwFrameStats stats{};
+    EXPECT_EQ(TwGetFrameStats(&stats), 1);
+    return stats;
 }
 
 }  // namespace kztest

@@ -11,6 +11,7 @@
 
 #include "AntTweakBar.h"
 #include "D3DTestWindow.h"
+#include "TwFrameStats.h"
 
 namespace kztest {
 
@@ -69,5 +70,8 @@ class EngineOnWindow {
 inline LPARAM point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
+
+// The engine's figures for its last TwDraw; a failure to give them fails the test that asked.
+TwFrameStats statsOfLastDraw();
 
 }  // namespace kztest

@@ -88,12 +88,6 @@ TEST(FrameCalls, ASteadyFrameTakesAtMostTenCallsSwappedAndOnlyWhatItChangesSaved
     }
 }
 
-TwFrameStats statsOfLastDraw() {
-    TwFrameStats stats{};
-    EXPECT_EQ(TwGetFrameStats(&stats), 1);
-    return stats;
-}
-
 // A changed value is read, rebuilt, uploaded once and shows; with nothing shown there is no
 // draw call and the back buffer keeps what the game put there.
 TEST(FrameCalls, OnlyAChangeIsUploadedAndNothingShownDrawsNothing) {
@@ -101,7 +95,7 @@ TEST(FrameCalls, OnlyAChangeIsUploadedAndNothingShownDrawsNothing) {
     ASSERT_TRUE(engine.started()) << TwGetLastError();
     addBars();
     ASSERT_TRUE(engine.frame(10, 20, 30));
-    const TwFrameStats first = statsOfLastDraw();
+    const TwFrameStats first = kztest::statsOfLastDraw();
     // Vertices of 2 floats of position, 2 of atlas coordinates and a packed colour; 32-bit indices.
     EXPECT_EQ(first.bytesUploaded, first.vertices * 20ull + first.indices * 4ull);
     const std::vector<std::uint8_t> firstPicture = engine.pixels();
@@ -111,16 +105,16 @@ TEST(FrameCalls, OnlyAChangeIsUploadedAndNothingShownDrawsNothing) {
     counts[1][0] = 123456;
     ASSERT_EQ(TwRefreshBar(TwGetBarByName("Bar1")), 1);
     ASSERT_TRUE(engine.frame(10, 20, 30));
-    const TwFrameStats changed = statsOfLastDraw();
+    const TwFrameStats changed = kztest::statsOfLastDraw();
     EXPECT_EQ(changed.rebuilt, 1u);
     EXPECT_GT(changed.bytesUploaded, 0u);
     EXPECT_FALSE(engine.pixels() == firstPicture);
     ASSERT_TRUE(engine.frame(10, 20, 30));
-    EXPECT_EQ(statsOfLastDraw().bytesUploaded, 0u);
+    EXPECT_EQ(kztest::statsOfLastDraw().bytesUploaded, 0u);
 
     ASSERT_EQ(TwDefine(" Bar0 visible=false\r\nBar1 visible=false\r\nTW_HELP visible=false "), 1);
     ASSERT_TRUE(engine.frame(10, 20, 30));
-    EXPECT_EQ(statsOfLastDraw().drawCalls, 0u);
+    EXPECT_EQ(kztest::statsOfLastDraw().drawCalls, 0u);
     for (int y = 0; y < engine.height(); y += 7)
         for (int x = 0; x < engine.width(); x += 7) {
             const kztest::Rgba p = engine.pixel(x, y);

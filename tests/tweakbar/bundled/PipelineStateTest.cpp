@@ -157,8 +157,7 @@ TEST_P(PipelineState, DrawsThroughHostileGameStateAndPutsEveryPieceBack) {
             countsBefore.push_back(refCount(object));
         const kztest::BoundState before = boundState(context);
         ASSERT_EQ(TwDraw(), 1);
-        TwFrameStats stats{};
-        ASSERT_EQ(TwGetFrameStats(&stats), 1);
+        const TwFrameStats stats = kztest::statsOfLastDraw();
         EXPECT_EQ(stats.drawCalls, 1u);
         EXPECT_EQ(stats.swappedState, GetParam() == Way::Swapped ? 1u : 0u);
         EXPECT_EQ(boundState(context), before);

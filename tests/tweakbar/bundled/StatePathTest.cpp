@@ -54,12 +54,6 @@ std::string statePath() {
     return text;
 }
 
-TwFrameStats statsOfLastDraw() {
-    TwFrameStats stats{};
-    EXPECT_EQ(TwGetFrameStats(&stats), 1);
-    return stats;
-}
-
 void addBar() {
     TwNewBar("Bar");
     ASSERT_EQ(TwDefine(" Bar position='20 20' size='200 160' "), 1);
@@ -96,7 +90,7 @@ TEST(StatePath, TheWayNotSlowedIsChosenAndTheTrialDrawsAlikeWithoutTouchingTheGa
             ASSERT_TRUE(engine.frame(0, 0, 0));
             EXPECT_EQ(kztest::boundState(engine.window().context()), before) << "frame " << frames;
             EXPECT_TRUE(engine.pixels() == picture) << "frame " << frames;
-            swapped += statsOfLastDraw().swappedState;
+            swapped += kztest::statsOfLastDraw().swappedState;
         }
         EXPECT_EQ(frames, 2 * (2 + 24)) << "two warm-up and 24 timed frames of each way";
         EXPECT_EQ(swapped, unsigned(frames / 2 - 1)) << "the ways take turns, swap first";
@@ -112,7 +106,7 @@ TEST(StatePath, TheWayNotSlowedIsChosenAndTheTrialDrawsAlikeWithoutTouchingTheGa
             const long allocationsBefore = kztest::allocationCount();
             ASSERT_EQ(TwDraw(), 1);
             EXPECT_EQ(kztest::allocationCount(), allocationsBefore);
-            const TwFrameStats stats = statsOfLastDraw();
+            const TwFrameStats stats = kztest::statsOfLastDraw();
             EXPECT_EQ(stats.swappedState, std::string(way.chosen) == "swap" ? 1u : 0u);
             EXPECT_EQ(stats.drawCalls, 1u);
             EXPECT_EQ(stats.bytesUploaded, 0u);
@@ -132,7 +126,7 @@ TEST(StatePath, ADefineForcesEitherWayAndAutoTimesAgain) {
         ASSERT_EQ(TwDefine((std::string(" GLOBAL statepath=") + way).c_str()), 1);
         for (int i = 0; i < 3; ++i) {
             ASSERT_TRUE(engine.frame(0, 0, 0));
-            EXPECT_EQ(statsOfLastDraw().swappedState, std::string(way) == "swap" ? 1u : 0u);
+            EXPECT_EQ(kztest::statsOfLastDraw().swappedState, std::string(way) == "swap" ? 1u : 0u);
         }
         EXPECT_EQ(statePath(), std::string(way) + " (forced)");
     }
