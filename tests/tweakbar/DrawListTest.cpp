@@ -17,12 +17,6 @@ class DrawList : public EngineTest {
         useFakeClock(100);
         ASSERT_EQ(TwWindowSize(1280, 720), 1);
     }
-    static TwFrameStats frame() {
-        EXPECT_EQ(TwDraw(), 1);
-        TwFrameStats stats{};
-        EXPECT_EQ(TwGetFrameStats(&stats), 1);
-        return stats;
-    }
     static const tw::DisplayList& list() { return tw::engine().context->displayList; }
 };
 
@@ -32,17 +26,17 @@ TEST_F(DrawList, TheReferenceSceneDrawsInOneCallAndASteadyFrameCostsNothing) {
     // Values read every frame: the reading itself must not allocate either.
     kztest::ReferenceScene::readValuesEveryFrame();
     const long atStart = kztest::allocationCount();
-    const TwFrameStats first = frame();
+    const TwFrameStats first = drawnFrame();
     EXPECT_GT(kztest::allocationCount() - atStart, 0);  // the count works: the first list grows
     EXPECT_EQ(first.drawCalls, 1u);
     EXPECT_EQ(first.rebuilt, 1u);
     EXPECT_GT(first.bytesUploaded, 0u);
     EXPECT_GT(first.vertices, 1000u);
 
-    frame();
+    drawnFrame();
     now += 1;
     const long before = kztest::allocationCount();
-    const TwFrameStats steady = frame();
+    const TwFrameStats steady = drawnFrame();
     EXPECT_EQ(kztest::allocationCount() - before, 0);
     EXPECT_EQ(steady.drawCalls, 1u);
     EXPECT_EQ(steady.rebuilt, 0u);
@@ -54,13 +48,13 @@ TEST_F(DrawList, AValueThatChangesTooLittleToShowPaintsNothing) {
     TwBar* bar = TwNewBar("bar");
     float value = 0;
     ASSERT_EQ(TwAddVarRW(bar, "f", TW_TYPE_FLOAT, &value, " precision=2 "), 1);
-    frame();
+    drawnFrame();
     value = 0.001f;
     now += 2;  // the bar's refresh period
-    EXPECT_EQ(frame().segmentsPainted, 0u);
+    EXPECT_EQ(drawnFrame().segmentsPainted, 0u);
     value = 0.5f;
     now += 2;
-    EXPECT_EQ(frame().segmentsPainted, 1u);
+    EXPECT_EQ(drawnFrame().segmentsPainted, 1u);
 }
 
 TEST_F(DrawList, EveryQuadStaysInsideItsBar) {
@@ -74,7 +68,7 @@ TEST_F(DrawList, EveryQuadStaysInsideItsBar) {
               1);
     // Hide the help icon so that only this bar draws.
     ASSERT_EQ(TwDefine(" TW_HELP visible=false "), 1);
-    frame();
+    drawnFrame();
     const tw::Rect& f = bar->layout.frame;
     EXPECT_EQ(list().indices.size() % 3, 0u);
     for (auto index : list().indices)
@@ -99,23 +93,23 @@ TEST_F(DrawList, HiddenBarsAddNothingAndAnEmptyAreaDrawsNothing) {
     TwBar* bar = TwNewBar("bar");
     int v = 0;
     TwAddVarRW(bar, "v", TW_TYPE_INT32, &v, nullptr);
-    const unsigned shown = frame().vertices;
+    const unsigned shown = drawnFrame().vertices;
     EXPECT_EQ(TwGetFrameStats(nullptr), 0);
     ASSERT_EQ(TwDefine(" bar visible=false "), 1);
-    const unsigned iconOnly = frame().vertices;
+    const unsigned iconOnly = drawnFrame().vertices;
     EXPECT_LT(iconOnly, shown);
     EXPECT_GT(iconOnly, 0u);
     ASSERT_EQ(TwDefine(" TW_HELP visible=false "), 1);
-    const TwFrameStats none = frame();
+    const TwFrameStats none = drawnFrame();
     EXPECT_EQ(none.vertices, 0u);
     EXPECT_EQ(none.drawCalls, 0u);
 
     // While the graphics are released TwDraw succeeds without drawing.
     ASSERT_EQ(TwDefine(" bar visible=true\r\nTW_HELP visible=true "), 1);
     ASSERT_EQ(TwWindowSize(0, 0), 1);
-    EXPECT_EQ(frame().vertices, 0u);
+    EXPECT_EQ(drawnFrame().vertices, 0u);
     ASSERT_EQ(TwWindowSize(640, 480), 1);
-    EXPECT_EQ(frame().vertices, shown);
+    EXPECT_EQ(drawnFrame().vertices, shown);
 }
 
 // A bar lower in the stack keeps its body where a bar above covers it, but not the rows there.
@@ -128,7 +122,7 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     ASSERT_EQ(TwDefine(" low position='100 100' size='300 200' color='10 20 30' alpha=200\r\n"
                        " high position='250 150' size='300 300'\r\nTW_HELP visible=false "),
               1);
-    frame();
+    drawnFrame();
     const tw::Rect lowFrame = low->layout.frame;
     const tw::Rect highFrame = high->layout.frame;
     const tw::Rect firstRow = low->layout.rows[0].rect, lastRow = low->layout.rows[3].rect;
@@ -156,12 +150,12 @@ TEST_F(DrawList, RowsUnderAHigherBarAreLeftOutUnlessBarsMayOverlap) {
     EXPECT_TRUE(bodyDrawn());
 
     ASSERT_EQ(TwDefine(" GLOBAL overlap=true "), 1);
-    frame();
+    drawnFrame();
     EXPECT_GT(glyphsIn(lastRow), 0);
     EXPECT_TRUE(bodyDrawn());
     // An iconified bar covers nothing.
     ASSERT_EQ(TwDefine(" GLOBAL overlap=false\r\nhigh iconified=true "), 1);
-    frame();
+    drawnFrame();
     EXPECT_GT(glyphsIn(lastRow), 0);
 }
 

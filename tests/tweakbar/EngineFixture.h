@@ -11,6 +11,7 @@
 #include "AntTweakBar.h"
 #include "base/Clock.h"
 #include "HeadlessDevice.h"
+#include "TwFrameStats.h"
 #include "input/InputEvents.h"
 #include "model/Bar.h"
 
@@ -52,6 +53,13 @@ class EngineTest : public ::testing::Test {
             return "<failed>";
         }
         return buffer;
+    }
+    // Draws one frame and gives its figures.
+    static TwFrameStats drawnFrame() {
+        EXPECT_EQ(TwDraw(), 1);
+        TwFrameStats stats{};
+        EXPECT_EQ(TwGetFrameStats(&stats), 1);
+        return stats;
     }
     static std::string lastError() {
         const char* error = TwGetLastError();

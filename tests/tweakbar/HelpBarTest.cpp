@@ -254,10 +254,7 @@ TEST_F(HelpBar, WhileOpenASteadyFrameCostsNothingAndAKeyRepaintsItAlone) {
     ASSERT_EQ(TwDefine(" bar help='Some help.' "), 1);
     const auto frameAt = [](double time) {
         now = time;
-        EXPECT_EQ(TwDraw(), 1);
-        TwFrameStats stats{};
-        EXPECT_EQ(TwGetFrameStats(&stats), 1);
-        return stats;
+        return drawnFrame();
     };
     frameAt(100);
     frameAt(101);

@@ -93,12 +93,6 @@ class RotationRow : public OneBarTest {
         const tw::BarLayout& l = layout();
         return tw::rotationWidgetArea(l, l.rows.at(row));
     }
-    static TwFrameStats frame() {
-        EXPECT_EQ(TwDraw(), 1);
-        TwFrameStats stats{};
-        EXPECT_EQ(TwGetFrameStats(&stats), 1);
-        return stats;
-    }
     // Presses the middle of a widget and moves by (dx, dy) half-sizes, y up; returns the
     // half-size in pixels.
     int turn(std::size_t row, double dx, double dy, bool releaseAfter = true) {
@@ -211,8 +205,8 @@ TEST_F(RotationRow, ReadOnlyRowsDoNotTurnAndAStillWidgetUploadsNothing) {
 
     turn(3, 0.5, 0.5);
     EXPECT_NE(d[1], 1) << "the writable direction turned";
-    frame();
-    const TwFrameStats still = frame();
+    drawnFrame();
+    const TwFrameStats still = drawnFrame();
     EXPECT_EQ(still.bytesUploaded, 0u);
     EXPECT_EQ(still.rebuilt, 0u);
 
@@ -220,9 +214,9 @@ TEST_F(RotationRow, ReadOnlyRowsDoNotTurnAndAStillWidgetUploadsNothing) {
     // nothing; only the heading's highlight goes.
     const tw::Rect area = widget(3);
     TwMouseMotion(area.x + 3, area.y - 3);
-    frame();
+    drawnFrame();
     TwMouseMotion(area.x + 3, area.y + 3);
-    const TwFrameStats hovered = frame();
+    const TwFrameStats hovered = drawnFrame();
     EXPECT_EQ(hovered.segmentsPainted, 0u);
     EXPECT_LE(hovered.bytesUploaded, tw::kHoverQuads * 4 * sizeof(tw::Vertex));
 }

@@ -47,9 +47,7 @@ class Segments : public EngineTest {
     }
 
     TwFrameStats frame() {
-        EXPECT_EQ(TwDraw(), 1);
-        TwFrameStats stats{};
-        EXPECT_EQ(TwGetFrameStats(&stats), 1);
+        const TwFrameStats stats = drawnFrame();
         gpu.follow(list());
         return stats;
     }
