@@ -12,6 +12,7 @@ inline void releaseOverlayDevice() {
     Console* console = gConsole.load();
     if (!console || !console->device) return;
     TwTerminate();
+    console->releaseRenderTarget();
     console->context->ClearState();
     console->context->Release();
     console->device->Release();

@@ -1,5 +1,7 @@
 #include "D3DTestWindow.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 #include "DisplayedColours.h"
@@ -87,7 +89,15 @@ D3DTestWindow::~D3DTestWindow() {
     if (context_) context_->ClearState();
     if (swapChain_) swapChain_->Release();
     if (context_) context_->Release();
-    if (device_) device_->Release();
+    // Whatever the code under test made on the device must be gone with it: a reference still
+    // held here is a leak, and under Wine a device that outlives its test keeps the renderer's
+    // thread and its OpenGL context running into the process's exit.
+    if (device_) {
+        const ULONG left = device_->Release();
+        if (left != 0)
+            ADD_FAILURE() << "the window's device outlives it: " << left
+                          << " references are still held";
+    }
     if (window_) DestroyWindow(window_);
 }
 
