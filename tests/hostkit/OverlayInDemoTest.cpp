@@ -155,7 +155,19 @@ class OverlayInDemo : public ::testing::Test {
         return frame;
     }
 
-    void click(POINT at) { kztest::clickAt(window_, at); }
+    // The X server echoes each move of the pointer back to the demo as a motion of its own,
+    // in its own time. An echo that arrives between a later click's move and its press puts
+    // the press where an earlier click was (on a row's value, say, which opens it again). So a
+    // click waits until the demo has taken its move, press and release (as the game's mouse
+    // input or, taken by the bars, as WM_NULL), and for the frames after them.
+    void click(POINT at) {
+        Counts before = counts();
+        kztest::clickAt(window_, at);
+        ASSERT_TRUE(untilTheDemoShows([&](Counts& c) {
+            return c["null"] + c["mouse"] >= before["null"] + before["mouse"] + 3;
+        }));
+        ASSERT_TRUE(settle());
+    }
 
     // Frame `shown` has the overlay drawn in each box, changing nearly every pixel there (body,
     // title and text blend into the game's picture), and is `hidden` everywhere else but in the
