@@ -83,7 +83,7 @@ TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
                        " settings/f hide readonly=1 readwrite\r\n"
                        " settings/e val='3 (Three), 4 [Four]'\r\n"
                        " settings/c hls alpha\r\n"
-                       " GLOBAL iconpos=rb iconalign=horiz "),
+                       " GLOBAL iconpos=rb "),
               1)
         << lastError();
     EXPECT_EQ(intParam(bar, nullptr, "visible"), 0);
@@ -100,7 +100,6 @@ TEST_F(Defines, LegacyWordsAndAliasesActLikeTheParametersTheyStandFor) {
     EXPECT_EQ(text(bar, "c", "colormode"), "hls");
     EXPECT_EQ(intParam(bar, "c", "coloralpha"), 1);
     EXPECT_EQ(text(nullptr, nullptr, "iconpos"), "bottomright");
-    EXPECT_EQ(text(nullptr, nullptr, "iconalign"), "horizontal");
 
     ASSERT_EQ(TwDefine(" settings show\r\nsettings/G open\r\nsettings/i decimal\r\n"
                        "settings/f show\r\nsettings/c rgb noalpha "),
