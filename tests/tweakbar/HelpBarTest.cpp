@@ -77,8 +77,9 @@ class HelpBar : public EngineTest {
     TwBar* help = nullptr;
 };
 
-TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarWithItsKeysInTheValueColumn) {
-    static int speed = 0, depth = 0, level = 0, count = 0, plain = 0, hidden = 0;
+// Groups are listed, nested, only when they have help or hold something listed.
+TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarAndGroupWithItsKeysInTheValueColumn) {
+    static int speed = 0, depth = 0, level = 0, count = 0, plain = 0, hidden = 0, a = 0, b = 0;
     TwBar* tools = TwNewBar("tools");
     ASSERT_EQ(TwDefine(" tools label=Tools help='Tuning of the tools.' "), 1);
     ASSERT_EQ(TwAddVarRW(tools, "speed", TW_TYPE_INT32, &speed,
@@ -96,6 +97,11 @@ TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarWithItsKeysInTheValueC
     TwNewBar("hiddenBar");
     ASSERT_EQ(TwDefine(" hiddenBar visible=false help='Not listed either.' "), 1);
     TwNewBar("empty");
+    TwBar* bar = TwNewBar("bar");
+    ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=quiet "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=inner key=b "), 1);
+    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_INT32, &plain, " group=explained "), 1);
+    ASSERT_EQ(TwDefine(" bar/inner group=outer\r\nbar/explained help='Said once.' "), 1);
 
     EXPECT_EQ(barRowsAt(100), (std::vector<std::string>{
                                   "0|[-] Tools",
@@ -108,6 +114,12 @@ TEST_F(HelpBar, ListsEachRowWithHelpOrShortcutsUnderItsBarWithItsKeysInTheValueC
                                   "2|Items.",
                                   "1|Reset|F5",
                                   "0|[-] empty",
+                                  "0|[-] bar",
+                                  "1|[-] explained",
+                                  "2|Said once.",
+                                  "1|[-] outer",
+                                  "2|[-] inner",
+                                  "3|b|b",
                               }));
 }
 
@@ -131,23 +143,6 @@ TEST_F(HelpBar, StartsWithTheWrappedEngineHelpAndItsOwnHelpThenTheShortcutsHeadi
     EXPECT_EQ(rowsAt(101).at(0),
               "0|Every bar lists its help here and each shortcut key beside the");
     EXPECT_EQ(rowsAt(102).at(0), "0|Every bar lists its help here and each");
-}
-
-TEST_F(HelpBar, GroupsAppearNestedOnlyWhenTheyHaveHelpOrHoldSomethingListed) {
-    static int a = 0, b = 0, c = 0;
-    TwBar* bar = TwNewBar("bar");
-    ASSERT_EQ(TwAddVarRW(bar, "a", TW_TYPE_INT32, &a, " group=quiet "), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "b", TW_TYPE_INT32, &b, " group=inner key=b "), 1);
-    ASSERT_EQ(TwAddVarRW(bar, "c", TW_TYPE_INT32, &c, " group=explained "), 1);
-    ASSERT_EQ(TwDefine(" bar/inner group=outer\r\nbar/explained help='Said once.' "), 1);
-    EXPECT_EQ(barRowsAt(100), (std::vector<std::string>{
-                                  "0|[-] bar",
-                                  "1|[-] explained",
-                                  "2|Said once.",
-                                  "1|[-] outer",
-                                  "2|[-] inner",
-                                  "3|b|b",
-                              }));
 }
 
 struct Point {

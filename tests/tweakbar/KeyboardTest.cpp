@@ -212,12 +212,8 @@ TEST_F(Keyboard, ArrowsAndReturnActOnlyInTheBarUnderThePointer) {
     EXPECT_EQ(TwKeyPressed(TW_KEY_DOWN, 0), 1);
     EXPECT_EQ(TwKeyPressed(TW_KEY_RETURN, 0), 1);
     EXPECT_TRUE(on);
-    // Left and Right cycle an enum round; Return opens its list.
+    // Return on an enum opens its list.
     EXPECT_EQ(TwKeyPressed(TW_KEY_DOWN, 0), 1);
-    EXPECT_EQ(TwKeyPressed(TW_KEY_LEFT, 0), 1);
-    EXPECT_EQ(choice, 2);
-    EXPECT_EQ(TwKeyPressed(TW_KEY_RIGHT, 0), 1);
-    EXPECT_EQ(choice, 0);
     EXPECT_EQ(TwKeyPressed(TW_KEY_RETURN, 0), 1);
     EXPECT_NE(TwGetBarByName("~ Enum Popup ~"), nullptr);
     ASSERT_EQ(TwDefine(" left/count key=c "), 1);

@@ -171,6 +171,14 @@ class NumberRows : public EngineTest {
         }
         return colours;
     }
+    // How many drawn vertices have a colour.
+    static int verticesColoured(tw::PackedColor colour) {
+        int count = 0;
+        for (const Triangle& t : drawnTriangles(context().displayList))
+            for (const tw::Vertex& v : t)
+                count += v.color == colour;
+        return count;
+    }
     // Turns the rotoslider from a press at (x, y) around the centre it takes (the press point
     // itself, on the row's mid-height), at a radius, by an angle; ends with the release.
     void turn(int x, int y, double degrees, bool releaseAfter = true) {
@@ -333,13 +341,7 @@ TEST_F(NumberRows, TheRotoSliderTurnsFromTheLabelOrTheRotoButtonAndStopsAtTheBou
 }
 
 TEST_F(NumberRows, TurningDrawsTheCircleAndTheTurnInRedAndTheReleaseClearsThem) {
-    auto redVertices = [] {
-        int count = 0;
-        for (const Triangle& t : drawnTriangles(context().displayList))
-            for (const tw::Vertex& v : t)
-                count += v.color == tw::packColor(255, 51, 51, 255);
-        return count;
-    };
+    const auto redVertices = [] { return verticesColoured(tw::packColor(255, 51, 51, 255)); };
     turn(labelX("i"), middle("i"), 60, false);
     EXPECT_GT(redVertices(), 12) << "the line to the pointer and the arc";
     EXPECT_EQ(i, 5);
@@ -350,25 +352,18 @@ TEST_F(NumberRows, TurningDrawsTheCircleAndTheTurnInRedAndTheReleaseClearsThem) 
 }
 
 TEST_F(NumberRows, ANumberAtItsBoundShowsItsTextInTheBoundColour) {
-    auto inkCount = [&](tw::PackedColor ink) {
-        int count = 0;
-        for (const Triangle& t : drawnTriangles(context().displayList))
-            for (const tw::Vertex& v : t)
-                count += v.color == ink;
-        return count;
-    };
     const tw::PackedColor bound = tw::paletteFor(engineBar()).atBound;
-    const int atStart = inkCount(bound);  // u is 0, its minimum
+    const int atStart = verticesColoured(bound);  // u is 0, its minimum
     EXPECT_GT(atStart, 0);
     i = 5;
     TwRefreshBar(bar);
     frame();
-    EXPECT_GT(inkCount(bound), atStart);
+    EXPECT_GT(verticesColoured(bound), atStart);
     u = 7;
     i = 4;
     TwRefreshBar(bar);
     frame();
-    EXPECT_EQ(inkCount(bound), 0);
+    EXPECT_EQ(verticesColoured(bound), 0);
 }
 
 TEST_F(NumberRows, TheCursorShowsWhatAPressWouldDo) {

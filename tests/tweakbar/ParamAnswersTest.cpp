@@ -160,8 +160,6 @@ const SetRule kSetRules[] = {
     {"hexa", "maybe", {"i"}, ""},
     {"true", "Yes", {"i", "e", "btn"}, "-"},
     {"key", "f99", {"i", "btn"}, "-"},
-    {"keydecr", "F16", {"f"}, "-"},
-    {"key", "F0", {"b"}, "-"},
     {"key", "CTRL+k", {"s", "txt", "sep", "e"}, ""},
     {"value", "x12", {"i", "f", "b", "ch"}, "-"},
     {"value", "true", {"b"}, "-"},

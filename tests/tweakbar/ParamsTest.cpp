@@ -187,8 +187,6 @@ TEST_F(Params, ValuesOutsideTheirFormAreRefusedAndNumbersAreWrittenAsText) {
     ASSERT_EQ(TwSetParam(bar, nullptr, "color", TW_PARAM_INT32, 3, rgb), 1);
     EXPECT_EQ(intParam(bar, nullptr, "alpha"), 90);
 
-    EXPECT_EQ(text(nullptr, nullptr, "iconmargin"), "8 8");
-
     // Fewer values than a parameter has, and text cut to the buffer.
     int value = 0;
     EXPECT_EQ(TwGetParam(bar, nullptr, "position", TW_PARAM_INT32, 1, &value), 1);
@@ -319,23 +317,6 @@ TEST_F(Params, EngineWideSettingsReachEveryBarWhereverTheyAreSet) {
     EXPECT_EQ(text(TwNewBar("third"), nullptr, "buttonalign"), "left");
 }
 
-TEST_F(Params, OneBarAtMostStaysOnTopAndOneAtBottomAndTakingTheMarkMovesIt) {
-    TwBar* other = TwNewBar("other");
-    const auto& stacking = tw::engine().context->stacking;
-    ASSERT_EQ(stacking.back(), other);
-    ASSERT_EQ(TwDefine(" bar alwaystop=true "), 1);
-    EXPECT_EQ(stacking.back(), bar) << "moved at once";
-    ASSERT_EQ(TwDefine(" other alwaystop=true "), 1);
-    EXPECT_EQ(intParam(bar, nullptr, "alwaystop"), 0);
-    EXPECT_EQ(intParam(other, nullptr, "alwaystop"), 1);
-    ASSERT_EQ(TwDefine(" other alwaysbottom=true "), 1);
-    EXPECT_EQ(stacking.front(), other);
-    EXPECT_EQ(intParam(other, nullptr, "alwaystop"), 0) << "the other mark of the same bar goes";
-    EXPECT_EQ(intParam(other, nullptr, "alwaysbottom"), 1);
-    ASSERT_EQ(TwDefine(" bar alwaysbottom=1 "), 1);
-    EXPECT_EQ(intParam(other, nullptr, "alwaysbottom"), 0);
-}
-
 // The default limits of each number type, as double and as %g text.
 TEST_F(Params, NumberDefaultsFollowTheTypeAndAStepFixesTheDigits) {
     const struct {
@@ -379,24 +360,6 @@ TEST_F(Params, NumberDefaultsFollowTheTypeAndAStepFixesTheDigits) {
     ASSERT_EQ(TwWindowSize(800, 600), 1);
     ASSERT_EQ(TwDraw(), 1);
     EXPECT_EQ(tw::engine().context->bars[1]->find("i")->valueText, "1234");
-}
-
-TEST_F(Params, ReadOnlyOnAGroupReachesEveryRowInside) {
-    int rw = 0;
-    const int ro = 0;
-    ASSERT_EQ(TwAddVarRW(bar, "rw", TW_TYPE_INT32, &rw, " group=G "), 1);
-    ASSERT_EQ(TwAddVarRO(bar, "ro", TW_TYPE_INT32, &ro, " group=G "), 1);
-    EXPECT_EQ(intParam(bar, "G", "readonly"), 0);
-    ASSERT_EQ(TwDefine(" bar/G readonly= "), 1);
-    EXPECT_EQ(intParam(bar, "rw", "readonly"), 1);
-    EXPECT_EQ(intParam(bar, "G", "readonly"), 1);
-    ASSERT_EQ(TwDefine(" bar/G readonly=false "), 1);
-    EXPECT_EQ(intParam(bar, "rw", "readonly"), 0);
-    EXPECT_EQ(intParam(bar, "ro", "readonly"), 0) << "added read-only, and made writable";
-    EXPECT_EQ(intParam(bar, "G", "readonly"), 0);
-    // Buttons take the mark too.
-    ASSERT_EQ(TwDefine(" bar/go readonly=true "), 1);
-    EXPECT_EQ(intParam(bar, "go", "readonly"), 1);
 }
 
 }  // namespace

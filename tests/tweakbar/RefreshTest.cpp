@@ -131,8 +131,7 @@ TEST_F(Refresh, HowAValueIsWrittenChangesAtOnceThoughTheValueDoesNot) {
     EXPECT_EQ(shown("level"), "High");
 
     ASSERT_EQ(TwDefine(" bar/number precision=4\r\nbar/code hexa=true\r\nbar/flag true=On "), 1);
-    const TwEnumVal renamed[] = {{0, "Low"}, {1, "Top"}};
-    ASSERT_NE(TwDefineEnum("Levels", renamed, 2), TW_TYPE_UNDEF);
+    EXPECT_EQ(TwDefineEnumFromString("Levels", " Low, Top "), levels) << "the same type";
     readsAfterDrawAt(1000.5);  // no read due: the refresh period is 2 s
     EXPECT_EQ(shown("number"), "1.5000");
     EXPECT_EQ(shown("code"), "0x000000FF");

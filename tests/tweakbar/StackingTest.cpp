@@ -54,6 +54,15 @@ TEST_F(Stacking, TopAndBottomKeepTheAlwaysTopAndAlwaysBottomBarsInTheirLayers) {
     EXPECT_EQ(TwSetBottomBar(c), 0);
     EXPECT_EQ(lastError(), "Not found");
     EXPECT_EQ(TwGetTopBar(), help);
+
+    // One bar at most holds each mark, and a bar holds one of the two at most.
+    ASSERT_EQ(TwDefine(" b alwaysbottom=true "), 1);
+    EXPECT_EQ(intParam(a, nullptr, "alwaysbottom"), 0);
+    ASSERT_EQ(TwDefine(" a alwaystop=true\r\nb alwaystop=true "), 1);
+    EXPECT_EQ(intParam(a, nullptr, "alwaystop"), 0);
+    EXPECT_EQ(intParam(b, nullptr, "alwaysbottom"), 0);
+    ASSERT_EQ(TwDefine(" b alwaystop=false "), 1);
+    EXPECT_EQ(TwGetTopBar(), b) << "taking the mark moved it to the top";
 }
 
 TEST_F(Stacking, TheActiveBarIsTheOpenOneUnderThePointerOrTheOneBeingTypedInto) {

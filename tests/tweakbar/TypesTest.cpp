@@ -1,6 +1,5 @@
-// The variable types a caller brings: structs edited through their members, strings the caller
-// owns (std::string and char*) changed only through its copy functions, enums in value order,
-// and the byte order of packed colours.
+// The variable types a caller brings: structs edited through their members, and strings the
+// caller owns (std::string and char*) changed only through its copy functions.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -317,21 +316,6 @@ TEST_F(Types, ACDStringIsEditedThroughTheCopyFunctionOrItsCallbacks) {
     TwCopyCDStringToClientFunc(nullptr);
     EXPECT_EQ(intParam(bar, "t", "readonly"), 1);
     std::free(text);
-}
-
-// ---- Enums ----
-
-TEST_F(Types, EnumLabelsAreTrimmedAndARedefinitionKeepsTheType) {
-    const TwType numbers = TwDefineEnumFromString("Numbers", " One, Two ,Three");
-    int value = 2;
-    ASSERT_EQ(TwAddVarRW(bar, "n", numbers, &value, nullptr), 1);
-    EXPECT_EQ(text(bar, "n", "enum"), "0 {One},1 {Two},2 {Three}");
-    const TwEnumVal replaced[] = {{2, "Two"}, {0, "Zero"}};
-    EXPECT_EQ(TwDefineEnum("Numbers", replaced, 2), numbers);
-    EXPECT_EQ(shownValue(0), "Two");
-    value = 1;
-    TwRefreshBar(bar);
-    EXPECT_EQ(shownValue(0), "1") << "a value without an entry shows as its number";
 }
 
 }  // namespace
