@@ -150,11 +150,13 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
         EXPECT_LT(kztest::lightness(unhovered), kztest::lightness(plusCentre) - 150)
             << "no buttons once the pointer left " << size;
 
-        // Turning an eighth of a turn (how far that moves the value is the core's): the red line
-        // halfway from the centre to the pointer.
+        // Turning: 60 steps a turn, so an eighth of a turn is 7 or 8 steps up from 8.
         const auto turned = EngineOnWindow::rowOf(bar, "Volume");
         const Point at = pressAndTurn(engine, turned.labelX, turned.y, 70, 45);
         ASSERT_TRUE(engine.frame(30, 30, 30));
+        EXPECT_GE(volume, 15);
+        EXPECT_LE(volume, 16);
+        // The red line halfway from the centre to the pointer.
         const int midX = (turned.labelX + at.x) / 2, midY = (turned.y + at.y) / 2;
         bool redNearMiddle = false;
         for (int dy = -1; dy <= 1; ++dy)
