@@ -14,6 +14,7 @@
 
 namespace {
 
+using kztest::lightness;
 using kztest::Rgba;
 
 constexpr int kClearR = 51, kClearG = 102, kClearB = 153;
@@ -28,10 +29,6 @@ struct Picture {
 
 int difference(Rgba a, Rgba b) {
     return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
-}
-
-int lightness(Rgba p) {
-    return p.r + p.g + p.b;
 }
 
 // An opaque bar with rows of text and value fields, over a mid-blue game picture; the picture is

@@ -51,18 +51,16 @@ void expectSwatches(const EngineOnWindow& engine, TwBar* bar, const std::string&
 void picture(EngineOnWindow& engine, const std::string& name) {
     engine.move(350, 330);  // away from the rows: no highlight
     ASSERT_TRUE(engine.frame(40, 40, 40));
-    EXPECT_TRUE(kztest::writePng(name, engine.pixels(), engine.width(), engine.height()));
+    EXPECT_TRUE(engine.keep(name));
 }
 
 TEST(ColourOnAWindow, MessagesOpenAColourAndSwitchItToHlsOverSwatchesOfTheirColour) {
     for (int size = 1; size <= 3; ++size) {
         EngineOnWindow engine(360, 340);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
-        TwBar* bar = TwNewBar("Paint");
-        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   "\r\nTW_HELP visible=false\r\nPaint position='20 20' size='" +
-                                   std::to_string(180 + 50 * size) + " 300' refresh=0";
-        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        TwBar* bar = kztest::barAtFontSize(
+            size, "Paint",
+            "position='20 20' size='" + std::to_string(180 + 50 * size) + " 300' refresh=0");
         float glass[4] = {0.2f, 0.4f, 1.0f, 0.5f};
         std::uint32_t solid = 0xFF0080FF;  // orange, opaque
         float plain[3] = {0.0f, 0.6f, 0.2f};

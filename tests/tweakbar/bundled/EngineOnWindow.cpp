@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "model/Bar.h"
@@ -110,6 +111,19 @@ EngineOnWindow::RowPoints EngineOnWindow::rowOf(TwBar* bar, const char* control)
     points.labelX = bar->layout.labelX + 2;
     points.valueX = bar->layout.valueX + bar->layout.valueWidth / 2;
     return points;
+}
+
+bool closeTo(Rgba p, Rgba colour, int tolerance) {
+    return std::abs(p.r - colour.r) <= tolerance && std::abs(p.g - colour.g) <= tolerance &&
+           std::abs(p.b - colour.b) <= tolerance;
+}
+
+TwBar* barAtFontSize(int size, const char* name, const std::string& parameters) {
+    TwBar* bar = TwNewBar(name);
+    const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
+                               "\r\nTW_HELP visible=false\r\n" + name + " " + parameters;
+    EXPECT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+    return bar;
 }
 
 TwFrameStats statsOfLastDraw() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "AntTweakBar.h"
@@ -32,6 +33,8 @@ class EngineOnWindow {
     bool frame(int r, int g, int b);
     Rgba pixel(int x, int y) const { return pixelAt(pixels_, width_, x, y); }
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }
+    // Writes the last frame to a PNG file in the test's folder, for a person to judge.
+    bool keep(const std::string& file) const { return writePng(file, pixels_, width_, height_); }
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -67,9 +70,20 @@ class EngineOnWindow {
     int width_ = 0, height_ = 0;
 };
 
+// How light a pixel is: the sum of its three channels.
+inline int lightness(Rgba p) {
+    return p.r + p.g + p.b;
+}
+// Whether each of a pixel's channels lies within a tolerance of a colour's.
+bool closeTo(Rgba p, Rgba colour, int tolerance);
+
 inline LPARAM point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
+
+// A new bar at a font size (1 to 3), with the help bar hidden, and the bar's parameters defined;
+// a define that fails fails the test.
+TwBar* barAtFontSize(int size, const char* name, const std::string& parameters);
 
 // The engine's figures for its last TwDraw; a failure to give them fails the test that asked.
 TwFrameStats statsOfLastDraw();

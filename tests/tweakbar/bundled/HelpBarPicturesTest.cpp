@@ -112,8 +112,7 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
 
         // The version on the bottom line.
         EXPECT_GT(pixelsOf(greyInk, engine, layout.bottomLine), 5) << size;
-        EXPECT_TRUE(kztest::writePng("helpbar-fontsize" + std::to_string(size) + ".png",
-                                     engine.pixels(), engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("helpbar-fontsize" + std::to_string(size) + ".png"));
     }
 }
 

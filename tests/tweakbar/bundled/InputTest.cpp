@@ -3,7 +3,6 @@
 // which messages were its own.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -48,42 +47,6 @@ void TW_CALL press(void*) {
     ++presses;
 }
 
-TEST_F(WindowInput, AButtonRunsOnReleaseInsideTwEventWinAndOnlyMessagesForABarAreTheEngines) {
-    presses = 0;
-    ASSERT_EQ(TwAddButton(bar, "Rebuild", press, nullptr, nullptr), 1);
-    float speed = 1;
-    ASSERT_EQ(TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, nullptr), 1);
-    const auto rebuild = row("Rebuild");
-    // A button acts where the last move left the pointer, whatever its own position says.
-    EXPECT_EQ(engine.move(420, 320), 0);
-    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(rebuild.labelX, rebuild.y)), 0);
-    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(rebuild.labelX, rebuild.y)), 0);
-    EXPECT_EQ(presses, 0);
-    EXPECT_EQ(engine.move(rebuild.labelX, rebuild.y), 1);
-    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, 0), 1);
-    EXPECT_EQ(presses, 0);
-    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, 0), 1);
-    EXPECT_EQ(presses, 1);
-    EXPECT_TRUE(engine.frame(0, 0, 0));
-    EXPECT_EQ(presses, 1) << "drawing presses nothing";
-
-    // Outside every bar the game keeps its messages.
-    EXPECT_EQ(engine.move(420, 320), 0);
-    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(420, 320)), 0);
-    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(420, 320)), 0);
-    EXPECT_EQ(engine.send(WM_KEYDOWN, 'A', 1), 0);
-    EXPECT_EQ(engine.send(WM_CHAR, 'a', 1), 0);
-    EXPECT_EQ(presses, 1);
-
-    // And the messages the engine does not take, even over a bar with a field open.
-    const auto field = row("Speed");
-    engine.click(field.valueX, field.y);
-    EXPECT_EQ(engine.send(WM_CHAR, '5', 1), 1);
-    for (UINT message : {UINT(WM_KEYUP), UINT(WM_MOUSEHWHEEL), UINT(WM_XBUTTONDOWN), UINT(WM_PAINT),
-                         UINT(WM_USER + 1)})
-        EXPECT_EQ(engine.send(message, 0, point(field.valueX, field.y)), 0) << message;
-}
-
 TEST_F(WindowInput, DraggingTheTitleCapturesTheMouseUntilReleaseAndLeavesTheGamesCapture) {
     ASSERT_TRUE(engine.frame(0, 0, 0));
     const tw::Rect title = bar->layout.title;
@@ -97,30 +60,35 @@ TEST_F(WindowInput, DraggingTheTitleCapturesTheMouseUntilReleaseAndLeavesTheGame
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(ints("position"), (std::vector<int>{130, 95}));
 
-    // Dragged past the window's top-left corner (the capture still reports the mouse), the bar
-    // stops at 0 and can still be moved back.
-    engine.drag(x + 70, y + 45, -200, -300);
-    EXPECT_EQ(ints("position"), (std::vector<int>{0, 0}));
-    EXPECT_TRUE(engine.frame(0, 0, 0));
-    EXPECT_EQ(bar->layout.frame.x, 0);
-
     // A capture the game holds stays with it.
     SetCapture(engine.hwnd());
-    engine.drag(30, 5, 60, 5);
+    engine.drag(x + 70, y + 45, x + 40, y + 45);
     EXPECT_EQ(GetCapture(), engine.hwnd());
-    EXPECT_EQ(ints("position"), (std::vector<int>{30, 0}));
+    EXPECT_EQ(ints("position"), (std::vector<int>{100, 95}));
 }
 
-// What a game reads from TwEventWin's answers: a letter's key down is the engine's when the
-// letter is a shortcut (which acts with its character), and its key up follows; a character
-// acts whether it came as WM_CHAR or WM_SYSCHAR; the right button is the engine's over a bar
-// without acting on a row, and a double-click is a press.
-TEST_F(WindowInput, KeysCharactersAndButtonsAnswerAsAGameExpects) {
+// What a game reads from TwEventWin's answers: a button acts, inside the release's message,
+// where the last move left the pointer, whatever the button message's own position says; a
+// letter's key down is the engine's when the letter is a shortcut (which acts with its
+// character), and its key up follows; a character acts whether it came as WM_CHAR or
+// WM_SYSCHAR; the right button is the engine's over a bar without acting on a row, and a
+// double-click is a press.
+TEST_F(WindowInput, ButtonsKeysAndCharactersAnswerAsAGameExpects) {
+    presses = 0;
     int level = 0;
     bool on = false;
+    ASSERT_EQ(TwAddButton(bar, "Rebuild", press, nullptr, nullptr), 1);
     ASSERT_EQ(TwAddVarRW(bar, "Level", TW_TYPE_INT32, &level, " keyincr=k keydecr=K "), 1);
     ASSERT_EQ(TwAddVarRW(bar, "On", TW_TYPE_BOOLCPP, &on, nullptr), 1);
-    const auto toggle = row("On");
+    const auto rebuild = row("Rebuild"), toggle = row("On");
+    EXPECT_EQ(engine.move(420, 320), 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(rebuild.labelX, rebuild.y)), 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, point(rebuild.labelX, rebuild.y)), 0);
+    EXPECT_EQ(engine.move(rebuild.labelX, rebuild.y), 1);
+    EXPECT_EQ(engine.send(WM_LBUTTONDOWN, MK_LBUTTON, 0), 1);
+    EXPECT_EQ(presses, 0);
+    EXPECT_EQ(engine.send(WM_LBUTTONUP, 0, 0), 1);
+    EXPECT_EQ(presses, 1);
     engine.move(420, 320);
 
     EXPECT_EQ(engine.send(WM_KEYDOWN, 'K', 1), 1);
@@ -164,6 +132,10 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndEachKeyOfTheEditIsTheEngines) 
     ASSERT_EQ(TwAddVarRW(bar, "Name", TW_TYPE_CSSTRING(sizeof name), name, nullptr), 1);
     const auto field = row("Speed");
     engine.click(field.valueX, field.y);
+    // Over the open field, the messages the engine does not take stay the game's.
+    for (UINT message : {UINT(WM_KEYUP), UINT(WM_MOUSEHWHEEL), UINT(WM_XBUTTONDOWN), UINT(WM_PAINT),
+                         UINT(WM_USER + 1)})
+        EXPECT_EQ(engine.send(message, 0, point(field.valueX, field.y)), 0) << message;
     // Select what is there and type over it; the posted key goes through TranslateMessage,
     // and the control character it makes is the engine's as well.
     engine.key(VK_END);
@@ -172,11 +144,6 @@ TEST_F(WindowInput, ATypedValueIsWrittenOnEnterAndEachKeyOfTheEditIsTheEngines) 
     engine.type("42.25");
     EXPECT_EQ(speed, 1.5f) << "nothing is written while typing";
     EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 1);
-    EXPECT_EQ(speed, 42.25f);
-    // Escape, and the character it makes, are the engine's too.
-    engine.click(field.valueX, field.y);
-    engine.type("7");
-    EXPECT_EQ(engine.post(WM_KEYDOWN, VK_ESCAPE, 1), 1);
     EXPECT_EQ(speed, 42.25f);
     engine.move(420, 320);
     EXPECT_EQ(engine.post(WM_KEYDOWN, VK_RETURN, 1), 0)
@@ -263,9 +230,10 @@ TEST_F(WindowInput, CtrlCInOneFieldAndCtrlVInAnotherCopyAValueThroughTheSystemCl
     EXPECT_EQ(speed, 2.5f);
 }
 
-// Which shape each place calls for is the core's; here, that each shape reaches the window as
-// its system cursor through WM_SETCURSOR, and that away from the bars the game keeps its own.
-TEST_F(WindowInput, EachPlaceOfABarShowsItsSystemCursorAndTheRotoArrowTurnsWithThePointer) {
+// Which shape each place calls for is the core's, and the rotoslider's arrows are checked with
+// the number rows' pictures; here, that each shape reaches the window as its system cursor
+// through WM_SETCURSOR, and that away from the bars the game keeps its own.
+TEST_F(WindowInput, EachPlaceOfABarShowsItsSystemCursor) {
     int count = 3, fixed = 4;
     char name[8] = "n";
     ASSERT_EQ(TwAddVarRW(bar, "Count", TW_TYPE_INT32, &count, nullptr), 1);
@@ -273,8 +241,8 @@ TEST_F(WindowInput, EachPlaceOfABarShowsItsSystemCursorAndTheRotoArrowTurnsWithT
     ASSERT_EQ(TwAddVarRO(bar, "Fixed", TW_TYPE_INT32, &fixed, nullptr), 1);
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW), ibeam = LoadCursor(nullptr, IDC_IBEAM);
     // The cursor the engine set at a point, or null when it left the cursor to the game.
-    auto cursorAt = [&](int x, int y, WPARAM buttons = 0) -> HCURSOR {
-        engine.move(x, y, buttons);
+    auto cursorAt = [&](int x, int y) -> HCURSOR {
+        engine.move(x, y);
         SetCursor(arrow);
         const int answer =
             engine.send(WM_SETCURSOR, WPARAM(engine.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -297,24 +265,11 @@ TEST_F(WindowInput, EachPlaceOfABarShowsItsSystemCursorAndTheRotoArrowTurnsWithT
     for (const auto& place : places)
         EXPECT_EQ(cursorAt(place.x, place.y), place.expected) << place.where;
 
-    // The rotoslider's arrow is drawn by the engine: over a number's label, and while turning
-    // it points another way a quarter turn on.
+    // Over a number's label, the rotoslider's arrow, which the engine draws.
     const HCURSOR roto = cursorAt(counter.labelX, counter.y);
     EXPECT_NE(roto, nullptr);
     EXPECT_NE(roto, arrow);
     EXPECT_NE(roto, ibeam);
-    engine.send(WM_LBUTTONDOWN, MK_LBUTTON, point(counter.labelX, counter.y));
-    const HCURSOR atStart = cursorAt(counter.labelX + 50, counter.y, MK_LBUTTON);
-    for (int step = 1; step <= 9; ++step) {
-        const double angle = step * 3.14159265358979 / 18;
-        engine.move(counter.labelX + int(50 * std::cos(angle)),
-                    counter.y - int(50 * std::sin(angle)), MK_LBUTTON);
-    }
-    const HCURSOR atQuarter = cursorAt(counter.labelX, counter.y - 50, MK_LBUTTON);
-    engine.send(WM_LBUTTONUP, 0, point(counter.labelX, counter.y - 50));
-    EXPECT_NE(atStart, nullptr);
-    EXPECT_NE(atQuarter, nullptr);
-    EXPECT_NE(atStart, atQuarter);
 }
 
 TEST_F(WindowInput, ModifiersAndWheelPositionsAreReadFromTheWindowSystem) {

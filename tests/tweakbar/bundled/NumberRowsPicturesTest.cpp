@@ -121,11 +121,9 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
     for (int size = 1; size <= 3; ++size) {
         EngineOnWindow engine(480, 300);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
-        TwBar* bar = TwNewBar("Numbers");
-        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   "\r\nTW_HELP visible=false\r\nNumbers position='150 40' size='" +
-                                   std::to_string(200 + 40 * size) + " 200' refresh=0";
-        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        TwBar* bar = kztest::barAtFontSize(
+            size, "Numbers",
+            "position='150 40' size='" + std::to_string(200 + 40 * size) + " 200' refresh=0");
         std::int32_t volume = 8, steps = 3;
         ASSERT_EQ(TwAddVarRW(bar, "Volume", TW_TYPE_INT32, &volume, " min=0 max=20 "), 1);
         ASSERT_EQ(TwAddVarRW(bar, "Steps", TW_TYPE_INT32, &steps, " min=0 max=10 "), 1);
@@ -143,16 +141,13 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
         ASSERT_GT(plus.x, 0);
         const Rgba plusCentre = engine.pixel(plus.x, plus.y);
         const Rgba minusCentre = engine.pixel(minus.x, minus.y);
-        EXPECT_GT(plusCentre.r + plusCentre.g + plusCentre.b,
-                  minusCentre.r + minusCentre.g + minusCentre.b + 150)
+        EXPECT_GT(kztest::lightness(plusCentre), kztest::lightness(minusCentre) + 150)
             << "a bright + mark, a greyed - mark " << size;
-        EXPECT_TRUE(kztest::writePng("row-buttons" + suffix + ".png", engine.pixels(),
-                                     engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("row-buttons" + suffix + ".png"));
         engine.move(460, 280);
         ASSERT_TRUE(engine.frame(30, 30, 30));
         const Rgba unhovered = engine.pixel(plus.x, plus.y);
-        EXPECT_LT(unhovered.r + unhovered.g + unhovered.b,
-                  plusCentre.r + plusCentre.g + plusCentre.b - 150)
+        EXPECT_LT(kztest::lightness(unhovered), kztest::lightness(plusCentre) - 150)
             << "no buttons once the pointer left " << size;
 
         // Turning: 60 steps a turn, so an eighth of a turn is 7 or 8 steps up from 8.
@@ -168,8 +163,7 @@ TEST(NumberRowPictures, TheRotoSliderWhileTurningAndAHoveredRowWithItsButtons) {
             for (int dx = -1; dx <= 1; ++dx)
                 redNearMiddle = redNearMiddle || reddish(engine.pixel(midX + dx, midY + dy));
         EXPECT_TRUE(redNearMiddle) << size;
-        EXPECT_TRUE(kztest::writePng("rotoslider" + suffix + ".png", engine.pixels(),
-                                     engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("rotoslider" + suffix + ".png"));
         releaseAt(engine, at);
         ASSERT_TRUE(engine.frame(30, 30, 30));
         EXPECT_FALSE(reddish(engine.pixel(midX, midY))) << "gone after the release " << size;

@@ -13,6 +13,7 @@
 
 namespace {
 
+using kztest::lightness;
 using kztest::Rgba;
 
 constexpr int kClearR = 51, kClearG = 102, kClearB = 153;
@@ -29,10 +30,6 @@ void expectColour(Rgba p, int r, int g, int b, int tolerance, const char* where)
 
 bool isClear(Rgba p) {
     return p.r == kClearR && p.g == kClearG && p.b == kClearB;
-}
-
-int sum(Rgba p) {
-    return p.r + p.g + p.b;
 }
 
 // A bar of one known colour at (40, 30), 200 x 150, with no rows, so that its body is one
@@ -67,8 +64,10 @@ TEST_F(Pixels, BodyIsTheBarColourBlendedAtItsAlphaWithItsLinesAndShadowJustOutsi
     // A light line above the top edge and left of the left edge; nothing beyond them.
     EXPECT_TRUE(isClear(engine.pixel(38, 100))) << "left of the bar";
     EXPECT_TRUE(isClear(engine.pixel(140, 28))) << "above the bar";
-    EXPECT_GT(sum(engine.pixel(39, 100)), sum(engine.pixel(38, 100)) + 60) << "left line";
-    EXPECT_GT(sum(engine.pixel(140, 29)), sum(engine.pixel(140, 28)) + 60) << "top line";
+    EXPECT_GT(lightness(engine.pixel(39, 100)), lightness(engine.pixel(38, 100)) + 60)
+        << "left line";
+    EXPECT_GT(lightness(engine.pixel(140, 29)), lightness(engine.pixel(140, 28)) + 60)
+        << "top line";
     // The shadow: three pixels beyond the right and bottom edges, fading outwards, from two
     // pixels in from the top and left ends.
     int previous = 0;
@@ -110,7 +109,7 @@ TEST_F(Pixels, TitleTextIsLightInkCentredInTheTitleLine) {
     for (int y = title.y + 1; y < title.bottom(); ++y)
         for (int x = title.x + 1; x < end; ++x) {
             const Rgba p = engine.pixel(x, y);
-            if (p.r + p.g + p.b < 600) continue;
+            if (lightness(p) < 600) continue;
             ++ink;
             left = std::min(left, x);
             right = std::max(right, x);
@@ -136,7 +135,7 @@ InkSpan inkBetween(const kztest::EngineOnWindow& engine, int x0, int x1, int y0,
     InkSpan span;
     for (int x = x0; x < x1; ++x)
         for (int y = y0; y < y1; ++y) {
-            if (sum(engine.pixel(x, y)) < threshold) continue;
+            if (lightness(engine.pixel(x, y)) < threshold) continue;
             if (span.left < 0) span.left = x;
             span.right = x;
         }
@@ -151,11 +150,9 @@ TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
     for (int size = 1; size <= 3; ++size) {
         kztest::EngineOnWindow engine(320, 240);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
-        TwBar* bar = TwNewBar("Grey");
-        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   "\r\nTW_HELP visible=false\r\nGrey position='20 20' "
-                                   "size='240 200' color='128 128 128' alpha=255 valueswidth=60";
-        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        TwBar* bar = kztest::barAtFontSize(size, "Grey",
+                                           "position='20 20' size='240 200' color='128 128 128' "
+                                           "alpha=255 valueswidth=60");
         const TwEnumVal levels[] = {{0, "Low"}, {1, "Medium"}, {2, "High"}};
         int level = 1, count = 1;
         char cut[16] = "WWWWWW";
@@ -167,34 +164,27 @@ TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
         const int fh = size == 1 ? 11 : size == 2 ? 14 : 16;
         const std::string at = " at font size " + std::to_string(size);
 
-        // The title's lighter first line; its last row fh below, just above where the
-        // scrollbar's strip starts. Down a column of the first value box, right of its text:
-        // the gap below the title is plain body, then boxes and the body line between them.
+        // The title's lighter first line. Across the first value box, right of its text: the
+        // plain gap below the title, the box fh high, the body line below it; the box ends
+        // fh + 4 px from the bar's right edge and is the column and two wide.
         const tw::BarLayout& layout = bar->layout;
-        EXPECT_GT(sum(engine.pixel(22, 20)), sum(engine.pixel(22, 21)) + 30) << at;
-        const int stripX = 20 + 240 - 2 - fh / 2;
-        EXPECT_GT(sum(engine.pixel(stripX, 20 + fh)), sum(engine.pixel(stripX, 20 + fh + 1)) + 20)
-            << at;
-        EXPECT_NEAR(sum(engine.pixel(stripX, 20 + fh + 1)), sum(engine.pixel(stripX, 20 + fh + 9)),
-                    6)
-            << at;
-        // Right of "Medium" in the second box, left of its list's arrow.
-        const int boxX = layout.valueX + 52;
-        const int gap = sum(engine.pixel(boxX, 20 + fh + 1));
-        for (int y = 20 + fh + 1; y < 20 + fh + 8; ++y)
-            EXPECT_NEAR(sum(engine.pixel(boxX, y)), gap, 12) << "the gap, row " << y << at;
-        for (int row = 0; row < 2; ++row) {
-            const int top = 20 + fh + 8 + row * (fh + 1);
-            for (int y = top; y < top + fh; ++y)
-                EXPECT_LT(sum(engine.pixel(boxX, y)), gap - 30) << "a box, row " << y << at;
-            EXPECT_NEAR(sum(engine.pixel(boxX, top + fh)), gap, 12) << "below a box" << at;
+        EXPECT_GT(lightness(engine.pixel(22, 20)), lightness(engine.pixel(22, 21)) + 30) << at;
+        const int boxX = layout.valueX + 52, boxTop = 20 + fh + 8, right = 20 + 240 - fh - 4;
+        const int gap = lightness(engine.pixel(boxX, boxTop - 1));
+        const struct {
+            int x, y;
+            bool inBox;
+        } edges[] = {{boxX, boxTop, true},           {boxX, boxTop + fh - 1, true},
+                     {boxX, boxTop + fh, false},     {right, boxTop + 2, true},
+                     {right + 1, boxTop + 2, false}, {right - 61, boxTop + 2, true},
+                     {right - 62, boxTop + 2, false}};
+        for (const auto& edge : edges) {
+            const int light = lightness(engine.pixel(edge.x, edge.y));
+            if (edge.inBox)
+                EXPECT_LT(light, gap - 30) << edge.x << "," << edge.y << at;
+            else
+                EXPECT_NEAR(light, gap, 12) << edge.x << "," << edge.y << at;
         }
-        // The box ends fh + 4 px from the bar's right edge and is the column and two wide.
-        const int boxTop = 20 + fh + 8, right = 20 + 240 - fh - 4;
-        EXPECT_LT(sum(engine.pixel(right, boxTop + 2)), gap - 30) << at;
-        EXPECT_NEAR(sum(engine.pixel(right + 1, boxTop + 2)), gap, 12) << at;
-        EXPECT_LT(sum(engine.pixel(right - 61, boxTop + 2)), gap - 30) << at;
-        EXPECT_NEAR(sum(engine.pixel(right - 62, boxTop + 2)), gap, 12) << at;
 
         // Where text starts: a W's ink from its pen.
         const int labelStart = size == 1 ? 10 : size == 2 ? 13 : 15;
@@ -226,8 +216,7 @@ TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
             EXPECT_EQ(inkBetween(engine, pen + 48, 320, cutTop, cutTop + 9, 450).left, -1)
                 << "only the dots after the fourth W";
         }
-        EXPECT_TRUE(kztest::writePng("rows-fontsize" + std::to_string(size) + ".png",
-                                     engine.pixels(), engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("rows-fontsize" + std::to_string(size) + ".png"));
     }
 }
 

@@ -92,7 +92,7 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
             }
         EXPECT_TRUE(drawn) << "fontsize " << size;
         const std::string file = "controls-fontsize" + std::to_string(size) + ".png";
-        EXPECT_TRUE(kztest::writePng(file, engine.pixels(), engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep(file));
     }
 }
 
@@ -134,7 +134,7 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
         EXPECT_LE(changed.last, row.y + 10) << what;
         EXPECT_GE(changed.last, 0) << what << " shows nothing";
         const std::string file = std::string("feedback-") + what + ".png";
-        EXPECT_TRUE(kztest::writePng(file, engine.pixels(), engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep(file));
     };
 
     // The pointer over the bar already (on the line under its rows), so that its title buttons

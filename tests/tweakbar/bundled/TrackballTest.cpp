@@ -63,12 +63,10 @@ TEST(Trackball, PicturesShowTheOctantsAxesAndArrowWhereTheOrientationPutsThem) {
     for (int size = 1; size <= 3; ++size) {
         EngineOnWindow engine(360, 340);
         ASSERT_TRUE(engine.started()) << TwGetLastError();
-        TwBar* bar = TwNewBar("Scene");
-        const std::string define = "GLOBAL fontsize=" + std::to_string(size) +
-                                   "\r\nTW_HELP visible=false\r\nScene position='20 20' size='" +
-                                   std::to_string(180 + 50 * size) +
-                                   " 310' refresh=0 color='128 128 128' alpha=255 valueswidth=150";
-        ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
+        TwBar* bar = kztest::barAtFontSize(
+            size, "Scene",
+            "position='20 20' size='" + std::to_string(180 + 50 * size) +
+                " 310' refresh=0 color='128 128 128' alpha=255 valueswidth=150");
         float q[4] = {0, 0, 0, 1};
         float d[3] = {1, 0, 0};
         ASSERT_EQ(TwAddVarRW(bar, "Rotation", TW_TYPE_QUAT4F, q, "opened=true"), 1);
@@ -106,8 +104,7 @@ TEST(Trackball, PicturesShowTheOctantsAxesAndArrowWhereTheOrientationPutsThem) {
         const int coloured = colouredPixels(engine, quat) + colouredPixels(engine, dir);
         EXPECT_GT(coloured, quat.half * quat.half) << at;
         const std::string suffix = size == 2 ? "" : "-fontsize" + std::to_string(size);
-        EXPECT_TRUE(kztest::writePng("trackball-rest" + suffix + ".png", engine.pixels(),
-                                     engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("trackball-rest" + suffix + ".png"));
 
         // x toward the viewer, z to the left; the direction straight away.
         q[1] = -std::sqrt(0.5f), q[3] = std::sqrt(0.5f);
@@ -117,8 +114,7 @@ TEST(Trackball, PicturesShowTheOctantsAxesAndArrowWhereTheOrientationPutsThem) {
         EXPECT_TRUE(reddish(engine.pixel(quat.cx + 2, quat.cy + 2))) << "x tip in front" << at;
         EXPECT_TRUE(bluish(engine.pixel(quat.cx - reach, quat.cy))) << "z to the left" << at;
         EXPECT_FALSE(yellowish(engine.pixel(dir.cx + dir.half / 2, dir.cy))) << "seen end on";
-        EXPECT_TRUE(kztest::writePng("trackball-quat" + suffix + ".png", engine.pixels(),
-                                     engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("trackball-quat" + suffix + ".png"));
 
         // x away, behind the sphere: its line shows beyond the sphere only. The direction
         // across, up and right.
@@ -131,8 +127,7 @@ TEST(Trackball, PicturesShowTheOctantsAxesAndArrowWhereTheOrientationPutsThem) {
         const int up = dir.half * 45 / 100;
         EXPECT_TRUE(yellowish(engine.pixel(dir.cx + up, dir.cy - up))) << at;
         EXPECT_TRUE(yellowish(engine.pixel(dir.cx - up, dir.cy + up))) << "through the centre";
-        EXPECT_TRUE(kztest::writePng("trackball-dir" + suffix + ".png", engine.pixels(),
-                                     engine.width(), engine.height()));
+        EXPECT_TRUE(engine.keep("trackball-dir" + suffix + ".png"));
     }
 }
 
