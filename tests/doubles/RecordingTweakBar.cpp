@@ -65,9 +65,9 @@ std::vector<std::string> callNames() {
     return names;
 }
 
-int indexOf(const std::string& function, int from) {
+int indexOf(const std::string& function) {
     const auto& all = state().calls;
-    for (std::size_t i = static_cast<std::size_t>(from); i < all.size(); ++i)
+    for (std::size_t i = 0; i < all.size(); ++i)
         if (all[i].function == function) return static_cast<int>(i);
     return -1;
 }

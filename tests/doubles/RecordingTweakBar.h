@@ -19,8 +19,8 @@ struct Call {
 
 const std::vector<Call>& calls();
 std::vector<std::string> callNames();
-// Index of the first call of function at or after from, or -1.
-int indexOf(const std::string& function, int from = 0);
+// Index of the first call of function, or -1.
+int indexOf(const std::string& function);
 int count(const std::string& function);
 void clearCalls();
 // Records an event of the test's own (a module notified, say) between the API calls.

@@ -9,10 +9,13 @@ namespace fs = std::filesystem;
 
 namespace kztest {
 
-RunFolder::RunFolder(const std::string& name) {
+std::string programFolder() {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
-    partsFolder_ = fs::path(program).parent_path().string();
+    return fs::path(program).parent_path().string();
+}
+
+RunFolder::RunFolder(const std::string& name) : partsFolder_(programFolder()) {
     const fs::path runs = fs::path(partsFolder_) / "runs";
     fs::create_directories(runs);
     for (const fs::directory_entry& earlier : fs::directory_iterator(runs))
@@ -42,11 +45,7 @@ std::string readFile(const std::string& path) {
 }
 
 Launch startLauncher(const RunFolder& run, const std::string& arguments) {
-    return startLauncherIn(run.path(), arguments);
-}
-
-Launch startLauncherIn(const std::string& folder, const std::string& arguments) {
-    return startProgramIn(folder, "kzlaunch.exe", arguments);
+    return startProgramIn(run.path(), "kzlaunch.exe", arguments);
 }
 
 Launch startProgramIn(const std::string& folder, const std::string& program,

@@ -28,6 +28,7 @@ class RunFolder {
 };
 
 std::string readFile(const std::string& path);  // empty when it cannot be read
+std::string programFolder();                    // of the test program
 
 // The demo's --report file: "key=value" lines with integer values.
 using Counts = std::map<std::string, long long>;
@@ -42,9 +43,8 @@ struct Launch {
     std::string output;
 };
 Launch startLauncher(const RunFolder& run, const std::string& arguments);
-// The same from any folder that holds kzlaunch.exe, such as an unpacked download.
-Launch startLauncherIn(const std::string& folder, const std::string& arguments);
-// Any program of the folder, started the same way (its output in <program>-output.txt).
+// Any program of any folder (such as an unpacked download), started the same way (its output in
+// <program>-output.txt).
 Launch startProgramIn(const std::string& folder, const std::string& program,
                       const std::string& arguments);
 void finish(Launch& launch);  // waits up to a minute

@@ -28,20 +28,15 @@ TEST_F(OverlayTest, ModulesThatExportTheNotificationAreCalledInTheHostsOrderOnce
     hoststub::setModules({load("notified_first.dll"), load("not_notified.dll"),
                           GetModuleHandleA(nullptr), load("notified_third.dll")});
     present();
+    // The first frame ends with them, after the engine has started and the settings bar is built.
+    const Args names = twdouble::callNames();
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ(Args(names.end() - 4, names.end()),
+              (Args{"TwAddButton", "KZGetBase", "notified", "notified"}));
     present();
     keyUp(VK_F1);
     present();
     EXPECT_EQ(notifiedModules(), (Args{"first", "third"}));
-
-    const int notified = twdouble::indexOf("notified");
-    EXPECT_GT(notified, twdouble::indexOf("TwInit"));
-    const auto names = twdouble::callNames();
-    const int lastSettingsControl =
-        static_cast<int>(std::find(names.rbegin(), names.rend(), "TwAddButton").base() -
-                         names.begin()) -
-        1;
-    EXPECT_GT(notified, lastSettingsControl);
-    EXPECT_NE(gConsole.load(), nullptr);
 }
 
 TEST_F(OverlayTest, AnEmptyModuleListOrANullHandleCallsNothing) {

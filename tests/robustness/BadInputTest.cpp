@@ -1,31 +1,16 @@
-// Input from outside at its worst, with the real engine: hook calls in any order, windows of no
-// size and of a huge one, odd names and labels, null pointers, and layout files that are noise
-// or hold values the engine refuses. Each has a defined outcome and none crashes.
+// Input from outside at its worst, with the real engine: windows of no size and of a huge one,
+// odd names and labels, null pointers, and layout files that are noise or hold values the engine
+// refuses. Each has a defined outcome and none crashes.
 #include <fstream>
 #include <random>
 
-#include "RealOverlay.h"
+#include "ConsoleApi.h"
+#include "OverlayTestSupport.h"
 #include "SettingsBar.h"
 
 using kztest::RealOverlay;
 
 namespace {
-
-TEST_F(RealOverlay, HookCallsInAnyOrderAndWithNullArguments) {
-    dbefore_WindowProc(nullptr, nullptr);
-    BeforeD3D11Present(nullptr);  // no swap chain yet: nothing is built
-    EXPECT_EQ(gConsole.load(), nullptr);
-    send(WM_SIZE);
-    keyUp(VK_F2);
-    present();
-    ASSERT_NE(gConsole.load(), nullptr);
-    EXPECT_TRUE(console().interactive);  // the F2 before the first frame did not count
-    dbefore_WindowProc(nullptr, nullptr);
-    BeforeD3D11Present(nullptr);  // later frames draw through the first swap chain
-    keyUp(VK_F1);
-    BeforeD3D11Present(nullptr);
-    EXPECT_TRUE(console().visible);
-}
 
 TEST_F(RealOverlay, AMinimisedWindowAndAHugeOneAreDrawnOverWithoutHarm) {
     present();

@@ -1,6 +1,6 @@
 // Reference counts and the cursor after long sequences of hook calls with the real engine: nothing
 // the overlay holds grows.
-#include "RealOverlay.h"
+#include "OverlayTestSupport.h"
 
 using kztest::RealOverlay;
 using kztest::refCount;

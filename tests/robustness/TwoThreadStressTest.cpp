@@ -5,7 +5,7 @@
 #include <random>
 #include <thread>
 
-#include "RealOverlay.h"
+#include "OverlayTestSupport.h"
 
 using kztest::RealOverlay;
 

@@ -22,15 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The folder of this test program, which holds the unpacked download and the C plug-in.
-fs::path testFolder() {
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    return fs::path(program).parent_path();
-}
-
+// The test program's folder holds the unpacked download and the C plug-in.
 std::string unpackedBin() {
-    return (testFolder() / KZ_UNPACKED_FOLDER / "bin").string();
+    return (fs::path(kztest::programFolder()) / KZ_UNPACKED_FOLDER / "bin").string();
 }
 
 // The ProductVersion text of a file's version resource, and its fixed file version as
@@ -78,7 +72,8 @@ TEST(Download, EveryProgramAndLibraryInItShowsTheVersionOfTheDownload) {
 TEST(Download, TheDemoRunsFromTheUnpackedFolderWithTheOverlayAndTheSamplePlugin) {
     const std::string bin = unpackedBin();
     DeleteFileA((bin + "\\KZLog.txt").c_str());
-    kztest::Launch launch = kztest::startLauncherIn(bin, "KZDemo.exe --exit-code 7 --size 640x480");
+    kztest::Launch launch =
+        kztest::startProgramIn(bin, "kzlaunch.exe", "KZDemo.exe --exit-code 7 --size 640x480");
     ASSERT_NE(launch.process, nullptr);
     const auto log = [&] { return kztest::readFile(bin + "\\KZLog.txt"); };
     HWND window = nullptr;
@@ -109,13 +104,14 @@ TEST(Download, TheDemoRunsFromTheUnpackedFolderWithTheOverlayAndTheSamplePlugin)
 // is, without the launcher.
 TEST(Download, TheProxyBesideTheGameBringsTheOverlayToAGameStartedWithoutTheLauncher) {
     const fs::path bin = unpackedBin();
-    const fs::path game = testFolder() / "proxy-game";
+    const fs::path here = kztest::programFolder();
+    const fs::path game = here / "proxy-game";
     fs::remove_all(game);
     fs::create_directories(game);
     for (const char* file : {"dxgi.dll", "KZBase.dll", "KZLog.dll", "KZDemo.exe"})
         fs::copy_file(bin / file, game / file);
     fs::copy(bin / "plugins", game / "plugins");
-    fs::copy_file(testFolder() / "c-plugin" / "CPlugin.dll", game / "plugins" / "CPlugin.dll");
+    fs::copy_file(here / "c-plugin" / "CPlugin.dll", game / "plugins" / "CPlugin.dll");
     kztest::Launch demo = kztest::startProgramIn(game.string(), "KZDemo.exe",
                                                  "--report demo.txt --exit-code 7 --size 640x480");
     ASSERT_NE(demo.process, nullptr);

@@ -60,7 +60,7 @@ TEST(Arrangement, WithoutBarsBesidesTheHelpBarNothingIsSet) {
     EXPECT_EQ(twdouble::count("TwSetParam"), 0);
 }
 
-TEST(Opacity, IsSetOnEveryBarButTheHelpBarAndReadBackFromTheSettingsBar) {
+TEST(Opacity, IsSetOnEveryBarButTheHelpBarAndShownAsTheLowEightBitsOfTheSettingsBars) {
     makeBars(2);
     const std::uint8_t half = 128;
     setOpacity(&half, nullptr);
@@ -73,13 +73,8 @@ TEST(Opacity, IsSetOnEveryBarButTheHelpBarAndReadBackFromTheSettingsBar) {
     std::uint8_t shown = 0;
     getOpacity(&shown, nullptr);
     EXPECT_EQ(shown, 128);
-}
-
-TEST(Opacity, ShowsTheLowEightBitsOfTheSettingsBarsAlpha) {
-    makeBars(0);
     const int alpha = 0x1FF;
     TwSetParam(TwGetBarByName("settings"), "", "alpha", TW_PARAM_INT32, 1, &alpha);
-    std::uint8_t shown = 0;
     getOpacity(&shown, nullptr);
     EXPECT_EQ(shown, 0xFF);
 }

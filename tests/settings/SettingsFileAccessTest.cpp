@@ -59,18 +59,6 @@ TEST_F(SettingsFileAccess, SavingWritesTheExampleByteForByte) {
               "tweaks\r\n\t600\r\n\t40\r\n\t320\r\n\t480\r\n");
 }
 
-TEST_F(SettingsFileAccess, LoadingWithoutAFileArrangesTheBarsAndNothingElse) {
-    ConsoleAddBar("tweaks", "Tweaks");
-    loadSettings(nullptr);
-    RECT client;
-    GetClientRect(window.window(), &client);
-    const int width = (client.right - 50 - 10) / 2;
-    EXPECT_EQ(barParam("settings", "position"), (V{25, 25}));
-    EXPECT_EQ(barParam("tweaks", "position"), (V{25 + width + 10, 25}));
-    EXPECT_EQ(barParam("tweaks", "size"), (V{width, client.bottom - 50}));
-    EXPECT_TRUE(barParam("tweaks", "alpha").empty());
-}
-
 TEST_F(SettingsFileAccess, LoadingAppliesTheFileOverTheArrangement) {
     ConsoleAddBar("tweaks", "Tweaks");
     ConsoleAddBar("unnamed", "In no file");
@@ -78,8 +66,13 @@ TEST_F(SettingsFileAccess, LoadingAppliesTheFileOverTheArrangement) {
     ConsoleLoadSettings();
     EXPECT_EQ(barParam("tweaks", "position"), (V{300, 40}));
     EXPECT_EQ(barParam("tweaks", "size"), (V{200, 100}));
-    EXPECT_EQ(barParam("unnamed", "valueswidth"), V{60});  // arranged, not in the file
+    // The bars not in the file stay arranged over the window's client area.
+    RECT client;
+    GetClientRect(window.window(), &client);
+    const int width = (client.right - 50 - 2 * 10) / 3;
     EXPECT_EQ(barParam("settings", "position"), (V{25, 25}));
+    EXPECT_EQ(barParam("unnamed", "position"), (V{25 + 2 * (width + 10), 25}));
+    EXPECT_EQ(barParam("unnamed", "size"), (V{width, client.bottom - 50}));
     for (const char* bar : {"settings", "tweaks", "unnamed"})
         EXPECT_EQ(barParam(bar, "alpha"), V{90});
 }
