@@ -169,6 +169,10 @@ TEST(PixelsAtEachFontSize, TitleRowsAndTextFollowTheFontSize) {
         // fh + 4 px from the bar's right edge and is the column and two wide.
         const tw::BarLayout& layout = bar->layout;
         EXPECT_GT(lightness(engine.pixel(22, 20)), lightness(engine.pixel(22, 21)) + 30) << at;
+        // The title's shading reaches its last row, which is still darker than the body under it.
+        const int titleEnd = layout.title.y + layout.title.h - 1;
+        EXPECT_LT(lightness(engine.pixel(22, titleEnd)), lightness(engine.pixel(22, titleEnd + 1)))
+            << at;
         const int boxX = layout.valueX + 52, boxTop = 20 + fh + 8, right = 20 + 240 - fh - 4;
         const int gap = lightness(engine.pixel(boxX, boxTop - 1));
         const struct {
