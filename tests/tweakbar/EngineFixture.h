@@ -65,6 +65,11 @@ class EngineTest : public ::testing::Test {
         const char* error = TwGetLastError();
         return error ? error : "";
     }
+    // "" when the engine took the call, else the reason it gave for refusing it.
+    template <typename Result>
+    static std::string answer(Result result) {
+        return result ? std::string() : lastError();
+    }
 
     static bool press(int x, int y) {
         TwMouseMotion(x, y);

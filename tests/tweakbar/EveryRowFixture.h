@@ -54,8 +54,6 @@ class EveryRowTest : public EngineTest {
         ASSERT_EQ(TwAddVarRW(bar, "g1", TW_TYPE_INT32, &i, " group=G "), 1);
     }
 
-    // "" when the call succeeded, else the error it recorded.
-    static std::string answer(int result) { return result ? std::string() : lastError(); }
     std::string get(const char* var, const char* name, TwParamValueType type) {
         char buffer[64];
         double numbers[4];

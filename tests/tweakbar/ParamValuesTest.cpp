@@ -73,8 +73,8 @@ TEST_F(ParamValues, TypedNumbersGoThroughTextAndIntegersTruncate) {
     EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_INT32, 3, three), 1);
     EXPECT_EQ(text(bar, nullptr, "position"), "11 12");
     const float fractions[] = {12.5f, 30.25f};
-    EXPECT_EQ(TwSetParam(bar, nullptr, "position", TW_PARAM_FLOAT, 2, fractions), 0);
-    EXPECT_EQ(lastError(), "Unable to set param 'B position'  : Bad value");
+    EXPECT_EQ(answer(TwSetParam(bar, nullptr, "position", TW_PARAM_FLOAT, 2, fractions)),
+              "Unable to set param 'B position'  : Bad value");
     const double million = 1e6, tenth = 0.1, threeQuarters = 3.75;
     EXPECT_EQ(TwSetParam(bar, nullptr, "alpha", TW_PARAM_DOUBLE, 1, &million), 1);
     EXPECT_EQ(intParam(bar, nullptr, "alpha"), 1) << "1e+06 keeps its leading 1";
@@ -156,8 +156,8 @@ TEST_F(ParamValues, PiecesOfColoursAndVectorsAreVariablesOfTheirOwn) {
     // Names are the pieces' own, in their case; one with a blank is quoted whole in a define.
     EXPECT_EQ(text(bar, "c3.red", "value"), "<failed>");
     EXPECT_EQ(lastError(), "Unknown var 'B/c3.red'");
-    EXPECT_EQ(TwDefine(" B/q.Quat X visible=true "), 0);
-    EXPECT_EQ(lastError(), "Parsing error in def string: Variable not found [B/q.Quat        ...]");
+    EXPECT_EQ(answer(TwDefine(" B/q.Quat X visible=true ")),
+              "Parsing error in def string: Variable not found [B/q.Quat        ...]");
     ASSERT_EQ(TwDefine(" `B/q.Quat X` visible=true "), 1);
     EXPECT_EQ(intParam(bar, "q.Quat X", "visible"), 1);
     ASSERT_EQ(TwDefine(" B/q showval=true "), 1);
