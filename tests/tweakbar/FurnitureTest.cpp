@@ -23,19 +23,13 @@ Point middle(const tw::Rect& r) {
     return {r.x + r.w / 2, r.y + r.h / 2};
 }
 
-class Furniture : public EngineTest {
+class Furniture : public OneBarTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        ASSERT_EQ(TwWindowSize(800, 600), 1);
-        bar = TwNewBar("bar");
-        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nbar position='100 100' size='200 300' "), 1);
+        OneBarTest::SetUp();
+        ASSERT_EQ(TwDefine(" TW_HELP visible=false\r\nbar size='200 300' "), 1);
     }
 
-    const tw::BarLayout& layout() {
-        EXPECT_EQ(TwDraw(), 1);
-        return bar->layout;
-    }
     static bool clickAt(Point p) { return click(p.x, p.y); }
     static tw::Context& context() { return *tw::engine().context; }
     static int fontSize() { return intParam(nullptr, nullptr, "fontsize"); }
@@ -49,7 +43,6 @@ class Furniture : public EngineTest {
         }
     }
 
-    TwBar* bar = nullptr;
     std::vector<int> numbers;
 };
 
