@@ -114,6 +114,18 @@ class OneBarTest : public EngineTest {
         const tw::Rect r = layout().rows.at(row).rect;
         return {bar->layout.valueX + 10, r.y + r.h / 2};
     }
+    // Opens the row's text field with a click on its value, and types text over what it held.
+    // On a read-only row no field opens and the keys go nowhere.
+    void retype(std::size_t row, const char* text) {
+        const auto [x, y] = valuePoint(row);
+        click(x, y);
+        TwKeyPressed(TW_KEY_END, 0);
+        for (int i = 0; i < 64; ++i)
+            TwKeyPressed(TW_KEY_BACKSPACE, 0);
+        for (; *text; ++text)
+            TwKeyPressed(static_cast<unsigned char>(*text), 0);
+        TwKeyPressed(TW_KEY_RETURN, 0);
+    }
 
     TwBar* bar = nullptr;
 };

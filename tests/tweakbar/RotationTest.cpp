@@ -246,17 +246,9 @@ TEST_F(RotationRow, ComponentRowsBelowTheWidgetStepByAHundredthAndTakeTypedValue
     EXPECT_EQ(q[3], -1);
 
     // Typed: X takes 3 as it is, S stops at 1; nothing is normalised.
-    const tw::Rect x = layout().rows[2].rect;
-    click(l.valueX + 10, x.y + x.h / 2);
-    for (int i = 0; i < 8; ++i)
-        TwKeyPressed(TW_KEY_BACKSPACE, 0);
-    type("3\r");
+    retype(2, "3");
     EXPECT_EQ(q[0], 3);
-    const tw::Rect sAgain = layout().rows[5].rect;
-    click(l.valueX + 10, sAgain.y + sAgain.h / 2);
-    for (int i = 0; i < 8; ++i)
-        TwKeyPressed(TW_KEY_BACKSPACE, 0);
-    type("5\r");
+    retype(5, "5");
     EXPECT_EQ(q[3], 1);
     EXPECT_EQ(q[0], 3);
     layout();

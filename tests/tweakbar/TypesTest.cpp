@@ -32,18 +32,6 @@ class Types : public OneBarTest {
         const auto [x, y] = labelPoint(row);
         click(x, y);
     }
-    // Opens the row's text field with a click on its value, and types text over what it held.
-    // On a read-only row no field opens and the keys go nowhere.
-    void retype(std::size_t row, const char* text) {
-        const auto [x, y] = valuePoint(row);
-        click(x, y);
-        TwKeyPressed(TW_KEY_END, 0);
-        for (int i = 0; i < 64; ++i)
-            TwKeyPressed(TW_KEY_BACKSPACE, 0);
-        for (; *text; ++text)
-            TwKeyPressed(static_cast<unsigned char>(*text), 0);
-        TwKeyPressed(TW_KEY_RETURN, 0);
-    }
 };
 
 // ---- Structs ----
