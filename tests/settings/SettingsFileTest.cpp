@@ -14,15 +14,9 @@ using V = std::vector<int>;
 
 namespace {
 
-void setBar(const char* name, int x, int y, int w, int h) {
-    TwBar* bar = TwGetBarByName(name);
-    const int position[2] = {x, y}, size[2] = {w, h};
-    TwSetParam(bar, nullptr, "position", TW_PARAM_INT32, 2, position);
-    TwSetParam(bar, nullptr, "size", TW_PARAM_INT32, 2, size);
-}
-
-void setAlpha(const char* name, int alpha) {
-    TwSetParam(TwGetBarByName(name), "", "alpha", TW_PARAM_INT32, 1, &alpha);
+void setParam(const char* bar, const char* param, const V& values) {
+    TwSetParam(TwGetBarByName(bar), nullptr, param, TW_PARAM_INT32, static_cast<int>(values.size()),
+               values.data());
 }
 
 class SettingsFile : public ::testing::Test {
@@ -55,32 +49,34 @@ class SettingsFile : public ::testing::Test {
     }
 };
 
-TEST_F(SettingsFile, RoundTripRestoresOpacityPositionsAndSizes) {
-    setAlpha("settings", 77);
-    setBar("settings", 10, 20, 300, 400);
-    setBar("tweaks", -5, 7, 250, 260);
-    const std::string saved = save();
-    setAlpha("settings", 1);
-    setAlpha("tweaks", 1);
-    setBar("settings", 0, 0, 1, 1);
-    setBar("tweaks", 0, 0, 1, 1);
-    load(saved);
-    EXPECT_EQ(barParam("settings", "alpha"), V{77});
-    EXPECT_EQ(barParam("tweaks", "alpha"), V{77});
-    EXPECT_EQ(barParam("settings", "position"), (V{10, 20}));
-    EXPECT_EQ(barParam("settings", "size"), (V{300, 400}));
-    EXPECT_EQ(barParam("tweaks", "position"), (V{-5, 7}));
-    EXPECT_EQ(barParam("tweaks", "size"), (V{250, 260}));
-    EXPECT_TRUE(barParam("TW_HELP", "alpha").empty());
-}
-
-// What a text read into the bars "settings" and "tweaks" (and the extra ones) sets: an empty
-// value list means the parameter was not set, and no expectations at all that nothing was.
+// A parameter of a bar and its values: what the round trip sets and gets back, and what a text
+// read into the bars "settings" and "tweaks" (and the extra ones) sets. There an empty value list
+// means the parameter was not set, and no expectations at all that nothing was.
 struct Expected {
     const char* bar;
     const char* param;
     V values;
 };
+
+TEST_F(SettingsFile, RoundTripRestoresOpacityPositionsAndSizes) {
+    const Expected saved[] = {
+        {"settings", "alpha", {77}},      {"settings", "position", {10, 20}},
+        {"settings", "size", {300, 400}}, {"tweaks", "position", {-5, 7}},
+        {"tweaks", "size", {250, 260}},
+    };
+    for (const Expected& e : saved)
+        setParam(e.bar, e.param, e.values);
+    const std::string text = save();
+    for (const Expected& e : saved)
+        setParam(e.bar, e.param, V(e.values.size(), 1));
+    setParam("tweaks", "alpha", {1});
+    load(text);
+    for (const Expected& e : saved)
+        EXPECT_EQ(barParam(e.bar, e.param), e.values) << e.bar << " " << e.param;
+    EXPECT_EQ(barParam("tweaks", "alpha"), V{77});
+    EXPECT_TRUE(barParam("TW_HELP", "alpha").empty());
+}
+
 struct ReadCase {
     std::vector<const char*> extraBars;
     const char* text;
