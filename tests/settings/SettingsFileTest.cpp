@@ -27,9 +27,18 @@ class SettingsFile : public ::testing::Test {
         TwNewBar("tweaks");
     }
 
+    void TearDown() override { std::remove(scratchName().c_str()); }
+
+    // The test's own file beside the program. Not tmpfile(): under Wine it now and then gave
+    // no file while another test ran beside this one.
+    static std::string scratchName() {
+        return std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+               ".cfg";
+    }
+
     // Runs the reader over text, from a real file opened as the overlay opens it.
     static void load(const std::string& text) {
-        std::FILE* file = std::tmpfile();
+        std::FILE* file = std::fopen(scratchName().c_str(), "w+b");
         ASSERT_NE(file, nullptr);
         std::fwrite(text.data(), 1, text.size(), file);
         std::rewind(file);
@@ -38,7 +47,9 @@ class SettingsFile : public ::testing::Test {
     }
 
     static std::string save() {
-        std::FILE* file = std::tmpfile();
+        std::FILE* file = std::fopen(scratchName().c_str(), "w+b");
+        EXPECT_NE(file, nullptr);
+        if (!file) return "";
         kz::writeSettings(file);
         std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
         std::rewind(file);
