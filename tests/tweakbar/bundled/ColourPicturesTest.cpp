@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "compose/DrawList.h"
@@ -29,22 +28,21 @@ void clickField(EngineOnWindow& engine, const tw::Rect& field) {
 
 // A folded colour's swatch, the field less its 1 px frame, shows at the middle of a checker
 // cell (4 across, 2 down) within a few levels of this colour.
-bool cellShows(const EngineOnWindow& engine, TwBar* bar, const char* name, int column, int r, int g,
-               int b, int tolerance) {
+bool cellShows(const EngineOnWindow& engine, TwBar* bar, const char* name, int column, Rgba colour,
+               int tolerance) {
     const tw::Rect s = fieldOf(bar, name, -1).inset(1, 1);
     const Rgba p = engine.pixel(s.x + s.w * (2 * column + 1) / 8, s.y + s.h / 4);
-    return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance &&
-           std::abs(p.b - b) <= tolerance;
+    return kztest::closeTo(p, colour, tolerance);
 }
 
 // Half of (51, 102, 255) over the checker's light and dark cells; an opaque colour hides the
 // checker and one without alpha has none.
 void expectSwatches(const EngineOnWindow& engine, TwBar* bar, const std::string& picture) {
-    EXPECT_TRUE(cellShows(engine, bar, "Glass", 0, 137, 163, 239, 3)) << picture;
-    EXPECT_TRUE(cellShows(engine, bar, "Glass", 1, 81, 107, 183, 3)) << picture;
+    EXPECT_TRUE(cellShows(engine, bar, "Glass", 0, {137, 163, 239, 255}, 3)) << picture;
+    EXPECT_TRUE(cellShows(engine, bar, "Glass", 1, {81, 107, 183, 255}, 3)) << picture;
     for (int column = 0; column < 2; ++column) {
-        EXPECT_TRUE(cellShows(engine, bar, "Solid", column, 255, 128, 0, 1)) << picture;
-        EXPECT_TRUE(cellShows(engine, bar, "Plain", column, 0, 153, 51, 1)) << picture;
+        EXPECT_TRUE(cellShows(engine, bar, "Solid", column, {255, 128, 0, 255}, 1)) << picture;
+        EXPECT_TRUE(cellShows(engine, bar, "Plain", column, {0, 153, 51, 255}, 1)) << picture;
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "AntTweakBar.h"
 #include "D3DTestWindow.h"
+#include "draw/Geometry.h"
 #include "TwFrameStats.h"
 
 namespace kztest {
@@ -33,6 +34,15 @@ class EngineOnWindow {
     bool frame(int r, int g, int b);
     Rgba pixel(int x, int y) const { return pixelAt(pixels_, width_, x, y); }
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }
+    // How many pixels of an area of the last frame the ink test holds for.
+    template <class Ink>
+    int pixelsIn(const tw::Rect& area, Ink ink) const {
+        int count = 0;
+        for (int y = area.y; y < area.bottom(); ++y)
+            for (int x = area.x; x < area.right(); ++x)
+                count += ink(pixel(x, y)) ? 1 : 0;
+        return count;
+    }
     // Writes the last frame to a PNG file in the test's folder, for a person to judge.
     bool keep(const std::string& file) const { return writePng(file, pixels_, width_, height_); }
     int width() const { return width_; }

@@ -13,16 +13,6 @@ namespace {
 using kztest::EngineOnWindow;
 using kztest::Rgba;
 
-// Whether any pixel of an area is within a tolerance of a colour.
-bool anyPixelNear(const EngineOnWindow& engine, const tw::Rect& area, Rgba colour, int tolerance) {
-    for (int y = area.y; y < area.bottom(); ++y) {
-        for (int x = area.x; x < area.right(); ++x) {
-            if (kztest::closeTo(engine.pixel(x, y), colour, tolerance)) return true;
-        }
-    }
-    return false;
-}
-
 TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
     for (int size = 1; size <= 3; ++size) {
         EngineOnWindow engine(380, 300);
@@ -55,7 +45,10 @@ TEST(FurnitureOnWindow, PicturesOfAScrolledBarUnderThePointer) {
         ASSERT_TRUE(engine.frame(40, 40, 40));
 
         const tw::BarLayout& layout = bar->layout;
-        EXPECT_TRUE(anyPixelNear(engine, layout.shortcutLine, {0xFF, 0xB0, 0x60, 255}, 40))
+        const auto shortcutInk = [](Rgba p) {
+            return kztest::closeTo(p, {0xFF, 0xB0, 0x60, 255}, 40);
+        };
+        EXPECT_GT(engine.pixelsIn(layout.shortcutLine, shortcutInk), 0)
             << "the keys in the shortcut colour " << size;
         const tw::Rect& b = layout.fontButton;
         EXPECT_TRUE(kztest::closeTo(engine.pixel(b.x + 3, b.y + b.h - 3), {255, 255, 255, 255}, 40))

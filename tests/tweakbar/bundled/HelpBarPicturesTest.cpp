@@ -26,15 +26,6 @@ bool greyInk(Rgba p) {
     return p.r > 100 && p.r == p.g && p.g == p.b;
 }
 
-int pixelsOf(bool (*ink)(Rgba), const EngineOnWindow& engine, const tw::Rect& area) {
-    int count = 0;
-    for (int y = area.y; y < area.bottom(); ++y) {
-        for (int x = area.x; x < area.right(); ++x)
-            count += ink(engine.pixel(x, y)) ? 1 : 0;
-    }
-    return count;
-}
-
 void defineBars() {
     static int speed = 3, level = 1;
     static bool lights = true;
@@ -89,10 +80,10 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         for (const int i : {shortcutsRow, speedRow}) {
             const tw::Rect& row = layout.rows[std::size_t(i)].rect;
             const tw::Rect column{layout.valueX, row.y, row.right() - layout.valueX, row.h};
-            EXPECT_GT(pixelsOf(valueInk, engine, column), 5) << size << " row " << i;
+            EXPECT_GT(engine.pixelsIn(column, valueInk), 5) << size << " row " << i;
         }
         const tw::Rect& speed = layout.rows[std::size_t(speedRow)].rect;
-        EXPECT_EQ(pixelsOf(valueInk, engine, {speed.x, speed.y, layout.valueX - speed.x, speed.h}),
+        EXPECT_EQ(engine.pixelsIn({speed.x, speed.y, layout.valueX - speed.x, speed.h}, valueInk),
                   0)
             << size;
 
@@ -111,7 +102,7 @@ TEST(HelpBarPictures, TheOpenedHelpBarAtEachFontSize) {
         ASSERT_TRUE(engine.frame(40, 40, 40));
 
         // The version on the bottom line.
-        EXPECT_GT(pixelsOf(greyInk, engine, layout.bottomLine), 5) << size;
+        EXPECT_GT(engine.pixelsIn(layout.bottomLine, greyInk), 5) << size;
         EXPECT_TRUE(engine.keep("helpbar-fontsize" + std::to_string(size) + ".png"));
     }
 }

@@ -84,13 +84,9 @@ TEST(Screenshots, EveryControlAtEachFontSize) {
                                    std::to_string(240 + 140 * size) + "' label='Every control'";
         ASSERT_EQ(TwDefine(define.c_str()), 1) << TwGetLastError();
         ASSERT_TRUE(engine.frame(62, 74, 88));
-        bool drawn = false;
-        for (int y = 0; y < engine.height() && !drawn; y += 4)
-            for (int x = 0; x < engine.width() && !drawn; x += 4) {
-                const kztest::Rgba p = engine.pixel(x, y);
-                drawn = p.r != 62 || p.g != 74 || p.b != 88;
-            }
-        EXPECT_TRUE(drawn) << "fontsize " << size;
+        const auto drawn = [](kztest::Rgba p) { return p.r != 62 || p.g != 74 || p.b != 88; };
+        EXPECT_GT(engine.pixelsIn({0, 0, engine.width(), engine.height()}, drawn), 0)
+            << "fontsize " << size;
         const std::string file = "controls-fontsize" + std::to_string(size) + ".png";
         EXPECT_TRUE(engine.keep(file));
     }
@@ -125,16 +121,20 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
               1)
         << TwGetLastError();
     ASSERT_TRUE(engine.frame(62, 74, 88));
-    auto expectOnRowOf = [&](const std::vector<std::uint8_t>& before, const char* control,
-                             const char* what) {
+    // Takes a step and expects the next frame to differ from the last on the control's row alone;
+    // returns the picture before the step.
+    auto expectOnRowOf = [&](const char* control, const char* what, const auto& step) {
+        const std::vector<std::uint8_t> before = engine.pixels();
+        step();
+        EXPECT_TRUE(engine.frame(62, 74, 88)) << what;
         const auto row = kztest::EngineOnWindow::rowOf(controls.bar, control);
-        ASSERT_TRUE(row.found) << control;
+        EXPECT_TRUE(row.found) << control;
         const ChangedRows changed = changedRows(before, engine.pixels(), engine.width());
         EXPECT_GE(changed.first, row.y - 10) << what;
         EXPECT_LE(changed.last, row.y + 10) << what;
         EXPECT_GE(changed.last, 0) << what << " shows nothing";
-        const std::string file = std::string("feedback-") + what + ".png";
-        EXPECT_TRUE(engine.keep(file));
+        EXPECT_TRUE(engine.keep(std::string("feedback-") + what + ".png"));
+        return before;
     };
 
     // The pointer over the bar already (on the line under its rows), so that its title buttons
@@ -142,37 +142,28 @@ TEST(Screenshots, FeedbackShowsOnItsRowAlone) {
     const tw::Rect& line = controls.bar->layout.shortcutLine;
     engine.move(line.x + 20, line.y + line.h / 2);
     ASSERT_TRUE(engine.frame(62, 74, 88));
-    std::vector<std::uint8_t> before = engine.pixels();
     const auto speed = kztest::EngineOnWindow::rowOf(controls.bar, "Speed");
-    engine.move(speed.labelX, speed.y);
-    ASSERT_TRUE(engine.frame(62, 74, 88));
-    expectOnRowOf(before, "Speed", "hover");
+    expectOnRowOf("Speed", "hover", [&] { engine.move(speed.labelX, speed.y); });
 
     const auto reset = kztest::EngineOnWindow::rowOf(controls.bar, "Reset");
+    const LPARAM onReset = kztest::point(reset.labelX, reset.y);
     engine.move(reset.labelX, reset.y);
     ASSERT_TRUE(engine.frame(62, 74, 88));
-    before = engine.pixels();
-    engine.send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(reset.labelX, reset.y));
-    ASSERT_TRUE(engine.frame(62, 74, 88));
-    expectOnRowOf(before, "Reset", "pressed");
-    engine.send(WM_LBUTTONUP, 0, MAKELPARAM(reset.labelX, reset.y));
+    expectOnRowOf("Reset", "pressed", [&] { engine.send(WM_LBUTTONDOWN, MK_LBUTTON, onReset); });
+    engine.send(WM_LBUTTONUP, 0, onReset);
 
     const auto name = kztest::EngineOnWindow::rowOf(controls.bar, "Name");
     engine.click(name.valueX, name.y);
     engine.move(500, 700);
     ASSERT_TRUE(engine.frame(62, 74, 88));
-    before = engine.pixels();
-    engine.key(VK_END);
-    ASSERT_TRUE(engine.frame(62, 74, 88));
-    expectOnRowOf(before, "Name", "caret");
+    expectOnRowOf("Name", "caret", [&] { engine.key(VK_END); });
 
     // The selection's band covers the end of the text (the last five characters), not its
     // start.
-    before = engine.pixels();
-    for (int i = 0; i < 5; ++i)
-        engine.keyDownHolding({VK_SHIFT}, VK_LEFT);
-    ASSERT_TRUE(engine.frame(62, 74, 88));
-    expectOnRowOf(before, "Name", "selection");
+    const std::vector<std::uint8_t> before = expectOnRowOf("Name", "selection", [&] {
+        for (int i = 0; i < 5; ++i)
+            engine.keyDownHolding({VK_SHIFT}, VK_LEFT);
+    });
     const int startX = controls.bar->layout.valueX + 6;
     const kztest::Rgba start = engine.pixel(startX, name.y);
     const kztest::Rgba startBefore = kztest::pixelAt(before, engine.width(), startX, name.y);
